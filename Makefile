@@ -1,0 +1,30 @@
+# The README's commands. Everything builds into build/.
+BUILD_DIR ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?=
+LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) $(LAUNCHER) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/app/quillet
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/bench/quillet-bench $(ARGS)
+
+clean:
+	rm -rf $(BUILD_DIR)

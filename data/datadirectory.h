@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace DataDirectory {
+
+// QUILLET_DATA_DIR when set and not empty (created with its parents every
+// time), otherwise the platform's generic data location + "/Larkspire/Quillet"
+// (created when missing).
+QString path();
+
+// path() + "/quillet.db".
+QString databasePath();
+
+} // namespace DataDirectory
+
+namespace Logging {
+
+// Unless QUILLET_VERBOSE is set: debug and info are dropped, warnings go to
+// stderr as "WARN: <message>", critical and fatal as "<message>".
+void installMessageFilter();
+
+} // namespace Logging

@@ -1,0 +1,357 @@
+#include "data/transactionrepository.h"
+
+#include "data/database.h"
+#include "data/sqlvalue.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSqlQuery>
+
+namespace {
+
+const QString kColumns = QStringLiteral(
+    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, t.reconciled, "
+    "t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, t.sync_status, "
+    "t.server_id, t.created_at, t.updated_at, t.deleted_at");
+
+const QString kCategoryName = QStringLiteral(
+    "CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM categories cc WHERE cc.name = c.name AND "
+    "cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || "
+    "' > ' || c.name ELSE c.name END AS category_name");
+
+constexpr int kCategoryNameColumn = 20;
+
+Transaction readTransaction(const QSqlQuery &q)
+{
+    Transaction t;
+    t.id = q.value(0).toString();
+    t.accountId = q.value(1).toString();
+    t.date = SqlValue::parseDate(q.value(2).toString());
+    t.payee = q.value(3).toString();
+    t.memo = q.value(4).toString();
+    t.amount = q.value(5).toLongLong();
+    t.categoryId = q.value(6).toString();
+    t.checkNumber = q.value(7).toString();
+    t.cleared = q.value(8).toInt() != 0;
+    t.reconciled = q.value(9).toInt() != 0;
+    t.transferLinkId = q.value(10).toString();
+    t.transferDestAccountId = q.value(11).toString();
+    t.isSplit = q.value(12).toInt() != 0;
+    t.recurringId = q.value(13).toString();
+    t.version = q.value(14).toInt();
+    t.syncStatus = Codes::syncStatusFromCode(q.value(15).toString());
+    t.serverId = q.value(16).toString();
+    t.createdAt = SqlValue::parseTimestamp(q.value(17).toString());
+    t.updatedAt = SqlValue::parseTimestamp(q.value(18).toString());
+    t.deletedAt = SqlValue::parseTimestamp(q.value(19).toString());
+    return t;
+}
+
+} // namespace
+
+TransactionRepository::TransactionRepository(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+    , m_statements(database->connection())
+{
+}
+
+QList<Transaction> TransactionRepository::list(const QString &sql, const QVariantList &binds)
+{
+    QList<Transaction> result;
+    QSqlQuery *q = m_statements.prepare(sql, binds, "TransactionRepository::list failed:");
+    if (!Sql::exec(q, "TransactionRepository::list failed:"))
+        return result;
+    while (q->next())
+        result.append(readTransaction(*q));
+    q->finish();
+    return result;
+}
+
+QList<Transaction> TransactionRepository::listByAccount(const QString &accountId)
+{
+    return list(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL "
+                               "ORDER BY t.date DESC, t.created_at DESC")
+                    .arg(kColumns),
+                {accountId});
+}
+
+std::optional<Transaction> TransactionRepository::getById(const QString &id)
+{
+    const QList<Transaction> found = list(QStringLiteral("SELECT %1 FROM transactions t WHERE t.id = ?").arg(kColumns), {id});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+QList<Transaction> TransactionRepository::pending()
+{
+    return list(QStringLiteral("SELECT %1 FROM transactions t WHERE t.sync_status = 'pending'").arg(kColumns), {});
+}
+
+QList<Transaction> TransactionRepository::unreconciled(const QString &accountId)
+{
+    return list(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
+                               "t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC")
+                    .arg(kColumns),
+                {accountId});
+}
+
+std::optional<Transaction> TransactionRepository::latestByPayee(const QString &payee, const QString &accountId)
+{
+    const QList<Transaction> found =
+        list(QStringLiteral("SELECT %1 FROM transactions t WHERE t.payee = ? AND t.account_id = ? AND t.deleted_at IS "
+                            "NULL ORDER BY t.date DESC, t.created_at DESC LIMIT 1")
+                 .arg(kColumns),
+             {payee, accountId});
+    if (found.isEmpty())
+        return std::nullopt;
+    return found.first();
+}
+
+QList<RegisterEntry> TransactionRepository::registerRows(const QString &accountId)
+{
+    QList<RegisterEntry> rows;
+
+    qint64 starting = 0;
+    QSqlQuery *q = m_statements.prepare(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), {accountId},
+                                        "TransactionRepository::registerRows failed:");
+    if (Sql::exec(q, "TransactionRepository::registerRows failed:") && q->next())
+        starting = q->value(0).toLongLong();
+    if (q)
+        q->finish();
+
+    if (starting != 0) {
+        QDate openingDate = Clock::today();
+        q = m_statements.prepare(QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND deleted_at IS "
+                                                "NULL ORDER BY date ASC LIMIT 1"),
+                                 {accountId}, "TransactionRepository::registerRows failed:");
+        if (Sql::exec(q, "TransactionRepository::registerRows failed:") && q->next()) {
+            const QDate first = SqlValue::parseDate(q->value(0).toString());
+            if (first.isValid())
+                openingDate = first;
+        }
+        if (q)
+            q->finish();
+        RegisterEntry opening;
+        opening.isOpeningBalance = true;
+        opening.transaction.accountId = accountId;
+        opening.transaction.date = openingDate;
+        opening.transaction.payee = QCoreApplication::translate("TransactionRepository", "Opening Balance");
+        opening.transaction.amount = starting;
+        opening.transaction.cleared = true;
+        opening.transaction.reconciled = true;
+        opening.balance = starting;
+        rows.append(opening);
+    }
+
+    q = m_statements.prepare(QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = "
+                                            "c.id WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, "
+                                            "t.created_at ASC")
+                                 .arg(kColumns, kCategoryName),
+                             {accountId}, "TransactionRepository::registerRows failed:");
+    if (!Sql::exec(q, "TransactionRepository::registerRows failed:"))
+        return rows;
+    qint64 balance = starting;
+    while (q->next()) {
+        RegisterEntry entry;
+        entry.transaction = readTransaction(*q);
+        entry.categoryName = q->value(kCategoryNameColumn).toString();
+        balance += entry.transaction.amount;
+        entry.balance = balance;
+        rows.append(std::move(entry));
+    }
+    q->finish();
+    return rows;
+}
+
+QString TransactionRepository::ftsQuery(const QString &text)
+{
+    static const QRegularExpression whitespace(QStringLiteral("\\s+"));
+    const QStringList words = text.trimmed().split(whitespace, Qt::SkipEmptyParts);
+    QStringList terms;
+    for (QString word : words) {
+        word.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        terms.append(QLatin1Char('"') + word + QLatin1String("\"*"));
+    }
+    return terms.join(QLatin1String(" AND "));
+}
+
+QList<RegisterEntry> TransactionRepository::search(const TransactionSearch &f)
+{
+    QString sql = QStringLiteral("SELECT %1, %2 FROM transactions t").arg(kColumns, kCategoryName);
+    QVariantList binds;
+    const QString match = ftsQuery(f.text);
+    if (!match.isEmpty()) {
+        sql += QStringLiteral(" JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT JOIN categories c ON "
+                              "t.category_id = c.id WHERE transactions_fts MATCH ? AND t.deleted_at IS NULL");
+        binds.append(match);
+    } else {
+        sql += QStringLiteral(" LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL");
+    }
+    if (!f.accountId.isEmpty()) {
+        sql += QStringLiteral(" AND t.account_id = ?");
+        binds.append(f.accountId);
+    }
+    if (!f.categoryId.isEmpty()) {
+        sql += QStringLiteral(" AND t.category_id = ?");
+        binds.append(f.categoryId);
+    }
+    if (f.from.isValid()) {
+        sql += QStringLiteral(" AND t.date >= ?");
+        binds.append(SqlValue::date(f.from));
+    }
+    if (f.to.isValid()) {
+        sql += QStringLiteral(" AND t.date <= ?");
+        binds.append(SqlValue::date(f.to));
+    }
+    if (f.clearedOnly) {
+        sql += QStringLiteral(" AND t.cleared = ?");
+        binds.append(1);
+    }
+    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(kSearchLimit);
+
+    QList<RegisterEntry> rows;
+    QSqlQuery *q = m_statements.prepare(sql, binds, "TransactionRepository::search failed:");
+    if (!Sql::exec(q, "TransactionRepository::search failed:"))
+        return rows;
+    while (q->next()) {
+        RegisterEntry entry;
+        entry.transaction = readTransaction(*q);
+        entry.categoryName = q->value(kCategoryNameColumn).toString();
+        rows.append(std::move(entry));
+    }
+    q->finish();
+    return rows;
+}
+
+QStringList TransactionRepository::payees()
+{
+    QStringList result;
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' ORDER BY payee"),
+        {}, "TransactionRepository::payees failed:");
+    if (!Sql::exec(q, "TransactionRepository::payees failed:"))
+        return result;
+    while (q->next())
+        result.append(q->value(0).toString());
+    q->finish();
+    return result;
+}
+
+qint64 TransactionRepository::balance(const QString &accountId)
+{
+    qint64 total = 0;
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("SELECT COALESCE((SELECT starting_balance FROM accounts WHERE id = ?), 0) + "
+                       "COALESCE((SELECT SUM(amount) FROM transactions WHERE account_id = ? AND deleted_at IS NULL), 0)"),
+        {accountId, accountId}, "TransactionRepository::balance failed:");
+    if (Sql::exec(q, "TransactionRepository::balance failed:") && q->next())
+        total = q->value(0).toLongLong();
+    if (q)
+        q->finish();
+    return total;
+}
+
+bool TransactionRepository::insert(const Transaction &t)
+{
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, "
+                       "cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, "
+                       "version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        {t.id, t.accountId, SqlValue::date(t.date), t.payee, t.memo, t.amount, SqlValue::nullable(t.categoryId),
+         t.checkNumber, t.cleared ? 1 : 0, t.reconciled ? 1 : 0, t.transferLinkId, t.transferDestAccountId,
+         t.isSplit ? 1 : 0, t.recurringId, t.version, Codes::syncStatusCode(t.syncStatus), t.serverId,
+         SqlValue::timestamp(t.createdAt), SqlValue::timestamp(t.updatedAt)},
+        "TransactionRepository::insert failed:");
+    if (!Sql::exec(q, "TransactionRepository::insert failed:"))
+        return false;
+    Q_EMIT transactionsChanged(t.accountId);
+    return true;
+}
+
+bool TransactionRepository::update(const Transaction &t)
+{
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, check_number=?, "
+                       "cleared=?, reconciled=?, transfer_link_id=?, transfer_dest_account_id=?, is_split=?, "
+                       "recurring_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+        {SqlValue::date(t.date), t.payee, t.memo, t.amount, SqlValue::nullable(t.categoryId), t.checkNumber,
+         t.cleared ? 1 : 0, t.reconciled ? 1 : 0, t.transferLinkId, t.transferDestAccountId, t.isSplit ? 1 : 0,
+         t.recurringId, t.version, Codes::syncStatusCode(t.syncStatus), t.serverId, SqlValue::timestamp(t.updatedAt),
+         t.id},
+        "TransactionRepository::update failed:");
+    if (!Sql::exec(q, "TransactionRepository::update failed:"))
+        return false;
+    Q_EMIT transactionsChanged(t.accountId);
+    return true;
+}
+
+bool TransactionRepository::softDelete(const QString &id)
+{
+    QString accountId;
+    QSqlQuery *q = m_statements.prepare(QStringLiteral("SELECT account_id FROM transactions WHERE id = ?"), {id},
+                                        "TransactionRepository::softDelete failed:");
+    if (Sql::exec(q, "TransactionRepository::softDelete failed:") && q->next())
+        accountId = q->value(0).toString();
+    if (q)
+        q->finish();
+
+    const QString now = SqlValue::timestamp(Clock::nowUtc());
+    q = m_statements.prepare(
+        QStringLiteral("UPDATE transactions SET deleted_at=?, sync_status='pending', updated_at=? WHERE id=?"),
+        {now, now, id}, "TransactionRepository::softDelete failed:");
+    if (!Sql::exec(q, "TransactionRepository::softDelete failed:"))
+        return false;
+    Q_EMIT transactionsChanged(accountId);
+    return true;
+}
+
+bool TransactionRepository::softDeleteByAccount(const QString &accountId, int *rows)
+{
+    const QString now = SqlValue::timestamp(Clock::nowUtc());
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("UPDATE transactions SET deleted_at = ?, updated_at = ?, sync_status = 'pending' WHERE "
+                       "account_id = ? AND deleted_at IS NULL"),
+        {now, now, accountId}, "TransactionRepository::softDeleteByAccount failed:");
+    if (!Sql::exec(q, "TransactionRepository::softDeleteByAccount failed:"))
+        return false;
+    if (rows)
+        *rows = q->numRowsAffected();
+    Q_EMIT transactionsChanged(accountId);
+    return true;
+}
+
+bool TransactionRepository::restoreByAccount(const QString &accountId, const QString &deletedSince, int *rows)
+{
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("UPDATE transactions SET deleted_at = NULL, updated_at = ?, sync_status = 'pending' WHERE "
+                       "account_id = ? AND deleted_at >= ?"),
+        {SqlValue::timestamp(Clock::nowUtc()), accountId, deletedSince},
+        "TransactionRepository::restoreByAccount failed:");
+    if (!Sql::exec(q, "TransactionRepository::restoreByAccount failed:"))
+        return false;
+    if (rows)
+        *rows = q->numRowsAffected();
+    Q_EMIT transactionsChanged(accountId);
+    return true;
+}
+
+int TransactionRepository::markAllPendingForResync()
+{
+    QSqlQuery *q = m_statements.prepare(QStringLiteral("UPDATE transactions SET sync_status = 'pending' WHERE "
+                                                       "deleted_at IS NULL AND sync_status != 'pending'"),
+                                        {}, "TransactionRepository::markAllPendingForResync failed:");
+    if (!Sql::exec(q, "TransactionRepository::markAllPendingForResync failed:"))
+        return 0;
+    return q->numRowsAffected();
+}
+
+bool TransactionRepository::markSynced(const QString &id, const QString &serverId)
+{
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("UPDATE transactions SET sync_status='synced', server_id=? WHERE id=?"), {serverId, id},
+        "TransactionRepository::markSynced failed:");
+    return q && q->exec();
+}

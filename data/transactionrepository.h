@@ -1,0 +1,65 @@
+#pragma once
+
+#include "data/records.h"
+#include "data/statementcache.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+
+#include <optional>
+
+class Database;
+
+// Search filters: an empty text or id means "any"; invalid dates are unset.
+struct TransactionSearch {
+    QString text;
+    QString accountId;
+    QString categoryId;
+    QDate from;
+    QDate to;
+    bool clearedOnly = false;
+};
+
+// The only code that reads and writes the transactions table.
+class TransactionRepository : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kSearchLimit = 200;
+
+    explicit TransactionRepository(Database *database, QObject *parent = nullptr);
+
+    QList<Transaction> listByAccount(const QString &accountId);
+    std::optional<Transaction> getById(const QString &id);
+    QList<Transaction> pending();
+    QList<Transaction> unreconciled(const QString &accountId);
+    std::optional<Transaction> latestByPayee(const QString &payee, const QString &accountId);
+    // The account's register in chronological order with running balances,
+    // headed by a synthetic "Opening Balance" row when the starting balance is not 0.
+    QList<RegisterEntry> registerRows(const QString &accountId);
+    QList<RegisterEntry> search(const TransactionSearch &filters);
+    QStringList payees();
+    // Starting balance plus the sum of live amounts: the register's last running balance.
+    qint64 balance(const QString &accountId);
+
+    bool insert(const Transaction &t);
+    bool update(const Transaction &t);
+    bool softDelete(const QString &id);
+    bool softDeleteByAccount(const QString &accountId, int *rows = nullptr);
+    bool restoreByAccount(const QString &accountId, const QString &deletedSince, int *rows = nullptr);
+    int markAllPendingForResync();
+    bool markSynced(const QString &id, const QString &serverId);
+
+    // The FTS5 query for free text: each word quoted and prefix-matched, ANDed.
+    static QString ftsQuery(const QString &text);
+
+Q_SIGNALS:
+    void transactionsChanged(const QString &accountId);
+
+private:
+    QList<Transaction> list(const QString &sql, const QVariantList &binds);
+
+    Database *m_database;
+    StatementCache m_statements;
+};
