@@ -2,6 +2,8 @@
 BUILD_DIR ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
+# Worktrees side by side share one compiler cache.
+export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: all deps configure build run test bench clean

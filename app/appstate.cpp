@@ -11,6 +11,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/categoryservice.h"
+#include "services/transactionservice.h"
 
 #include <QLocale>
 
@@ -64,6 +65,7 @@ bool AppState::initialize()
     m_reconciliations = new ReconciliationRepository(m_database, this);
 
     m_categoryService = new CategoryService(m_categories, this);
+    m_transactionService = new TransactionService(m_transactions, m_splitLines, m_accounts, this);
 
     ThemeManager::captureBaseFont();
     bool ok = false;

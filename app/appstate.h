@@ -12,6 +12,7 @@ class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
 class ThemeManager;
+class TransactionService;
 class TransactionRepository;
 
 // The application-wide state: the database connection, every repository and
@@ -36,6 +37,7 @@ public:
     RecurringRepository *recurring() const { return m_recurring; }
     ReconciliationRepository *reconciliations() const { return m_reconciliations; }
     CategoryService *categoryService() const { return m_categoryService; }
+    TransactionService *transactionService() const { return m_transactionService; }
     ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -63,6 +65,7 @@ private:
     RecurringRepository *m_recurring = nullptr;
     ReconciliationRepository *m_reconciliations = nullptr;
     CategoryService *m_categoryService = nullptr;
+    TransactionService *m_transactionService = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -22,6 +22,8 @@ public:
     // Replaces every stored line of the transaction with lines, in one database transaction.
     bool replaceLines(const QString &transactionId, const QList<SplitLine> &lines);
 
+    QSqlDatabase connection() const { return m_statements.database(); }
+
 private:
     StatementCache m_statements;
 };
