@@ -1,0 +1,6 @@
+#include "ui/editors/smartdateedit.h"
+
+SmartDateEdit::SmartDateEdit(QWidget *parent)
+    : DateLineEdit(parent)
+{
+}
