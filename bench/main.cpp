@@ -1,4 +1,5 @@
 #include "bench/scenario.h"
+#include "data/datadirectory.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Logging::installMessageFilter();
     QCoreApplication::setOrganizationName(QStringLiteral("LarkspireBench"));
     QCoreApplication::setApplicationName(QStringLiteral("QuilletBench"));
 

@@ -14,12 +14,15 @@ const QString kColumns = QStringLiteral(
     "t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, t.sync_status, "
     "t.server_id, t.created_at, t.updated_at, t.deleted_at");
 
-const QString kCategoryName = QStringLiteral(
-    "CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM categories cc WHERE cc.name = c.name AND "
+// The display name of every category (deleted ones included, since a
+// transaction may still point at one): the parent's name, " > " and the name
+// when the category has a parent and its name is not unique among live
+// categories, else the name. Worked out once per category rather than once per
+// register row.
+const QString kCategoryNames = QStringLiteral(
+    "SELECT c.id, CASE WHEN c.parent_id IS NOT NULL AND (SELECT COUNT(*) FROM categories cc WHERE cc.name = c.name AND "
     "cc.deleted_at IS NULL) > 1 THEN COALESCE((SELECT p.name FROM categories p WHERE p.id = c.parent_id), '') || "
-    "' > ' || c.name ELSE c.name END AS category_name");
-
-constexpr int kCategoryNameColumn = 20;
+    "' > ' || c.name ELSE c.name END AS category_name FROM categories c");
 
 Transaction readTransaction(const QSqlQuery &q)
 {
@@ -54,6 +57,29 @@ TransactionRepository::TransactionRepository(Database *database, QObject *parent
     , m_database(database)
     , m_statements(database->connection())
 {
+    // Account balances are asked for on every change (the sidebar), so the
+    // connection keeps per-account sums current with temporary triggers. The
+    // file's schema is untouched; an account's sum is computed on first use
+    // and adjusted by every later write, whoever makes it.
+    QSqlQuery q(database->connection());
+    const char *const statements[] = {
+        "CREATE TEMP TABLE IF NOT EXISTS account_totals (account_id TEXT PRIMARY KEY, total INTEGER NOT NULL)",
+        "CREATE TEMP TRIGGER IF NOT EXISTS account_totals_ai AFTER INSERT ON main.transactions "
+        "WHEN new.deleted_at IS NULL BEGIN "
+        "UPDATE account_totals SET total = total + new.amount WHERE account_id = new.account_id; END",
+        "CREATE TEMP TRIGGER IF NOT EXISTS account_totals_ad AFTER DELETE ON main.transactions "
+        "WHEN old.deleted_at IS NULL BEGIN "
+        "UPDATE account_totals SET total = total - old.amount WHERE account_id = old.account_id; END",
+        "CREATE TEMP TRIGGER IF NOT EXISTS account_totals_au AFTER UPDATE OF amount, deleted_at, account_id "
+        "ON main.transactions BEGIN "
+        "UPDATE account_totals SET total = total - old.amount WHERE account_id = old.account_id AND old.deleted_at IS NULL; "
+        "UPDATE account_totals SET total = total + new.amount WHERE account_id = new.account_id AND new.deleted_at IS NULL; "
+        "END",
+    };
+    for (const char *sql : statements) {
+        if (!q.exec(QString::fromLatin1(sql)))
+            Sql::warn("TransactionRepository: cannot prepare the balance cache:", q);
+    }
 }
 
 QList<Transaction> TransactionRepository::list(const QString &sql, const QVariantList &binds)
@@ -145,10 +171,10 @@ QList<RegisterEntry> TransactionRepository::registerRows(const QString &accountI
         rows.append(opening);
     }
 
-    q = m_statements.prepare(QStringLiteral("SELECT %1, %2 FROM transactions t LEFT JOIN categories c ON t.category_id = "
-                                            "c.id WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, "
-                                            "t.created_at ASC")
-                                 .arg(kColumns, kCategoryName),
+    const QHash<QString, QString> names = categoryNames();
+    q = m_statements.prepare(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS "
+                                            "NULL ORDER BY t.date ASC, t.created_at ASC")
+                                 .arg(kColumns),
                              {accountId}, "TransactionRepository::registerRows failed:");
     if (!Sql::exec(q, "TransactionRepository::registerRows failed:"))
         return rows;
@@ -156,7 +182,8 @@ QList<RegisterEntry> TransactionRepository::registerRows(const QString &accountI
     while (q->next()) {
         RegisterEntry entry;
         entry.transaction = readTransaction(*q);
-        entry.categoryName = q->value(kCategoryNameColumn).toString();
+        if (!entry.transaction.categoryId.isEmpty())
+            entry.categoryName = names.value(entry.transaction.categoryId);
         balance += entry.transaction.amount;
         entry.balance = balance;
         rows.append(std::move(entry));
@@ -179,15 +206,15 @@ QString TransactionRepository::ftsQuery(const QString &text)
 
 QList<RegisterEntry> TransactionRepository::search(const TransactionSearch &f)
 {
-    QString sql = QStringLiteral("SELECT %1, %2 FROM transactions t").arg(kColumns, kCategoryName);
+    QString sql = QStringLiteral("SELECT %1 FROM transactions t").arg(kColumns);
     QVariantList binds;
     const QString match = ftsQuery(f.text);
     if (!match.isEmpty()) {
-        sql += QStringLiteral(" JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT JOIN categories c ON "
-                              "t.category_id = c.id WHERE transactions_fts MATCH ? AND t.deleted_at IS NULL");
+        sql += QStringLiteral(" JOIN transactions_fts fts ON fts.rowid = t.rowid WHERE transactions_fts MATCH ? AND "
+                              "t.deleted_at IS NULL");
         binds.append(match);
     } else {
-        sql += QStringLiteral(" LEFT JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL");
+        sql += QStringLiteral(" WHERE t.deleted_at IS NULL");
     }
     if (!f.accountId.isEmpty()) {
         sql += QStringLiteral(" AND t.account_id = ?");
@@ -215,14 +242,28 @@ QList<RegisterEntry> TransactionRepository::search(const TransactionSearch &f)
     QSqlQuery *q = m_statements.prepare(sql, binds, "TransactionRepository::search failed:");
     if (!Sql::exec(q, "TransactionRepository::search failed:"))
         return rows;
+    const QHash<QString, QString> names = categoryNames();
     while (q->next()) {
         RegisterEntry entry;
         entry.transaction = readTransaction(*q);
-        entry.categoryName = q->value(kCategoryNameColumn).toString();
+        if (!entry.transaction.categoryId.isEmpty())
+            entry.categoryName = names.value(entry.transaction.categoryId);
         rows.append(std::move(entry));
     }
     q->finish();
     return rows;
+}
+
+QHash<QString, QString> TransactionRepository::categoryNames()
+{
+    QHash<QString, QString> names;
+    QSqlQuery *q = m_statements.prepare(kCategoryNames, {}, "TransactionRepository::categoryNames failed:");
+    if (!Sql::exec(q, "TransactionRepository::categoryNames failed:"))
+        return names;
+    while (q->next())
+        names.insert(q->value(0).toString(), q->value(1).toString());
+    q->finish();
+    return names;
 }
 
 QStringList TransactionRepository::payees()
@@ -241,16 +282,36 @@ QStringList TransactionRepository::payees()
 
 qint64 TransactionRepository::balance(const QString &accountId)
 {
-    qint64 total = 0;
-    QSqlQuery *q = m_statements.prepare(
-        QStringLiteral("SELECT COALESCE((SELECT starting_balance FROM accounts WHERE id = ?), 0) + "
-                       "COALESCE((SELECT SUM(amount) FROM transactions WHERE account_id = ? AND deleted_at IS NULL), 0)"),
-        {accountId, accountId}, "TransactionRepository::balance failed:");
+    qint64 starting = 0;
+    QSqlQuery *q = m_statements.prepare(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), {accountId},
+                                        "TransactionRepository::balance failed:");
     if (Sql::exec(q, "TransactionRepository::balance failed:") && q->next())
-        total = q->value(0).toLongLong();
+        starting = q->value(0).toLongLong();
     if (q)
         q->finish();
-    return total;
+
+    q = m_statements.prepare(QStringLiteral("SELECT total FROM temp.account_totals WHERE account_id = ?"), {accountId},
+                             "TransactionRepository::balance failed:");
+    if (Sql::exec(q, "TransactionRepository::balance failed:") && q->next()) {
+        const qint64 total = q->value(0).toLongLong();
+        q->finish();
+        return starting + total;
+    }
+    if (q)
+        q->finish();
+
+    qint64 total = 0;
+    q = m_statements.prepare(
+        QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? AND deleted_at IS NULL"),
+        {accountId}, "TransactionRepository::balance failed:");
+    if (!Sql::exec(q, "TransactionRepository::balance failed:") || !q->next())
+        return starting;
+    total = q->value(0).toLongLong();
+    q->finish();
+    q = m_statements.prepare(QStringLiteral("INSERT OR REPLACE INTO temp.account_totals (account_id, total) VALUES (?, ?)"),
+                             {accountId, total}, "TransactionRepository::balance failed:");
+    Sql::exec(q, "TransactionRepository::balance failed:");
+    return starting + total;
 }
 
 bool TransactionRepository::insert(const Transaction &t)

@@ -3,6 +3,7 @@
 #include "data/records.h"
 #include "data/statementcache.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -50,6 +51,9 @@ public:
     bool restoreByAccount(const QString &accountId, const QString &deletedSince, int *rows = nullptr);
     int markAllPendingForResync();
     bool markSynced(const QString &id, const QString &serverId);
+
+    // Category id -> display name ("Housing > Maintenance" where a name is shared).
+    QHash<QString, QString> categoryNames();
 
     // The FTS5 query for free text: each word quoted and prefix-matched, ANDed.
     static QString ftsQuery(const QString &text);

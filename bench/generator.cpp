@@ -1,0 +1,153 @@
+#include "bench/generator.h"
+
+#include "data/sqlvalue.h"
+
+#include <QElapsedTimer>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+const char *const kPayees[] = {
+    "Grocery Mart", "Green Valley Market", "City Power & Light", "Riverside Water", "Northwind Telecom",
+    "Shell Station", "Corner Coffee", "Blue Door Bistro", "Harbor Pharmacy", "Maple Street Rent",
+    "Metro Transit", "Sunrise Bakery", "Paycheck - Acme Corp", "Home Depot Supply", "Online Books",
+    "Streamflix", "Gym Membership", "Pet Supplies Plus", "Dr. Patel Dental", "State Farm Insurance",
+    "Farmers Market", "Hardware Barn", "Movie Palace", "Bookshop on Main", "Airline Tickets",
+    "Hotel Stay", "Parking Garage", "Car Wash Express", "Dry Cleaners", "Interest Payment",
+    "Dividend Deposit", "Refund - Outdoor Gear", "ATM Withdrawal", "Bank Service Fee", "Charity Donation",
+    "School Lunch", "Music Lessons", "Garden Center", "Electronics World", "Thrift Store",
+};
+
+const char *const kMemos[] = {
+    "", "", "", "weekly groceries", "monthly bill", "birthday gift", "reimbursable", "split with roommate",
+    "auto-pay", "paid by card", "tip included", "quarterly", "annual renewal", "office supplies", "family dinner",
+};
+
+} // namespace
+
+QString StoreGenerator::addAccount(const QSqlDatabase &db, const QString &name, const QString &currency)
+{
+    const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString now = SqlValue::timestamp(Clock::nowUtc());
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, created_at, updated_at) "
+                             "VALUES (?, ?, 'checking', ?, ?, ?)"));
+    q.addBindValue(id);
+    q.addBindValue(name);
+    q.addBindValue(currency);
+    q.addBindValue(now);
+    q.addBindValue(now);
+    if (!q.exec())
+        qWarning() << "StoreGenerator::addAccount failed:" << q.lastError().text();
+    return id;
+}
+
+QStringList StoreGenerator::categoryIds(const QSqlDatabase &db)
+{
+    if (m_categoryIds.isEmpty()) {
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("SELECT id FROM categories WHERE deleted_at IS NULL ORDER BY id"));
+        while (q.next())
+            m_categoryIds.append(q.value(0).toString());
+    }
+    return m_categoryIds;
+}
+
+StoreGenerator::Row StoreGenerator::nextRow(const QDate &from, int spanDays)
+{
+    Row r;
+    r.date = from.addDays(m_random.bounded(std::max(1, spanDays)));
+    const int payee = m_random.bounded(int(std::size(kPayees)));
+    r.payee = QString::fromLatin1(kPayees[payee]);
+    r.memo = QString::fromLatin1(kMemos[m_random.bounded(int(std::size(kMemos)))]);
+    const bool deposit = r.payee.startsWith(QLatin1String("Paycheck")) || r.payee.startsWith(QLatin1String("Interest"))
+        || r.payee.startsWith(QLatin1String("Dividend")) || r.payee.startsWith(QLatin1String("Refund"));
+    const qint64 cents = deposit ? 5000 + m_random.bounded(400000) : 199 + m_random.bounded(25000);
+    r.amount = deposit ? cents : -cents;
+    r.checkNumber = m_random.bounded(20) == 0 ? QString::number(1000 + m_random.bounded(9000)) : QString();
+    r.cleared = m_random.bounded(4) != 0;
+    return r;
+}
+
+QStringList StoreGenerator::addTransactions(const QSqlDatabase &db, const QString &accountId, int count, int years)
+{
+    const QStringList categories = categoryIds(db);
+    const QDate from = Clock::today().addYears(-years);
+    const int span = int(from.daysTo(Clock::today()));
+    const QDateTime created = Clock::nowUtc().addYears(-years);
+
+    QStringList ids;
+    ids.reserve(count);
+    QSqlDatabase(db).transaction();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
+                             "check_number, cleared, reconciled, version, sync_status, created_at, updated_at) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1, 'pending', ?, ?)"));
+    for (int i = 0; i < count; ++i) {
+        const Row r = nextRow(from, span);
+        const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        const QString stamp = SqlValue::timestamp(created.addSecs(i));
+        q.bindValue(0, id);
+        q.bindValue(1, accountId);
+        q.bindValue(2, SqlValue::date(r.date));
+        q.bindValue(3, r.payee);
+        q.bindValue(4, r.memo);
+        q.bindValue(5, r.amount);
+        q.bindValue(6, categories.isEmpty() || m_random.bounded(10) == 0
+                           ? QVariant(QMetaType::fromType<QString>())
+                           : QVariant(categories.at(m_random.bounded(categories.size()))));
+        q.bindValue(7, r.checkNumber);
+        q.bindValue(8, r.cleared ? 1 : 0);
+        q.bindValue(9, r.cleared && r.date < Clock::today().addMonths(-2) ? 1 : 0);
+        q.bindValue(10, stamp);
+        q.bindValue(11, stamp);
+        if (!q.exec()) {
+            qWarning() << "StoreGenerator::addTransactions failed:" << q.lastError().text();
+            break;
+        }
+        ids.append(id);
+    }
+    QSqlDatabase(db).commit();
+    return ids;
+}
+
+QStringList StoreGenerator::searchWords()
+{
+    return {QStringLiteral("grocery"), QStringLiteral("coffee"), QStringLiteral("power"), QStringLiteral("rent"),
+            QStringLiteral("bistro"),  QStringLiteral("pharm"),  QStringLiteral("gift"),  QStringLiteral("transit"),
+            QStringLiteral("book"),    QStringLiteral("insur"),  QStringLiteral("dental"), QStringLiteral("roommate"),
+            QStringLiteral("market"),  QStringLiteral("hotel"),  QStringLiteral("fee"),   QStringLiteral("1234"),
+            QStringLiteral("garden"),  QStringLiteral("music"),  QStringLiteral("quarterly"), QStringLiteral("wash")};
+}
+
+double timeMs(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double medianMs(int repeats, const std::function<void()> &work, const std::function<void()> &before)
+{
+    QList<double> samples;
+    for (int i = 0; i < std::max(1, repeats); ++i) {
+        if (before)
+            before();
+        samples.append(timeMs(work));
+    }
+    std::sort(samples.begin(), samples.end());
+    return samples.at(samples.size() / 2);
+}
+
+QString ratioText(double ours, double baseline)
+{
+    if (baseline <= 0)
+        return QStringLiteral("n/a");
+    return QString::number(ours / baseline, 'f', 2) + QLatin1Char('x');
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDate>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// Synthetic stores for the benchmarks: believable payees, memos and amounts
+// from a fixed seed, written with bare prepared statements in one transaction.
+class StoreGenerator
+{
+public:
+    explicit StoreGenerator(quint32 seed = 20261208) : m_random(seed) {}
+
+    // Creates an account (starting balance 0) and returns its id.
+    QString addAccount(const QSqlDatabase &db, const QString &name, const QString &currency = QStringLiteral("USD"));
+    // Writes count transactions into the account, dated back from today over
+    // `years`, with categories drawn from the store's live categories. Returns
+    // the ids written.
+    QStringList addTransactions(const QSqlDatabase &db, const QString &accountId, int count, int years = 10);
+
+    // One random transaction's fields, for scenarios that insert through repositories.
+    struct Row {
+        QDate date;
+        QString payee;
+        QString memo;
+        qint64 amount;
+        QString checkNumber;
+        bool cleared;
+    };
+    Row nextRow(const QDate &from, int spanDays);
+
+    // Words that occur in generated payees and memos, for search queries.
+    static QStringList searchWords();
+
+    QRandomGenerator &random() { return m_random; }
+
+private:
+    QStringList categoryIds(const QSqlDatabase &db);
+
+    QRandomGenerator m_random;
+    QStringList m_categoryIds;
+};
+
+// Milliseconds of a callable, and the median of several runs.
+double timeMs(const std::function<void()> &work);
+double medianMs(int repeats, const std::function<void()> &work, const std::function<void()> &before = {});
+QString ratioText(double ours, double baseline);
