@@ -19,6 +19,15 @@ TestApp::TestApp()
     m_ready = m_state->initialize();
 }
 
+bool TestApp::restart()
+{
+    m_state.reset();
+    qputenv("QUILLET_DATA_DIR", m_dir.path().toUtf8());
+    m_state = std::make_unique<AppState>();
+    m_ready = m_state->initialize();
+    return m_ready;
+}
+
 TestApp::~TestApp()
 {
     m_state.reset();

@@ -17,6 +17,8 @@ public:
     bool isReady() const { return m_ready; }
     AppState *state() const { return m_state.get(); }
     QString directory() const { return m_dir.path(); }
+    // Closes the store and starts a new AppState over the same data directory.
+    bool restart();
 
 private:
     QTemporaryDir m_dir;
