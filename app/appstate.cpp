@@ -10,7 +10,9 @@
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/accountservice.h"
 #include "services/categoryservice.h"
+#include "services/recurringservice.h"
 #include "services/transactionservice.h"
 
 #include <QLocale>
@@ -66,6 +68,9 @@ bool AppState::initialize()
 
     m_categoryService = new CategoryService(m_categories, this);
     m_transactionService = new TransactionService(m_transactions, m_splitLines, m_accounts, this);
+    m_recurringService = new RecurringService(m_database, m_recurring, m_transactions, m_accounts, this);
+    m_accountService =
+        new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
 
     ThemeManager::captureBaseFont();
     bool ok = false;

@@ -4,12 +4,14 @@
 #include <QString>
 
 class AccountRepository;
+class AccountService;
 class CategoryRepository;
 class CategoryService;
 class Database;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class RecurringService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionService;
@@ -38,6 +40,8 @@ public:
     ReconciliationRepository *reconciliations() const { return m_reconciliations; }
     CategoryService *categoryService() const { return m_categoryService; }
     TransactionService *transactionService() const { return m_transactionService; }
+    RecurringService *recurringService() const { return m_recurringService; }
+    AccountService *accountService() const { return m_accountService; }
     ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -66,6 +70,8 @@ private:
     ReconciliationRepository *m_reconciliations = nullptr;
     CategoryService *m_categoryService = nullptr;
     TransactionService *m_transactionService = nullptr;
+    RecurringService *m_recurringService = nullptr;
+    AccountService *m_accountService = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };
