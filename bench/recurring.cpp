@@ -1,20 +1,16 @@
+// The automatic posting pass against plain inserts of the rows it posts.
+#include "bench/benchstore.h"
+#include "bench/generator.h"
 #include "bench/scenario.h"
 
-#include "data/accountrepository.h"
-#include "data/database.h"
 #include "data/dbtransaction.h"
-#include "data/recurringrepository.h"
 #include "data/sqlvalue.h"
-#include "data/transactionrepository.h"
 #include "services/recurringservice.h"
 
-#include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
 #include <QSqlQuery>
 
-#include <algorithm>
-#include <cmath>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -23,70 +19,52 @@ constexpr int kSchedules = 1000;
 constexpr int kDaysBehind = 30;
 constexpr int kAccounts = 20;
 
-// One generated store: accounts, and (for the pass) the schedules.
-struct Store {
-    std::unique_ptr<Database> db;
-    std::unique_ptr<AccountRepository> accounts;
-    std::unique_ptr<TransactionRepository> transactions;
-    std::unique_ptr<RecurringRepository> recurring;
-    QStringList accountIds;
-    QString path;
+struct PassStore {
+    std::unique_ptr<BenchStore> store;
+    QList<RecurringTransaction> schedules;
 
-    Store(const QString &file, int scheduleCount)
-        : path(file)
+    // A new store with the accounts and daily auto-post schedules kDaysBehind
+    // days behind; the schedules are stored only when `stored` is set.
+    void reset(const BenchOptions &o, const QString &name, int count, bool stored)
     {
-        QFile::remove(path);
-        db = std::make_unique<Database>();
-        if (!db->open(path) || !db->runMigrations())
-            qFatal("bench: cannot create %s", qPrintable(path));
-        accounts = std::make_unique<AccountRepository>(db.get());
-        transactions = std::make_unique<TransactionRepository>(db.get());
-        recurring = std::make_unique<RecurringRepository>(db.get());
-        DbTransaction tx(db->connection());
-        for (int i = 0; i < kAccounts; ++i) {
-            Account a;
-            a.id = QStringLiteral("bench-account-%1").arg(i);
-            a.name = QStringLiteral("Account %1").arg(i);
-            a.createdAt = a.updatedAt = Clock::nowUtc();
-            accounts->insert(a);
-            accountIds.append(a.id);
+        store.reset();  // one connection at a time
+        const QString path = QDir(o.workDir).filePath(name);
+        for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+            QFile::remove(path + suffix);
+        store = std::make_unique<BenchStore>(path);
+
+        StoreGenerator gen;
+        QStringList accounts;
+        for (int i = 0; i < kAccounts; ++i)
+            accounts.append(gen.addAccount(store->connection(), QStringLiteral("Account %1").arg(i)));
+        schedules.clear();
+        DbTransaction tx(store->connection());
+        for (int i = 0; i < count; ++i) {
+            const StoreGenerator::Row row = gen.nextRow(Clock::today(), 1);
+            RecurringTransaction r;
+            r.id = Ids::newId();
+            r.accountId = accounts.at(i % kAccounts);
+            r.payee = row.payee;
+            r.memo = row.memo;
+            r.amount = row.amount;
+            r.frequency = Frequency::Daily;
+            r.startDate = r.nextDueDate = Clock::today().addDays(-(kDaysBehind - 1));
+            r.autoPost = true;
+            r.createdAt = r.updatedAt = Clock::nowUtc();
+            if (stored)
+                store->recurring->insert(r);
+            schedules.append(r);
         }
-        for (int i = 0; i < scheduleCount; ++i)
-            recurring->insert(schedule(i));
         tx.commit();
     }
 
-    ~Store()
-    {
-        recurring.reset();
-        transactions.reset();
-        accounts.reset();
-        db.reset();
-    }
-
-    RecurringTransaction schedule(int i) const
-    {
-        RecurringTransaction r;
-        r.id = QStringLiteral("bench-schedule-%1").arg(i);
-        r.accountId = accountIds.at(i % kAccounts);
-        r.payee = QStringLiteral("Payee %1").arg(i % 97);
-        r.memo = QStringLiteral("generated");
-        r.amount = -(1000 + i % 5000);
-        r.frequency = Frequency::Daily;
-        r.startDate = r.nextDueDate = Clock::today().addDays(-(kDaysBehind - 1));
-        r.autoPost = true;
-        r.createdAt = r.updatedAt = Clock::nowUtc();
-        return r;
-    }
-
-    // The rows a pass posts, built the same way.
-    QList<Transaction> postings(int scheduleCount) const
+    // The rows the pass posts for the schedules, built the same way.
+    QList<Transaction> postings() const
     {
         QList<Transaction> rows;
-        rows.reserve(scheduleCount * kDaysBehind);
+        rows.reserve(schedules.size() * kDaysBehind);
         const QDateTime now = Clock::nowUtc();
-        for (int i = 0; i < scheduleCount; ++i) {
-            const RecurringTransaction r = schedule(i);
+        for (const RecurringTransaction &r : schedules) {
             for (int d = 0; d < kDaysBehind; ++d) {
                 Transaction t;
                 t.date = r.nextDueDate.addDays(d);
@@ -104,37 +82,9 @@ struct Store {
     }
 };
 
-double median(QList<double> values)
+void bareInsert(const QSqlDatabase &db, const QList<Transaction> &rows)
 {
-    std::sort(values.begin(), values.end());
-    const int n = int(values.size());
-    return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2.0;
-}
-
-using InsertAll = std::function<void(Store &, const QList<Transaction> &)>;
-
-// Rows per second of insertAll storing the pass's rows in one transaction.
-double insertRate(const QString &path, int scheduleCount, const InsertAll &insertAll)
-{
-    Store store(path, 0);
-    const QList<Transaction> rows = store.postings(scheduleCount);
-    QElapsedTimer timer;
-    timer.start();
-    DbTransaction tx(store.db->connection());
-    insertAll(store, rows);
-    tx.commit();
-    return rows.size() / (timer.nsecsElapsed() / 1e9);
-}
-
-void repositoryInsert(Store &store, const QList<Transaction> &rows)
-{
-    for (const Transaction &t : rows)
-        store.transactions->insert(t);
-}
-
-void bareInsert(Store &store, const QList<Transaction> &rows)
-{
-    QSqlQuery q(store.db->connection());
+    QSqlQuery q(db);
     q.prepare(QStringLiteral(
         "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
         "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
@@ -150,46 +100,56 @@ void bareInsert(Store &store, const QList<Transaction> &rows)
     }
 }
 
-double passRate(const QString &path, int scheduleCount, int *posted)
+void recurringPass(const BenchOptions &o, QTextStream &out)
 {
-    Store store(path, scheduleCount);
-    RecurringService service(store.db.get(), store.recurring.get(), store.transactions.get(), store.accounts.get());
-    QElapsedTimer timer;
-    timer.start();
-    *posted = service.processDue();
-    return *posted / (timer.nsecsElapsed() / 1e9);
-}
+    const int count = std::max(1, int(kSchedules * o.scale));
+    const int expected = count * kDaysBehind;
+    PassStore s;
+    QList<Transaction> rows;
+    auto prepareInsert = [&] {
+        s.reset(o, QStringLiteral("recurring-insert.db"), count, false);
+        rows = s.postings();
+    };
 
-void run(const BenchOptions &options, QTextStream &out)
-{
-    const int schedules = std::max(1, int(std::lround(kSchedules * options.scale)));
-    const int expected = schedules * kDaysBehind;
-    const QString path = options.workDir + QStringLiteral("/recurring.db");
-    out << "  " << schedules << " daily auto-post schedules, " << kDaysBehind << " days behind: " << expected
-        << " postings; median of " << options.repeats << "\n";
+    const double bareMs = medianMs(o.repeats, [&] {
+        DbTransaction tx(s.store->connection());
+        bareInsert(s.store->connection(), rows);
+        tx.commit();
+    }, prepareInsert);
+    const double insertMs = medianMs(o.repeats, [&] {
+        DbTransaction tx(s.store->connection());
+        for (const Transaction &t : std::as_const(rows))
+            s.store->transactions->insert(t);
+        tx.commit();
+    }, prepareInsert);
 
-    QList<double> bare, repository, pass;
-    for (int i = 0; i < options.repeats; ++i) {
-        bare.append(insertRate(path, schedules, bareInsert));
-        repository.append(insertRate(path, schedules, repositoryInsert));
-        int posted = 0;
-        pass.append(passRate(path, schedules, &posted));
-        if (posted != expected)
-            out << "  WARNING: the pass posted " << posted << " instead of " << expected << "\n";
-    }
-    if (!options.keep)
-        QFile::remove(path);
+    std::unique_ptr<RecurringService> service;
+    int posted = 0;
+    const double passMs = medianMs(o.repeats, [&] { posted = service->processDue(); }, [&] {
+        service.reset();
+        s.reset(o, QStringLiteral("recurring-pass.db"), count, true);
+        service = std::make_unique<RecurringService>(s.store->db.get(), s.store->recurring.get(),
+                                                     s.store->transactions.get(), s.store->accounts.get());
+    });
+    service.reset();
+    s.store.reset();
+    if (posted != expected)
+        out << "WARNING: the pass posted " << posted << " rows instead of " << expected << "\n";
 
-    const double bareRate = median(bare), repositoryRate = median(repository), passRateValue = median(pass);
-    out << QStringLiteral("  baseline bare QSqlQuery insert       %1 rows/s\n").arg(bareRate, 10, 'f', 0);
-    out << QStringLiteral("  baseline TransactionRepository insert %1 rows/s\n").arg(repositoryRate, 9, 'f', 0);
-    out << QStringLiteral("  processDue                           %1 postings/s\n").arg(passRateValue, 10, 'f', 0);
-    out << QStringLiteral("  ratio pass / repository insert: %1 (at least 0.33 wanted)\n")
-               .arg(passRateValue / repositoryRate, 0, 'f', 2);
-    out << QStringLiteral("  ratio pass / bare insert:       %1\n").arg(passRateValue / bareRate, 0, 'f', 2);
+    auto perSecond = [&](double ms) { return qint64(expected / (ms / 1000.0)); };
+    out << QStringLiteral("posting pass over %1 daily schedules %2 days behind (%3 rows): %4 postings/s; "
+                          "repository insert of the same rows %5 rows/s, bare insert %6 rows/s\n")
+               .arg(count)
+               .arg(kDaysBehind)
+               .arg(expected)
+               .arg(perSecond(passMs))
+               .arg(perSecond(insertMs))
+               .arg(perSecond(bareMs));
+    out << QStringLiteral("  pass / repository insert %1 (target >= 0.33), pass / bare insert %2\n")
+               .arg(ratioText(insertMs, passMs), ratioText(bareMs, passMs));
 }
 
 const BenchScenario::Registrar registrar("recurring",
-                                         "automatic posting pass against plain inserts of the same rows", run);
+                                         "automatic posting pass vs plain inserts of the same rows", recurringPass);
 
 } // namespace
