@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class AccountRepository;
+class CategoryRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class SplitLineRepository;
+class TransactionRepository;
+
+// Demonstration data for newcomers, screenshots and development: several
+// accounts with a few years of believable history ending today, every id
+// beginning "sample-" so the whole set can be removed again.
+class SampleData : public QObject
+{
+    Q_OBJECT
+public:
+    struct Repositories {
+        AccountRepository *accounts;
+        TransactionRepository *transactions;
+        CategoryRepository *categories;
+        SplitLineRepository *splitLines;
+        RecurringRepository *recurring;
+        ReconciliationRepository *reconciliations;
+    };
+
+    enum class Result { Loaded, AlreadyLoaded, Cleared, NothingToClear, Failed };
+
+    explicit SampleData(const Repositories &repositories, QObject *parent = nullptr);
+
+    bool isLoaded();
+    Result load();
+    Result clear();
+
+    // The status text for a result ("Sample data loaded", ...).
+    static QString message(Result result);
+
+private:
+    Repositories m_repos;
+};
