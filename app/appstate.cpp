@@ -11,6 +11,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
+#include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/recurringservice.h"
 #include "services/transactionservice.h"
@@ -71,6 +72,17 @@ bool AppState::initialize()
     m_recurringService = new RecurringService(m_database, m_recurring, m_transactions, m_accounts, this);
     m_accountService =
         new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
+    m_backupService = new BackupService(m_database, this);
+    // A restore writes behind the repositories: announce every kind it touches once.
+    connect(m_backupService, &BackupService::restored, this, [this]() {
+        Q_EMIT m_accounts->accountsChanged();
+        Q_EMIT m_categories->categoriesChanged();
+        const QList<Account> live = m_accounts->listLive();
+        for (const Account &account : live)
+            Q_EMIT m_transactions->transactionsChanged(account.id);
+        Q_EMIT m_recurring->recurringChanged();
+        Q_EMIT m_reconciliations->reconciliationsChanged();
+    });
 
     ThemeManager::captureBaseFont();
     bool ok = false;

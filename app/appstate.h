@@ -5,6 +5,7 @@
 
 class AccountRepository;
 class AccountService;
+class BackupService;
 class CategoryRepository;
 class CategoryService;
 class Database;
@@ -42,6 +43,7 @@ public:
     TransactionService *transactionService() const { return m_transactionService; }
     RecurringService *recurringService() const { return m_recurringService; }
     AccountService *accountService() const { return m_accountService; }
+    BackupService *backupService() const { return m_backupService; }
     ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -72,6 +74,7 @@ private:
     TransactionService *m_transactionService = nullptr;
     RecurringService *m_recurringService = nullptr;
     AccountService *m_accountService = nullptr;
+    BackupService *m_backupService = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QObject>
+#include <QStringList>
+
+class Database;
+
+// What existing rows with the same id become when a backup is restored.
+enum class BackupMode {
+    Replace,  // overwritten with the backup's values
+    KeepNewer,  // overwritten only when the backup's updated_at is later (or missing)
+    Skip,  // left as they are
+};
+
+struct BackupImportResult {
+    int imported = 0;
+    int skipped = 0;
+    QStringList errors;
+    // False when the archive was refused as a whole (not a backup, unsupported,
+    // too large) or the restore could not be saved: nothing was written.
+    bool accepted = true;
+};
+
+// Writes the whole store into one portable ZIP of JSON documents, one per row,
+// and restores such a file into the store.
+class BackupService : public QObject {
+    Q_OBJECT
+public:
+    // Decompressed limits that keep a small hostile archive from expanding
+    // into gigabytes of memory.
+    static constexpr qint64 kMaxEntrySize = qint64(64) * 1024 * 1024;
+    static constexpr qint64 kMaxTotalSize = qint64(4) * 1024 * 1024 * 1024;
+
+    explicit BackupService(Database *database, QObject *parent = nullptr);
+
+    // The archive's bytes; manifest, when given, receives the manifest written.
+    QByteArray exportBackup(QJsonObject *manifest = nullptr);
+
+    // Restores every row of the archive in one database transaction. A row that
+    // cannot be written is skipped on its own; the others stay restored.
+    BackupImportResult importBackup(const QByteArray &bytes, BackupMode mode);
+
+    // The file as one piece; false when it cannot be opened or read.
+    static bool readFile(const QString &path, QByteArray *bytes);
+    // Replaces path with bytes in one piece; false when it cannot be written.
+    static bool writeFile(const QString &path, const QByteArray &bytes);
+
+Q_SIGNALS:
+    // Rows were restored behind every repository's back: reload everything.
+    void restored();
+
+private:
+    Database *m_database;
+};

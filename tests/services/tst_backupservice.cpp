@@ -1,0 +1,417 @@
+#include "data/sqlvalue.h"
+#include "services/archivereader.h"
+#include "services/backupservice.h"
+#include "support/core/teststore.h"
+#include "support/core/zipbuilder.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+namespace {
+
+const QStringList kTables = {QStringLiteral("accounts"),
+                             QStringLiteral("categories"),
+                             QStringLiteral("transactions"),
+                             QStringLiteral("split_lines"),
+                             QStringLiteral("recurring_transactions"),
+                             QStringLiteral("reconciliations")};
+
+const QDateTime kT0(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC);
+
+// Every row of table as column -> value, ordered by id.
+QList<QVariantMap> tableRows(const TestStore &store, const QString &table)
+{
+    QList<QVariantMap> rows;
+    QSqlQuery q(store.connection());
+    q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table));
+    while (q.next()) {
+        QVariantMap row;
+        for (int i = 0; i < q.record().count(); ++i)
+            row.insert(q.record().fieldName(i), q.value(i));
+        rows.append(row);
+    }
+    return rows;
+}
+
+// A store holding a bit of everything, with sync marks a restore must reset
+// and a category stored before its parent.
+void fill(TestStore &store)
+{
+    Account checking = store.addAccount(QStringLiteral("Checking"), Currency::USD, 150000);
+    Account savings = store.addAccount(QStringLiteral("Savings"));
+    Account closed = store.addAccount(QStringLiteral("Old card"));
+    store.accounts->softDelete(closed.id);
+
+    Category child = store.addCategory(QStringLiteral("Groceries"));
+    Category parent = store.addCategory(QStringLiteral("Food"));
+    child.parentId = parent.id;
+    store.categories->update(child);
+
+    Transaction rent = store.addTransaction(checking.id, QDate(2024, 2, 1), QStringLiteral("Landlord"), -120000);
+    Transaction split = store.addTransaction(checking.id, QDate(2024, 2, 3), QStringLiteral("Market"), -4550);
+    store.addTransaction(savings.id, QDate(2024, 2, 4), QStringLiteral("Interest"), 12, parent.id);
+    Transaction gone = store.addTransaction(checking.id, QDate(2024, 2, 5), QStringLiteral("Mistake"), -1);
+    store.transactions->softDelete(gone.id);
+    store.exec(QStringLiteral("UPDATE transactions SET sync_status = 'synced', server_id = 'srv-1', version = 4, "
+                              "memo = 'He said \"hi\"\nthen left' WHERE id = '%1'")
+                   .arg(rent.id));
+
+    SplitLine a{Ids::newId(), split.id, child.id, -3000, QStringLiteral("food"), kT0, kT0};
+    SplitLine b{Ids::newId(), split.id, parent.id, -1550, QString(), kT0, kT0};
+    store.splitLines->replaceLines(split.id, {a, b});
+
+    RecurringTransaction r;
+    r.id = Ids::newId();
+    r.accountId = checking.id;
+    r.payee = QStringLiteral("Gym");
+    r.amount = -2999;
+    r.startDate = r.nextDueDate = QDate(2024, 1, 15);
+    r.leadDays = 3;
+    r.createdAt = r.updatedAt = kT0;
+    store.recurring->insert(r);
+
+    Reconciliation rec;
+    rec.id = Ids::newId();
+    rec.accountId = checking.id;
+    rec.statementDate = QDate(2024, 1, 31);
+    rec.statementBalance = rec.reconciledBalance = 150000;
+    rec.completedAt = rec.createdAt = rec.updatedAt = kT0;
+    store.reconciliations->insert(rec);
+}
+
+QByteArray exportOf(TestStore &store, QJsonObject *manifest = nullptr)
+{
+    BackupService service(store.db.get());
+    return service.exportBackup(manifest);
+}
+
+QByteArray json(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson();
+}
+
+QJsonObject accountDoc(const QString &id, const QString &name)
+{
+    return {{QStringLiteral("id"), id},
+            {QStringLiteral("name"), name},
+            {QStringLiteral("created_at"), QStringLiteral("2024-01-01T00:00:00Z")},
+            {QStringLiteral("updated_at"), QStringLiteral("2024-01-01T00:00:00Z")}};
+}
+
+QByteArray manifestV1()
+{
+    return json({{QStringLiteral("version"), 1}});
+}
+
+} // namespace
+
+class TestBackupService : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { Clock::setFixedNow(kT0); }
+    void cleanup() { Clock::setFixedNow(QDateTime()); }
+
+    void exportThenRestoreGivesTheSameRows()
+    {
+        QHash<QString, QList<QVariantMap>> before;
+        QByteArray bytes;
+        QJsonObject manifest;
+        {
+            TestStore source(true);
+            fill(source);
+            bytes = exportOf(source, &manifest);
+            for (const QString &table : kTables)
+                before.insert(table, tableRows(source, table));
+        }
+        QCOMPARE(manifest.value(QStringLiteral("version")).toInt(), 1);
+        QCOMPARE(manifest.value(QStringLiteral("exportedAt")).toString(), QStringLiteral("2024-03-01T09:00:00Z"));
+        QCOMPARE(manifest.value(QStringLiteral("accountCount")).toInt(), 3);
+        QCOMPARE(manifest.value(QStringLiteral("transactionCount")).toInt(), 4);
+        QCOMPARE(manifest.value(QStringLiteral("splitLineCount")).toInt(), 2);
+        QCOMPARE(manifest.value(QStringLiteral("categoryCount")).toInt(),
+                 before.value(QStringLiteral("categories")).size());
+
+        // The archive's layout: one document per row under its folder, manifest last.
+        ArchiveReader archive;
+        QVERIFY(archive.open(bytes));
+        QCOMPARE(archive.entries().last().path, QStringLiteral("manifest.json"));
+        QVariantMap sample;
+        for (const QVariantMap &row : before.value(QStringLiteral("transactions"))) {
+            if (row.value(QStringLiteral("payee")) == QStringLiteral("Landlord"))
+                sample = row;
+        }
+        int sampleIndex = -1;
+        for (int i = 0; i < archive.entries().size(); ++i) {
+            if (archive.entries().at(i).path ==
+                QStringLiteral("transactions/%1.json").arg(sample.value("id").toString()))
+                sampleIndex = i;
+        }
+        QVERIFY(sampleIndex >= 0);
+        const QJsonObject doc = QJsonDocument::fromJson(archive.read(sampleIndex)).object();
+        QCOMPARE(doc.size(), sample.size());
+        QVERIFY(doc.value(QStringLiteral("amount")).isDouble());
+        QCOMPARE(doc.value(QStringLiteral("amount")).toInteger(), sample.value("amount").toLongLong());
+        QVERIFY(doc.value(QStringLiteral("deleted_at")).isNull());
+        QVERIFY(doc.value(QStringLiteral("date")).isString());
+
+        TestStore target(false);
+        BackupService service(target.db.get());
+        QSignalSpy restored(&service, &BackupService::restored);
+        const BackupImportResult result = service.importBackup(bytes, BackupMode::Replace);
+        QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join(QLatin1Char('\n'))));
+        QVERIFY(result.accepted);
+        QCOMPARE(restored.count(), 1);
+
+        int rows = 0;
+        for (const QString &table : kTables) {
+            QList<QVariantMap> expected = before.value(table);
+            rows += int(expected.size());
+            for (QVariantMap &row : expected) {
+                if (row.contains(QStringLiteral("sync_status"))) {
+                    row[QStringLiteral("sync_status")] = QStringLiteral("pending");
+                    row[QStringLiteral("server_id")] = QVariant();
+                    row[QStringLiteral("version")] = 1;
+                }
+            }
+            const QList<QVariantMap> actual = tableRows(target, table);
+            QCOMPARE(actual.size(), expected.size());
+            for (int i = 0; i < actual.size(); ++i) {
+                for (auto it = expected.at(i).constBegin(); it != expected.at(i).constEnd(); ++it) {
+                    const QVariant got = actual.at(i).value(it.key());
+                    QVERIFY2(got.isNull() == it.value().isNull() && got.toString() == it.value().toString(),
+                             qPrintable(QStringLiteral("%1.%2: %3 != %4")
+                                            .arg(table, it.key(), got.toString(), it.value().toString())));
+                }
+            }
+        }
+        QCOMPARE(result.imported, rows);
+        QCOMPARE(result.skipped, 0);
+        // Soft-deleted rows came back deleted; the register never shows them.
+        QCOMPARE(target.accounts->listLive().size(), 2);
+        QCOMPARE(
+            target.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NOT NULL")).toInt(), 1);
+    }
+
+    void restoresMoreThanSixtyFiveThousandEntries()
+    {
+        // The end record's 16-bit entry count wraps here; every row must still come back.
+        const int lines = 65600;
+        QByteArray bytes;
+        {
+            TestStore source(false);
+            const Account account = source.addAccount(QStringLiteral("Checking"));
+            const Category category = source.addCategory(QStringLiteral("Misc"));
+            const Transaction t = source.addTransaction(account.id, QDate(2024, 1, 1), QStringLiteral("Big"), -1);
+            QVERIFY(source.exec(
+                QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                               "INSERT INTO split_lines SELECT printf('line-%06d', i), '%2', '%3', -1, NULL, "
+                               "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z' FROM n")
+                    .arg(lines)
+                    .arg(t.id, category.id)));
+            bytes = exportOf(source);
+        }
+        TestStore target(false);
+        const BackupImportResult result = BackupService(target.db.get()).importBackup(bytes, BackupMode::Replace);
+        QVERIFY(result.errors.isEmpty());
+        QCOMPARE(target.scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt(), lines);
+        QCOMPARE(result.imported, lines + 3);
+    }
+
+    void refusedArchivesWriteNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("error");
+
+        ZipBuilder version2;
+        version2.add(QStringLiteral("accounts/a.json"), json(accountDoc(QStringLiteral("a"), QStringLiteral("A"))));
+        version2.add(QStringLiteral("manifest.json"), json({{QStringLiteral("version"), 2}}));
+        QTest::newRow("version 2") << version2.bytes() << QStringLiteral("Unsupported backup version: 2");
+
+        ZipBuilder noManifest;
+        noManifest.add(QStringLiteral("accounts/a.json"), json(accountDoc(QStringLiteral("a"), QStringLiteral("A"))));
+        QTest::newRow("no manifest") << noManifest.bytes() << QStringLiteral("Invalid backup: missing manifest.json");
+
+        ZipBuilder emptyManifest;
+        emptyManifest.add(QStringLiteral("accounts/a.json"),
+                          json(accountDoc(QStringLiteral("a"), QStringLiteral("A"))));
+        emptyManifest.add(QStringLiteral("manifest.json"), QByteArray());
+        QTest::newRow("empty manifest") << emptyManifest.bytes()
+                                        << QStringLiteral("Invalid backup: missing manifest.json");
+
+        QTest::newRow("not a zip") << QByteArray("PK\x03\x04 but nothing more than a few bytes of text")
+                                   << QStringLiteral("Failed to open ZIP archive");
+        QTest::newRow("empty file") << QByteArray() << QStringLiteral("Failed to open ZIP archive");
+
+        ZipBuilder truncated;
+        truncated.add(QStringLiteral("accounts/a.json"), json(accountDoc(QStringLiteral("a"), QStringLiteral("A"))));
+        truncated.add(QStringLiteral("manifest.json"), manifestV1());
+        QTest::newRow("truncated") << truncated.bytes().left(60) << QStringLiteral("Failed to open ZIP archive");
+
+        // Declared sizes that add up to more than 4 GiB, though the file is tiny.
+        ZipBuilder bomb;
+        bomb.add(QStringLiteral("manifest.json"), manifestV1());
+        for (int i = 0; i < 3; ++i)
+            bomb.add(QStringLiteral("transactions/%1.json").arg(i), "{}", qint64(1536) * 1024 * 1024);
+        const qint64 declared = qint64(3) * 1536 * 1024 * 1024 + manifestV1().size();
+        QTest::newRow("expands past 4 GiB")
+            << bomb.bytes()
+            << QStringLiteral("Backup too large: its entries add up to %1 bytes, at most 4294967296 allowed")
+                   .arg(declared);
+    }
+
+    void refusedArchivesWriteNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, error);
+        TestStore store(false);
+        BackupService service(store.db.get());
+        QSignalSpy restored(&service, &BackupService::restored);
+        const BackupImportResult result = service.importBackup(bytes, BackupMode::Replace);
+        QVERIFY(!result.accepted);
+        QCOMPARE(result.errors, QStringList{error});
+        QCOMPARE(result.imported, 0);
+        QCOMPARE(store.scalar(QStringLiteral("SELECT COUNT(*) FROM accounts")).toInt(), 0);
+        QCOMPARE(restored.count(), 0);
+    }
+
+    void skipModeTwiceImportsNothingTheSecondTime()
+    {
+        QByteArray bytes;
+        int rows = 0;
+        {
+            TestStore source(true);
+            fill(source);
+            bytes = exportOf(source);
+            for (const QString &table : kTables)
+                rows += source.scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toInt();
+        }
+        TestStore target(false);
+        BackupService service(target.db.get());
+        QCOMPARE(service.importBackup(bytes, BackupMode::Skip).imported, rows);
+        QSignalSpy restored(&service, &BackupService::restored);
+        const BackupImportResult second = service.importBackup(bytes, BackupMode::Skip);
+        QCOMPARE(second.imported, 0);
+        QCOMPARE(second.skipped, rows);
+        QVERIFY(second.errors.isEmpty());
+        QCOMPARE(restored.count(), 0);
+    }
+
+    void keepNewerComparesUpdatedAt()
+    {
+        TestStore store(false);
+        Account editedAfter = store.addAccount(QStringLiteral("Backup name A"));
+        Account editedBefore = store.addAccount(QStringLiteral("Backup name B"));
+        store.exec(QStringLiteral("UPDATE accounts SET updated_at = '2024-03-01T09:00:00Z'"));
+        const QByteArray bytes = exportOf(store);
+
+        // After the backup: A edited later than its backup copy, B holding an older edit.
+        store.exec(
+            QStringLiteral("UPDATE accounts SET name = 'Local A', updated_at = '2024-03-02T10:00:00Z' WHERE id = '%1'")
+                .arg(editedAfter.id));
+        store.exec(
+            QStringLiteral("UPDATE accounts SET name = 'Local B', updated_at = '2024-02-20T10:00:00Z' WHERE id = '%1'")
+                .arg(editedBefore.id));
+        const BackupImportResult result = BackupService(store.db.get()).importBackup(bytes, BackupMode::KeepNewer);
+        QVERIFY(result.errors.isEmpty());
+        QCOMPARE(store.accounts->findById(editedAfter.id)->name, QStringLiteral("Local A"));
+        QCOMPARE(store.accounts->findById(editedBefore.id)->name, QStringLiteral("Backup name B"));
+
+        // A backup row without updated_at always wins.
+        ZipBuilder zip;
+        QJsonObject undated = accountDoc(editedAfter.id, QStringLiteral("Undated"));
+        undated.remove(QStringLiteral("updated_at"));
+        zip.add(QStringLiteral("accounts/%1.json").arg(editedAfter.id), json(undated));
+        zip.add(QStringLiteral("manifest.json"), manifestV1());
+        QCOMPARE(BackupService(store.db.get()).importBackup(zip.bytes(), BackupMode::KeepNewer).imported, 1);
+        QCOMPARE(store.accounts->findById(editedAfter.id)->name, QStringLiteral("Undated"));
+    }
+
+    void hostileArchiveChangesOnlyWhatItMay()
+    {
+        TestStore store(false);
+        const Account existing = store.addAccount(QStringLiteral("Existing"));
+        const Account bystander = store.addAccount(QStringLiteral("Bystander"));
+
+        ZipBuilder zip;
+        QJsonObject inserted = accountDoc(QStringLiteral("new-1"), QStringLiteral("New"));
+        inserted.insert(QStringLiteral("amount) VALUES (1); DROP TABLE accounts; --"), 1);
+        inserted.insert(QStringLiteral("bogus"), QStringLiteral("x"));
+        zip.add(QStringLiteral("accounts/new-1.json"), json(inserted));
+        QJsonObject updated = accountDoc(existing.id, QStringLiteral("Renamed"));
+        updated.insert(QStringLiteral("name = 'x', id"), QStringLiteral("y"));
+        zip.add(QStringLiteral("accounts/%1.json").arg(existing.id), json(updated));
+        zip.add(QStringLiteral("accounts/list.json"), "[1, 2, 3]");
+        zip.add(QStringLiteral("accounts/broken.json"), "{\"id\": ");
+        QJsonObject nested = accountDoc(QStringLiteral("new-2"), QStringLiteral("Nested"));
+        nested.insert(QStringLiteral("institution"), QJsonObject{{QStringLiteral("a"), 1}});
+        zip.add(QStringLiteral("accounts/new-2.json"), json(nested));
+        // Declares 65 MiB; refused on the declared size alone.
+        zip.add(QStringLiteral("transactions/huge.json"), "{}", qint64(65) * 1024 * 1024);
+        zip.add(QStringLiteral("manifest.json"), manifestV1());
+
+        const BackupImportResult result = BackupService(store.db.get()).importBackup(zip.bytes(), BackupMode::Replace);
+        QVERIFY(result.accepted);
+        QCOMPARE(result.imported, 2);
+        const QStringList expected = {
+            QStringLiteral("accounts/new-1.json: unknown column amount) VALUES (1); DROP TABLE accounts; --"),
+            QStringLiteral("accounts/new-1.json: unknown column bogus"),
+            QStringLiteral("accounts/%1.json: unknown column name = 'x', id").arg(existing.id),
+            QStringLiteral("accounts/list.json: invalid JSON"),
+            QStringLiteral("accounts/broken.json: invalid JSON"),
+            QStringLiteral("accounts/new-2.json: unsupported value for institution"),
+            QStringLiteral("transactions/huge.json: entry too large (68157440 bytes, at most 67108864 allowed)"),
+        };
+        for (const QString &error : expected)
+            QVERIFY2(result.errors.contains(error),
+                     qPrintable(error + QStringLiteral("\n-- got:\n") + result.errors.join('\n')));
+        QCOMPARE(result.errors.size(), expected.size());
+
+        QCOMPARE(store.scalar(QStringLiteral("SELECT COUNT(*) FROM accounts")).toInt(), 3);
+        QCOMPARE(store.accounts->findById(QStringLiteral("new-1"))->name, QStringLiteral("New"));
+        QCOMPARE(store.accounts->findById(existing.id)->name, QStringLiteral("Renamed"));
+        QCOMPARE(store.accounts->findById(bystander.id)->name, QStringLiteral("Bystander"));
+        QVERIFY(!store.accounts->findById(QStringLiteral("new-2")));
+    }
+
+    void failingRowSkipsOnlyItself()
+    {
+        TestStore store(false);
+        ZipBuilder zip;
+        zip.add(QStringLiteral("accounts/a.json"), json(accountDoc(QStringLiteral("a"), QStringLiteral("A"))));
+        QJsonObject nameless = accountDoc(QStringLiteral("b"), QString());
+        nameless.insert(QStringLiteral("name"), QJsonValue::Null);
+        zip.add(QStringLiteral("accounts/b.json"), json(nameless));
+        zip.add(QStringLiteral("accounts/c.json"), json(accountDoc(QStringLiteral("c"), QStringLiteral("C"))));
+        // A transaction of an account that is nowhere: refused by the store, not written half.
+        zip.add(QStringLiteral("transactions/t.json"),
+                json({{QStringLiteral("id"), QStringLiteral("t")},
+                      {QStringLiteral("account_id"), QStringLiteral("missing")},
+                      {QStringLiteral("date"), QStringLiteral("2024-01-01")},
+                      {QStringLiteral("payee"), QStringLiteral("Ghost")},
+                      {QStringLiteral("amount"), -100},
+                      {QStringLiteral("created_at"), QStringLiteral("2024-01-01T00:00:00Z")},
+                      {QStringLiteral("updated_at"), QStringLiteral("2024-01-01T00:00:00Z")}}));
+        zip.add(QStringLiteral("accounts/no-id.json"), json(accountDoc(QString(), QStringLiteral("No id"))));
+        zip.add(QStringLiteral("manifest.json"), manifestV1());
+
+        const BackupImportResult result = BackupService(store.db.get()).importBackup(zip.bytes(), BackupMode::Replace);
+        QCOMPARE(result.imported, 2);
+        QCOMPARE(result.skipped, 3);
+        QCOMPARE(result.errors.size(), 2);
+        QVERIFY(result.errors.at(0).startsWith(QStringLiteral("accounts/b.json: ")));
+        QVERIFY(result.errors.at(0).contains(QStringLiteral("NOT NULL")));
+        QVERIFY(result.errors.at(1).startsWith(QStringLiteral("transactions/t.json: ")));
+        QCOMPARE(store.scalar(QStringLiteral("SELECT group_concat(id) FROM (SELECT id FROM accounts ORDER BY id)"))
+                     .toString(),
+                 QStringLiteral("a,c"));
+        QCOMPARE(store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBackupService)
+#include "tst_backupservice.moc"
