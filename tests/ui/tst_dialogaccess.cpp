@@ -1,0 +1,140 @@
+#include "app/thememanager.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+#include "services/transactionservice.h"
+#include "support/gui/dialogdriver.h"
+#include "ui/dialogs/recurringformdialog.h"
+#include "ui/dialogs/spliteditordialog.h"
+#include "ui/dialogs/splitlineswidget.h"
+#include "ui/dialogs/transactiondetailsdialog.h"
+#include "ui/dialogs/transactionformdialog.h"
+
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+// Every dialog: each control that takes keyboard focus carries an accessible
+// name and lies in the dialog's tab chain. With QUILLET_SHOT_DIR set, the
+// dialogs are also rendered there in the light and the dark palette.
+class DialogAccessTest : public DialogTestCase
+{
+    Q_OBJECT
+
+
+    std::vector<std::unique_ptr<QDialog>> buildDialogs()
+    {
+        const Account a = addAccount(QStringLiteral("Everyday Checking"));
+        const Account savings = addAccount(QStringLiteral("Savings"));
+        state()->setCurrentAccountId(a.id);
+        const QString groceries = categoryId(QStringLiteral("Groceries"));
+        const QString household = categoryId(QStringLiteral("Household"));
+
+        Transaction t;
+        t.id = Ids::newId();
+        t.accountId = a.id;
+        t.date = QDate(2024, 5, 2);
+        t.payee = QStringLiteral("Grocery Mart");
+        t.amount = -2500;
+        t.isSplit = true;
+        t.memo = QStringLiteral("weekly shop");
+        t.checkNumber = QStringLiteral("1042");
+        t.cleared = true;
+        t.createdAt = t.updatedAt = Clock::nowUtc();
+        const QList<SplitLine> lines = {
+            {Ids::newId(), t.id, groceries, -2000, QStringLiteral("food"), t.createdAt, t.createdAt},
+            {Ids::newId(), t.id, household, -500, QStringLiteral("soap"), t.createdAt, t.createdAt}};
+        state()->transactionService()->insertWithLines(t, lines);
+
+        Transaction transfer;
+        transfer.id = Ids::newId();
+        transfer.accountId = a.id;
+        transfer.date = QDate(2024, 5, 3);
+        transfer.payee = QStringLiteral("Transfer to Savings");
+        transfer.amount = 10000;
+        transfer.createdAt = transfer.updatedAt = Clock::nowUtc();
+        const Transaction partner = TransactionService::makeTransferPartner(transfer, a, savings);
+        state()->transactionService()->insertTransferPair(transfer, partner);
+
+        std::vector<std::unique_ptr<QDialog>> dialogs;
+        auto add = [&](QDialog *d, const char *name) {
+            d->setObjectName(QLatin1String(name));
+            dialogs.emplace_back(d);
+        };
+        auto *form = new TransactionFormDialog(state(), a.id);
+        form->setTransaction(t);
+        add(form, "transactionform");
+        add(new TransactionFormDialog(state(), a.id), "transactionform-new");
+        add(new SplitEditorDialog(state(), -3000, lines, Currency::USD), "spliteditor");
+        add(new TransactionDetailsDialog(state(), t), "details-split");
+        add(new TransactionDetailsDialog(state(), transfer), "details-transfer");
+        add(new RecurringFormDialog(state(), RecurringFormDialog::Create), "recurringform");
+        return dialogs;
+    }
+
+private Q_SLOTS:
+    void init() { QVERIFY(start()); }
+    void cleanup() { stop(); }
+
+    void everyControlIsNamedAndReachable()
+    {
+        const auto dialogs = buildDialogs();
+        for (const auto &owned : dialogs) {
+            QDialog *dialog = owned.get();
+            dialog->show();
+            QSet<QWidget *> chain;
+            for (QWidget *w = dialog->nextInFocusChain(); w != dialog; w = w->nextInFocusChain())
+                chain.insert(w);
+            const QList<QWidget *> widgets = dialog->findChildren<QWidget *>();
+            for (QWidget *w : widgets) {
+                if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus))
+                    continue;
+                // The line edits inside spin and combo boxes speak for their box.
+                if (qobject_cast<QAbstractSpinBox *>(w->parentWidget()) || qobject_cast<QComboBox *>(w->parentWidget()))
+                    continue;
+                const QByteArray what = dialog->objectName().toLatin1() + ' ' + w->metaObject()->className() + ' '
+                    + w->objectName().toLatin1();
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+                QVERIFY2(iface && !iface->text(QAccessible::Name).trimmed().isEmpty(), what.constData());
+                QVERIFY2(chain.contains(w), what.constData());
+            }
+            dialog->hide();
+        }
+    }
+
+    void renderLightAndDark()
+    {
+        const QString dir = qEnvironmentVariable("QUILLET_SHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("set QUILLET_SHOT_DIR to render the dialogs");
+        QDir().mkpath(dir);
+        const auto dialogs = buildDialogs();
+        const QPalette original = QApplication::palette();
+        for (bool dark : {false, true}) {
+            QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
+            for (const auto &owned : dialogs) {
+                QDialog *dialog = owned.get();
+                dialog->show();
+                dialog->adjustSize();
+                QCoreApplication::processEvents();
+                QVERIFY(dialog->grab().save(QStringLiteral("%1/%2-%3.png")
+                                                .arg(dir, dialog->objectName(), dark ? QStringLiteral("dark")
+                                                                                     : QStringLiteral("light"))));
+                dialog->hide();
+            }
+        }
+        QApplication::setPalette(original);
+    }
+};
+
+QTEST_MAIN(DialogAccessTest)
+#include "tst_dialogaccess.moc"

@@ -1,0 +1,77 @@
+#include "ui/dialogs/spliteditordialog.h"
+
+#include "app/appstate.h"
+#include "app/thememanager.h"
+#include "services/money.h"
+#include "ui/dialogs/splitlineswidget.h"
+
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+SplitEditorDialog::SplitEditorDialog(AppState *state, qint64 transactionAmount, const QList<SplitLine> &lines,
+                                     Currency currency, QWidget *parent)
+    : QDialog(parent)
+    , m_amount(transactionAmount)
+    , m_currency(currency)
+{
+    setWindowTitle(tr("Split Transaction"));
+    setMinimumSize(550, 350);
+
+    auto *total = new QLabel(tr("Total: %1").arg(Money::formatMoney(qAbs(transactionAmount), currency)), this);
+    ThemeManager::setRole(total, ThemeManager::BodyMedium, QFont::Bold);
+
+    m_lines = new SplitLinesWidget(CategoryChoices::load(state->categories()), currency, this);
+    m_lines->setLines(lines);
+
+    m_remaining = new QLabel(this);
+    m_remaining->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SplitEditorDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SplitEditorDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(total);
+    layout->addWidget(m_lines, 1);
+    layout->addWidget(m_remaining);
+    layout->addWidget(buttons);
+
+    connect(m_lines, &SplitLinesWidget::changed, this, &SplitEditorDialog::updateRemaining);
+    updateRemaining();
+}
+
+QList<SplitLine> SplitEditorDialog::lines() const
+{
+    return m_lines->lines(m_amount < 0);
+}
+
+void SplitEditorDialog::updateRemaining()
+{
+    const qint64 remaining = qAbs(m_amount) - m_lines->total();
+    m_remaining->setText(tr("Remaining: %1").arg(Money::formatMoney(remaining, m_currency)));
+    // Green when the lines add up, red when they exceed the amount; the dark
+    // palette takes the lighter shades that stay readable on it.
+    const bool dark = ThemeManager::isDarkPalette(palette());
+    QString style;
+    if (remaining == 0)
+        style = dark ? QStringLiteral("color: #66BB6A;") : QStringLiteral("color: green;");
+    else if (remaining < 0)
+        style = dark ? QStringLiteral("color: #FF8A80;") : QStringLiteral("color: #cc0000;");
+    m_remaining->setStyleSheet(style);
+}
+
+void SplitEditorDialog::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_remaining)
+        updateRemaining();
+}
+
+void SplitEditorDialog::accept()
+{
+    if (m_lines->warnIfUncategorized())
+        return;
+    QDialog::accept();
+}
