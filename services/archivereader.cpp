@@ -5,7 +5,9 @@
 
 #include <private/qzipreader_p.h>
 
+#include <array>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -18,6 +20,22 @@ constexpr qsizetype kEndRecordSize = 22;
 // The end record may be followed by a comment of up to 65,535 bytes.
 constexpr qsizetype kMaxCommentSize = 0xffff;
 constexpr quint16 kUtf8NamesFlag = 0x0800;
+constexpr quint16 kStored = 0;
+constexpr quint16 kDeflated = 8;
+
+constexpr std::array<quint32, 256> makeCrcTable()
+{
+    std::array<quint32, 256> table{};
+    for (quint32 i = 0; i < 256; ++i) {
+        quint32 c = i;
+        for (int bit = 0; bit < 8; ++bit)
+            c = (c & 1u) ? 0xedb88320u ^ (c >> 1) : c >> 1;
+        table[i] = c;
+    }
+    return table;
+}
+
+constexpr std::array<quint32, 256> kCrcTable = makeCrcTable();
 
 quint16 u16(const char *p)
 {
@@ -74,6 +92,7 @@ bool ArchiveReader::open(const QByteArray &bytes)
             Entry entry;
             entry.path = (flags & kUtf8NamesFlag) ? QString::fromUtf8(rawName) : QString::fromLocal8Bit(rawName);
             entry.size = u32(data + pos + 24);
+            entry.crc = u32(data + pos + 16);
             m_totalSize += entry.size;
             m_entries.append(entry);
             m_records.append({pos, length});
@@ -90,14 +109,48 @@ bool ArchiveReader::open(const QByteArray &bytes)
     return true;
 }
 
-QByteArray ArchiveReader::read(int index)
+quint32 ArchiveReader::crc32(const QByteArray &data)
 {
+    quint32 crc = 0xffffffffu;
+    for (const char c : data)
+        crc = kCrcTable[(crc ^ quint8(c)) & 0xffu] ^ (crc >> 8);
+    return ~crc;
+}
+
+QByteArray ArchiveReader::read(int index, bool *damaged)
+{
+    if (damaged)
+        *damaged = false;
     if (index < 0 || index >= m_records.size())
         return QByteArray();
     const Record record = m_records.at(index);
-    const qsizetype localOffset = u32(m_view.constData() + record.offset + 42);
-    if (localOffset + kLocalHeaderSize > m_archiveSize || u32(m_view.constData() + localOffset) != kLocalSignature)
+    const char *central = m_view.constData() + record.offset;
+    const qsizetype localOffset = u32(central + 42);
+    const qsizetype compressedSize = u32(central + 20);
+    const qsizetype declaredSize = u32(central + 24);
+    const quint16 method = u16(central + 10);
+    auto fail = [damaged]() {
+        if (damaged)
+            *damaged = true;
         return QByteArray();
+    };
+    // The toolkit's reader trusts these fields: it reads and allocates what
+    // they say. Only entries whose data lies inside the archive, stored or
+    // deflated, with sizes its 32-bit arithmetic holds, are handed to it.
+    if (localOffset + kLocalHeaderSize > m_archiveSize || u32(m_view.constData() + localOffset) != kLocalSignature)
+        return fail();
+    const char *local = m_view.constData() + localOffset;
+    const qsizetype dataStart = localOffset + kLocalHeaderSize + u16(local + 26) + u16(local + 28);
+    if (dataStart + compressedSize > m_archiveSize || declaredSize > kMaxArchiveBytes ||
+        (method != kStored && method != kDeflated) || (method == kStored && compressedSize != declaredSize) ||
+        u16(local + 8) != method)
+        return fail();
+    // Deflate never makes data much larger, so compressed data well beyond the
+    // declared size is a header that lies to make the reader inflate far more
+    // than it declares. Within the bound, output stays within about 1,000
+    // times the declared size.
+    if (method == kDeflated && compressedSize > declaredSize + (declaredSize >> 10) + 64)
+        return fail();
 
     // Behind the archive: this entry's central record and an end record that
     // names it as the whole directory. The room was reserved in open().
@@ -112,12 +165,21 @@ QByteArray ArchiveReader::read(int index)
     qToLittleEndian<quint32>(quint32(record.length), endRecord + 12);
     qToLittleEndian<quint32>(quint32(m_archiveSize), endRecord + 16);
 
-    QBuffer device(&m_view);
-    device.open(QIODevice::ReadOnly);
-    QZipReader reader(&device);
-    // Looked up under the name as the toolkit decodes it, whatever the encoding.
-    const QZipReader::FileInfo info = reader.entryInfoAt(0);
-    const QByteArray data = info.isValid() ? reader.fileData(info.filePath) : QByteArray();
+    QByteArray data;
+    try {
+        QBuffer device(&m_view);
+        device.open(QIODevice::ReadOnly);
+        QZipReader reader(&device);
+        // Looked up under the name as the toolkit decodes it, whatever the encoding.
+        const QZipReader::FileInfo info = reader.entryInfoAt(0);
+        if (info.isValid())
+            data = reader.fileData(info.filePath);
+    } catch (const std::bad_alloc &) {
+        data.clear();
+    }
     m_view.resize(m_archiveSize);
+    const Entry &entry = m_entries.at(index);
+    if (data.size() != entry.size || crc32(data) != entry.crc)
+        return fail();
     return data;
 }

@@ -19,6 +19,7 @@ public:
     struct Entry {
         QString path;
         qint64 size = 0;  // uncompressed, as the archive declares it
+        quint32 crc = 0;
     };
 
     // The toolkit's reader addresses archives with 32-bit signed offsets.
@@ -35,8 +36,14 @@ public:
     const QList<Entry> &entries() const { return m_entries; }
     qint64 totalSize() const { return m_totalSize; }
 
-    // The uncompressed bytes of entries().at(index); empty when they cannot be read.
-    QByteArray read(int index);
+    // The uncompressed bytes of entries().at(index); empty when they cannot be
+    // read. The toolkit's reader checks no CRC-32 (and hands back a buffer of
+    // undefined bytes when inflating fails): this checks size and CRC-32 and
+    // sets damaged (when given) instead of returning altered bytes.
+    QByteArray read(int index, bool *damaged = nullptr);
+
+    // The CRC-32 of ZIP archives.
+    static quint32 crc32(const QByteArray &data);
 
 private:
     struct Record {

@@ -181,7 +181,13 @@ BackupImportResult BackupService::importBackup(const QByteArray &bytes, BackupMo
                 continue;
             }
             try {
-                const QJsonDocument document = QJsonDocument::fromJson(archive.read(i));
+                bool damaged = false;
+                const QByteArray data = archive.read(i, &damaged);
+                if (damaged) {
+                    result.errors.append(tr("%1: damaged entry").arg(entry.path));
+                    continue;
+                }
+                const QJsonDocument document = QJsonDocument::fromJson(data);
                 if (!document.isObject()) {
                     result.errors.append(tr("%1: invalid JSON").arg(entry.path));
                     continue;

@@ -1,19 +1,10 @@
 #include "support/core/zipbuilder.h"
 
+#include "services/archivereader.h"
+
 #include <QtEndian>
 
 namespace {
-
-quint32 crc32(const QByteArray &data)
-{
-    quint32 crc = 0xffffffffu;
-    for (const char c : data) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
 
 void put16(QByteArray &out, quint16 v)
 {
@@ -33,7 +24,17 @@ void put32(QByteArray &out, quint32 v)
 
 void ZipBuilder::add(const QString &name, const QByteArray &data, qint64 declaredSize)
 {
-    m_items.append({name.toUtf8(), data, quint32(declaredSize < 0 ? data.size() : declaredSize)});
+    m_items.append(
+        {name.toUtf8(), data, quint32(declaredSize < 0 ? data.size() : declaredSize), ArchiveReader::crc32(data), 0});
+}
+
+void ZipBuilder::addDeflated(const QString &name, const QByteArray &data, qint64 declaredSize)
+{
+    // qCompress gives a 4-byte length, a 2-byte zlib header, the raw deflate
+    // stream ZIP wants, and a 4-byte checksum.
+    const QByteArray zlib = qCompress(data);
+    m_items.append({name.toUtf8(), zlib.mid(6, zlib.size() - 10),
+                    quint32(declaredSize < 0 ? data.size() : declaredSize), ArchiveReader::crc32(data), 8});
 }
 
 QByteArray ZipBuilder::bytes() const
@@ -42,13 +43,12 @@ QByteArray ZipBuilder::bytes() const
     QByteArray directory;
     for (const Item &item : m_items) {
         const quint32 offset = quint32(out.size());
-        const quint32 crc = crc32(item.data);
         put32(out, 0x04034b50);
         put16(out, 20);
         put16(out, 0x0800);
-        put16(out, 0);  // stored
+        put16(out, item.method);
         put32(out, 0);
-        put32(out, crc);
+        put32(out, item.crc);
         put32(out, quint32(item.data.size()));
         put32(out, item.declaredSize);
         put16(out, quint16(item.name.size()));
@@ -60,9 +60,9 @@ QByteArray ZipBuilder::bytes() const
         put16(directory, 20);
         put16(directory, 20);
         put16(directory, 0x0800);
-        put16(directory, 0);
+        put16(directory, item.method);
         put32(directory, 0);
-        put32(directory, crc);
+        put32(directory, item.crc);
         put32(directory, quint32(item.data.size()));
         put32(directory, item.declaredSize);
         put16(directory, quint16(item.name.size()));

@@ -1,0 +1,189 @@
+// Backup export and restore against bare inserts of the same rows.
+#include "bench/benchstore.h"
+#include "bench/generator.h"
+#include "bench/scenario.h"
+
+#include "data/dbtransaction.h"
+#include "data/sqlvalue.h"
+#include "services/backupservice.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <memory>
+
+namespace {
+
+constexpr int kTransactions = 100000;
+constexpr int kSplitLines = 20000;
+constexpr int kAccounts = 10;
+const char *const kTables[] = {"accounts",       "categories", "transactions", "split_lines", "recurring_transactions",
+                               "reconciliations"};
+
+struct TableRows {
+    QString table;
+    QStringList columns;
+    QList<QVariantList> rows;
+};
+
+QString removeStore(const BenchOptions &o, const QString &name)
+{
+    const QString path = QDir(o.workDir).filePath(name);
+    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        QFile::remove(path + suffix);
+    return path;
+}
+
+// A migrated store with nothing in it (no default categories).
+std::unique_ptr<Database> emptyStore(const BenchOptions &o, const QString &name)
+{
+    auto db = std::make_unique<Database>();
+    if (!db->open(removeStore(o, name)) || !db->runMigrations())
+        qFatal("bench: cannot open an empty store");
+    return db;
+}
+
+// The source: default categories, accounts, transactions spread over them and
+// split lines, two to a split transaction.
+void fillSource(BenchStore &store, int transactions, int splitLines)
+{
+    StoreGenerator gen;
+    QStringList accounts;
+    for (int i = 0; i < kAccounts; ++i)
+        accounts.append(gen.addAccount(store.connection(), QStringLiteral("Account %1").arg(i)));
+    QStringList ids;
+    for (int i = 0; i < kAccounts; ++i)
+        ids += gen.addTransactions(store.connection(), accounts.at(i),
+                                   transactions / kAccounts + (i < transactions % kAccounts));
+
+    QStringList categories;
+    QSqlQuery c(store.connection());
+    c.exec(QStringLiteral("SELECT id FROM categories ORDER BY id"));
+    while (c.next())
+        categories.append(c.value(0).toString());
+
+    DbTransaction tx(store.connection());
+    QSqlQuery line(store.connection());
+    line.prepare(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, "
+                                "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    QSqlQuery mark(store.connection());
+    mark.prepare(QStringLiteral("UPDATE transactions SET is_split = 1 WHERE id = ?"));
+    const QString stamp = SqlValue::timestamp(Clock::nowUtc());
+    for (int i = 0; i < splitLines && !ids.isEmpty(); ++i) {
+        const QString &tid = ids.at((i / 2) * 7 % ids.size());
+        line.bindValue(0, Ids::newId());
+        line.bindValue(1, tid);
+        line.bindValue(2, categories.at(gen.random().bounded(int(categories.size()))));
+        line.bindValue(3, -qint64(100 + gen.random().bounded(10000)));
+        line.bindValue(4, i % 3 == 0 ? QStringLiteral("part of a split") : QString());
+        line.bindValue(5, stamp);
+        line.bindValue(6, stamp);
+        line.exec();
+        if (i % 2 == 0) {
+            mark.bindValue(0, tid);
+            mark.exec();
+        }
+    }
+    tx.commit();
+}
+
+QList<TableRows> readAll(const QSqlDatabase &db)
+{
+    QList<TableRows> all;
+    for (const char *table : kTables) {
+        TableRows t{QString::fromLatin1(table), {}, {}};
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.exec(QStringLiteral("SELECT * FROM %1").arg(t.table));
+        const QSqlRecord record = q.record();
+        for (int i = 0; i < record.count(); ++i)
+            t.columns.append(record.fieldName(i));
+        while (q.next()) {
+            QVariantList values;
+            for (int i = 0; i < record.count(); ++i)
+                values.append(q.value(i));
+            t.rows.append(values);
+        }
+        all.append(t);
+    }
+    return all;
+}
+
+// The baseline: every row through one bare prepared INSERT per table, in one transaction.
+void bareInsert(const QSqlDatabase &db, const QList<TableRows> &all)
+{
+    DbTransaction tx(db);
+    for (const TableRows &t : all) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(t.table, t.columns.join(QStringLiteral(", ")),
+                           QStringList(t.columns.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
+        for (const QVariantList &values : t.rows) {
+            for (int i = 0; i < values.size(); ++i)
+                q.bindValue(i, values.at(i));
+            q.exec();
+        }
+    }
+    tx.commit();
+}
+
+void backupScenario(const BenchOptions &o, QTextStream &out)
+{
+    const int transactions = std::max(10, int(kTransactions * o.scale));
+    const int splitLines = std::max(2, int(kSplitLines * o.scale));
+
+    QByteArray archive;
+    QList<TableRows> rows;
+    double exportMs = 0;
+    {
+        BenchStore source(removeStore(o, QStringLiteral("backup-source.db")));
+        fillSource(source, transactions, splitLines);
+        rows = readAll(source.connection());
+        BackupService service(source.db.get());
+        exportMs = medianMs(o.repeats, [&] { archive = service.exportBackup(); });
+    }
+    qsizetype total = 0;
+    for (const TableRows &t : std::as_const(rows))
+        total += t.rows.size();
+
+    std::unique_ptr<Database> target;
+    const double bareMs = medianMs(
+        o.repeats, [&] { bareInsert(target->connection(), rows); },
+        [&] {
+            target.reset();
+            target = emptyStore(o, QStringLiteral("backup-bare.db"));
+        });
+
+    BackupImportResult result;
+    const double restoreMs = medianMs(
+        o.repeats, [&] { result = BackupService(target.get()).importBackup(archive, BackupMode::Replace); },
+        [&] {
+            target.reset();
+            target = emptyStore(o, QStringLiteral("backup-restore.db"));
+        });
+    target.reset();
+    if (result.imported != total || !result.errors.isEmpty())
+        out << "WARNING: restored " << result.imported << " of " << total << " rows, " << result.errors.size()
+            << " errors\n";
+
+    out << QStringLiteral("store: %1 transactions, %2 split lines, %3 rows in all\n")
+               .arg(transactions)
+               .arg(splitLines)
+               .arg(total);
+    out << QStringLiteral("export: %1 ms, archive %2 MiB (%3 bytes/row)\n")
+               .arg(exportMs, 0, 'f', 0)
+               .arg(double(archive.size()) / (1024.0 * 1024.0), 0, 'f', 1)
+               .arg(archive.size() / std::max<qsizetype>(1, total));
+    out << QStringLiteral("restore into an empty store: %1 ms; bare insert of the same rows %2 ms; "
+                          "restore / bare insert %3 (target <= 3.00x)\n")
+               .arg(restoreMs, 0, 'f', 0)
+               .arg(bareMs, 0, 'f', 0)
+               .arg(ratioText(restoreMs, bareMs));
+}
+
+const BenchScenario::Registrar registrar("backup", "backup export and restore vs bare inserts of the same rows",
+                                         backupScenario);
+
+} // namespace
