@@ -13,6 +13,7 @@
 #include "services/accountservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
+#include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "services/transactionservice.h"
 
@@ -72,6 +73,7 @@ bool AppState::initialize()
     m_recurringService = new RecurringService(m_database, m_recurring, m_transactions, m_accounts, this);
     m_accountService =
         new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
+    m_importService = new ImportService(m_transactions, m_categories, m_splitLines, this);
     m_backupService = new BackupService(m_database, this);
     // A restore writes behind the repositories: announce every kind it touches once.
     connect(m_backupService, &BackupService::restored, this, [this]() {

@@ -9,6 +9,7 @@ class BackupService;
 class CategoryRepository;
 class CategoryService;
 class Database;
+class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
@@ -44,6 +45,7 @@ public:
     RecurringService *recurringService() const { return m_recurringService; }
     AccountService *accountService() const { return m_accountService; }
     BackupService *backupService() const { return m_backupService; }
+    ImportService *importService() const { return m_importService; }
     ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -75,6 +77,7 @@ private:
     RecurringService *m_recurringService = nullptr;
     AccountService *m_accountService = nullptr;
     BackupService *m_backupService = nullptr;
+    ImportService *m_importService = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

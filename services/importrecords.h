@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// What the file readers hand to the import: one transaction as read from a
+// QIF record or a CSV row, before it is mapped onto the user's accounts.
+
+struct ParsedSplit {
+    QString category;
+    QString transferAccount;
+    QString memo;
+    qint64 amount = 0;
+};
+
+struct ParsedTransaction {
+    QDate date;
+    QString payee;
+    qint64 amount = 0;
+    QString memo;
+    QString category;
+    QString transferAccount;
+    QString number;    // check number, or the action of an investment record
+    QString security;
+    bool cleared = false;
+    bool reconciled = false;
+    QList<ParsedSplit> splits;
+    QString sourceAccount;  // empty when the record came before any account header
+};
+
+struct ParsedCategory {
+    QString name;
+    QString description;
+    bool income = false;
+};
+
+// A source account named in a file, with the type code of the section its
+// records came from and how many records it holds. The entry with an empty
+// name stands for the records that came before any account header.
+struct SourceAccount {
+    QString name;
+    int typeCode = 0;
+    int records = 0;
+};

@@ -1,0 +1,342 @@
+#include "services/importrun.h"
+
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/dbtransaction.h"
+#include "data/splitlinerepository.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+
+#include <QCoreApplication>
+#include <QSignalBlocker>
+
+ImportService::Run::Run(ImportService *service, const QList<ImportFile> &files, QHash<QString, QString> mapping)
+    : m_service(service)
+    , m_files(files)
+    , m_mapping(std::move(mapping))
+    , m_now(Clock::nowUtc())
+{
+    for (const ImportFile &file : files) {
+        m_total += int(file.transactions.size());
+        m_result.metadata += file.metadata;
+        m_result.unparseable += file.unparseable;
+        if (!file.readable)
+            m_result.unreadableFiles.append(file.path);
+    }
+}
+
+ImportResult ImportService::Run::execute(const NewAccounts &newAccounts)
+{
+    TransactionRepository *transactions = m_service->m_transactions;
+    CategoryRepository *categories = m_service->m_categories;
+    {
+        // Listeners hear about the import once, after it, not once per row.
+        const QSignalBlocker blockTransactions(transactions);
+        const QSignalBlocker blockCategories(categories);
+        const QSignalBlocker blockAccounts(newAccounts.repository);
+
+        DbTransaction tx(m_service->m_splitLines->connection());
+        if (!tx.isActive()) {
+            abort("cannot begin a database transaction");
+        } else if (createAccounts(newAccounts)) {
+            createListedCategories();
+            for (const ImportFile &file : m_files) {
+                if (!importFile(file))
+                    break;
+            }
+            if (!m_result.rolledBack() && !tx.commit())
+                abort("commit failed");
+        }
+        if (m_result.rolledBack()) {
+            tx.rollback();
+            m_result.imported = 0;
+            m_result.transfersLinked = 0;
+            m_result.categoriesCreated = 0;
+            m_result.accountsCreated = 0;
+        }
+        Q_EMIT m_service->progress(m_total, m_total);
+    }
+
+    if (!m_result.rolledBack()) {
+        if (m_result.accountsCreated > 0)
+            Q_EMIT newAccounts.repository->accountsChanged();
+        if (m_result.categoriesCreated > 0)
+            Q_EMIT categories->categoriesChanged();
+        for (const QString &accountId : std::as_const(m_touchedAccounts))
+            Q_EMIT transactions->transactionsChanged(accountId);
+    }
+    return m_result;
+}
+
+bool ImportService::Run::createAccounts(const NewAccounts &newAccounts)
+{
+    for (auto it = newAccounts.bySourceKey.cbegin(); it != newAccounts.bySourceKey.cend(); ++it) {
+        if (m_mapping.value(it.key()) != ImportService::createMarker())
+            continue;
+        if (!newAccounts.repository || !newAccounts.repository->insert(it.value())) {
+            qWarning().noquote() << "QIF import aborted: cannot create account" << it.value().name;
+            m_result.aborted = true;
+            return false;
+        }
+        m_mapping.insert(it.key(), it.value().id);
+        ++m_result.accountsCreated;
+    }
+    return true;
+}
+
+void ImportService::Run::createListedCategories()
+{
+    const QList<Category> existing = m_service->m_categories->list();
+    // Where two categories share a name the first listed one is used, every time.
+    for (const Category &c : existing) {
+        const QString key = c.name.toLower();
+        if (!m_categoryIds.contains(key))
+            m_categoryIds.insert(key, c.id);
+    }
+    for (const ImportFile &file : m_files) {
+        for (const ParsedCategory &c : file.categories)
+            categoryId(c.name, c.income ? CategoryType::Income : CategoryType::Expense);
+    }
+}
+
+QString ImportService::Run::categoryId(const QString &name, CategoryType type)
+{
+    if (name.isEmpty())
+        return QString();
+    const QString key = name.toLower();
+    const auto found = m_categoryIds.constFind(key);
+    if (found != m_categoryIds.cend())
+        return *found;
+    Category c;
+    c.id = Ids::newId();
+    c.name = name;
+    c.type = type;
+    c.createdAt = m_now;
+    c.updatedAt = m_now;
+    if (!m_service->m_categories->insert(c))
+        return QString();
+    ++m_result.categoriesCreated;
+    m_categoryIds.insert(key, c.id);
+    return c.id;
+}
+
+QString ImportService::Run::splitCategoryId(const ParsedSplit &split)
+{
+    // A split line must name a category. A line that moves money to another
+    // account gets one named like the account in brackets, as the file wrote it.
+    if (!split.category.isEmpty())
+        return categoryId(split.category);
+    if (!split.transferAccount.isEmpty())
+        return categoryId(QLatin1Char('[') + split.transferAccount + QLatin1Char(']'), CategoryType::Transfer);
+    return categoryId(QCoreApplication::translate("ImportService", "Uncategorized"));
+}
+
+QString ImportService::Run::targetFor(const QString &key) const
+{
+    const QString target = m_mapping.value(key);
+    if (target == ImportService::createMarker() || target == ImportService::skipMarker())
+        return QString();
+    return target;
+}
+
+QHash<QString, int> &ImportService::Run::heldKeys(const QString &accountId)
+{
+    auto it = m_held.find(accountId);
+    if (it != m_held.end())
+        return *it;
+    QHash<QString, int> &keys = m_held[accountId];
+    const QList<Transaction> existing = m_service->m_transactions->listByAccount(accountId);
+    for (const Transaction &t : existing)
+        ++keys[duplicateKey(t.date, t.amount, t.payee)];
+    return keys;
+}
+
+bool ImportService::Run::importFile(const ImportFile &file)
+{
+    // Duplicates count as a multiset: the n-th record with a key in this file
+    // is a duplicate only when the account held n rows with that key before
+    // the file, so twins inside one file both arrive.
+    QHash<QString, QHash<QString, int>> seenInFile;
+    QHash<QString, QHash<QString, int>> insertedInFile;
+    m_targetCache.clear();
+    for (const ParsedTransaction &record : file.transactions) {
+        if (!importRecord(file, record, seenInFile, insertedInFile))
+            return false;
+    }
+    for (auto account = insertedInFile.cbegin(); account != insertedInFile.cend(); ++account) {
+        QHash<QString, int> &held = m_held[account.key()];
+        for (auto key = account->cbegin(); key != account->cend(); ++key)
+            held[key.key()] += key.value();
+    }
+    return true;
+}
+
+bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransaction &record,
+                                      QHash<QString, QHash<QString, int>> &seenInFile,
+                                      QHash<QString, QHash<QString, int>> &insertedInFile)
+{
+    if (++m_done % ImportService::kProgressInterval == 0 && !reportProgress())
+        return false;
+
+    auto cached = m_targetCache.constFind(record.sourceAccount);
+    if (cached == m_targetCache.cend())
+        cached = m_targetCache.insert(record.sourceAccount, targetFor(sourceKey(record.sourceAccount, file.path)));
+    const QString target = *cached;
+    if (target.isEmpty()) {
+        ++m_result.unmapped;
+        return true;
+    }
+
+    const QString payee = payeeFor(record);
+    const QString key = duplicateKey(record.date, record.amount, payee);
+    const int nth = ++seenInFile[target][key];
+    if (nth <= heldKeys(target).value(key)) {
+        ++m_result.duplicates;
+        return true;
+    }
+
+    Transaction t;
+    t.id = Ids::newId();
+    t.accountId = target;
+    t.date = record.date;
+    t.payee = payee;
+    t.memo = record.memo;
+    t.amount = record.amount;
+    t.checkNumber = record.number;
+    t.cleared = record.cleared;
+    t.reconciled = record.reconciled;
+    t.isSplit = !record.splits.isEmpty();
+    // A split transaction takes its categories from its lines only.
+    t.categoryId = t.isSplit ? QString() : categoryId(record.category);
+    t.createdAt = m_now;
+    t.updatedAt = m_now;
+
+    QString destination;
+    Candidate *partner = nullptr;
+    if (!record.transferAccount.isEmpty()) {
+        destination = targetFor(record.transferAccount.toLower());
+        if (destination == target)
+            destination.clear();  // a transfer to its own account stays a plain row
+        if (!destination.isEmpty())
+            partner = findPartner(destination, target, t.date, t.amount);
+    }
+    if (partner) {
+        t.transferLinkId = partner->id;
+        t.transferDestAccountId = destination;
+    }
+
+    QList<SplitLine> lines;
+    lines.reserve(record.splits.size());
+    for (const ParsedSplit &split : record.splits)
+        lines.append({Ids::newId(), t.id, splitCategoryId(split), split.amount, split.memo, m_now, m_now});
+
+    if (!insertWithLines(t, lines)) {
+        qWarning().noquote() << "QIF import: insert failed for" << SqlValue::date(t.date) << t.payee << "amount"
+                             << t.amount << "account" << t.accountId;
+        ++m_result.databaseErrors;
+        return true;
+    }
+    ++m_result.imported;
+    ++insertedInFile[target][key];
+    m_touchedAccounts.insert(target);
+
+    if (partner)
+        return linkPartner(partner, t);
+    if (!destination.isEmpty())
+        m_candidates[candidateKey(target, t.date, t.amount)].append({t.id, destination, false});
+    return true;
+}
+
+bool ImportService::Run::insertWithLines(const Transaction &t, const QList<SplitLine> &lines)
+{
+    if (lines.isEmpty())
+        return m_service->m_transactions->insert(t);
+    // A row with some of its lines missing would be worse than no row.
+    DbTransaction rowTx(m_service->m_splitLines->connection());
+    if (!m_service->m_transactions->insert(t))
+        return false;
+    for (const SplitLine &line : lines) {
+        if (!m_service->m_splitLines->insert(line))
+            return false;
+    }
+    return rowTx.commit();
+}
+
+bool ImportService::Run::linkPartner(Candidate *partner, const Transaction &t)
+{
+    std::optional<Transaction> stored = m_service->m_transactions->getById(partner->id);
+    if (!stored) {
+        abort("retroactive candidate lost its hint");
+        return false;
+    }
+    stored->transferLinkId = t.id;
+    stored->transferDestAccountId = t.accountId;
+    stored->updatedAt = m_now;
+    if (!m_service->m_transactions->update(*stored)) {
+        abort("failed to update retroactive partner");
+        return false;
+    }
+    partner->linked = true;
+    ++m_result.transfersLinked;
+    return true;
+}
+
+ImportService::Run::Candidate *ImportService::Run::findPartner(const QString &destination, const QString &target,
+                                                               const QDate &date, qint64 amount)
+{
+    auto it = m_candidates.find(candidateKey(destination, date, -amount));
+    if (it == m_candidates.end())
+        return nullptr;
+    for (Candidate &c : *it) {
+        if (!c.linked && c.transferTarget == target)
+            return &c;
+    }
+    return nullptr;
+}
+
+bool ImportService::Run::reportProgress()
+{
+    Q_EMIT m_service->progress(m_done, m_total);
+    if (QCoreApplication::instance()) {
+        // The one place the import lets the window repaint and see its
+        // Cancel button; network replies wait until the import is over.
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::ExcludeSocketNotifiers, 5);
+    }
+    if (m_service->m_cancelRequested) {
+        qInfo() << "QIF import cancelled by the user";
+        m_result.cancelled = true;
+        return false;
+    }
+    return true;
+}
+
+void ImportService::Run::abort(const char *reason)
+{
+    qWarning().noquote() << "QIF import aborted:" << reason;
+    m_result.aborted = true;
+}
+
+QString ImportService::Run::payeeFor(const ParsedTransaction &record)
+{
+    if (!record.payee.isEmpty())
+        return record.payee;
+    if (!record.security.isEmpty() && !record.number.isEmpty())
+        return QStringLiteral("%1: %2").arg(record.security, record.number);
+    if (!record.security.isEmpty())
+        return record.security;
+    if (!record.number.isEmpty())
+        return record.number;
+    if (!record.transferAccount.isEmpty())
+        return record.transferAccount;
+    return QCoreApplication::translate("ImportService", "Imported transaction");
+}
+
+QString ImportService::Run::duplicateKey(const QDate &date, qint64 amount, const QString &payee)
+{
+    return SqlValue::date(date) + QLatin1Char('|') + QString::number(amount) + QLatin1Char('|') + payee;
+}
+
+QString ImportService::Run::candidateKey(const QString &accountId, const QDate &date, qint64 amount)
+{
+    return accountId + QLatin1Char('|') + SqlValue::date(date) + QLatin1Char('|') + QString::number(amount);
+}

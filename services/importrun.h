@@ -1,0 +1,64 @@
+#pragma once
+
+#include "services/importservice.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QSet>
+
+#include <optional>
+
+// The state of one import while it runs: the category lookup, the duplicate
+// counts per account and the transfer records still waiting for their
+// counter-entry. Lives for one ImportService::importFiles call.
+class ImportService::Run
+{
+public:
+    Run(ImportService *service, const QList<ImportFile> &files, QHash<QString, QString> mapping);
+
+    ImportResult execute(const NewAccounts &newAccounts);
+
+private:
+    // An imported transfer whose counter-entry has not been imported yet.
+    struct Candidate {
+        QString id;
+        QString transferTarget;  // where its transfer account maps to
+        bool linked = false;
+    };
+
+    bool createAccounts(const NewAccounts &newAccounts);
+    void createListedCategories();
+    bool importFile(const ImportFile &file);
+    // False when the import has to stop (abort or cancel).
+    bool importRecord(const ImportFile &file, const ParsedTransaction &record,
+                      QHash<QString, QHash<QString, int>> &seenInFile,
+                      QHash<QString, QHash<QString, int>> &insertedInFile);
+    bool insertWithLines(const Transaction &t, const QList<SplitLine> &lines);
+    bool linkPartner(Candidate *partner, const Transaction &t);
+    bool reportProgress();
+    void abort(const char *reason);
+
+    QString targetFor(const QString &key) const;
+    QString categoryId(const QString &name, CategoryType type = CategoryType::Expense);
+    QString splitCategoryId(const ParsedSplit &split);
+    QHash<QString, int> &heldKeys(const QString &accountId);
+    Candidate *findPartner(const QString &destination, const QString &target, const QDate &date, qint64 amount);
+
+    static QString payeeFor(const ParsedTransaction &record);
+    static QString duplicateKey(const QDate &date, qint64 amount, const QString &payee);
+    static QString candidateKey(const QString &accountId, const QDate &date, qint64 amount);
+
+    ImportService *m_service;
+    const QList<ImportFile> &m_files;
+    QHash<QString, QString> m_mapping;
+    QHash<QString, QString> m_targetCache;  // source name as written -> target
+    ImportResult m_result;
+    QDateTime m_now;
+    int m_done = 0;
+    int m_total = 0;
+
+    QHash<QString, QString> m_categoryIds;  // lower-cased name -> id
+    QHash<QString, QHash<QString, int>> m_held;  // account -> duplicate key -> rows held
+    QHash<QString, QList<Candidate>> m_candidates;
+    QSet<QString> m_touchedAccounts;
+};

@@ -1,0 +1,151 @@
+#include "services/importservice.h"
+
+#include "data/sqlvalue.h"
+#include "services/csvmapping.h"
+#include "services/importrun.h"
+#include "services/qifreader.h"
+
+ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,
+                             SplitLineRepository *splitLines, QObject *parent)
+    : QObject(parent)
+    , m_transactions(transactions)
+    , m_categories(categories)
+    , m_splitLines(splitLines)
+{
+}
+
+ImportFile ImportService::readQif(const QString &path)
+{
+    ImportFile file;
+    file.path = path;
+    QifParseResult parsed = QifReader::parseFile(path, &file.readable);
+    file.transactions = std::move(parsed.transactions);
+    file.categories = std::move(parsed.categories);
+    file.sourceAccounts = std::move(parsed.sourceAccounts);
+    file.metadata = parsed.metadataCount;
+    file.unparseable = parsed.unparseableCount;
+    file.dateOrder = parsed.dateOrder;
+    return file;
+}
+
+ImportFile ImportService::readCsv(const QString &path, const CsvMapping &mapping, int currency)
+{
+    ImportFile file;
+    file.path = path;
+    const CsvTable table = CsvReader::parseFile(path, &file.readable);
+    CsvConversion converted = CsvConverter::convert(table, mapping, currency);
+    file.transactions = std::move(converted.transactions);
+    file.unparseable = converted.unparseable;
+    file.sourceAccounts.append({QString(), QifReader::Bank, int(file.transactions.size())});
+    return file;
+}
+
+QString ImportService::sourceKey(const QString &sourceAccount, const QString &path)
+{
+    return (sourceAccount.isEmpty() ? path : sourceAccount).toLower();
+}
+
+ImportResult ImportService::importQif(const QStringList &paths, const QHash<QString, QString> &mapping)
+{
+    QList<ImportFile> files;
+    for (const QString &path : paths)
+        files.append(readQif(path));
+    return importFiles(files, mapping);
+}
+
+ImportResult ImportService::importCsv(const QStringList &paths, const CsvMapping &mapping, const QString &accountId,
+                                      int currency)
+{
+    QList<ImportFile> files;
+    QHash<QString, QString> target;
+    for (const QString &path : paths) {
+        files.append(readCsv(path, mapping, currency));
+        target.insert(sourceKey(QString(), path), accountId);
+    }
+    return importFiles(files, target);
+}
+
+ImportResult ImportService::importFiles(const QList<ImportFile> &files, QHash<QString, QString> mapping,
+                                        const NewAccounts &newAccounts)
+{
+    if (m_running) {
+        // The progress pump must not start a second import inside the first.
+        qWarning() << "ImportService: an import is already running";
+        ImportResult refused;
+        refused.aborted = true;
+        return refused;
+    }
+    m_running = true;
+    m_cancelRequested = false;
+    Run run(this, files, std::move(mapping));
+    const ImportResult result = run.execute(newAccounts);
+    m_running = false;
+    return result;
+}
+
+AccountType ImportService::accountType(int qifTypeCode)
+{
+    switch (qifTypeCode) {
+    case QifReader::CreditCard:
+        return AccountType::CreditCard;
+    case QifReader::Investment:
+        return AccountType::Investment;
+    case QifReader::Cash:
+        return AccountType::Cash;
+    case QifReader::OtherAsset:
+    case QifReader::OtherLiability:
+        return AccountType::Other;
+    default:
+        return AccountType::Checking;
+    }
+}
+
+Account ImportService::accountForSource(const QString &name, int qifTypeCode, int sortOrder)
+{
+    Account a;
+    a.id = Ids::newId();
+    a.name = name;
+    a.type = accountType(qifTypeCode);
+    a.sortOrder = sortOrder;
+    a.createdAt = Clock::nowUtc();
+    a.updatedAt = a.createdAt;
+    return a;
+}
+
+QStringList ImportService::resultLines(const ImportResult &r)
+{
+    QStringList lines;
+    for (const QString &path : r.unreadableFiles)
+        lines.append(tr("Could not read %1").arg(path));
+    if (r.rolledBack()) {
+        lines.append(r.cancelled ? cancelledMessage() : rollbackMessage());
+        return lines;
+    }
+    lines.append(tr("%n transaction(s) imported", nullptr, r.imported));
+    const struct {
+        int count;
+        const char *text;
+    } others[] = {
+        {r.transfersLinked, QT_TR_NOOP("%n transfer(s) linked across accounts")},
+        {r.duplicates, QT_TR_NOOP("%n duplicate(s) skipped")},
+        {r.unparseable, QT_TR_NOOP("%n record(s) skipped (unparseable)")},
+        {r.metadata, QT_TR_NOOP("%n metadata record(s) skipped")},
+        {r.unmapped, QT_TR_NOOP("%n record(s) skipped (unmapped source account)")},
+        {r.databaseErrors, QT_TR_NOOP("%n record(s) skipped (database error \u2014 see log)")},
+    };
+    for (const auto &line : others) {
+        if (line.count > 0)
+            lines.append(tr(line.text, nullptr, line.count));
+    }
+    return lines;
+}
+
+QString ImportService::rollbackMessage()
+{
+    return tr("A database error stopped the import and all changes were rolled back. No transactions were added.");
+}
+
+QString ImportService::cancelledMessage()
+{
+    return tr("The import was cancelled and all changes were rolled back. No transactions were added.");
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "services/importrecords.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+struct QifParseResult {
+    QList<ParsedTransaction> transactions;
+    QList<ParsedCategory> categories;
+    QList<SourceAccount> sourceAccounts;  // in order of first appearance, names compared without case
+    int dateOrder = 1;                    // QifReader::MonthFirst or QifReader::DayFirst
+    int metadataCount = 0;
+    int unparseableCount = 0;
+    bool hasAccountBlock = false;
+};
+
+// Reads Quicken Interchange Format text: transaction lists, category lists,
+// account blocks and the metadata sections it passes over. Never fails as a
+// whole: what cannot be used is counted.
+class QifReader
+{
+public:
+    enum DateOrder { DetectOrder = 0, MonthFirst = 1, DayFirst = 2 };
+    enum TypeCode { Bank = 0, CreditCard = 1, Investment = 2, Cash = 3, OtherAsset = 4, OtherLiability = 5 };
+
+    static QifParseResult parse(const QString &text, int dateOrder = DetectOrder);
+    // Reads and decodes a whole file; ok is false when it cannot be opened.
+    static QifParseResult parseFile(const QString &path, bool *ok = nullptr);
+
+    // An amount value to cents; false when it cannot be read.
+    static bool parseAmount(QStringView value, qint64 *cents);
+    // A date value in the given order (DetectOrder: a first part above 12 is the day).
+    static QDate parseDate(QStringView value, int dateOrder);
+    // Day first when some date line of a transaction list starts with a day above 12.
+    static int detectDateOrder(const QString &text);
+    // The code for a "!Type:" value ("bank", "ccard", "invst", "cash", "oth a", "oth l"; else Bank).
+    static int typeCode(const QString &typeName);
+};

@@ -1,0 +1,419 @@
+#include "data/sqlvalue.h"
+#include "services/csvmapping.h"
+#include "services/importservice.h"
+#include "services/qifreader.h"
+#include "support/core/logcapture.h"
+#include "support/core/teststore.h"
+
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtTest>
+
+namespace {
+
+QString testFile(const char *name)
+{
+    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
+}
+
+// Every row of every table, so a test can tell that nothing at all changed.
+QStringList dump(const TestStore &store)
+{
+    QStringList rows;
+    for (const char *table : {"accounts", "categories", "transactions", "split_lines"}) {
+        QSqlQuery q(store.connection());
+        q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
+        while (q.next()) {
+            QStringList fields;
+            for (int i = 0; i < q.record().count(); ++i)
+                fields.append(q.value(i).toString());
+            rows.append(fields.join(QLatin1Char('|')));
+        }
+    }
+    return rows;
+}
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &content)
+{
+    QFile f(dir.filePath(name));
+    f.open(QIODevice::WriteOnly);
+    f.write(content);
+    return f.fileName();
+}
+
+} // namespace
+
+class TestImportService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void importsMappedAccountsAndLinksTransfers();
+    void secondImportInsertsNothing();
+    void twinsInOneFileBothArrive();
+    void fileListedTwiceImportsOnce();
+    void heldRowsCountAgainstTwins();
+    void unmappedAndSkippedSourcesAreCounted();
+    void headerlessFileMapsByPath();
+    void transferPartnerRules();
+    void categoriesAreMatchedOrCreated();
+    void splitLinesAlwaysNameACategory();
+    void payeeFallbacks();
+    void abortRollsBackEverything();
+    void failedInsertIsCountedAndImportGoesOn();
+    void cancelRollsBack();
+    void signalsComeOncePerKindAfterTheImport();
+    void csvImportIntoOneAccount();
+    void windows1252FileImports();
+
+private:
+    // Maps "visa card" to a new account instead of the existing one.
+    NewAccounts createVisa(QHash<QString, QString> *mapping) const;
+
+    std::unique_ptr<TestStore> m_store;
+    std::unique_ptr<ImportService> m_service;
+    Account m_checking;
+    Account m_savings;
+    Account m_visa;
+    QHash<QString, QString> m_mapping;
+};
+
+void TestImportService::init()
+{
+    Clock::setFixedNow(QDateTime(QDate(2024, 6, 1), QTime(12, 0), Qt::UTC));
+    m_store = std::make_unique<TestStore>(true);
+    QVERIFY(m_store->isOpen());
+    m_service = std::make_unique<ImportService>(m_store->transactions.get(), m_store->categories.get(),
+                                                m_store->splitLines.get());
+    m_checking = m_store->addAccount(QStringLiteral("Checking"));
+    m_savings = m_store->addAccount(QStringLiteral("Savings"));
+    m_visa = m_store->addAccount(QStringLiteral("Visa"));
+    m_mapping = {{QStringLiteral("everyday checking"), m_checking.id},
+                 {QStringLiteral("holiday savings"), m_savings.id},
+                 {QStringLiteral("visa card"), m_visa.id}};
+}
+
+void TestImportService::cleanup()
+{
+    m_service.reset();
+    m_store.reset();
+    Clock::setFixedNow(QDateTime());
+}
+
+NewAccounts TestImportService::createVisa(QHash<QString, QString> *mapping) const
+{
+    NewAccounts created;
+    created.repository = m_store->accounts.get();
+    created.bySourceKey.insert(QStringLiteral("visa card"),
+                               ImportService::accountForSource(QStringLiteral("Visa Card"), QifReader::CreditCard, 9));
+    mapping->insert(QStringLiteral("visa card"), ImportService::createMarker());
+    return created;
+}
+
+void TestImportService::importsMappedAccountsAndLinksTransfers()
+{
+    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    QVERIFY(!r.rolledBack());
+    QCOMPARE(r.imported, 6);
+    QCOMPARE(r.transfersLinked, 1);
+    QCOMPARE(r.metadata, 1);
+    QCOMPARE(r.unparseable, 0);
+    QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-8412 - 25000 + 240000 - 123456));
+
+    const QList<Transaction> checking = m_store->transactions->listByAccount(m_checking.id);
+    const QList<Transaction> savings = m_store->transactions->listByAccount(m_savings.id);
+    QCOMPARE(savings.size(), 1);
+    const Transaction &in = savings.first();
+    const auto out = std::find_if(checking.cbegin(), checking.cend(),
+                                  [](const Transaction &t) { return t.amount == -25000; });
+    QVERIFY(out != checking.cend());
+    QCOMPARE(in.transferLinkId, out->id);
+    QCOMPARE(in.transferDestAccountId, m_checking.id);
+    QCOMPARE(out->transferLinkId, in.id);
+    QCOMPARE(out->transferDestAccountId, m_savings.id);
+    QCOMPARE(in.payee, QStringLiteral("Everyday Checking"));  // no payee: the transfer account's name
+
+    const auto rent = std::find_if(checking.cbegin(), checking.cend(),
+                                   [](const Transaction &t) { return t.payee == QLatin1String("Landlord"); });
+    QVERIFY(rent->cleared && rent->reconciled);
+    QCOMPARE(rent->syncStatus, SyncStatus::Pending);
+    QCOMPARE(rent->createdAt, Clock::nowUtc());
+}
+
+void TestImportService::secondImportInsertsNothing()
+{
+    QCOMPARE(m_service->importQif({testFile("multi_account.qif")}, m_mapping).imported, 6);
+    const QStringList before = dump(*m_store);
+    const ImportResult again = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicates, 6);
+    QCOMPARE(again.transfersLinked, 0);
+    QCOMPARE(dump(*m_store), before);
+}
+
+void TestImportService::twinsInOneFileBothArrive()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("twins.qif"),
+                                   "!Type:Bank\nD1/5/2024\nT-3.50\nPBus fare\n^\nD1/5/2024\nT-3.50\nPBus fare\n^\n");
+    const QHash<QString, QString> mapping{{ImportService::sourceKey(QString(), path), m_checking.id}};
+    const ImportResult first = m_service->importQif({path}, mapping);
+    QCOMPARE(first.imported, 2);
+    QCOMPARE(first.duplicates, 0);
+    const ImportResult second = m_service->importQif({path}, mapping);
+    QCOMPARE(second.imported, 0);
+    QCOMPARE(second.duplicates, 2);
+    QCOMPARE(m_store->transactions->listByAccount(m_checking.id).size(), 2);
+}
+
+void TestImportService::fileListedTwiceImportsOnce()
+{
+    const ImportResult r =
+        m_service->importQif({testFile("multi_account.qif"), testFile("multi_account.qif")}, m_mapping);
+    QCOMPARE(r.imported, 6);
+    QCOMPARE(r.duplicates, 6);
+    QCOMPARE(r.transfersLinked, 1);
+}
+
+void TestImportService::heldRowsCountAgainstTwins()
+{
+    m_store->addTransaction(m_checking.id, QDate(2024, 1, 5), QStringLiteral("Bus fare"), -350);
+    QTemporaryDir dir;
+    const QString path =
+        writeFile(dir, QStringLiteral("twins.qif"),
+                  "!Type:Bank\nD1/5/2024\nT-3.50\nPBus fare\n^\nD1/5/2024\nT-3.50\nPBus fare\n^\n"
+                  "D1/5/2024\nT-3.50\nPbus fare\n^\n");
+    const ImportResult r = m_service->importQif({path}, {{ImportService::sourceKey(QString(), path), m_checking.id}});
+    // One of the twins was already held; the payee in other case is another key.
+    QCOMPARE(r.duplicates, 1);
+    QCOMPARE(r.imported, 2);
+}
+
+void TestImportService::unmappedAndSkippedSourcesAreCounted()
+{
+    QHash<QString, QString> mapping = m_mapping;
+    mapping.remove(QStringLiteral("visa card"));
+    mapping.insert(QStringLiteral("holiday savings"), ImportService::skipMarker());
+    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, mapping);
+    QCOMPARE(r.imported, 4);
+    QCOMPARE(r.unmapped, 2);
+    QCOMPARE(r.transfersLinked, 0);
+    // The transfer whose other side was skipped stays a plain row.
+    const QList<Transaction> checking = m_store->transactions->listByAccount(m_checking.id);
+    for (const Transaction &t : checking)
+        QVERIFY(t.transferLinkId.isEmpty() && t.transferDestAccountId.isEmpty());
+    QVERIFY(ImportService::resultLines(r).contains(QStringLiteral("2 record(s) skipped (unmapped source account)")));
+}
+
+void TestImportService::headerlessFileMapsByPath()
+{
+    const QString path = testFile("dayfirst_crlf.qif");
+    const ImportResult r = m_service->importQif({path}, {{path.toLower(), m_checking.id}});
+    QCOMPARE(r.imported, 2);
+    QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-1000 - 123456));
+}
+
+void TestImportService::transferPartnerRules()
+{
+    QTemporaryDir dir;
+    // Checking sends 10 twice on the same day; savings receives twice, plus
+    // an entry of another amount and one pointing elsewhere. Each receipt
+    // links the earliest unlinked matching send.
+    const QString path = writeFile(dir, QStringLiteral("t.qif"),
+                                   "!Account\nNEveryday Checking\n^\n!Type:Bank\n"
+                                   "D3/1/2024\nT-10\nL[Holiday Savings]\nPFirst\n^\n"
+                                   "D3/1/2024\nT-10\nL[Holiday Savings]\nPSecond\n^\n"
+                                   "D3/1/2024\nT-10\nL[Everyday Checking]\nPSelf\n^\n"
+                                   "!Account\nNHoliday Savings\n^\n!Type:Bank\n"
+                                   "D3/1/2024\nT10\nL[Everyday Checking]\nPIn 1\n^\n"
+                                   "D3/1/2024\nT10\nL[Visa Card]\nPFrom visa\n^\n"
+                                   "D3/1/2024\nT11\nL[Everyday Checking]\nPOther amount\n^\n"
+                                   "D3/2/2024\nT10\nL[Everyday Checking]\nPOther day\n^\n"
+                                   "D3/1/2024\nT10\nL[Everyday Checking]\nPIn 2\n^\n");
+    const ImportResult r = m_service->importQif({path}, m_mapping);
+    QCOMPARE(r.imported, 8);
+    QCOMPARE(r.transfersLinked, 2);
+
+    QHash<QString, Transaction> byPayee;
+    for (const Account &a : {m_checking, m_savings}) {
+        const QList<Transaction> rows = m_store->transactions->listByAccount(a.id);
+        for (const Transaction &t : rows)
+            byPayee.insert(t.payee, t);
+    }
+    QCOMPARE(byPayee.value(QStringLiteral("In 1")).transferLinkId, byPayee.value(QStringLiteral("First")).id);
+    QCOMPARE(byPayee.value(QStringLiteral("First")).transferLinkId, byPayee.value(QStringLiteral("In 1")).id);
+    QCOMPARE(byPayee.value(QStringLiteral("In 2")).transferLinkId, byPayee.value(QStringLiteral("Second")).id);
+    QCOMPARE(byPayee.value(QStringLiteral("Second")).transferDestAccountId, m_savings.id);
+    for (const char *plain : {"Self", "From visa", "Other amount", "Other day"})
+        QVERIFY2(byPayee.value(QLatin1String(plain)).transferLinkId.isEmpty(), plain);
+}
+
+void TestImportService::categoriesAreMatchedOrCreated()
+{
+    const int before = m_store->categories->liveCount();
+    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    // "Groceries" is a default category; "Salary" and "Auto:Fuel" come from
+    // the list, "Taxes" and "Rent" from records.
+    QCOMPARE(r.categoriesCreated, 4);
+    QCOMPARE(m_store->categories->liveCount(), before + 4);
+    QCOMPARE(m_store->categories->findByName(QStringLiteral("Salary"))->type, CategoryType::Income);
+    const QString groceries = m_store->categories->findByName(QStringLiteral("Groceries"))->id;
+    const QList<Transaction> checking = m_store->transactions->listByAccount(m_checking.id);
+    const auto market = std::find_if(checking.cbegin(), checking.cend(),
+                                     [](const Transaction &t) { return t.payee == QLatin1String("Corner Market"); });
+    QCOMPARE(market->categoryId, groceries);
+
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("c.qif"), "!Type:Bank\nD1/1/2024\nT-1\nLGROCERIES\n^\n");
+    QCOMPARE(m_service->importQif({path}, {{path.toLower(), m_checking.id}}).categoriesCreated, 0);
+}
+
+void TestImportService::splitLinesAlwaysNameACategory()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("s.qif"),
+                                   "!Type:Bank\nD1/31/2024\nT1,800.00\nLSalary\nPAcme\n"
+                                   "SSalary\n$2,000.00\nS[401k]\n$-150.00\nEPension\nS\n$-50.00\n^\n");
+    const ImportResult r = m_service->importQif({path}, {{path.toLower(), m_checking.id}});
+    QCOMPARE(r.imported, 1);
+    QCOMPARE(r.databaseErrors, 0);
+    const Transaction t = m_store->transactions->listByAccount(m_checking.id).first();
+    QVERIFY(t.isSplit);
+    QVERIFY(t.categoryId.isEmpty());
+    const QList<SplitLine> lines = m_store->splitLines->linesOf(t.id);
+    QCOMPARE(lines.size(), 3);
+    QStringList names;
+    qint64 sum = 0;
+    for (const SplitLine &line : lines) {
+        names.append(m_store->categories->findById(line.categoryId)->name);
+        sum += line.amount;
+    }
+    names.sort();
+    QCOMPARE(names, (QStringList{"Salary", "Uncategorized", "[401k]"}));
+    QCOMPARE(sum, t.amount);
+    QCOMPARE(m_store->categories->findByName(QStringLiteral("[401k]"))->type, CategoryType::Transfer);
+}
+
+void TestImportService::payeeFallbacks()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("p.qif"),
+                                   "!Type:Invst\nD1/1/2024\nNBuy\nYACME\nT5\n^\nD1/2/2024\nYACME\nT6\n^\n"
+                                   "D1/3/2024\nNDiv\nT7\n^\nD1/4/2024\nT8\nL[Elsewhere]\n^\nD1/5/2024\nT9\n^\n");
+    QCOMPARE(m_service->importQif({path}, {{path.toLower(), m_checking.id}}).imported, 5);
+    QStringList payees;
+    const QList<Transaction> rows = m_store->transactions->listByAccount(m_checking.id);
+    for (const Transaction &t : rows)
+        payees.prepend(t.payee);
+    QCOMPARE(payees, (QStringList{"ACME: Buy", "ACME", "Div", "Elsewhere", "Imported transaction"}));
+}
+
+void TestImportService::abortRollsBackEverything()
+{
+    m_store->addTransaction(m_checking.id, QDate(2023, 12, 1), QStringLiteral("Before"), -100);
+    QVERIFY(m_store->exec(QStringLiteral("CREATE TRIGGER no_links BEFORE UPDATE OF transfer_link_id ON transactions "
+                                         "BEGIN SELECT RAISE(ABORT, 'links refused'); END")));
+    const QStringList before = dump(*m_store);
+
+    QHash<QString, QString> mapping = m_mapping;
+    const NewAccounts created = createVisa(&mapping);
+
+    LogCapture log;
+    const ImportResult r = m_service->importFiles({ImportService::readQif(testFile("multi_account.qif"))}, mapping,
+                                                  created);
+    QVERIFY(r.aborted);
+    QCOMPARE(r.imported, 0);
+    QCOMPARE(r.accountsCreated, 0);
+    QVERIFY(log.contains(QStringLiteral("QIF import aborted: failed to update retroactive partner")));
+    QCOMPARE(dump(*m_store), before);
+    QCOMPARE(ImportService::resultLines(r).last(), ImportService::rollbackMessage());
+}
+
+void TestImportService::failedInsertIsCountedAndImportGoesOn()
+{
+    QVERIFY(m_store->exec(QStringLiteral("CREATE TRIGGER no_rent BEFORE INSERT ON transactions WHEN new.payee = "
+                                         "'Landlord' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    LogCapture log;
+    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    QVERIFY(!r.aborted);
+    QCOMPARE(r.databaseErrors, 1);
+    QCOMPARE(r.imported, 5);
+    QVERIFY(log.contains(QStringLiteral("QIF import: insert failed for 2024-02-01 Landlord amount -123456 account")));
+    QVERIFY(ImportService::resultLines(r).contains(
+        QStringLiteral("1 record(s) skipped (database error \u2014 see log)")));
+}
+
+void TestImportService::cancelRollsBack()
+{
+    QByteArray text("!Type:Bank\n");
+    for (int i = 0; i < 450; ++i)
+        text += QStringLiteral("D1/1/2024\nT-%1\nPRow %1\n^\n").arg(i + 1).toUtf8();
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("many.qif"), text);
+    const QStringList before = dump(*m_store);
+    QList<int> reported;
+    const QMetaObject::Connection canceller =
+        connect(m_service.get(), &ImportService::progress, this, [&](int done, int total) {
+        QCOMPARE(total, 450);
+        reported.append(done);
+        if (done == 200)
+            m_service->cancel();
+    });
+    const ImportResult r = m_service->importQif({path}, {{path.toLower(), m_checking.id}});
+    QVERIFY(r.cancelled);
+    QCOMPARE(reported, (QList<int>{100, 200, 450}));
+    QCOMPARE(dump(*m_store), before);
+
+    // The next import starts afresh.
+    disconnect(canceller);
+    QCOMPARE(m_service->importQif({path}, {{path.toLower(), m_checking.id}}).imported, 450);
+}
+
+void TestImportService::signalsComeOncePerKindAfterTheImport()
+{
+    QSignalSpy transactions(m_store->transactions.get(), &TransactionRepository::transactionsChanged);
+    QSignalSpy categories(m_store->categories.get(), &CategoryRepository::categoriesChanged);
+    QSignalSpy accounts(m_store->accounts.get(), &AccountRepository::accountsChanged);
+    QHash<QString, QString> mapping = m_mapping;
+    const NewAccounts created = createVisa(&mapping);
+
+    const ImportResult r = m_service->importFiles({ImportService::readQif(testFile("multi_account.qif"))}, mapping,
+                                                  created);
+    QCOMPARE(r.accountsCreated, 1);
+    QCOMPARE(accounts.count(), 1);
+    QCOMPARE(categories.count(), 1);
+    QCOMPARE(transactions.count(), 3);
+    QStringList touched;
+    for (const QList<QVariant> &args : std::as_const(transactions))
+        touched.append(args.first().toString());
+    touched.sort();
+    const QString visaId = created.bySourceKey.value(QStringLiteral("visa card")).id;
+    QStringList expected{m_checking.id, m_savings.id, visaId};
+    expected.sort();
+    QCOMPARE(touched, expected);
+    QCOMPARE(m_store->accounts->findById(visaId)->type, AccountType::CreditCard);
+}
+
+void TestImportService::csvImportIntoOneAccount()
+{
+    const CsvMapping mapping = CsvConverter::guessMapping(CsvReader::parseFile(testFile("bank.csv")));
+    const ImportResult r = m_service->importCsv({testFile("bank.csv")}, mapping, m_checking.id, 0);
+    QCOMPARE(r.imported, 3);
+    QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-8412 - 450 + 240000));
+    QVERIFY(m_store->categories->findByName(QStringLiteral("Dining")));
+    QCOMPARE(m_service->importCsv({testFile("bank.csv")}, mapping, m_checking.id, 0).duplicates, 3);
+}
+
+void TestImportService::windows1252FileImports()
+{
+    const QString path = testFile("windows1252.qif");
+    QCOMPARE(m_service->importQif({path}, {{path.toLower(), m_checking.id}}).imported, 1);
+    QCOMPARE(m_store->transactions->listByAccount(m_checking.id).first().payee, QStringLiteral("Caf\u00e9 M\u00fcller"));
+}
+
+QTEST_GUILESS_MAIN(TestImportService)
+#include "tst_importservice.moc"
