@@ -1,0 +1,260 @@
+#include "bench/scenario.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/splitlinerepository.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+#include "services/importservice.h"
+#include "services/qifreader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const char *const kChildVariable = "QUILLET_BENCH_IMPORT_CHILD";
+constexpr int kRecords = 100000;
+
+struct SourceDef {
+    const char *name;
+    const char *type;
+};
+const SourceDef kSources[] = {
+    {"Checking", "Bank"}, {"Savings", "Bank"}, {"Visa", "CCard"}, {"Wallet", "Cash"}, {"House", "Oth A"},
+};
+constexpr int kSourceCount = int(sizeof(kSources) / sizeof(kSources[0]));
+
+struct Counts {
+    int records = 0;
+    int transfers = 0;
+    int splits = 0;
+};
+
+QString amountText(qint64 cents)
+{
+    const qint64 magnitude = qAbs(cents);
+    return QStringLiteral("%1%2.%3")
+        .arg(cents < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 100)
+        .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+}
+
+// A QIF export of five accounts as a finance program writes it: a category
+// list, then one section per account. About one record in ten is a side of
+// a transfer (its other side is in the other account's section) and one in
+// ten is split over two or three categories.
+Counts writeQif(const QString &path, int records)
+{
+    QRandomGenerator random(20240615);
+    QStringList categories;
+    for (const char *name : {"Groceries", "Dining", "Fuel", "Rent", "Salary", "Utilities", "Insurance", "Gifts"}) {
+        for (int sub = 0; sub < 5; ++sub)
+            categories.append(QStringLiteral("%1:%2").arg(QLatin1String(name)).arg(sub + 1));
+    }
+    QStringList payees;
+    for (int i = 0; i < 300; ++i)
+        payees.append(QStringLiteral("Payee %1").arg(i));
+
+    QList<QStringList> sections(kSourceCount);
+    Counts counts;
+    const QDate start(2000, 1, 1);
+    while (counts.records < records) {
+        const int account = int(random.bounded(kSourceCount));
+        const QDate date = start.addDays(random.bounded(9000));
+        const QString d = QStringLiteral("D%1/%2'%3\n").arg(date.month()).arg(date.day()).arg(date.year() % 100, 2, 10,
+                                                                                                  QLatin1Char('0'));
+        const qint64 cents = -qint64(random.bounded(1, 50000));
+        const int kind = int(random.bounded(10));
+        if (kind == 0 && counts.records + 2 <= records) {
+            const int other = (account + 1 + int(random.bounded(kSourceCount - 1))) % kSourceCount;
+            sections[account].append(d + QStringLiteral("T%1\nCX\nL[%2]\n^\n")
+                                              .arg(amountText(cents), QLatin1String(kSources[other].name)));
+            sections[other].append(d + QStringLiteral("T%1\nCX\nL[%2]\n^\n")
+                                            .arg(amountText(-cents), QLatin1String(kSources[account].name)));
+            counts.records += 2;
+            ++counts.transfers;
+            continue;
+        }
+        QString record = d + QStringLiteral("T%1\nN%2\nP%3\nM%4\n")
+                                 .arg(amountText(cents))
+                                 .arg(random.bounded(1000, 9999))
+                                 .arg(payees.at(int(random.bounded(payees.size()))))
+                                 .arg(QStringLiteral("Memo %1").arg(counts.records));
+        if (kind == 1) {
+            const qint64 first = cents / 3;
+            record += QStringLiteral("S%1\n$%2\nS%3\n$%4\n")
+                          .arg(categories.at(int(random.bounded(categories.size()))), amountText(first),
+                               categories.at(int(random.bounded(categories.size()))), amountText(cents - first));
+            ++counts.splits;
+        } else {
+            record += QStringLiteral("L%1\n").arg(categories.at(int(random.bounded(categories.size()))));
+        }
+        sections[account].append(record + QStringLiteral("^\n"));
+        ++counts.records;
+    }
+
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    QString head = QStringLiteral("!Type:Cat\n");
+    for (const QString &c : std::as_const(categories))
+        head += QStringLiteral("N%1\nE\n^\n").arg(c);
+    file.write(head.toUtf8());
+    for (int a = 0; a < kSourceCount; ++a) {
+        file.write(QStringLiteral("!Account\nN%1\nT%2\n^\n!Type:%2\n")
+                       .arg(QLatin1String(kSources[a].name), QLatin1String(kSources[a].type))
+                       .toUtf8());
+        file.write(sections.at(a).join(QString()).toUtf8());
+    }
+    return counts;
+}
+
+// A fresh, migrated store with the five accounts; returns their ids by
+// lower-cased name.
+QHash<QString, QString> freshStore(const QString &dbPath, std::unique_ptr<Database> &db)
+{
+    db.reset();
+    QFile::remove(dbPath);
+    QFile::remove(dbPath + QStringLiteral("-wal"));
+    QFile::remove(dbPath + QStringLiteral("-shm"));
+    db = std::make_unique<Database>();
+    db->open(dbPath);
+    db->runMigrations();
+    AccountRepository accounts(db.get());
+    QHash<QString, QString> ids;
+    for (int a = 0; a < kSourceCount; ++a) {
+        Account account = ImportService::accountForSource(QLatin1String(kSources[a].name), QifReader::Bank, a);
+        accounts.insert(account);
+        ids.insert(account.name.toLower(), account.id);
+    }
+    return ids;
+}
+
+qint64 timeImport(const QString &qifPath, const QString &dbPath, std::unique_ptr<Database> &db, ImportResult *out)
+{
+    const QHash<QString, QString> mapping = freshStore(dbPath, db);
+    TransactionRepository transactions(db.get());
+    CategoryRepository categories(db.get());
+    SplitLineRepository splitLines(db.get());
+    ImportService service(&transactions, &categories, &splitLines);
+    QElapsedTimer timer;
+    timer.start();
+    *out = service.importQif({qifPath}, mapping);
+    return timer.elapsed();
+}
+
+// The same rows through one bare prepared statement in one transaction.
+qint64 timeBaseline(const QifParseResult &parsed, const QString &dbPath, std::unique_ptr<Database> &db)
+{
+    const QHash<QString, QString> accounts = freshStore(dbPath, db);
+    QSqlDatabase connection = db->connection();
+    const QString now = SqlValue::timestamp(Clock::nowUtc());
+    QElapsedTimer timer;
+    timer.start();
+    connection.transaction();
+    QSqlQuery q(connection);
+    q.prepare(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
+                             "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
+                             "recurring_id, version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, "
+                             "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const ParsedTransaction &t : parsed.transactions) {
+        const QVariantList values{Ids::newId(), accounts.value(t.sourceAccount.toLower()), SqlValue::date(t.date),
+                                  t.payee, t.memo, t.amount, QVariant(QMetaType::fromType<QString>()), t.number,
+                                  t.cleared ? 1 : 0, t.reconciled ? 1 : 0, QString(), QString(),
+                                  t.splits.isEmpty() ? 0 : 1, QString(), 1, QStringLiteral("pending"), QString(), now,
+                                  now};
+        for (int i = 0; i < values.size(); ++i)
+            q.bindValue(i, values.at(i));
+        q.exec();
+    }
+    connection.commit();
+    return timer.elapsed();
+}
+
+qint64 median(QList<qint64> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+qint64 peakRssKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+
+void run(const BenchOptions &options, QTextStream &out)
+{
+    const QString dbPath = QDir(options.workDir).filePath(QStringLiteral("import-bench.db"));
+    std::unique_ptr<Database> db;
+
+    if (qEnvironmentVariableIsSet(kChildVariable)) {
+        // The child run: one import in a process of its own, for its peak memory.
+        ImportResult result;
+        timeImport(qEnvironmentVariable(kChildVariable), dbPath, db, &result);
+        out << "child_imported " << result.imported << "\n";
+        out << "child_peak_rss_kb " << peakRssKb() << "\n";
+        return;
+    }
+
+    const int records = std::max(10, int(kRecords * options.scale));
+    const QString qifPath = QDir(options.workDir).filePath(QStringLiteral("import-bench.qif"));
+    const Counts counts = writeQif(qifPath, records);
+    bool ok = false;
+    const QifParseResult parsed = QifReader::parseFile(qifPath, &ok);
+    out << "records: " << counts.records << " over " << kSourceCount << " accounts (" << counts.transfers
+        << " transfers, " << counts.splits << " split records, " << parsed.categories.size() << " categories listed)\n";
+
+    QList<qint64> baseline;
+    QList<qint64> import;
+    ImportResult result;
+    for (int i = 0; i < options.repeats; ++i) {
+        baseline.append(timeBaseline(parsed, dbPath, db));
+        import.append(timeImport(qifPath, dbPath, db, &result));
+    }
+    db.reset();
+    const qint64 base = std::max<qint64>(1, median(baseline));
+    const qint64 whole = median(import);
+    out << "baseline, bare prepared INSERT of the same rows: " << base << " ms\n";
+    out << "import (read, parse, duplicates, categories, transfers, splits, insert): " << whole << " ms\n";
+    out << "ratio: " << QString::number(double(whole) / double(base), 'f', 2) << " (at most 2.50)\n";
+    out << "imported " << result.imported << ", linked " << result.transfersLinked << ", categories created "
+        << result.categoriesCreated << ", duplicates " << result.duplicates << "\n";
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(kChildVariable), qifPath);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("import"), QStringLiteral("--repeats=1"), QStringLiteral("--dir=") + options.workDir});
+    child.waitForFinished(600000);
+    const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("child_peak_rss_kb "))
+            out << "peak RSS of an import in its own process: " << line.mid(18).toLongLong() / 1024
+                << " MB (under 300 MB)\n";
+    }
+    if (!options.keep)
+        QFile::remove(qifPath);
+}
+
+const BenchScenario::Registrar registrar("import",
+                                         "QIF import of 100,000 records over five accounts into an empty store",
+                                         run);
+
+} // namespace

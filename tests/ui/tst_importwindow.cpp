@@ -1,0 +1,276 @@
+#include "app/thememanager.h"
+#include "data/accountrepository.h"
+#include "data/database.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+#include "support/gui/testapp.h"
+#include "ui/import/csvmappingpanel.h"
+#include "ui/import/importwindow.h"
+#include "ui/import/qifmappingpanel.h"
+#include "ui/prompt.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+
+QString testFile(const char *name)
+{
+    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
+}
+
+QAbstractButton *buttonWithText(QWidget *root, const QString &text)
+{
+    const QList<QAbstractButton *> buttons = root->findChildren<QAbstractButton *>();
+    for (QAbstractButton *b : buttons) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
+
+// With QUILLET_SCREENSHOTS set, saves the window in the light and the dark palette there.
+void screenshot(QWidget *w, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("QUILLET_SCREENSHOTS");
+    if (dir.isEmpty())
+        return;
+    const QPalette original = QApplication::palette();
+    for (const bool dark : {false, true}) {
+        QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
+        QApplication::processEvents();
+        w->grab().save(QStringLiteral("%1/%2_%3.png").arg(dir, name, dark ? QStringLiteral("dark") : QStringLiteral("light")));
+    }
+    QApplication::setPalette(original);
+}
+
+Account addAccount(AppState *state, const QString &name)
+{
+    Account a;
+    a.id = Ids::newId();
+    a.name = name;
+    a.createdAt = a.updatedAt = Clock::nowUtc();
+    state->accounts()->insert(a);
+    return a;
+}
+
+} // namespace
+
+class TestImportWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void qifSourcesAreMappedAndImported();
+    void fileWithoutAccountHeaderGoesToCurrentAccount();
+    void abortShowsRollbackMessage();
+    void csvPreviewFollowsMapping();
+    void cancelDuringImportRollsBack();
+    void controlsAreNamedAndEscapeCloses();
+
+private:
+    void choose(ImportWindow &window, const QString &paths);
+    int transactionCount() const;
+
+    std::unique_ptr<TestApp> m_app;
+};
+
+void TestImportWindow::init()
+{
+    m_app = std::make_unique<TestApp>();
+    QVERIFY(m_app->isReady());
+}
+
+void TestImportWindow::cleanup()
+{
+    m_app.reset();
+}
+
+void TestImportWindow::choose(ImportWindow &window, const QString &paths)
+{
+    Prompt::queueText(paths);
+    QTest::mouseClick(buttonWithText(&window, QStringLiteral("&Choose Files...")), Qt::LeftButton);
+}
+
+int TestImportWindow::transactionCount() const
+{
+    QSqlQuery q(m_app->state()->database()->connection());
+    q.exec(QStringLiteral("SELECT COUNT(*) FROM transactions"));
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+void TestImportWindow::qifSourcesAreMappedAndImported()
+{
+    const Account checking = addAccount(m_app->state(), QStringLiteral("Everyday checking"));
+    addAccount(m_app->state(), QStringLiteral("Brokerage"));
+    ImportWindow window(*m_app->state());
+    window.show();
+    choose(window, testFile("multi_account.qif") + QLatin1Char('\n') + testFile("investment.qif"));
+    QCOMPARE(window.format(), ImportWindow::Qif);
+    QifMappingPanel *panel = window.qifPanel();
+    QCOMPARE(panel->sourceCount(), 4);
+    // Same name: the existing account; otherwise a new account.
+    QCOMPARE(panel->choiceFor(QStringLiteral("everyday checking"))->currentData().toString(), checking.id);
+    QCOMPARE(panel->choiceFor(QStringLiteral("holiday savings"))->currentData().toString(),
+             ImportService::createMarker());
+    QCOMPARE(panel->choiceFor(QStringLiteral("visa card"))->currentText(), QStringLiteral("New account (Credit Card)"));
+    screenshot(&window, QStringLiteral("import_qif"));
+
+    QComboBox *visa = panel->choiceFor(QStringLiteral("visa card"));
+    visa->setFocus();
+    QTest::keyClick(visa, Qt::Key_End);  // the last choice: skip
+    QCOMPARE(visa->currentData().toString(), ImportService::skipMarker());
+    QTest::mouseClick(window.importButton(), Qt::LeftButton);
+
+    QCOMPARE(transactionCount(), 5 + 3);
+    const QStringList lines = window.resultText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.first(), QStringLiteral("8 transaction(s) imported"));
+    QVERIFY(lines.contains(QStringLiteral("1 transfer(s) linked across accounts")));
+    QVERIFY(lines.contains(QStringLiteral("1 record(s) skipped (unmapped source account)")));
+    QStringList names;
+    const QList<Account> accounts = m_app->state()->accounts()->listLive();
+    for (const Account &a : accounts)
+        names.append(a.name);
+    names.sort();
+    QCOMPARE(names, (QStringList{"Brokerage", "Everyday checking", "Holiday Savings"}));
+    screenshot(&window, QStringLiteral("import_qif_done"));
+    // The created account is offered now; the skipped source stays skipped.
+    QCOMPARE(panel->choiceFor(QStringLiteral("holiday savings"))->currentText(), QStringLiteral("Holiday Savings"));
+    QCOMPARE(panel->choiceFor(QStringLiteral("visa card"))->currentData().toString(), ImportService::skipMarker());
+}
+
+void TestImportWindow::fileWithoutAccountHeaderGoesToCurrentAccount()
+{
+    addAccount(m_app->state(), QStringLiteral("Other"));
+    const Account current = addAccount(m_app->state(), QStringLiteral("Joint"));
+    m_app->state()->setCurrentAccountId(current.id);
+    ImportWindow window(*m_app->state());
+    window.show();
+    const QString path = testFile("dayfirst_crlf.qif");
+    choose(window, path);
+    QComboBox *choice = window.qifPanel()->choiceFor(path.toLower());
+    QVERIFY(choice);
+    QCOMPARE(choice->currentData().toString(), current.id);
+    const QList<QLabel *> labels = window.qifPanel()->findChildren<QLabel *>();
+    QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [](const QLabel *l) {
+        return l->text() == QLatin1String("dayfirst_crlf.qif (no account header)");
+    }));
+    QTest::mouseClick(window.importButton(), Qt::LeftButton);
+    QCOMPARE(m_app->state()->transactions()->balance(current.id), qint64(-1000 - 123456));
+}
+
+void TestImportWindow::abortShowsRollbackMessage()
+{
+    QSqlQuery q(m_app->state()->database()->connection());
+    QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER no_links BEFORE UPDATE OF transfer_link_id ON transactions BEGIN "
+                                  "SELECT RAISE(ABORT, 'links refused'); END")));
+    ImportWindow window(*m_app->state());
+    window.show();
+    choose(window, testFile("multi_account.qif"));
+    QTest::mouseClick(window.importButton(), Qt::LeftButton);
+    QCOMPARE(window.resultText(), QStringLiteral("A database error stopped the import and all changes were rolled "
+                                                 "back. No transactions were added."));
+    QCOMPARE(transactionCount(), 0);
+    QVERIFY(m_app->state()->accounts()->listLive().isEmpty());
+}
+
+void TestImportWindow::csvPreviewFollowsMapping()
+{
+    const Account checking = addAccount(m_app->state(), QStringLiteral("Checking"));
+    m_app->state()->setCurrentAccountId(checking.id);
+    ImportWindow window(*m_app->state());
+    window.show();
+    choose(window, testFile("bank.csv"));
+    QCOMPARE(window.format(), ImportWindow::Csv);
+    QTableWidget *preview = window.csvPanel()->preview();
+    QCOMPARE(preview->rowCount(), 3);
+    QCOMPARE(preview->item(0, 0)->text(), QStringLiteral("1/15/2024"));
+    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("Corner Market, Inc."));
+    QCOMPARE(preview->item(2, 2)->text(), QStringLiteral("2,400.00"));
+    screenshot(&window, QStringLiteral("import_csv"));
+
+    QCheckBox *header = window.findChild<QCheckBox *>();
+    QVERIFY(header && header->isChecked());
+    QTest::mouseClick(header, Qt::LeftButton);
+    QCOMPARE(preview->rowCount(), 4);
+    QVERIFY(preview->item(0, 0)->text().startsWith(QLatin1String("Skipped: Unreadable date")));
+    screenshot(&window, QStringLiteral("import_csv_noheader"));
+    QTest::mouseClick(header, Qt::LeftButton);
+
+    QTest::mouseClick(window.importButton(), Qt::LeftButton);
+    QCOMPARE(window.resultText(), QStringLiteral("3 transaction(s) imported"));
+    QCOMPARE(m_app->state()->transactions()->balance(checking.id), qint64(-8412 - 450 + 240000));
+}
+
+void TestImportWindow::cancelDuringImportRollsBack()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("long.qif")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("!Account\nNLong\n^\n!Type:Bank\n");
+    for (int i = 0; i < 1000; ++i)
+        file.write(QStringLiteral("D1/1/2024\nT-%1\nPRow %1\n^\n").arg(i + 1).toUtf8());
+    file.close();
+
+    ImportWindow window(*m_app->state());
+    window.show();
+    choose(window, file.fileName());
+    QAbstractButton *cancel = buttonWithText(&window, QStringLiteral("Cancel Import"));
+    bool sawProgress = false;
+    connect(m_app->state()->importService(), &ImportService::progress, this, [&](int done, int total) {
+        if (done == 300 && total == 1000) {
+            sawProgress = cancel->isVisible();
+            screenshot(&window, QStringLiteral("import_progress"));
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        }
+    });
+    QTest::mouseClick(window.importButton(), Qt::LeftButton);
+    QVERIFY(sawProgress);
+    QCOMPARE(window.resultText(), ImportService::cancelledMessage());
+    QCOMPARE(transactionCount(), 0);
+    QVERIFY(m_app->state()->accounts()->listLive().isEmpty());
+    QVERIFY(!cancel->isVisible());
+}
+
+void TestImportWindow::controlsAreNamedAndEscapeCloses()
+{
+    addAccount(m_app->state(), QStringLiteral("Checking"));
+    ImportWindow window(*m_app->state());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const char *file : {"multi_account.qif", "bank.csv"}) {
+        choose(window, testFile(file));
+        QSet<const QWidget *> buddies;
+        const QList<QLabel *> labels = window.findChildren<QLabel *>();
+        for (const QLabel *l : labels) {
+            if (l->buddy())
+                buddies.insert(l->buddy());
+        }
+        const QList<QWidget *> widgets = window.findChildren<QWidget *>();
+        for (const QWidget *w : widgets) {
+            if (!w->isVisibleTo(&window) || !(w->focusPolicy() & Qt::TabFocus) || qobject_cast<const QLabel *>(w))
+                continue;
+            const auto *button = qobject_cast<const QAbstractButton *>(w);
+            const bool named = !w->accessibleName().isEmpty() || buddies.contains(w)
+                               || (button && !button->text().isEmpty());
+            QVERIFY2(named, qPrintable(QStringLiteral("%1 in %2").arg(QLatin1String(w->metaObject()->className()),
+                                                                      QLatin1String(file))));
+        }
+    }
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+}
+
+QTEST_MAIN(TestImportWindow)
+#include "tst_importwindow.moc"

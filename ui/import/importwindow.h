@@ -1,0 +1,81 @@
+#pragma once
+
+#include "services/importservice.h"
+
+#include <QDialog>
+#include <QList>
+#include <QStringList>
+
+class AppState;
+class CsvMappingPanel;
+class QComboBox;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+class QifMappingPanel;
+
+// "Import Transactions": choose QIF or CSV files, say where their records go,
+// import them with progress and a Cancel button, and read the outcome.
+class ImportWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    enum Format { Qif = 0, Csv = 1 };
+
+    explicit ImportWindow(AppState &state, QWidget *parent = nullptr);
+
+    // Loads files as if chosen in the file dialog.
+    void setFiles(const QStringList &paths);
+    QStringList files() const { return m_paths; }
+    Format format() const;
+
+    QifMappingPanel *qifPanel() const { return m_qifPanel; }
+    CsvMappingPanel *csvPanel() const { return m_csvPanel; }
+    QPushButton *importButton() const { return m_importButton; }
+    QString resultText() const;
+    bool isImporting() const { return m_importing; }
+
+public Q_SLOTS:
+    void chooseFiles();
+    void startImport();
+    void reject() override;
+
+Q_SIGNALS:
+    void importFinished(const ImportResult &result);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void loadFiles();
+    // preferred: QIF choices to keep (source key -> account id or marker).
+    void reloadFiles(const QHash<QString, QString> &preferred);
+    void updateImportButton();
+    void setImporting(bool on);
+    ImportResult runQifImport(QHash<QString, QString> *chosen);
+    ImportResult runCsvImport();
+    void showResult(const ImportResult &result);
+    int nextSortOrder() const;
+
+    AppState &m_state;
+    QStringList m_paths;
+    QList<ImportFile> m_qifFiles;
+    bool m_importing = false;
+
+    QLineEdit *m_fileList;
+    QPushButton *m_chooseButton;
+    QComboBox *m_format;
+    QStackedWidget *m_pages;
+    QLabel *m_emptyHint;
+    QifMappingPanel *m_qifPanel;
+    CsvMappingPanel *m_csvPanel;
+    QProgressBar *m_progress;
+    QPushButton *m_cancelButton;
+    QLabel *m_result;
+    QDialogButtonBox *m_buttons;
+    QPushButton *m_importButton;
+};
