@@ -1,22 +1,19 @@
+// A whole QIF import against plain inserts of the rows it writes, and the
+// peak memory of an import in a process of its own.
+#include "bench/benchstore.h"
+#include "bench/generator.h"
 #include "bench/scenario.h"
-#include "data/accountrepository.h"
-#include "data/categoryrepository.h"
-#include "data/database.h"
-#include "data/splitlinerepository.h"
 #include "data/sqlvalue.h"
-#include "data/transactionrepository.h"
 #include "services/importservice.h"
 #include "services/qifreader.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlQuery>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -117,48 +114,33 @@ Counts writeQif(const QString &path, int records)
     return counts;
 }
 
-// A fresh, migrated store with the five accounts; returns their ids by
-// lower-cased name.
-QHash<QString, QString> freshStore(const QString &dbPath, std::unique_ptr<Database> &db)
-{
-    db.reset();
-    QFile::remove(dbPath);
-    QFile::remove(dbPath + QStringLiteral("-wal"));
-    QFile::remove(dbPath + QStringLiteral("-shm"));
-    db = std::make_unique<Database>();
-    db->open(dbPath);
-    db->runMigrations();
-    AccountRepository accounts(db.get());
-    QHash<QString, QString> ids;
-    for (int a = 0; a < kSourceCount; ++a) {
-        Account account = ImportService::accountForSource(QLatin1String(kSources[a].name), QifReader::Bank, a);
-        accounts.insert(account);
-        ids.insert(account.name.toLower(), account.id);
+// A fresh store as the app opens it, with the five accounts; mapping holds
+// their ids by lower-cased name.
+struct ImportStore {
+    std::unique_ptr<BenchStore> store;
+    QHash<QString, QString> mapping;
+
+    void reset(const QString &path)
+    {
+        store.reset();  // one connection at a time
+        for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+            QFile::remove(path + suffix);
+        store = std::make_unique<BenchStore>(path);
+        mapping.clear();
+        for (int a = 0; a < kSourceCount; ++a) {
+            const Account account =
+                ImportService::accountForSource(QLatin1String(kSources[a].name), QifReader::Bank, a);
+            store->accounts->insert(account);
+            mapping.insert(account.name.toLower(), account.id);
+        }
     }
-    return ids;
-}
+};
 
-qint64 timeImport(const QString &qifPath, const QString &dbPath, std::unique_ptr<Database> &db, ImportResult *out)
+// The parsed rows through one bare prepared statement in one transaction.
+void insertBaseline(const QifParseResult &parsed, const ImportStore &target)
 {
-    const QHash<QString, QString> mapping = freshStore(dbPath, db);
-    TransactionRepository transactions(db.get());
-    CategoryRepository categories(db.get());
-    SplitLineRepository splitLines(db.get());
-    ImportService service(&transactions, &categories, &splitLines);
-    QElapsedTimer timer;
-    timer.start();
-    *out = service.importQif({qifPath}, mapping);
-    return timer.elapsed();
-}
-
-// The same rows through one bare prepared statement in one transaction.
-qint64 timeBaseline(const QifParseResult &parsed, const QString &dbPath, std::unique_ptr<Database> &db)
-{
-    const QHash<QString, QString> accounts = freshStore(dbPath, db);
-    QSqlDatabase connection = db->connection();
+    QSqlDatabase connection = target.store->connection();
     const QString now = SqlValue::timestamp(Clock::nowUtc());
-    QElapsedTimer timer;
-    timer.start();
     connection.transaction();
     QSqlQuery q(connection);
     q.prepare(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
@@ -166,23 +148,23 @@ qint64 timeBaseline(const QifParseResult &parsed, const QString &dbPath, std::un
                              "recurring_id, version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, "
                              "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const ParsedTransaction &t : parsed.transactions) {
-        const QVariantList values{Ids::newId(), accounts.value(t.sourceAccount.toLower()), SqlValue::date(t.date),
-                                  t.payee, t.memo, t.amount, QVariant(QMetaType::fromType<QString>()), t.number,
-                                  t.cleared ? 1 : 0, t.reconciled ? 1 : 0, QString(), QString(),
-                                  t.splits.isEmpty() ? 0 : 1, QString(), 1, QStringLiteral("pending"), QString(), now,
-                                  now};
+        const QVariantList values{Ids::newId(), target.mapping.value(t.sourceAccount.toLower()),
+                                  SqlValue::date(t.date), t.payee, t.memo, t.amount,
+                                  QVariant(QMetaType::fromType<QString>()), t.number, t.cleared ? 1 : 0,
+                                  t.reconciled ? 1 : 0, QString(), QString(), t.splits.isEmpty() ? 0 : 1, QString(), 1,
+                                  QStringLiteral("pending"), QString(), now, now};
         for (int i = 0; i < values.size(); ++i)
             q.bindValue(i, values.at(i));
         q.exec();
     }
     connection.commit();
-    return timer.elapsed();
 }
 
-qint64 median(QList<qint64> values)
+ImportResult import(const QString &qifPath, const ImportStore &target)
 {
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
+    ImportService service(target.store->transactions.get(), target.store->categories.get(),
+                          target.store->splitLines.get());
+    return service.importQif({qifPath}, target.mapping);
 }
 
 qint64 peakRssKb()
@@ -201,12 +183,12 @@ qint64 peakRssKb()
 void run(const BenchOptions &options, QTextStream &out)
 {
     const QString dbPath = QDir(options.workDir).filePath(QStringLiteral("import-bench.db"));
-    std::unique_ptr<Database> db;
+    ImportStore target;
 
     if (qEnvironmentVariableIsSet(kChildVariable)) {
         // The child run: one import in a process of its own, for its peak memory.
-        ImportResult result;
-        timeImport(qEnvironmentVariable(kChildVariable), dbPath, db, &result);
+        target.reset(dbPath);
+        const ImportResult result = import(qEnvironmentVariable(kChildVariable), target);
         out << "child_imported " << result.imported << "\n";
         out << "child_peak_rss_kb " << peakRssKb() << "\n";
         return;
@@ -215,24 +197,18 @@ void run(const BenchOptions &options, QTextStream &out)
     const int records = std::max(10, int(kRecords * options.scale));
     const QString qifPath = QDir(options.workDir).filePath(QStringLiteral("import-bench.qif"));
     const Counts counts = writeQif(qifPath, records);
-    bool ok = false;
-    const QifParseResult parsed = QifReader::parseFile(qifPath, &ok);
+    const QifParseResult parsed = QifReader::parseFile(qifPath);
     out << "records: " << counts.records << " over " << kSourceCount << " accounts (" << counts.transfers
         << " transfers, " << counts.splits << " split records, " << parsed.categories.size() << " categories listed)\n";
 
-    QList<qint64> baseline;
-    QList<qint64> import;
+    const auto fresh = [&]() { target.reset(dbPath); };
+    const double baseline = medianMs(options.repeats, [&]() { insertBaseline(parsed, target); }, fresh);
     ImportResult result;
-    for (int i = 0; i < options.repeats; ++i) {
-        baseline.append(timeBaseline(parsed, dbPath, db));
-        import.append(timeImport(qifPath, dbPath, db, &result));
-    }
-    db.reset();
-    const qint64 base = std::max<qint64>(1, median(baseline));
-    const qint64 whole = median(import);
-    out << "baseline, bare prepared INSERT of the same rows: " << base << " ms\n";
-    out << "import (read, parse, duplicates, categories, transfers, splits, insert): " << whole << " ms\n";
-    out << "ratio: " << QString::number(double(whole) / double(base), 'f', 2) << " (at most 2.50)\n";
+    const double whole = medianMs(options.repeats, [&]() { result = import(qifPath, target); }, fresh);
+    target.store.reset();
+    out << "baseline, bare prepared INSERT of the same rows: " << qRound64(baseline) << " ms\n";
+    out << "import (read, parse, duplicates, categories, transfers, splits, insert): " << qRound64(whole) << " ms\n";
+    out << "ratio: " << ratioText(whole, baseline) << " (at most 2.50x)\n";
     out << "imported " << result.imported << ", linked " << result.transfersLinked << ", categories created "
         << result.categoriesCreated << ", duplicates " << result.duplicates << "\n";
 

@@ -6,6 +6,7 @@
 #include "data/splitlinerepository.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
+#include "services/changebatch.h"
 
 #include <QCoreApplication>
 #include <QSignalBlocker>
@@ -27,14 +28,12 @@ ImportService::Run::Run(ImportService *service, const QList<ImportFile> &files, 
 
 ImportResult ImportService::Run::execute(const NewAccounts &newAccounts)
 {
-    TransactionRepository *transactions = m_service->m_transactions;
     CategoryRepository *categories = m_service->m_categories;
+    // Listeners hear about the import once, after it, not once per row.
+    ChangeBatch batch({newAccounts.repository, m_service->m_transactions, nullptr, nullptr});
+    m_batch = &batch;
     {
-        // Listeners hear about the import once, after it, not once per row.
-        const QSignalBlocker blockTransactions(transactions);
         const QSignalBlocker blockCategories(categories);
-        const QSignalBlocker blockAccounts(newAccounts.repository);
-
         DbTransaction tx(m_service->m_splitLines->connection());
         if (!tx.isActive()) {
             abort("cannot begin a database transaction");
@@ -56,14 +55,11 @@ ImportResult ImportService::Run::execute(const NewAccounts &newAccounts)
         }
         Q_EMIT m_service->progress(m_total, m_total);
     }
-
+    m_batch = nullptr;
     if (!m_result.rolledBack()) {
-        if (m_result.accountsCreated > 0)
-            Q_EMIT newAccounts.repository->accountsChanged();
+        batch.publish();
         if (m_result.categoriesCreated > 0)
             Q_EMIT categories->categoriesChanged();
-        for (const QString &accountId : std::as_const(m_touchedAccounts))
-            Q_EMIT transactions->transactionsChanged(accountId);
     }
     return m_result;
 }
@@ -80,6 +76,7 @@ bool ImportService::Run::createAccounts(const NewAccounts &newAccounts)
         }
         m_mapping.insert(it.key(), it.value().id);
         ++m_result.accountsCreated;
+        m_batch->touchAccounts();
     }
     return true;
 }
@@ -238,7 +235,7 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
     }
     ++m_result.imported;
     ++insertedInFile[target][key];
-    m_touchedAccounts.insert(target);
+    m_batch->touchTransactions(target);
 
     if (partner)
         return linkPartner(partner, t);

@@ -4,9 +4,10 @@
 
 #include <QDateTime>
 #include <QHash>
-#include <QSet>
 
 #include <optional>
+
+class ChangeBatch;
 
 // The state of one import while it runs: the category lookup, the duplicate
 // counts per account and the transfer records still waiting for their
@@ -60,5 +61,5 @@ private:
     QHash<QString, QString> m_categoryIds;  // lower-cased name -> id
     QHash<QString, QHash<QString, int>> m_held;  // account -> duplicate key -> rows held
     QHash<QString, QList<Candidate>> m_candidates;
-    QSet<QString> m_touchedAccounts;
+    ChangeBatch *m_batch = nullptr;
 };
