@@ -206,9 +206,57 @@ QString TransactionRepository::ftsQuery(const QString &text)
 
 QList<RegisterEntry> TransactionRepository::search(const TransactionSearch &f)
 {
+    // The filters after the first condition, in a fixed order.
+    QString filters;
+    QVariantList filterBinds;
+    if (!f.accountId.isEmpty()) {
+        filters += QStringLiteral(" AND t.account_id = ?");
+        filterBinds.append(f.accountId);
+    }
+    if (!f.categoryId.isEmpty()) {
+        filters += QStringLiteral(" AND t.category_id = ?");
+        filterBinds.append(f.categoryId);
+    }
+    if (f.from.isValid()) {
+        filters += QStringLiteral(" AND t.date >= ?");
+        filterBinds.append(SqlValue::date(f.from));
+    }
+    if (f.to.isValid()) {
+        filters += QStringLiteral(" AND t.date <= ?");
+        filterBinds.append(SqlValue::date(f.to));
+    }
+    if (f.clearedOnly) {
+        filters += QStringLiteral(" AND t.cleared = ?");
+        filterBinds.append(1);
+    }
+    const QString order = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(kSearchLimit);
+    const QString match = ftsQuery(f.text);
+
+    // A search wants the newest rows that match. When many rows match (a common
+    // word, one account, "cleared only"), walking the date index from the newest
+    // end finds them after a few thousand rows, while collecting every match and
+    // sorting it costs a pass over all of them. So the newest stretch of the
+    // register is tried first: if it alone holds a full page of results, those
+    // are the answer, since every older row sorts after them. Otherwise the
+    // matches are few and the plain query is quick.
+    QList<RegisterEntry> rows;
+    const QString newestDate = dateOfNewestWindow();
+    if (!newestDate.isEmpty()) {
+        QString sql = QStringLiteral("SELECT %1 FROM transactions t INDEXED BY idx_transactions_date WHERE t.date >= ? "
+                                     "AND t.deleted_at IS NULL")
+                          .arg(kColumns);
+        QVariantList binds{newestDate};
+        if (!match.isEmpty()) {
+            sql += QStringLiteral(" AND t.rowid IN (SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?)");
+            binds.append(match);
+        }
+        rows = runSearch(sql + filters + order, binds + filterBinds);
+        if (rows.size() >= kSearchLimit)
+            return rows;
+    }
+
     QString sql = QStringLiteral("SELECT %1 FROM transactions t").arg(kColumns);
     QVariantList binds;
-    const QString match = ftsQuery(f.text);
     if (!match.isEmpty()) {
         sql += QStringLiteral(" JOIN transactions_fts fts ON fts.rowid = t.rowid WHERE transactions_fts MATCH ? AND "
                               "t.deleted_at IS NULL");
@@ -216,28 +264,27 @@ QList<RegisterEntry> TransactionRepository::search(const TransactionSearch &f)
     } else {
         sql += QStringLiteral(" WHERE t.deleted_at IS NULL");
     }
-    if (!f.accountId.isEmpty()) {
-        sql += QStringLiteral(" AND t.account_id = ?");
-        binds.append(f.accountId);
-    }
-    if (!f.categoryId.isEmpty()) {
-        sql += QStringLiteral(" AND t.category_id = ?");
-        binds.append(f.categoryId);
-    }
-    if (f.from.isValid()) {
-        sql += QStringLiteral(" AND t.date >= ?");
-        binds.append(SqlValue::date(f.from));
-    }
-    if (f.to.isValid()) {
-        sql += QStringLiteral(" AND t.date <= ?");
-        binds.append(SqlValue::date(f.to));
-    }
-    if (f.clearedOnly) {
-        sql += QStringLiteral(" AND t.cleared = ?");
-        binds.append(1);
-    }
-    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(kSearchLimit);
+    return runSearch(sql + filters + order, binds + filterBinds);
+}
 
+QString TransactionRepository::dateOfNewestWindow()
+{
+    // The date reached after the newest few thousand rows; empty for a small store.
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("SELECT date FROM transactions INDEXED BY idx_transactions_date ORDER BY date DESC LIMIT 1 "
+                       "OFFSET %1")
+            .arg(kSearchWindow),
+        {}, "TransactionRepository::search failed:");
+    QString date;
+    if (Sql::exec(q, "TransactionRepository::search failed:") && q->next())
+        date = q->value(0).toString();
+    if (q)
+        q->finish();
+    return date;
+}
+
+QList<RegisterEntry> TransactionRepository::runSearch(const QString &sql, const QVariantList &binds)
+{
     QList<RegisterEntry> rows;
     QSqlQuery *q = m_statements.prepare(sql, binds, "TransactionRepository::search failed:");
     if (!Sql::exec(q, "TransactionRepository::search failed:"))

@@ -62,7 +62,12 @@ Q_SIGNALS:
     void transactionsChanged(const QString &accountId);
 
 private:
+    // Rows of the newest stretch of the store a search looks at first.
+    static constexpr int kSearchWindow = 20000;
+
     QList<Transaction> list(const QString &sql, const QVariantList &binds);
+    QString dateOfNewestWindow();
+    QList<RegisterEntry> runSearch(const QString &sql, const QVariantList &binds);
 
     Database *m_database;
     StatementCache m_statements;

@@ -4,6 +4,8 @@
 #include "support/core/teststore.h"
 
 #include <QSignalSpy>
+
+#include <functional>
 #include <QTest>
 
 class TestTransactionRepository : public QObject
@@ -195,6 +197,64 @@ private Q_SLOTS:
         s.transactions->search(f);
         QVERIFY2(!log.contains(QStringLiteral("search failed")), qPrintable(log.messages().join(QLatin1Char('\n'))));
         QCOMPARE(s.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 1);
+    }
+
+    void searchOverALargeStoreMatchesTheSimpleAnswer()
+    {
+        // More rows than the newest window a search looks at first, so both ways
+        // of answering are exercised: a dense filter is answered from the newest
+        // stretch, a sparse one falls back to collecting every match.
+        TestStore s;
+        const Account a = s.addAccount(QStringLiteral("A"));
+        const Account b = s.addAccount(QStringLiteral("B"));
+        QList<Transaction> all;
+        {
+            DbTransaction tx(s.connection());
+            const QSignalBlocker block(s.transactions.get());
+            for (int i = 0; i < 21000; ++i) {
+                // Ten rows per day, so many rows share the date at the window's edge.
+                const QDate date = QDate(2020, 1, 1).addDays(i / 10);
+                const bool rare = i % 5000 == 7;
+                all.append(s.addTransaction(i % 3 ? a.id : b.id, date,
+                                            rare ? QStringLiteral("Rare Harbor") : QStringLiteral("Common Market"), -i));
+            }
+            QVERIFY(tx.commit());
+        }
+        auto expected = [&](const std::function<bool(const Transaction &)> &keep) {
+            QList<Transaction> hits;
+            for (const Transaction &t : std::as_const(all)) {
+                if (keep(t))
+                    hits.append(t);
+            }
+            std::stable_sort(hits.begin(), hits.end(), [](const Transaction &x, const Transaction &y) {
+                return x.date != y.date ? x.date > y.date : x.createdAt > y.createdAt;
+            });
+            QStringList ids;
+            for (const Transaction &t : hits.mid(0, 200))
+                ids.append(t.id);
+            return ids;
+        };
+        auto ids = [&](const TransactionSearch &f) {
+            QStringList result;
+            for (const RegisterEntry &e : s.transactions->search(f))
+                result.append(e.transaction.id);
+            return result;
+        };
+
+        TransactionSearch f;
+        QCOMPARE(ids(f), expected([](const Transaction &) { return true; }));
+        f.accountId = b.id;
+        QCOMPARE(ids(f), expected([&](const Transaction &t) { return t.accountId == b.id; }));
+        f.accountId.clear();
+        f.text = QStringLiteral("market");
+        QCOMPARE(ids(f), expected([](const Transaction &t) { return t.payee.startsWith(QLatin1String("Common")); }));
+        f.text = QStringLiteral("harbor");
+        const QStringList rare = ids(f);
+        QCOMPARE(rare.size(), 5);
+        QCOMPARE(rare, expected([](const Transaction &t) { return t.payee.startsWith(QLatin1String("Rare")); }));
+        f.text.clear();
+        f.to = QDate(2020, 1, 3);
+        QCOMPARE(ids(f), expected([](const Transaction &t) { return t.date <= QDate(2020, 1, 3); }));
     }
 
     void searchLimitAndPayees()
