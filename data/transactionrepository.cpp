@@ -192,6 +192,18 @@ QList<RegisterEntry> TransactionRepository::registerRows(const QString &accountI
     return rows;
 }
 
+std::optional<RegisterEntry> TransactionRepository::registerEntry(const QString &id)
+{
+    const std::optional<Transaction> t = getById(id);
+    if (!t || t->isDeleted())
+        return std::nullopt;
+    RegisterEntry entry;
+    entry.transaction = *t;
+    if (!t->categoryId.isEmpty())
+        entry.categoryName = categoryNames().value(t->categoryId);
+    return entry;
+}
+
 QString TransactionRepository::ftsQuery(const QString &text)
 {
     static const QRegularExpression whitespace(QStringLiteral("\\s+"));

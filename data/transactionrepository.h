@@ -39,6 +39,9 @@ public:
     // The account's register in chronological order with running balances,
     // headed by a synthetic "Opening Balance" row when the starting balance is not 0.
     QList<RegisterEntry> registerRows(const QString &accountId);
+    // One live transaction as a register row (category display text included;
+    // the running balance is left 0 for the caller to compute).
+    std::optional<RegisterEntry> registerEntry(const QString &id);
     QList<RegisterEntry> search(const TransactionSearch &filters);
     QStringList payees();
     // Starting balance plus the sum of live amounts: the register's last running balance.

@@ -1,0 +1,6 @@
+#include "ui/register/registercombobox.h"
+
+RegisterComboBox::RegisterComboBox(QWidget *parent)
+    : QComboBox(parent)
+{
+}

@@ -1,0 +1,374 @@
+#include "ui/register/registerscreen.h"
+
+#include "app/appstate.h"
+#include "app/thememanager.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/preferencesrepository.h"
+#include "data/transactionrepository.h"
+#include "services/money.h"
+#include "ui/register/registercolumnlayout.h"
+#include "ui/register/registerdelegate.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registertableview.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+{
+    m_model = new RegisterModel(this);
+    m_delegate = new RegisterDelegate(state, m_model, this);
+    m_messageTimer = new QTimer(this);
+    m_messageTimer->setSingleShot(true);
+    m_reloadTimer = new QTimer(this);
+    m_reloadTimer->setSingleShot(true);
+    m_reloadTimer->setInterval(0);
+    buildUi();
+
+    connect(m_messageTimer, &QTimer::timeout, m_messageLabel, &QLabel::clear);
+    connect(m_reloadTimer, &QTimer::timeout, this, &RegisterScreen::reloadKeepingInput);
+    connect(m_table, &RegisterTableView::nextFieldRequested, this, &RegisterScreen::advanceToNextField);
+    connect(m_table, &RegisterTableView::previousFieldRequested, this, &RegisterScreen::advanceToPreviousField);
+    connect(m_table, &QAbstractItemView::clicked, this, &RegisterScreen::onCellClicked);
+    connect(m_table, &QAbstractItemView::doubleClicked, this, &RegisterScreen::onCellDoubleClicked);
+    connect(m_table, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &RegisterScreen::onCurrentRowChanged);
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, &RegisterScreen::rememberCurrentForSort);
+    connect(m_model, &RegisterModel::sortChanged, this, &RegisterScreen::onSortChanged);
+
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
+    connect(header, &QHeaderView::sectionResized, this, &RegisterScreen::onSectionResized);
+
+    connect(m_state->transactions(), &TransactionRepository::transactionsChanged, this,
+            &RegisterScreen::onTransactionsChanged);
+    connect(m_state->accounts(), &AccountRepository::accountsChanged, this, &RegisterScreen::reload);
+    connect(m_state->categories(), &CategoryRepository::categoriesChanged, this, &RegisterScreen::reload);
+    connect(m_state->preferences(), &PreferencesRepository::changed, this, &RegisterScreen::onPreferenceChanged);
+    if (ThemeManager *theme = m_state->themeManager())
+        connect(theme, &ThemeManager::themeChanged, this, &RegisterScreen::applyTheme);
+
+    applyColumnLayout();
+    applyTheme();
+    qApp->installEventFilter(this);
+}
+
+RegisterScreen::~RegisterScreen()
+{
+    qApp->removeEventFilter(this);
+}
+
+void RegisterScreen::buildUi()
+{
+    m_nameLabel = new QLabel(this);
+    m_nameLabel->setObjectName(QStringLiteral("registerAccountName"));
+    ThemeManager::setRole(m_nameLabel, ThemeManager::Title);
+    m_nameLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    m_institutionLabel = new QLabel(this);
+    m_institutionLabel->setObjectName(QStringLiteral("registerInstitution"));
+    ThemeManager::setRole(m_institutionLabel, ThemeManager::Small);
+
+    m_balanceLabel = new QLabel(this);
+    m_balanceLabel->setObjectName(QStringLiteral("registerBalance"));
+    m_balanceLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_balanceLabel->setAccessibleName(tr("Balance"));
+    ThemeManager::setRole(m_balanceLabel, ThemeManager::Heading);
+
+    m_reconcileButton = new QPushButton(tr("Reconcile"), this);
+    m_reconcileButton->setObjectName(QStringLiteral("registerReconcile"));
+    connect(m_reconcileButton, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
+
+    auto *titles = new QVBoxLayout;
+    titles->setSpacing(0);
+    titles->addWidget(m_nameLabel);
+    titles->addWidget(m_institutionLabel);
+    auto *headerRow = new QHBoxLayout;
+    headerRow->addLayout(titles, 1);
+    headerRow->addWidget(m_balanceLabel);
+    headerRow->addSpacing(12);
+    headerRow->addWidget(m_reconcileButton);
+
+    m_table = new RegisterTableView(this);
+    m_table->setModel(m_model);
+    m_table->setItemDelegate(m_delegate);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    const auto native = [](QKeyCombination keys) { return QKeySequence(keys).toString(QKeySequence::NativeText); };
+    m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+                                 .arg(native(Qt::CTRL | Qt::Key_Return), native(Qt::CTRL | Qt::Key_D),
+                                      native(Qt::CTRL | Qt::Key_M)),
+                             this);
+    m_hintLabel->setObjectName(QStringLiteral("registerHint"));
+    ThemeManager::setRole(m_hintLabel, ThemeManager::Small);
+    m_messageLabel = new QLabel(this);
+    m_messageLabel->setObjectName(QStringLiteral("registerMessage"));
+    m_messageLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ThemeManager::setRole(m_messageLabel, ThemeManager::BodyMedium);
+    auto *footer = new QHBoxLayout;
+    footer->addWidget(m_hintLabel, 1);
+    footer->addWidget(m_messageLabel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 12, 16, 8);
+    layout->setSpacing(8);
+    layout->addLayout(headerRow);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(footer);
+}
+
+void RegisterScreen::applyTheme()
+{
+    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
+    const bool dark = ThemeManager::isDarkPalette(QApplication::palette());
+    m_institutionLabel->setStyleSheet(
+        QStringLiteral("color: %1;").arg(QApplication::palette().color(QPalette::PlaceholderText).name()));
+    m_messageLabel->setStyleSheet(QStringLiteral("color: %1;").arg(dark ? QStringLiteral("#4DB6AC")
+                                                                         : QStringLiteral("#00796B")));
+    refreshHeader();
+    m_table->viewport()->update();
+}
+
+QString RegisterScreen::messageText() const
+{
+    return m_messageLabel->text();
+}
+
+void RegisterScreen::showMessage(const QString &text, int timeoutMs)
+{
+    m_messageLabel->setText(text);
+    m_messageTimer->start(timeoutMs);
+}
+
+void RegisterScreen::setAccount(const QString &accountId)
+{
+    if (accountId != m_accountId) {
+        m_table->commitAndCloseEditor();
+        m_accountId = accountId;
+        m_delegate->setAccountId(accountId);
+        m_model->setLastDateEntered(QString());
+        m_table->setCurrentIndex(QModelIndex());
+    }
+    loadNow();
+}
+
+void RegisterScreen::reload()
+{
+    if (!m_reloadTimer->isActive())
+        m_reloadTimer->start();
+}
+
+void RegisterScreen::reloadKeepingInput()
+{
+    // A change made elsewhere must not throw away what is being typed.
+    const bool hadEditor = m_table->activeEditor() != nullptr;
+    m_table->commitAndCloseEditor();
+    const RegisterModel::BufferState typed = m_model->bufferState();
+    const RegisterEntry *edited = m_model->entryAt(m_model->editingRow());
+    const QString editedId = edited ? edited->transaction.id : QString();
+    const bool onBlank = m_model->editingRow() < 0;
+    loadNow();
+
+    bool restored = false;
+    if (onBlank && m_model->editingRow() < 0) {
+        restored = true;
+    } else if (const int row = m_model->rowOfTransaction(editedId); !onBlank && row >= 0) {
+        if (m_model->editingRow() != row)
+            m_model->beginEditingRow(row);
+        restored = true;
+    }
+    if (!restored)
+        return;
+    if (typed.dirty)
+        m_model->restoreBufferState(typed);
+    if (hadEditor)
+        m_table->openEditor(m_table->currentIndex());
+}
+
+void RegisterScreen::onTransactionsChanged(const QString &accountId)
+{
+    if (accountId.isEmpty() || accountId == m_accountId)
+        reload();
+}
+
+void RegisterScreen::loadNow()
+{
+    m_reloadTimer->stop();
+    m_table->commitAndCloseEditor();
+    std::optional<Account> account;
+    if (!m_accountId.isEmpty())
+        account = m_state->accounts()->findById(m_accountId);
+    m_account = account && !account->isDeleted() ? *account : Account();
+    const bool twoLine = m_state->preferences()->getBool(QStringLiteral("registerTwoLine"), false);
+    loadEntries([this, twoLine] {
+        m_model->setCurrency(m_account.currency);
+        m_model->setTwoLine(twoLine);
+        m_delegate->setTwoLine(twoLine);
+        m_delegate->invalidateLists();
+        m_model->setEntries(m_account.id.isEmpty() ? QList<RegisterEntry>()
+                                                   : m_state->transactions()->registerRows(m_account.id));
+    });
+    applyColumnVisibility();
+}
+
+void RegisterScreen::loadEntries(const std::function<void()> &fill)
+{
+    const QModelIndex current = m_table->currentIndex();
+    const RegisterEntry *entry = current.isValid() ? m_model->entryAt(current.row()) : nullptr;
+    const QString currentId = entry ? entry->transaction.id : QString();
+    const bool wasBlank = !current.isValid() || m_model->isBlankRow(current.row());
+    const int column = current.isValid() ? current.column() : int(RegisterModel::Date);
+
+    m_loading = true;
+    fill();
+    m_loading = false;
+    refreshHeader();
+
+    int row = currentId.isEmpty() ? -1 : m_model->rowOfTransaction(currentId);
+    if (row < 0)
+        row = wasBlank ? m_model->blankRow() : std::min(current.row(), m_model->rowCount() - 1);
+    selectCell(row, column, false);
+}
+
+void RegisterScreen::refreshHeader()
+{
+    m_nameLabel->setText(m_account.name);
+    QString line = m_account.institution;
+    if (!m_account.institution.isEmpty() && !m_account.accountNumberLast4.isEmpty())
+        line += QStringLiteral("  \u00b7  *%1").arg(m_account.accountNumberLast4);
+    m_institutionLabel->setText(line);
+    m_institutionLabel->setVisible(!line.isEmpty());
+
+    const qint64 balance = m_model->entries().isEmpty() ? m_account.startingBalance : m_model->closingBalance();
+    const bool dark = ThemeManager::isDarkPalette(QApplication::palette());
+    const QString color = balance < 0 ? (dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"))
+                                      : (dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
+    m_balanceLabel->setText(m_account.id.isEmpty() ? QString() : Money::formatMoney(balance, m_account.currency));
+    m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(color));
+    m_reconcileButton->setEnabled(!m_account.id.isEmpty());
+}
+
+void RegisterScreen::selectCell(int row, int column, bool openEditor)
+{
+    const QModelIndex index = m_model->index(row, column);
+    if (!index.isValid())
+        return;
+    m_table->setCurrentIndex(index);
+    m_table->scrollTo(index);
+    if (openEditor)
+        m_table->openEditor(index);
+}
+
+const RegisterEntry *RegisterScreen::currentEntry() const
+{
+    const QModelIndex current = m_table->currentIndex();
+    return current.isValid() ? m_model->entryAt(current.row()) : nullptr;
+}
+
+const RegisterEntry *RegisterScreen::takeStoredEntry()
+{
+    m_table->commitAndCloseEditor();
+    const RegisterEntry *entry = currentEntry();
+    return entry && !entry->isOpeningBalance ? entry : nullptr;
+}
+
+void RegisterScreen::onCurrentRowChanged(const QModelIndex &current, const QModelIndex &)
+{
+    if (m_loading || !current.isValid() || current.row() == m_model->editingRow())
+        return;
+    m_model->beginEditingRow(current.row());
+}
+
+void RegisterScreen::startEditingRow()
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    if (current.row() != m_model->editingRow())
+        m_model->beginEditingRow(current.row());
+}
+
+void RegisterScreen::onCellClicked(const QModelIndex &index)
+{
+    if (!index.isValid() || m_table->activeEditor())
+        return;
+    if (index.row() != m_model->editingRow())
+        m_model->beginEditingRow(index.row());
+    m_table->openEditor(index);
+}
+
+void RegisterScreen::onCellDoubleClicked(const QModelIndex &index)
+{
+    const RegisterEntry *entry = m_model->entryAt(index.row());
+    if (entry && entry->transaction.isSplit)
+        editCurrentInDialog();
+}
+
+void RegisterScreen::onPreferenceChanged(const QString &key)
+{
+    if (key == QLatin1String("registerNewestFirst")) {
+        const bool newestFirst = m_state->preferences()->getBool(key, true);
+        m_table->sortByColumn(RegisterModel::Date, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
+    } else if (key == QLatin1String("registerTwoLine")) {
+        reload();
+    }
+}
+
+void RegisterScreen::advanceToNextField()
+{
+    advance(true, false);
+}
+
+void RegisterScreen::advanceToPreviousField()
+{
+    advance(false, false);
+}
+
+void RegisterScreen::advance(bool forward, bool byEnter)
+{
+    m_table->commitAndCloseEditor();
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    const int row = current.row();
+    int column = current.column();
+    for (;;) {
+        column += forward ? 1 : -1;
+        if (column < 0)
+            return;  // nothing before Date
+        if (column > RegisterModel::Cleared) {
+            if (byEnter)
+                commitCurrentRow();
+            else if (current.column() <= RegisterModel::Cleared)
+                m_table->openEditor(current);  // Tab stops at Clr
+            return;
+        }
+        if (!m_table->isColumnHidden(column))
+            break;
+    }
+    selectCell(row, column, true);
+}
+
+void RegisterScreen::insertNewRow()
+{
+    goToBlankRow(true);
+}
+
+void RegisterScreen::goToBlankRow(bool openDateEditor)
+{
+    m_table->commitAndCloseEditor();
+    m_model->setEditingRow(-1);
+    m_model->resetEditBuffer();
+    selectCell(m_model->blankRow(), RegisterModel::Date, openDateEditor);
+}

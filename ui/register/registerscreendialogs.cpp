@@ -1,0 +1,165 @@
+#include "ui/register/registerscreen.h"
+
+#include "app/appstate.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+#include "services/datetext.h"
+#include "services/money.h"
+#include "services/transactionservice.h"
+#include "ui/dialogs/recurringformdialog.h"
+#include "ui/dialogs/spliteditordialog.h"
+#include "ui/dialogs/transactiondetailsdialog.h"
+#include "ui/dialogs/transactionformdialog.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registertableview.h"
+
+#include <QTimer>
+
+void RegisterScreen::newTransactionDialog()
+{
+    presentNewTransactionDialog(std::nullopt);
+}
+
+void RegisterScreen::presentNewTransactionDialog(const std::optional<Transaction> &seed)
+{
+    m_table->commitAndCloseEditor();
+    if (m_account.id.isEmpty())
+        return;
+    Q_EMIT newTransactionRequested(m_account.id);
+    TransactionFormDialog dialog(m_state, m_account.id, this);
+    if (seed)
+        dialog.prefill(*seed);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    // Typing in the blank row survives a dialog that was not filled from it.
+    const RegisterModel::BufferState typed = m_model->bufferState();
+    const bool keepTyped = !seed && m_model->editingRow() < 0 && typed.dirty;
+    const Transaction t = dialog.transaction();
+    const bool wasPending = m_reloadTimer->isActive();
+    const bool ok = m_state->transactionService()->insertWithLines(t, dialog.splitLines());
+    afterOwnWrite(wasPending || !ok, {t.id}, {});
+    goToBlankRow(false);
+    if (keepTyped)
+        m_model->restoreBufferState(typed);
+}
+
+void RegisterScreen::editNewRowInDialog()
+{
+    m_table->commitAndCloseEditor();
+    Transaction seed;
+    seed.date = DateText::parseTyped(m_model->bufferText(RegisterModel::Date));
+    seed.payee = m_model->bufferText(RegisterModel::Payee).trimmed();
+    seed.checkNumber = m_model->bufferText(RegisterModel::CheckNumber).trimmed();
+    seed.memo = m_model->bufferText(RegisterModel::Memo).trimmed();
+    const QString payment = m_model->bufferText(RegisterModel::Payment).trimmed();
+    const QString deposit = m_model->bufferText(RegisterModel::Deposit).trimmed();
+    seed.amount = payment.isEmpty() ? Money::parseMoney(deposit, m_account.currency)
+                                    : -Money::parseMoney(payment, m_account.currency);
+    seed.categoryId = categoryIdFromBuffer();
+    presentNewTransactionDialog(seed);
+}
+
+void RegisterScreen::editCurrentInDialog()
+{
+    m_table->commitAndCloseEditor();
+    const RegisterEntry *entry = currentEntry();
+    if (!entry) {
+        const QModelIndex current = m_table->currentIndex();
+        if (current.isValid() && m_model->isBlankRow(current.row()))
+            editNewRowInDialog();
+        return;
+    }
+    if (!entry->isOpeningBalance)
+        editTransaction(entry->transaction.id);
+}
+
+void RegisterScreen::editTransaction(const QString &transactionId)
+{
+    m_table->commitAndCloseEditor();
+    const std::optional<Transaction> stored = m_state->transactions()->getById(transactionId);
+    if (!stored || stored->isDeleted())
+        return;
+    Q_EMIT editTransactionRequested(transactionId);
+    TransactionFormDialog dialog(m_state, stored->accountId, this);
+    dialog.setTransaction(*stored);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    Transaction t = dialog.transaction();
+    t.version = stored->version + 1;
+    const bool wasPending = m_reloadTimer->isActive();
+    const bool ok = m_state->transactionService()->updateWithLines(t, dialog.splitLines());
+    afterOwnWrite(wasPending || !ok, {t.id}, {});
+}
+
+void RegisterScreen::showCurrentDetails()
+{
+    const RegisterEntry *entry = takeStoredEntry();
+    if (!entry)
+        return;
+    const QString id = entry->transaction.id;
+    TransactionDetailsDialog dialog(m_state, entry->transaction, this);
+    dialog.exec();
+    loadNow();
+    if (dialog.editRequested() && !dialog.wasDeleted())
+        editTransaction(id);
+}
+
+void RegisterScreen::editCurrentSplits()
+{
+    const RegisterEntry *entry = takeStoredEntry();
+    if (!entry)
+        return;
+    Transaction t = entry->transaction;
+    SplitEditorDialog dialog(m_state, t.amount, m_state->splitLines()->linesOf(t.id), m_account.currency, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QList<SplitLine> lines = dialog.lines();
+    for (SplitLine &line : lines)
+        line.transactionId = t.id;
+    t.isSplit = !lines.isEmpty();
+    if (t.isSplit)
+        t.categoryId.clear();
+    t.version += 1;
+    t.updatedAt = Clock::nowUtc();
+    t.syncStatus = SyncStatus::Pending;
+    const bool wasPending = m_reloadTimer->isActive();
+    const bool ok = m_state->transactionService()->updateWithLines(t, lines);
+    afterOwnWrite(wasPending || !ok, {t.id}, {});
+}
+
+void RegisterScreen::memorizeCurrentRow()
+{
+    const RegisterEntry *entry = takeStoredEntry();
+    if (!entry)
+        return;
+    const Transaction &t = entry->transaction;
+    if (!t.date.isValid() || t.date.year() < 2000) {
+        showMessage(tr("Cannot memorize: source transaction has an invalid date"), 5000);
+        return;
+    }
+    RecurringTransaction seed;
+    seed.accountId = t.accountId;
+    seed.payee = t.payee;
+    seed.memo = t.memo;
+    seed.amount = t.amount;
+    seed.categoryId = t.categoryId;
+    seed.transferDestAccountId = t.transferDestAccountId;
+    seed.frequency = Frequency::Monthly;
+    seed.startDate = t.date;
+    seed.nextDueDate = t.date;
+    seed.autoPost = false;
+    seed.isActive = true;
+    seed.version = 1;
+
+    RecurringFormDialog dialog(m_state, RecurringFormDialog::Memorize, this);
+    dialog.setRecurring(seed);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    RecurringTransaction schedule = dialog.recurring();
+    schedule.updatedAt = schedule.createdAt;
+    if (m_state->recurring()->insert(schedule))
+        showMessage(tr("Transaction memorized as recurring"), 3000);
+}

@@ -1,0 +1,250 @@
+#include "ui/register/registerscreen.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+#include "services/datetext.h"
+#include "services/money.h"
+#include "services/transactionservice.h"
+#include "ui/prompt.h"
+#include "ui/register/registerdelegate.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registertableview.h"
+
+#include <QRegularExpression>
+#include <QTimer>
+
+struct RegisterScreen::RowInput {
+    QDate date;
+    QString payee;
+    QString checkNumber;
+    QString memo;
+    qint64 amount = 0;
+    QString categoryId;
+    bool cleared = false;
+    bool reconciled = false;
+    std::optional<Account> transferTo;
+};
+
+namespace {
+
+const QString kTransferPrefix = QStringLiteral("[Transfer] ");
+
+// A typed amount that reads as 0 is only taken as 0 when it says 0; anything
+// else that does not read ("12.5" for yen, "abc") is refused rather than
+// silently saved as nothing.
+bool readAmount(const QString &text, Currency currency, qint64 *amount)
+{
+    *amount = Money::parseMoney(text, currency);
+    if (*amount != 0)
+        return true;
+    static const QRegularExpression zero(QStringLiteral("^-?\\s*0*\\.?0*$"));
+    QString bare = text;
+    bare.remove(Money::currencySymbol(int(currency)));
+    bare.remove(QLatin1Char(','));
+    bare = bare.trimmed();
+    return bare.contains(QLatin1Char('0')) && zero.match(bare).hasMatch();
+}
+
+} // namespace
+
+QString RegisterScreen::categoryIdFromBuffer() const
+{
+    // The item picked in the category box, else the typed text by name, else
+    // the part after " > " of a "Parent > Child" text.
+    if (!m_model->bufferCategoryId().isEmpty())
+        return m_model->bufferCategoryId();
+    const QString text = m_model->bufferText(RegisterModel::Category).trimmed();
+    if (text.isEmpty())
+        return QString();
+    std::optional<Category> found = m_state->categories()->findByName(text);
+    const int arrow = text.indexOf(QStringLiteral(" > "));
+    if (!found && arrow >= 0)
+        found = m_state->categories()->findByName(text.mid(arrow + 3).trimmed());
+    return found ? found->id : QString();
+}
+
+bool RegisterScreen::readRow(RowInput *in)
+{
+    in->payee = m_model->bufferText(RegisterModel::Payee).trimmed();
+    if (in->payee.isEmpty()) {
+        showMessage(tr("Payee is required"), 3000);
+        return false;
+    }
+
+    const QString payment = m_model->bufferText(RegisterModel::Payment).trimmed();
+    const QString deposit = m_model->bufferText(RegisterModel::Deposit).trimmed();
+    if (payment.isEmpty() && deposit.isEmpty()) {
+        showMessage(tr("Enter a payment or deposit amount"), 3000);
+        return false;
+    }
+    const QString &typed = payment.isEmpty() ? deposit : payment;
+    if (!readAmount(typed, m_account.currency, &in->amount)) {
+        showMessage(tr("\"%1\" is not an amount; type it like %2")
+                        .arg(typed, Money::formatAmount(123456, m_account.currency)),
+                    5000);
+        return false;
+    }
+    if (!payment.isEmpty())
+        in->amount = -in->amount;
+
+    in->date = DateText::parseTyped(m_model->bufferText(RegisterModel::Date));
+    if (!in->date.isValid())
+        in->date = Clock::today();
+
+    in->categoryId = categoryIdFromBuffer();
+
+    const QString marks = m_model->bufferText(RegisterModel::Cleared).trimmed().toUpper();
+    in->cleared = marks == QLatin1String("C") || marks == QLatin1String("R");
+    in->reconciled = marks == QLatin1String("R");
+
+    in->checkNumber = m_model->bufferText(RegisterModel::CheckNumber).trimmed();
+    in->memo = m_model->bufferText(RegisterModel::Memo).trimmed();
+
+    if (in->payee.startsWith(kTransferPrefix)) {
+        const QString name = in->payee.mid(kTransferPrefix.size());
+        const QList<Account> accounts = m_state->accounts()->listLive();
+        const auto other = std::find_if(accounts.cbegin(), accounts.cend(),
+                                        [&name](const Account &a) { return a.name == name; });
+        if (other == accounts.cend()) {
+            showMessage(tr("Transfer account not found"), 3000);
+            return false;
+        }
+        if (other->id == m_account.id) {
+            showMessage(tr("A transfer needs another account"), 3000);
+            return false;
+        }
+        if (other->currency != m_account.currency) {
+            const QString text = tr("Transfers require both accounts to use the same currency");
+            showMessage(text, 5000);
+            Q_EMIT errorMessage(text);
+            return false;
+        }
+        in->transferTo = *other;
+        in->payee = tr("Transfer to %1").arg(other->name);
+    }
+    return true;
+}
+
+void RegisterScreen::commitCurrentRow()
+{
+    m_table->commitAndCloseEditor();
+    if (m_account.id.isEmpty())
+        return;
+    const int editingRow = m_model->editingRow();
+    const RegisterEntry *entry = editingRow >= 0 ? m_model->entryAt(editingRow) : nullptr;
+    if (editingRow >= 0 && (!entry || entry->isOpeningBalance))
+        return;
+
+    RowInput in;
+    if (!readRow(&in))
+        return;
+
+    const bool wasPending = m_reloadTimer->isActive();
+    const QDateTime now = Clock::nowUtc();
+    if (!entry) {
+        Transaction t;
+        t.id = Ids::newId();
+        t.accountId = m_account.id;
+        t.date = in.date;
+        t.payee = in.payee;
+        t.checkNumber = in.checkNumber;
+        t.memo = in.memo;
+        t.amount = in.amount;
+        t.categoryId = in.categoryId;
+        t.cleared = in.cleared;
+        t.reconciled = in.reconciled;
+        t.syncStatus = SyncStatus::Pending;
+        t.createdAt = now;
+        t.updatedAt = now;
+        bool ok = false;
+        if (in.transferTo) {
+            const Transaction partner = TransactionService::makeTransferPartner(t, m_account, *in.transferTo);
+            ok = m_state->transactionService()->insertTransferPair(t, partner);
+        } else {
+            ok = m_state->transactions()->insert(t);
+        }
+        if (ok)
+            m_model->setLastDateEntered(DateText::formatShort(in.date));
+        afterOwnWrite(wasPending || !ok, {t.id}, {});
+        goToBlankRow(false);
+        return;
+    }
+
+    Transaction t = entry->transaction;
+    t.date = in.date;
+    t.payee = in.payee;
+    t.checkNumber = in.checkNumber;
+    t.memo = in.memo;
+    // A split's amount and category belong to its lines.
+    if (!t.isSplit) {
+        t.amount = in.amount;
+        t.categoryId = in.categoryId;
+    }
+    t.cleared = in.cleared;
+    t.reconciled = in.reconciled;
+    t.version += 1;
+    t.updatedAt = now;
+    t.syncStatus = SyncStatus::Pending;
+    const bool ok = m_state->transactions()->update(t);
+    afterOwnWrite(wasPending || !ok, {t.id}, {});
+    const int row = m_model->rowOfTransaction(t.id);
+    if (row >= 0 && row + 1 < m_model->rowCount())
+        selectCell(row + 1, RegisterModel::Date, false);
+}
+
+void RegisterScreen::afterOwnWrite(bool fullReload, const QStringList &changedIds, const QStringList &removedIds)
+{
+    // When nothing else changed since the last load, only the rows this
+    // screen wrote are read back; a large register then saves in
+    // milliseconds instead of being read whole again.
+    if (fullReload) {
+        loadNow();
+        return;
+    }
+    m_reloadTimer->stop();
+    QList<RegisterEntry> upserts;
+    QStringList removed = removedIds;
+    for (const QString &id : changedIds) {
+        std::optional<RegisterEntry> entry = m_state->transactions()->registerEntry(id);
+        if (entry && entry->transaction.accountId == m_account.id)
+            upserts.append(*entry);
+        else
+            removed.append(id);
+    }
+    m_table->commitAndCloseEditor();
+    loadEntries([&] {
+        m_delegate->invalidateLists();
+        m_model->applyChanges(upserts, removed);
+    });
+}
+
+void RegisterScreen::deleteCurrentRow()
+{
+    const RegisterEntry *entry = takeStoredEntry();
+    if (!entry)
+        return;
+    const Transaction t = entry->transaction;
+    const QString amount = Money::formatMoney(t.amount < 0 ? -t.amount : t.amount, m_account.currency);
+    const QString text = t.isTransfer()
+        ? tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.").arg(t.payee, amount)
+        : tr("Delete \"%1\" for %2?").arg(t.payee, amount);
+    if (Prompt::question(this, tr("Delete Transaction"), text) != QMessageBox::Yes)
+        return;
+    const bool wasPending = m_reloadTimer->isActive();
+    const bool ok = m_state->transactionService()->deleteWithPartner(t.id);
+    afterOwnWrite(wasPending || !ok, {}, {t.id, t.transferLinkId});
+}
+
+void RegisterScreen::toggleCurrentCleared()
+{
+    const RegisterEntry *entry = takeStoredEntry();
+    if (!entry)
+        return;
+    const QString id = entry->transaction.id;
+    const bool wasPending = m_reloadTimer->isActive();
+    const bool ok = m_state->transactionService()->setCleared(id, !entry->transaction.cleared);
+    afterOwnWrite(wasPending || !ok, {id}, {});
+}

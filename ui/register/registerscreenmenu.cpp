@@ -1,0 +1,145 @@
+#include "ui/register/registerscreen.h"
+
+#include "app/appstate.h"
+#include "data/preferencesrepository.h"
+#include "ui/register/registercolumnlayout.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registertableview.h"
+
+#include <QHeaderView>
+#include <QMenu>
+
+QMenu *RegisterScreen::createContextMenu(const QModelIndex &index)
+{
+    auto *menu = new QMenu(this);
+    const auto add = [this, menu](const QString &text, const QKeySequence &keys, void (RegisterScreen::*slot)()) {
+        QAction *action = menu->addAction(text, this, slot);
+        action->setShortcut(keys);
+        action->setShortcutVisibleInContextMenu(true);
+        return action;
+    };
+    add(tr("&Insert New"), QKeySequence(Qt::CTRL | Qt::Key_I), &RegisterScreen::insertNewRow);
+    add(tr("&New Transaction..."), QKeySequence::New, &RegisterScreen::newTransactionDialog);
+    const RegisterEntry *entry = m_model->entryAt(index.row());
+    if (!entry) {
+        add(tr("&Edit in Dialog..."), QKeySequence(Qt::CTRL | Qt::Key_E), &RegisterScreen::editNewRowInDialog);
+        return menu;
+    }
+    if (entry->isOpeningBalance)
+        return menu;
+    menu->addSeparator();
+    add(tr("&Edit in Dialog..."), QKeySequence(Qt::CTRL | Qt::Key_E), &RegisterScreen::editCurrentInDialog);
+    add(tr("Show &Details..."), QKeySequence(Qt::ALT | Qt::Key_Return), &RegisterScreen::showCurrentDetails);
+    add(entry->transaction.isSplit ? tr("Edit &Splits...") : tr("&Split Transaction..."), QKeySequence(),
+        &RegisterScreen::editCurrentSplits);
+    add(entry->transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"), QKeySequence(),
+        &RegisterScreen::toggleCurrentCleared);
+    add(tr("&Delete"), QKeySequence(Qt::CTRL | Qt::Key_D), &RegisterScreen::deleteCurrentRow);
+    return menu;
+}
+
+void RegisterScreen::onContextMenu(const QPoint &pos)
+{
+    const QModelIndex index = m_table->indexAt(pos);
+    if (!index.isValid())
+        return;
+    m_table->commitAndCloseEditor();
+    if (index != m_table->currentIndex())
+        m_table->setCurrentIndex(index);
+    QMenu *menu = createContextMenu(index);
+    menu->exec(m_table->viewport()->mapToGlobal(pos));
+    menu->deleteLater();
+}
+
+QMenu *RegisterScreen::createHeaderMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->addSection(tr("Show columns"));
+    const bool twoLine = m_model->isTwoLine();
+    for (int column = 0; column < RegisterModel::kColumnCount; ++column) {
+        QAction *action = menu->addAction(m_model->headerData(column, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!m_table->isColumnHidden(column));
+        // The memo rides under the payee in two-line mode.
+        action->setEnabled(RegisterColumnLayout::canHide(column) && !(twoLine && column == RegisterModel::Memo));
+        connect(action, &QAction::toggled, this, [this, column](bool shown) {
+            RegisterColumnLayout::saveHidden(column, !shown);
+            applyColumnVisibility();
+        });
+    }
+    menu->addSeparator();
+    menu->addAction(tr("Reset register layout"), this, &RegisterScreen::resetColumnLayout);
+    return menu;
+}
+
+void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
+{
+    QMenu *menu = createHeaderMenu();
+    menu->exec(m_table->horizontalHeader()->mapToGlobal(pos));
+    menu->deleteLater();
+}
+
+void RegisterScreen::resetColumnLayout()
+{
+    RegisterColumnLayout::clear();
+    applyColumnLayout();
+}
+
+void RegisterScreen::applyColumnLayout()
+{
+    m_applyingLayout = true;
+    for (int column = 0; column < RegisterModel::kColumnCount; ++column)
+        m_table->setColumnWidth(column, RegisterColumnLayout::storedWidth(column));
+    applyColumnVisibility();
+    int sortColumn = RegisterColumnLayout::initialSortColumn();
+    const bool newestFirst = m_state->preferences()->getBool(QStringLiteral("registerNewestFirst"), true);
+    const Qt::SortOrder order = RegisterColumnLayout::initialSortOrder(newestFirst);
+    if (sortColumn < 0)
+        sortColumn = RegisterModel::Date;
+    m_table->sortByColumn(sortColumn, order);
+    m_applyingLayout = false;
+}
+
+void RegisterScreen::applyColumnVisibility()
+{
+    const bool applying = m_applyingLayout;
+    m_applyingLayout = true;
+    for (int column = 0; column < RegisterModel::kColumnCount; ++column) {
+        const bool hidden =
+            RegisterColumnLayout::storedHidden(column) || (column == RegisterModel::Memo && m_model->isTwoLine());
+        if (m_table->isColumnHidden(column) != hidden) {
+            m_table->setColumnHidden(column, hidden);
+            if (!hidden && m_table->columnWidth(column) <= 0)
+                m_table->setColumnWidth(column, RegisterColumnLayout::storedWidth(column));
+        }
+    }
+    m_applyingLayout = applying;
+}
+
+void RegisterScreen::onSectionResized(int column, int, int newSize)
+{
+    if (!m_applyingLayout && newSize > 0)
+        RegisterColumnLayout::saveWidth(column, newSize);
+}
+
+void RegisterScreen::rememberCurrentForSort()
+{
+    if (m_loading)
+        return;
+    const QModelIndex current = m_table->currentIndex();
+    const RegisterEntry *entry = current.isValid() ? m_model->entryAt(current.row()) : nullptr;
+    m_sortAnchor.transactionId = entry ? entry->transaction.id : QString();
+    m_sortAnchor.blank = !current.isValid() || m_model->isBlankRow(current.row());
+    m_sortAnchor.row = current.row();
+    m_sortAnchor.column = current.isValid() ? current.column() : int(RegisterModel::Date);
+}
+
+void RegisterScreen::onSortChanged(int column, Qt::SortOrder order)
+{
+    if (!m_applyingLayout)
+        RegisterColumnLayout::saveSort(column, order);
+    int row = m_sortAnchor.transactionId.isEmpty() ? -1 : m_model->rowOfTransaction(m_sortAnchor.transactionId);
+    if (row < 0)
+        row = m_sortAnchor.blank ? m_model->blankRow() : std::min(m_sortAnchor.row, m_model->rowCount() - 1);
+    selectCell(row, m_sortAnchor.column, false);
+}
