@@ -125,6 +125,26 @@ QStringList StoreGenerator::searchWords()
             QStringLiteral("garden"),  QStringLiteral("music"),  QStringLiteral("quarterly"), QStringLiteral("wash")};
 }
 
+int bareRegisterQuery(const QSqlDatabase &db, const QString &accountId)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
+        "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
+        "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at FROM transactions t WHERE "
+        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC"));
+    q.addBindValue(accountId);
+    q.exec();
+    int count = 0;
+    while (q.next()) {
+        for (int c = 0; c < 20; ++c)
+            q.value(c);
+        ++count;
+    }
+    return count;
+}
+
 double timeMs(const std::function<void()> &work)
 {
     QElapsedTimer timer;

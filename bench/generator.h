@@ -43,6 +43,11 @@ private:
     QStringList m_categoryIds;
 };
 
+// The register's query for one account through a bare prepared QSqlQuery,
+// reading every column of every row: the baseline of register figures.
+// Returns the number of rows.
+int bareRegisterQuery(const QSqlDatabase &db, const QString &accountId);
+
 // Milliseconds of a callable, and the median of several runs.
 double timeMs(const std::function<void()> &work);
 double medianMs(int repeats, const std::function<void()> &work, const std::function<void()> &before = {});

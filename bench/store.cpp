@@ -21,12 +21,6 @@ QString freshPath(const BenchOptions &o, const QString &name)
     return path;
 }
 
-const QString kRegisterSql = QStringLiteral(
-    "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
-    "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
-    "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at FROM transactions t WHERE t.account_id = ? "
-    "AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC");
-
 void registerRows(const BenchOptions &o, QTextStream &out)
 {
     const int n = std::max(1000, int(100000 * o.scale));
@@ -37,20 +31,8 @@ void registerRows(const BenchOptions &o, QTextStream &out)
 
     int rows = 0;
     const double ours = medianMs(o.repeats, [&] { rows = int(store.transactions->registerRows(account).size()); });
-    const double base = medianMs(o.repeats, [&] {
-        QSqlQuery q(store.connection());
-        q.setForwardOnly(true);
-        q.prepare(kRegisterSql);
-        q.addBindValue(account);
-        q.exec();
-        int count = 0;
-        while (q.next()) {
-            for (int c = 0; c < 20; ++c)
-                q.value(c);
-            ++count;
-        }
-        rows = std::max(rows, count);
-    });
+    const double base =
+        medianMs(o.repeats, [&] { rows = std::max(rows, bareRegisterQuery(store.connection(), account)); });
     out << QStringLiteral("register rows (%1 transactions): %2 ms, bare query %3 ms, ratio %4 (target <= 1.5x)\n")
                .arg(rows)
                .arg(ours, 0, 'f', 1)
