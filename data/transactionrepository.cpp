@@ -475,3 +475,35 @@ bool TransactionRepository::markSynced(const QString &id, const QString &serverI
         "TransactionRepository::markSynced failed:");
     return q && q->exec();
 }
+
+int TransactionRepository::renamePayee(const QString &from, const QString &to)
+{
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("UPDATE transactions SET payee = ?, updated_at = ?, sync_status = 'pending' WHERE payee = ? "
+                       "AND deleted_at IS NULL"),
+        {to, SqlValue::timestamp(Clock::nowUtc()), from}, "TransactionRepository::renamePayee failed:");
+    if (!Sql::exec(q, "TransactionRepository::renamePayee failed:"))
+        return -1;
+    const int rows = q->numRowsAffected();
+    // A rename spans accounts: the empty id asks every listener to reload.
+    if (rows > 0)
+        Q_EMIT transactionsChanged(QString());
+    return rows;
+}
+
+qint64 TransactionRepository::reconciledTotal(const QString &accountId, QDate *latestDate)
+{
+    if (latestDate)
+        *latestDate = QDate();
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("SELECT COALESCE(SUM(amount), 0), MAX(date) FROM transactions WHERE account_id = ? AND "
+                       "deleted_at IS NULL AND reconciled = 1"),
+        {accountId}, "TransactionRepository::reconciledTotal failed:");
+    if (!Sql::exec(q, "TransactionRepository::reconciledTotal failed:") || !q->next())
+        return 0;
+    const qint64 total = q->value(0).toLongLong();
+    if (latestDate)
+        *latestDate = SqlValue::parseDate(q->value(1).toString());
+    q->finish();
+    return total;
+}

@@ -46,6 +46,9 @@ public:
     QStringList payees();
     // Starting balance plus the sum of live amounts: the register's last running balance.
     qint64 balance(const QString &accountId);
+    // The sum of the account's live reconciled amounts and, in latestDate,
+    // the newest date among them (invalid when there is none).
+    qint64 reconciledTotal(const QString &accountId, QDate *latestDate = nullptr);
 
     bool insert(const Transaction &t);
     bool update(const Transaction &t);
@@ -54,6 +57,10 @@ public:
     bool restoreByAccount(const QString &accountId, const QString &deletedSince, int *rows = nullptr);
     int markAllPendingForResync();
     bool markSynced(const QString &id, const QString &serverId);
+    // Gives every live transaction of payee `from` the payee `to`, marks them
+    // pending and stamps updated_at; the version stays. Returns the rows
+    // changed, or -1 on failure.
+    int renamePayee(const QString &from, const QString &to);
 
     // Category id -> display name ("Housing > Maintenance" where a name is shared).
     QHash<QString, QString> categoryNames();

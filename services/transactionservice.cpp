@@ -7,6 +7,7 @@
 #include "data/transactionrepository.h"
 
 #include <QCoreApplication>
+#include <QSignalBlocker>
 
 TransactionService::TransactionService(TransactionRepository *transactions, SplitLineRepository *splitLines,
                                        AccountRepository *accounts, QObject *parent)
@@ -88,4 +89,31 @@ bool TransactionService::setCleared(const QString &transactionId, bool cleared)
     t->updatedAt = Clock::nowUtc();
     t->syncStatus = SyncStatus::Pending;
     return m_transactions->update(*t);
+}
+
+bool TransactionService::renamePayees(const QStringList &payees, const QString &target, int *changed)
+{
+    if (changed)
+        *changed = 0;
+    int total = 0;
+    {
+        DbTransaction tx(m_splitLines->connection());
+        // One announcement for the whole rename, not one per payee.
+        const QSignalBlocker quiet(m_transactions);
+        for (const QString &payee : payees) {
+            if (payee == target)
+                continue;
+            const int rows = m_transactions->renamePayee(payee, target);
+            if (rows < 0)
+                return false;
+            total += rows;
+        }
+        if (!tx.commit())
+            return false;
+    }
+    if (changed)
+        *changed = total;
+    if (total > 0)
+        Q_EMIT m_transactions->transactionsChanged(QString());
+    return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QStringList>
 
 class AccountRepository;
 class SplitLineRepository;
@@ -38,6 +39,12 @@ public:
     // Flips the cleared mark (the reconciled mark stays), marks the row pending
     // and stamps updated_at; the version is not raised.
     bool setCleared(const QString &transactionId, bool cleared);
+
+    // Gives every live transaction of each payee in `payees` the payee
+    // `target` (payees equal to it are left alone), in one database
+    // transaction. changed receives the number of rows renamed; false and
+    // nothing changed when a statement fails.
+    bool renamePayees(const QStringList &payees, const QString &target, int *changed);
 
 private:
     TransactionRepository *m_transactions;

@@ -1,0 +1,30 @@
+#include "support/gui/modaldriver.h"
+
+#include <QApplication>
+#include <QTimer>
+
+namespace ModalDriver {
+
+std::shared_ptr<bool> onNextDialog(std::function<void(QDialog *)> act)
+{
+    auto ran = std::make_shared<bool>(false);
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, ran, tries] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        // Give up after a few seconds rather than poll for ever.
+        if (!dialog && ++*tries < 1000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (dialog) {
+            *ran = true;
+            act(dialog);
+        }
+    });
+    timer->start();
+    return ran;
+}
+
+} // namespace ModalDriver

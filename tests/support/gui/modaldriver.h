@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+// Answers the next modal dialog a screen opens with exec(): `act` runs once
+// the dialog is up and should accept or reject it. The returned flag turns
+// true when it ran, so a test can tell a dialog that never appeared.
+namespace ModalDriver {
+
+std::shared_ptr<bool> onNextDialog(std::function<void(QDialog *)> act);
+
+template <typename D>
+std::shared_ptr<bool> onNext(std::function<void(D *)> act)
+{
+    return onNextDialog([act](QDialog *dialog) {
+        if (D *typed = qobject_cast<D *>(dialog))
+            act(typed);
+        else
+            dialog->reject();
+    });
+}
+
+} // namespace ModalDriver
