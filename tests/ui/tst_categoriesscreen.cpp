@@ -32,17 +32,6 @@ Category make(const QString &id, const QString &name, const QString &parentId = 
     return c;
 }
 
-QStringList actionTexts(const QMenu *menu)
-{
-    QStringList texts;
-    const QList<QAction *> actions = menu->actions();
-    for (const QAction *a : actions) {
-        if (!a->isSeparator())
-            texts.append(a->text());
-    }
-    return texts;
-}
-
 void fillAndAccept(CategoryFormDialog *d, const QString &name)
 {
     auto *edit = d->findChild<QLineEdit *>(QStringLiteral("categoryName"));
@@ -153,12 +142,12 @@ private Q_SLOTS:
     {
         CategoriesScreen screen(state());
         std::unique_ptr<QMenu> empty(screen.createContextMenu(QModelIndex(), &screen));
-        QCOMPARE(actionTexts(empty.get()), QStringList{QStringLiteral("&New Category")});
+        QCOMPARE(ModalDriver::actionTexts(empty.get()), QStringList{QStringLiteral("&New Category")});
         std::unique_ptr<QMenu> top(screen.createContextMenu(viewIndexOf(screen, QStringLiteral("home")), &screen));
-        QCOMPARE(actionTexts(top.get()), (QStringList{QStringLiteral("&New Category"), QStringLiteral("Add &Subcategory"),
+        QCOMPARE(ModalDriver::actionTexts(top.get()), (QStringList{QStringLiteral("&New Category"), QStringLiteral("Add &Subcategory"),
                                                       QStringLiteral("&Edit"), QStringLiteral("&Delete")}));
         std::unique_ptr<QMenu> sub(screen.createContextMenu(viewIndexOf(screen, QStringLiteral("rent")), &screen));
-        QCOMPARE(actionTexts(sub.get()),
+        QCOMPARE(ModalDriver::actionTexts(sub.get()),
                  (QStringList{QStringLiteral("&New Category"), QStringLiteral("&Edit"), QStringLiteral("&Delete")}));
     }
 

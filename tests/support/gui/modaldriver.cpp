@@ -1,6 +1,8 @@
 #include "support/gui/modaldriver.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTimer>
 
 namespace ModalDriver {
@@ -25,6 +27,27 @@ std::shared_ptr<bool> onNextDialog(std::function<void(QDialog *)> act)
     });
     timer->start();
     return ran;
+}
+
+QStringList actionTexts(const QMenu *menu)
+{
+    QStringList texts;
+    const QList<QAction *> actions = menu->actions();
+    for (const QAction *a : actions) {
+        if (!a->isSeparator())
+            texts.append(a->text());
+    }
+    return texts;
+}
+
+QAction *action(const QMenu *menu, const QString &text)
+{
+    const QList<QAction *> actions = menu->actions();
+    for (QAction *a : actions) {
+        if (a->text() == text)
+            return a;
+    }
+    return nullptr;
 }
 
 } // namespace ModalDriver

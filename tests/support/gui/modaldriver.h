@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+
+class QAction;
+class QMenu;
 
 // Answers the next modal dialog a screen opens with exec(): `act` runs once
 // the dialog is up and should accept or reject it. The returned flag turns
@@ -22,5 +26,9 @@ std::shared_ptr<bool> onNext(std::function<void(D *)> act)
             dialog->reject();
     });
 }
+
+// The texts of a menu's entries, separators left out, and the entry with a text.
+QStringList actionTexts(const QMenu *menu);
+QAction *action(const QMenu *menu, const QString &text);
 
 } // namespace ModalDriver
