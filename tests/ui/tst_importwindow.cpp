@@ -127,6 +127,11 @@ void TestImportWindow::qifSourcesAreMappedAndImported()
     QCOMPARE(panel->choiceFor(QStringLiteral("visa card"))->currentText(), QStringLiteral("New account (Credit Card)"));
     screenshot(&window, QStringLiteral("import_qif"));
 
+    // An account made elsewhere meanwhile is offered too; the choices stay.
+    const Account amex = addAccount(m_app->state(), QStringLiteral("Amex"));
+    QTRY_VERIFY(panel->choiceFor(QStringLiteral("visa card"))->findData(amex.id) >= 0);
+    QCOMPARE(panel->choiceFor(QStringLiteral("everyday checking"))->currentData().toString(), checking.id);
+
     QComboBox *visa = panel->choiceFor(QStringLiteral("visa card"));
     visa->setFocus();
     QTest::keyClick(visa, Qt::Key_End);  // the last choice: skip
@@ -143,7 +148,7 @@ void TestImportWindow::qifSourcesAreMappedAndImported()
     for (const Account &a : accounts)
         names.append(a.name);
     names.sort();
-    QCOMPARE(names, (QStringList{"Brokerage", "Everyday checking", "Holiday Savings"}));
+    QCOMPARE(names, (QStringList{"Amex", "Brokerage", "Everyday checking", "Holiday Savings"}));
     screenshot(&window, QStringLiteral("import_qif_done"));
     // The created account is offered now; the skipped source stays skipped.
     QCOMPARE(panel->choiceFor(QStringLiteral("holiday savings"))->currentText(), QStringLiteral("Holiday Savings"));
@@ -183,6 +188,7 @@ void TestImportWindow::abortShowsRollbackMessage()
                                                  "back. No transactions were added."));
     QCOMPARE(transactionCount(), 0);
     QVERIFY(m_app->state()->accounts()->listLive().isEmpty());
+    screenshot(&window, QStringLiteral("import_rollback"));
 }
 
 void TestImportWindow::csvPreviewFollowsMapping()

@@ -104,7 +104,6 @@ QComboBox *CsvMappingPanel::addChoice(const QString &label, int row, int column)
 void CsvMappingPanel::setFile(const QString &path, const QList<Account> &accounts, const QString &currentAccountId)
 {
     m_path = path;
-    m_accounts = accounts;
     m_table = CsvReader::parseFile(path);
     const CsvMapping guess = CsvConverter::guessMapping(m_table);
 
@@ -119,22 +118,34 @@ void CsvMappingPanel::setFile(const QString &path, const QList<Account> &account
     setChoice(m_memo, guess.memo);
     setChoice(m_category, guess.category);
     m_dateFormat->setCurrentIndex(0);
-
-    m_target->clear();
-    int selected = -1;
-    for (const Account &a : accounts) {
-        m_target->addItem(a.name, a.id);
-        if (a.id == currentAccountId)
-            selected = m_target->count() - 1;
-    }
-    if (!accounts.isEmpty())
-        m_target->insertSeparator(m_target->count());
-    m_target->addItem(tr("New account \"%1\"").arg(newAccountName()), ImportService::createMarker());
-    m_target->setCurrentIndex(selected >= 0 ? selected : 0);
+    setAccounts(accounts, currentAccountId);
     m_filling = false;
 
     refreshPreview();
     Q_EMIT mappingChanged();
+}
+
+void CsvMappingPanel::setAccounts(const QList<Account> &accounts, const QString &currentAccountId)
+{
+    const bool wasFilling = m_filling;
+    m_filling = true;
+    const QString chosen = m_target->currentData().toString();
+    m_accounts = accounts;
+    m_target->clear();
+    for (const Account &a : accounts)
+        m_target->addItem(a.name, a.id);
+    if (!accounts.isEmpty())
+        m_target->insertSeparator(m_target->count());
+    m_target->addItem(tr("New account \"%1\"").arg(newAccountName()), ImportService::createMarker());
+    int index = chosen.isEmpty() ? -1 : m_target->findData(chosen);
+    if (index < 0)
+        index = qMax(0, m_target->findData(currentAccountId));
+    m_target->setCurrentIndex(index);
+    m_filling = wasFilling;
+    if (!m_filling) {
+        refreshPreview();
+        Q_EMIT mappingChanged();
+    }
 }
 
 void CsvMappingPanel::fillColumnChoices()

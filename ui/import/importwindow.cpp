@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -117,6 +118,15 @@ ImportWindow::ImportWindow(AppState &state, QWidget *parent)
     connect(m_cancelButton, &QPushButton::clicked, m_state.importService(), &ImportService::cancel);
     connect(m_qifPanel, &QifMappingPanel::mappingChanged, this, &ImportWindow::updateImportButton);
     connect(m_csvPanel, &CsvMappingPanel::mappingChanged, this, &ImportWindow::updateImportButton);
+    // Accounts made or renamed elsewhere show up in the choices; one refresh
+    // per burst of changes, keeping what has been chosen.
+    // (The import's own new accounts are offered when it finishes.)
+    connect(m_state.accounts(), &AccountRepository::accountsChanged, this, [this]() {
+        if (m_accountsRefreshScheduled || m_importing)
+            return;
+        m_accountsRefreshScheduled = true;
+        QTimer::singleShot(0, this, [this]() { refreshAccounts(m_qifPanel->mapping()); });
+    });
     m_chooseButton->setFocus();
 }
 
@@ -165,11 +175,6 @@ void ImportWindow::setFiles(const QStringList &paths)
 
 void ImportWindow::loadFiles()
 {
-    reloadFiles({});
-}
-
-void ImportWindow::reloadFiles(const QHash<QString, QString> &preferred)
-{
     if (m_paths.isEmpty()) {
         m_pages->setCurrentWidget(m_emptyHint);
         updateImportButton();
@@ -186,7 +191,7 @@ void ImportWindow::reloadFiles(const QHash<QString, QString> &preferred)
                 unreadable.append(QFileInfo(path).fileName());
             m_qifFiles.append(std::move(file));
         }
-        m_qifPanel->setFiles(m_qifFiles, accounts, current, preferred);
+        m_qifPanel->setFiles(m_qifFiles, accounts, current);
         m_pages->setCurrentWidget(m_qifPanel);
     } else {
         if (!QFileInfo(m_paths.first()).isReadable())
@@ -198,6 +203,19 @@ void ImportWindow::reloadFiles(const QHash<QString, QString> &preferred)
         Prompt::warning(this, tr("Import Transactions"),
                         tr("These files could not be read:\n%1").arg(unreadable.join(QLatin1Char('\n'))));
     }
+    updateImportButton();
+}
+
+void ImportWindow::refreshAccounts(const QHash<QString, QString> &preferred)
+{
+    m_accountsRefreshScheduled = false;
+    if (m_importing || m_paths.isEmpty())
+        return;
+    const QList<Account> accounts = m_state.accounts()->listLive();
+    if (format() == Qif)
+        m_qifPanel->setFiles(m_qifFiles, accounts, m_state.currentAccountId(), preferred);
+    else
+        m_csvPanel->setAccounts(accounts, m_state.currentAccountId());
     updateImportButton();
 }
 
@@ -236,7 +254,7 @@ void ImportWindow::startImport()
     showResult(result);
     // New accounts now exist: offer them, and keep every other choice as it was.
     if (result.accountsCreated > 0)
-        reloadFiles(chosen);
+        refreshAccounts(chosen);
     Q_EMIT importFinished(result);
 }
 

@@ -51,9 +51,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Reads the chosen files and lays out the page for their format.
     void loadFiles();
-    // preferred: QIF choices to keep (source key -> account id or marker).
-    void reloadFiles(const QHash<QString, QString> &preferred);
+    // Offers the current accounts again; preferred: QIF choices to keep
+    // (source key -> account id or marker).
+    void refreshAccounts(const QHash<QString, QString> &preferred);
     void updateImportButton();
     void setImporting(bool on);
     ImportResult runQifImport(QHash<QString, QString> *chosen);
@@ -65,6 +67,7 @@ private:
     QStringList m_paths;
     QList<ImportFile> m_qifFiles;
     bool m_importing = false;
+    bool m_accountsRefreshScheduled = false;
 
     QLineEdit *m_fileList;
     QPushButton *m_chooseButton;

@@ -128,6 +128,11 @@ void QifMappingPanel::setFiles(const QList<ImportFile> &files, const QList<Accou
         m_grid->addWidget(s.choice, i + 1, 3);
     }
     m_grid->setRowStretch(int(m_sources.size()) + 1, 1);
+    // Rows rebuilt while the panel is on screen must be shown now, not at
+    // the next turn of the event loop.
+    const QList<QWidget *> made = m_rows->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *w : made)
+        w->show();
 }
 
 QComboBox *QifMappingPanel::makeChoice(const Source &source, const QList<Account> &accounts,
