@@ -323,6 +323,48 @@ private Q_SLOTS:
         QCOMPARE(model()->bufferText(RegisterModel::Payment), QStringLiteral("3.00"));
     }
 
+    void twoLineRowsAndReturnInThePopup()
+    {
+        const Account a = addAccount(QStringLiteral("Checking"));
+        Transaction last = addTransaction(a, QDate(2024, 5, 1), QStringLiteral("Grocery Mart"), -4567);
+        last.memo = QStringLiteral("weekly");
+        state()->transactions()->update(last);
+        state()->preferences()->setBool(QStringLiteral("registerTwoLine"), true);
+        open(a);
+        QTRY_VERIFY(table()->isColumnHidden(RegisterModel::Memo));
+
+        startOnBlankRow();
+        type(QString());
+        type(QString());
+        QCOMPARE(editor()->objectName(), QStringLiteral("PayeeMemoEditor"));
+        auto *payee = editor()->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
+        auto *memo = editor()->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
+        QVERIFY(memo->font().italic());
+
+        // Return in the popup takes the completion and stays put.
+        QTest::keyClicks(payee, QStringLiteral("mart"));
+        QTRY_VERIFY(payee->completer()->popup()->isVisible());
+        QTest::keyClick(payee->completer()->popup(), Qt::Key_Down);
+        QTest::keyClick(payee->completer()->popup(), Qt::Key_Return);
+        QCOMPARE(payee->text(), QStringLiteral("Grocery Mart"));
+        QVERIFY(!payee->completer()->popup()->isVisible());
+        QCOMPARE(table()->currentIndex().column(), int(RegisterModel::Payee));
+        QVERIFY(stored(a).size() == 1);
+
+        // Tab goes on to the memo line, which quick fill has filled, then to Category.
+        QTest::keyClick(payee, Qt::Key_Tab);
+        QVERIFY(memo->hasFocus());
+        QCOMPARE(memo->text(), QStringLiteral("weekly"));
+        QTest::keyClick(memo, Qt::Key_End);
+        QTest::keyClicks(memo, QStringLiteral(" and more"));
+        QTest::keyClick(memo, Qt::Key_Tab);
+        QCOMPARE(table()->currentIndex().column(), int(RegisterModel::Category));
+        QTest::keyClick(line(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(stored(a).size(), 2);
+        QCOMPARE(stored(a).first().memo, QStringLiteral("weekly and more"));
+        QCOMPARE(stored(a).first().amount, -4567);
+    }
+
     void dateKeysTwoDigitYearsAndTheLastDate()
     {
         const Account a = addAccount(QStringLiteral("Checking"));

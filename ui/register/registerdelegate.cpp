@@ -286,10 +286,13 @@ void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, 
     if (editor->objectName() == QLatin1String("PayeeMemoEditor")) {
         auto *payee = editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
         auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
+        // A memo typed on the second line wins over the one quick fill brings.
+        const bool memoTyped = memo && memo->isModified();
+        const QString typedMemo = memo ? memo->text() : QString();
         if (payee)
-            writePayee(payee->text(), memo);
+            writePayee(payee->text(), memoTyped ? nullptr : memo);
         if (memo && m_model)
-            m_model->setBufferText(RegisterModel::Memo, memo->text());
+            m_model->setBufferText(RegisterModel::Memo, memoTyped ? typedMemo : memo->text());
         return;
     }
     if (auto *combo = qobject_cast<QComboBox *>(editor)) {
