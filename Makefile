@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean translations
 
 all: build
 
@@ -27,6 +27,10 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/quillet-bench $(ARGS)
+
+translations: configure
+	cmake --build $(BUILD_DIR) --target quillet_gui_lupdate
+	python3 scripts/fill-english-plurals.py resources/translations/quillet_en.ts
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,16 +1,16 @@
 #include "app/application.h"
 #include "app/appstate.h"
+#include "app/mainwindow.h"
 #include "data/datadirectory.h"
 
-#include <QMainWindow>
 #include <QMessageBox>
 
 int main(int argc, char *argv[])
 {
     Application app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
     Logging::installMessageFilter();
     Application::setIdentity();
+    QApplication::setStyle(QStringLiteral("Fusion"));
     app.loadTranslations();
     app.loadAssets();
 
@@ -25,9 +25,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    QMainWindow window;
-    window.setWindowTitle(QString::fromLatin1(Application::kProductTitle));
-    window.resize(1280, 900);
+    MainWindow window(state);
     window.show();
     return app.exec();
 }

@@ -1,0 +1,266 @@
+#include "app/mainwindow.h"
+
+#include "app/appstate.h"
+#include "app/statusbar.h"
+#include "app/thememanager.h"
+#include "app/welcomescreen.h"
+#include "data/accountrepository.h"
+#include "data/preferencesrepository.h"
+#include "data/recurringrepository.h"
+#include "data/transactionrepository.h"
+#include "services/recurringservice.h"
+#include "ui/glyph.h"
+#include "ui/register/registerscreen.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPostingIntervalMs = 3600000;
+}
+
+MainWindow::MainWindow(AppState *state, QWidget *parent)
+    : QMainWindow(parent)
+    , m_state(state)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(tr("Larkspire Quillet"));
+    const QByteArray geometry = QSettings().value(QStringLiteral("mainwindow/geometry")).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        resize(1280, 900);
+
+    buildMenus();
+    buildPages();
+
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+
+    connectSignals();
+    updateAuthUI();
+    rebuildSidebar();
+
+    postDueRecurring();
+    m_postingTimer = new QTimer(this);
+    m_postingTimer->setInterval(kPostingIntervalMs);
+    connect(m_postingTimer, &QTimer::timeout, this, &MainWindow::postDueRecurring);
+    m_postingTimer->start();
+
+    updateDueCount();
+    showStartPage();
+    restyle();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPages()
+{
+    m_register = new RegisterScreen(m_state, this);
+    m_welcome = new WelcomeScreen(this);
+    connect(m_welcome, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+
+    m_emptyState = buildEmptyState();
+    m_pages = new QStackedWidget(this);
+    m_pages->addWidget(m_welcome);
+    m_pages->addWidget(m_register);
+    m_pages->addWidget(m_emptyState);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("mainSplitter"));
+    m_splitter->addWidget(buildSidebarPanel());
+    m_splitter->addWidget(m_pages);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setCollapsible(0, false);
+    m_splitter->setSizes({280, 1000});
+    m_splitter->restoreState(QSettings().value(QStringLiteral("mainwindow/splitter")).toByteArray());
+    setCentralWidget(m_splitter);
+}
+
+QWidget *MainWindow::buildEmptyState()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("emptyState"));
+    auto *layout = new QVBoxLayout(page);
+    layout->addStretch(1);
+    m_emptyIcon = new QLabel(page);
+    m_emptyIcon->setPixmap(Glyph::pixmap(Glyph::Wallet, QColor(QStringLiteral("#4DB6AC")), 96, 112));
+    m_emptyIcon->setAlignment(Qt::AlignHCenter);
+    m_emptyIcon->setAccessibleName(tr("Wallet"));
+    layout->addWidget(m_emptyIcon);
+    auto *title = new QLabel(tr("Welcome to Larkspire Quillet"), page);
+    title->setAlignment(Qt::AlignHCenter);
+    ThemeManager::setRole(title, ThemeManager::Title);
+    layout->addWidget(title);
+    auto *line = new QLabel(tr("Create your first account to get started."), page);
+    line->setAlignment(Qt::AlignHCenter);
+    ThemeManager::setRole(line, ThemeManager::Subheading);
+    layout->addWidget(line);
+    layout->addSpacing(16);
+    auto *create = new QPushButton(tr("Create Account"), page);
+    create->setObjectName(QStringLiteral("emptyStateCreate"));
+    create->setMinimumHeight(40);
+    create->setMinimumWidth(200);
+    connect(create, &QPushButton::clicked, this, &MainWindow::showNewAccountDialog);
+    layout->addWidget(create, 0, Qt::AlignHCenter);
+    layout->addSpacing(12);
+    auto *hint = new QLabel(tr("You can also import transactions from a CSV file via File \u203a Import."), page);
+    hint->setObjectName(QStringLiteral("emptyStateHint"));
+    hint->setAlignment(Qt::AlignHCenter);
+    ThemeManager::setRole(hint, ThemeManager::Small);
+    layout->addWidget(hint);
+    layout->addStretch(2);
+    return page;
+}
+
+void MainWindow::connectSignals()
+{
+    connect(m_state->accounts(), &AccountRepository::accountsChanged, this, &MainWindow::scheduleSidebarRebuild);
+    connect(m_state->transactions(), &TransactionRepository::transactionsChanged, this,
+            &MainWindow::scheduleSidebarRebuild);
+    connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this, &MainWindow::updateDueCount);
+    connect(m_state->recurring(), &RecurringRepository::recurringChanged, this, &MainWindow::updateDueCount);
+    connect(m_state->themeManager(), &ThemeManager::themeChanged, this, &MainWindow::restyle);
+    connect(m_register, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
+    connect(m_register, &RegisterScreen::errorMessage, this,
+            [this](const QString &text) { showStatusMessage(text, 5000); });
+}
+
+void MainWindow::onAccountsChanged()
+{
+    rebuildSidebar();
+}
+
+void MainWindow::scheduleSidebarRebuild()
+{
+    // Writers announce every row; one rebuild per turn of the event loop is enough.
+    if (m_sidebarRebuildPending)
+        return;
+    m_sidebarRebuildPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_sidebarRebuildPending = false;
+        rebuildSidebar();
+    });
+}
+
+void MainWindow::postDueRecurring()
+{
+    const int posted = m_state->recurringService()->processDue();
+    if (posted > 0) {
+        showStatusMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted), 5000);
+        rebuildSidebar();
+    }
+}
+
+void MainWindow::updateDueCount()
+{
+    m_statusBar->setDueCount(m_state->recurringService()->pendingCount());
+}
+
+void MainWindow::showStatusMessage(const QString &text, int timeoutMs)
+{
+    m_statusBar->showTransient(text, timeoutMs);
+}
+
+void MainWindow::updateAuthUI()
+{
+    // Signing in to the online service is not available in this build, so the
+    // window always shows its signed-out state.
+    m_accountAction->setStatusTip(tr("Sign in or sign up"));
+    m_signOutAction->setVisible(false);
+    m_statusBar->setSyncText(tr("Not signed in"));
+    const bool returning = QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool();
+    m_welcome->setMode(returning ? WelcomeScreen::Mode::Returning : WelcomeScreen::Mode::FirstRun);
+    m_pages->setCurrentWidget(m_welcome);
+}
+
+void MainWindow::showStartPage()
+{
+    const QString last = m_state->currentAccountId();
+    if (!last.isEmpty()) {
+        const std::optional<Account> account = m_state->accounts()->findById(last);
+        if (account && !account->isDeleted()) {
+            selectAccount(last);
+            return;
+        }
+    }
+    const QList<Account> accounts = m_state->accounts()->listLive();
+    if (!accounts.isEmpty()) {
+        selectAccount(accounts.first().id);
+        return;
+    }
+    m_pages->setCurrentWidget(isSignedIn() ? m_emptyState : static_cast<QWidget *>(m_welcome));
+}
+
+void MainWindow::selectAccount(const QString &accountId)
+{
+    if (accountId.isEmpty())
+        return;
+    m_state->setCurrentAccountId(accountId);
+    m_register->setAccount(accountId);
+    m_pages->setCurrentWidget(m_register);
+    for (int row = 0; row < m_sidebar->count(); ++row) {
+        QListWidgetItem *item = m_sidebar->item(row);
+        if (item->data(Qt::UserRole).toString() == accountId) {
+            const QSignalBlocker block(m_sidebar);
+            m_sidebar->setCurrentItem(item);
+            break;
+        }
+    }
+}
+
+void MainWindow::onAccountClicked(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    const QString id = item->data(Qt::UserRole).toString();
+    if (id == m_state->currentAccountId() && m_pages->currentWidget() == m_register)
+        return;
+    selectAccount(id);
+}
+
+bool MainWindow::requireCurrentAccount()
+{
+    if (!m_state->currentAccountId().isEmpty())
+        return true;
+    showStatusMessage(tr("Select an account first"), 3000);
+    return false;
+}
+
+void MainWindow::showWindow(QWidget *window, const QString &title, const QSize &size)
+{
+    window->setWindowTitle(title);
+    if (!window->isVisible())
+        window->resize(size);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QAction *MainWindow::action(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("mainwindow/geometry"), saveGeometry());
+    if (m_splitter)
+        settings.setValue(QStringLiteral("mainwindow/splitter"), m_splitter->saveState());
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        restyle();
+    QMainWindow::changeEvent(event);
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "data/records.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class AppState;
+class ImportWindow;
+class QAction;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QShortcut;
+class QSplitter;
+class QStackedWidget;
+class QTimer;
+class RegisterScreen;
+class SettingsScreen;
+class StatusBar;
+class WelcomeScreen;
+
+// The one top-level window: the account sidebar, the page area (welcome page,
+// register, empty state), the menus, the status bar, the account shortcuts and
+// the hourly posting of due recurring transactions. Every other screen opens
+// from here as a window of its own.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(AppState *state, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    QListWidget *sidebar() const { return m_sidebar; }
+    StatusBar *mainStatusBar() const { return m_statusBar; }
+    QStackedWidget *pages() const { return m_pages; }
+    WelcomeScreen *welcomePage() const { return m_welcome; }
+    RegisterScreen *registerPage() const { return m_register; }
+    QWidget *emptyStatePage() const { return m_emptyState; }
+    QString totalText() const;
+    const QList<QShortcut *> &accountShortcuts() const { return m_accountShortcuts; }
+    QAction *action(const QString &objectName) const;
+
+    // Whether the user is signed in to the online service.
+    bool isSignedIn() const { return false; }
+
+public Q_SLOTS:
+    void onAccountClicked(QListWidgetItem *item);
+    void onAccountsChanged();
+    void selectAccount(const QString &accountId);
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void showReportsWindow();
+    void showRecurringWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showSettingsWindow();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
+    void showImportWindow();
+    void showPayeesWindow();
+    void showShareAccountDialog();
+    void onAccountContextMenu(const QPoint &pos);
+    void deleteAccount(const QString &accountId);
+    void deleteCurrentAccount();
+
+    void postDueRecurring();
+    void updateDueCount();
+    void showStatusMessage(const QString &text, int timeoutMs);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildPages();
+    QWidget *buildSidebarPanel();
+    QWidget *buildEmptyState();
+    void connectSignals();
+    void rebuildSidebar();
+    void scheduleSidebarRebuild();
+    void rebuildAccountShortcuts(const QStringList &accountIds);
+    QWidget *accountRowWidget(const Account &account, qint64 balance);
+    void updateAuthUI();
+    void showStartPage();
+    void restyle();
+    bool requireCurrentAccount();
+    void showWindow(QWidget *window, const QString &title, const QSize &size);
+
+    void showAboutBox();
+    void showShortcutsDialog();
+    void loadSampleData();
+    void clearSampleData();
+
+    AppState *m_state;
+    QListWidget *m_sidebar = nullptr;
+    QWidget *m_sidebarPanel = nullptr;
+    QLabel *m_sidebarTitle = nullptr;
+    QLabel *m_totalLabel = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QStackedWidget *m_pages = nullptr;
+    WelcomeScreen *m_welcome = nullptr;
+    RegisterScreen *m_register = nullptr;
+    QWidget *m_emptyState = nullptr;
+    QLabel *m_emptyIcon = nullptr;
+    StatusBar *m_statusBar = nullptr;
+    QList<QShortcut *> m_accountShortcuts;
+    QAction *m_accountAction = nullptr;
+    QAction *m_signOutAction = nullptr;
+    QTimer *m_postingTimer = nullptr;
+    bool m_sidebarRebuildPending = false;
+    QPointer<SettingsScreen> m_settings;
+    QPointer<ImportWindow> m_import;
+};

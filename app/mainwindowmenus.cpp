@@ -1,0 +1,237 @@
+// The menu bar, the about box, the keyboard reference and the sample-data entries.
+#include "app/mainwindow.h"
+
+#include "app/application.h"
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/sampledata.h"
+#include "ui/prompt.h"
+#include "ui/register/registerscreen.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QAction *menuAction(QMenu *menu, const QString &objectName, const QString &text, const QKeySequence &shortcut = {})
+{
+    QAction *action = menu->addAction(text);
+    action->setObjectName(objectName);
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+void MainWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QAction *newTransaction = menuAction(file, QStringLiteral("actionNewTransaction"), tr("&New Transaction"),
+                                        QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(newTransaction, &QAction::triggered, this, [this] {
+        if (requireCurrentAccount())
+            m_register->newTransactionDialog();
+    });
+    connect(menuAction(file, QStringLiteral("actionNewAccount"), tr("New &Account"),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
+            &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    file->addSeparator();
+    QAction *import = menuAction(file, QStringLiteral("actionImport"), tr("&Import..."));
+    connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
+    file->addSeparator();
+    m_accountAction = menuAction(file, QStringLiteral("actionOnlineAccount"), tr("Larkspire &Account..."));
+    m_accountAction->setStatusTip(tr("Sign in or sign up"));
+    m_accountAction->setEnabled(false);
+    file->addSeparator();
+    m_signOutAction = menuAction(file, QStringLiteral("actionSignOut"), tr("Sign &Out"));
+    m_signOutAction->setVisible(false);
+    file->addSeparator();
+    QAction *quit = menuAction(file, QStringLiteral("actionQuit"), tr("&Quit"), QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+    connect(quit, &QAction::triggered, this, &MainWindow::close);
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    QAction *find = menuAction(edit, QStringLiteral("actionFind"), tr("&Find..."), QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
+    find->setEnabled(false);
+    edit->addSeparator();
+    QAction *preferences = menuAction(edit, QStringLiteral("actionPreferences"), tr("&Preferences..."));
+    preferences->setMenuRole(QAction::PreferencesRole);
+    connect(preferences, &QAction::triggered, this, &MainWindow::showSettingsWindow);
+
+    QMenu *account = menuBar()->addMenu(tr("&Account"));
+    connect(menuAction(account, QStringLiteral("actionEditAccount"), tr("&Edit...")), &QAction::triggered, this,
+            &MainWindow::showEditAccountDialog);
+    QAction *reconcile = menuAction(account, QStringLiteral("actionReconcile"), tr("&Reconcile..."),
+                                   QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
+    reconcile->setEnabled(false);
+    QAction *history = menuAction(account, QStringLiteral("actionReconciliationHistory"), tr("Reconciliation &History..."));
+    connect(history, &QAction::triggered, this, &MainWindow::showReconciliationHistoryWindow);
+    history->setEnabled(false);
+    QAction *payees = menuAction(account, QStringLiteral("actionRenamePayees"), tr("Rename &Payees..."));
+    connect(payees, &QAction::triggered, this, &MainWindow::showPayeesWindow);
+    payees->setEnabled(false);
+    account->addSeparator();
+    QAction *share = menuAction(account, QStringLiteral("actionShare"), tr("&Share..."));
+    connect(share, &QAction::triggered, this, &MainWindow::showShareAccountDialog);
+    share->setEnabled(false);
+    account->addSeparator();
+    connect(menuAction(account, QStringLiteral("actionDeleteAccount"), tr("&Delete")), &QAction::triggered, this,
+            &MainWindow::deleteCurrentAccount);
+
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    QAction *reports = menuAction(view, QStringLiteral("actionReports"), tr("&Reports"), QKeySequence(Qt::CTRL | Qt::Key_2));
+    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
+    reports->setEnabled(false);
+    QAction *recurring = menuAction(view, QStringLiteral("actionRecurring"), tr("Re&curring Transactions"),
+                                   QKeySequence(Qt::CTRL | Qt::Key_3));
+    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
+    recurring->setEnabled(false);
+    QAction *categories = menuAction(view, QStringLiteral("actionCategories"), tr("C&ategories"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_4));
+    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
+    categories->setEnabled(false);
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    QAction *about = menuAction(help, QStringLiteral("actionAbout"), tr("&About Larkspire Quillet"));
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
+    menuAction(help, QStringLiteral("actionWhatsNew"), tr("What's &New..."))->setEnabled(false);
+    menuAction(help, QStringLiteral("actionCheckUpdates"), tr("Check for &Updates..."))->setEnabled(false);
+    connect(menuAction(help, QStringLiteral("actionFeedback"), tr("Send &Feedback...")), &QAction::triggered, this,
+            [] { QDesktopServices::openUrl(QUrl(QStringLiteral("https://larkspire.app/quillet/feedback"))); });
+    help->addSeparator();
+    connect(menuAction(help, QStringLiteral("actionShortcuts"), tr("&Keyboard Shortcuts")), &QAction::triggered, this,
+            &MainWindow::showShortcutsDialog);
+    if (!qEnvironmentVariableIsEmpty("QUILLET_DEV")) {
+        help->addSeparator();
+        connect(menuAction(help, QStringLiteral("actionLoadSample"), tr("Load &Sample Data")), &QAction::triggered, this,
+                &MainWindow::loadSampleData);
+        connect(menuAction(help, QStringLiteral("actionClearSample"), tr("&Clear Sample Data")), &QAction::triggered,
+                this, &MainWindow::clearSampleData);
+    }
+}
+
+void MainWindow::showReportsWindow() {}
+void MainWindow::showRecurringWindow() {}
+void MainWindow::showSearchWindow() {}
+void MainWindow::showCategoriesWindow() {}
+void MainWindow::showPayeesWindow() {}
+void MainWindow::showShareAccountDialog() {}
+
+void MainWindow::showReconciliationWindow()
+{
+    if (!requireCurrentAccount())
+        return;
+}
+
+void MainWindow::showReconciliationHistoryWindow()
+{
+    if (!requireCurrentAccount())
+        return;
+}
+
+void MainWindow::showAboutBox()
+{
+    const QString text =
+        QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p><p style=\"color:gray\">%4</p>")
+            .arg(tr("Larkspire Quillet"), tr("Version %1").arg(QString::fromLatin1(Application::kVersion)),
+                 tr("A fast, keyboard-first check register for your household accounts."),
+                 tr("\u00a9 Larkspire. Built with the Qt framework under the GNU LGPL v3."));
+    QMessageBox box(QMessageBox::NoIcon, tr("About Larkspire Quillet"), text, QMessageBox::Ok, this);
+    box.setIconPixmap(windowIcon().pixmap(64, 64));
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+void MainWindow::showShortcutsDialog()
+{
+    auto key = [](const QKeySequence &sequence) { return sequence.toString(QKeySequence::NativeText).toHtmlEscaped(); };
+    auto table = [](const QString &heading, const QList<QPair<QString, QString>> &rows) {
+        QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"0\" cellpadding=\"4\">").arg(heading);
+        for (const auto &row : rows)
+            html += QStringLiteral("<tr><td width=\"170\"><b>%1</b></td><td>%2</td></tr>").arg(row.first, row.second);
+        return html + QStringLiteral("</table>");
+    };
+    const QString html =
+        table(tr("Register"),
+              {{key(QKeySequence(Qt::CTRL | Qt::Key_Return)), tr("Save transaction")},
+               {key(QKeySequence(Qt::CTRL | Qt::Key_I)), tr("Insert new transaction")},
+               {key(QKeySequence(Qt::CTRL | Qt::Key_D)), tr("Delete current transaction")},
+               {tr("Tab / Shift+Tab"), tr("Next / previous field")},
+               {tr("' (apostrophe)"), tr("Copy value from field above")}})
+        + table(tr("Date Field"), {{QStringLiteral("t"), tr("Today")},
+                                   {QStringLiteral("+ / -"), tr("Next / previous day")},
+                                   {QStringLiteral("m / h"), tr("First / last day of month")},
+                                   {QStringLiteral("y / r"), tr("First / last day of year")},
+                                   {QStringLiteral("w / k"), tr("First / last day of week")}})
+        + table(tr("General"), {{key(QKeySequence(Qt::CTRL | Qt::Key_N)), tr("New transaction")},
+                                {key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)), tr("New account")},
+                                {key(QKeySequence(Qt::CTRL | Qt::Key_R)), tr("Reconcile")},
+                                {key(QKeySequence(Qt::CTRL | Qt::Key_F)), tr("Search")},
+                                {key(QKeySequence(Qt::CTRL | Qt::Key_2)), tr("Reports")},
+                                {key(QKeySequence(Qt::CTRL | Qt::Key_3)), tr("Recurring")},
+                                {key(QKeySequence(Qt::CTRL | Qt::Key_4)), tr("Categories")}})
+        + table(tr("Accounts"), {{key(QKeySequence(Qt::ALT | Qt::Key_1)) + QStringLiteral(" \u2013 ")
+                                      + key(QKeySequence(Qt::ALT | Qt::Key_9)),
+                                  tr("Switch to account 1\u20139")},
+                                 {key(QKeySequence(Qt::ALT | Qt::Key_0)), tr("Switch to account 10")}});
+
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr("Keyboard Shortcuts"));
+    dialog.resize(460, 640);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *browser = new QTextBrowser(&dialog);
+    browser->setAccessibleName(tr("Keyboard shortcuts"));
+    browser->setHtml(html);
+    browser->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(browser);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.exec();
+}
+
+void MainWindow::loadSampleData()
+{
+    SampleData sample({m_state->accounts(), m_state->transactions(), m_state->categories(), m_state->splitLines(),
+                       m_state->recurring(), m_state->reconciliations()});
+    const SampleData::Result result = sample.load();
+    showStatusMessage(SampleData::message(result), 3000);
+    if (result == SampleData::Result::Loaded) {
+        rebuildSidebar();
+        updateDueCount();
+        if (m_state->currentAccountId().isEmpty() || m_pages->currentWidget() != m_register)
+            selectAccount(QStringLiteral("sample-acct-checking"));
+    }
+}
+
+void MainWindow::clearSampleData()
+{
+    SampleData sample({m_state->accounts(), m_state->transactions(), m_state->categories(), m_state->splitLines(),
+                       m_state->recurring(), m_state->reconciliations()});
+    const SampleData::Result result = sample.clear();
+    showStatusMessage(SampleData::message(result), 3000);
+    if (result == SampleData::Result::Cleared) {
+        if (m_state->currentAccountId().startsWith(QLatin1String("sample-")))
+            m_state->setCurrentAccountId(QString());
+        rebuildSidebar();
+        updateDueCount();
+        showStartPage();
+    }
+}

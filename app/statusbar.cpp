@@ -1,0 +1,83 @@
+#include "app/statusbar.h"
+
+#include "app/thememanager.h"
+
+#include <QLabel>
+#include <QProgressBar>
+
+StatusBar::StatusBar(QWidget *parent)
+    : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("mainStatusBar"));
+    m_accounts = new QLabel(this);
+    m_accounts->setContentsMargins(6, 0, 0, 0);
+    m_accounts->setAccessibleName(tr("Accounts"));
+    m_due = new QLabel(this);
+    m_due->setAccessibleName(tr("Recurring transactions due"));
+    ThemeManager::setRole(m_due, ThemeManager::Body, 700);
+    m_due->hide();
+    m_sync = new QLabel(this);
+    m_sync->setAccessibleName(tr("Sync status"));
+    m_progress = new QProgressBar(this);
+    m_progress->setRange(0, 0);
+    m_progress->setMaximumSize(100, 14);
+    m_progress->setTextVisible(false);
+    m_progress->setAccessibleName(tr("Sync in progress"));
+    m_progress->hide();
+
+    addWidget(m_accounts);
+    addWidget(m_due);
+    addWidget(new QWidget(this), 1);
+    addWidget(m_sync);
+    addWidget(m_progress);
+    restyle();
+}
+
+void StatusBar::setAccountCount(int count)
+{
+    m_accounts->setText(tr("%n account(s)", nullptr, count));
+}
+
+void StatusBar::setDueCount(int count)
+{
+    m_dueCount = count;
+    m_due->setText(tr("  \u2022  %n recurring due", nullptr, count));
+    m_due->setVisible(count > 0);
+}
+
+void StatusBar::setSyncText(const QString &text)
+{
+    m_sync->setText(text);
+}
+
+void StatusBar::setSyncBusy(bool busy)
+{
+    m_progress->setVisible(busy);
+}
+
+void StatusBar::showTransient(const QString &text, int timeoutMs)
+{
+    showMessage(text, timeoutMs);
+}
+
+void StatusBar::restyle()
+{
+    const bool dark = ThemeManager::isDarkPalette(palette());
+    m_due->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(dark ? "#66BB6A" : "#2E7D32")));
+    m_sync->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(dark ? "#8FAF9F" : "#5A7A6E")));
+}
+
+QString StatusBar::accountText() const
+{
+    return m_accounts->text();
+}
+
+QString StatusBar::dueText() const
+{
+    return m_due->isVisibleTo(const_cast<StatusBar *>(this)) ? m_due->text() : QString();
+}
+
+QString StatusBar::syncText() const
+{
+    return m_sync->text();
+}

@@ -1,0 +1,270 @@
+#include "app/appstate.h"
+#include "app/mainwindow.h"
+#include "app/settingsscreen.h"
+#include "app/statusbar.h"
+#include "app/welcomescreen.h"
+#include "data/accountrepository.h"
+#include "data/preferencesrepository.h"
+#include "data/recurringrepository.h"
+#include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
+#include "services/accountservice.h"
+#include "support/gui/testapp.h"
+#include "ui/prompt.h"
+#include "ui/register/registerscreen.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTest>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    static Account addAccount(AppState *state, const QString &name, Currency currency = Currency::USD,
+                              qint64 opening = 0)
+    {
+        Account draft;
+        draft.name = name;
+        draft.currency = currency;
+        draft.startingBalance = opening;
+        return *state->accountService()->createAccount(draft, QDate(2024, 1, 1));
+    }
+
+    static QStringList sidebarIds(MainWindow &w)
+    {
+        QStringList ids;
+        for (int i = 0; i < w.sidebar()->count(); ++i)
+            ids.append(w.sidebar()->item(i)->data(Qt::UserRole).toString());
+        return ids;
+    }
+
+private Q_SLOTS:
+    void accountShortcuts()
+    {
+        TestApp app;
+        {
+            MainWindow w(app.state());
+            QVERIFY(w.accountShortcuts().isEmpty());
+            QCOMPARE(w.totalText(), QStringLiteral("No accounts"));
+            QCOMPARE(w.pages()->currentWidget(), w.welcomePage());
+        }
+        QStringList ids;
+        for (int i = 0; i < 12; ++i)
+            ids.append(addAccount(app.state(), QStringLiteral("Account %1").arg(i + 10)).id);
+        MainWindow w(app.state());
+        QCOMPARE(w.accountShortcuts().size(), 10);
+        QCOMPARE(w.accountShortcuts().at(0)->key(), QKeySequence(Qt::ALT | Qt::Key_1));
+        QCOMPARE(w.accountShortcuts().at(9)->key(), QKeySequence(Qt::ALT | Qt::Key_0));
+        Q_EMIT w.accountShortcuts().at(9)->activated();
+        QCOMPARE(app.state()->currentAccountId(), sidebarIds(w).at(9));
+        QCOMPARE(w.sidebar()->currentItem()->data(Qt::UserRole).toString(), sidebarIds(w).at(9));
+
+        // Removing accounts rebuilds the shortcuts.
+        for (int i = 0; i < 11; ++i)
+            QVERIFY(app.state()->accountService()->deleteAccount(ids.at(i)));
+        QTRY_COMPARE(w.accountShortcuts().size(), 1);
+    }
+
+    void accountEntriesNeedACurrentAccount()
+    {
+        TestApp app;
+        MainWindow w(app.state());
+        for (const char *name : {"actionEditAccount", "actionDeleteAccount"}) {
+            w.mainStatusBar()->clearMessage();
+            w.action(QString::fromLatin1(name))->trigger();
+            QCOMPARE(w.mainStatusBar()->currentMessage(), QStringLiteral("Select an account first"));
+        }
+        QVERIFY(Prompt::records().isEmpty());  // nothing else happened
+    }
+
+    void sidebarTotalsAcrossCurrencies()
+    {
+        TestApp app;
+        const Account usd = addAccount(app.state(), QStringLiteral("Checking"), Currency::USD, 10000);
+        const Account yen = addAccount(app.state(), QStringLiteral("Tokyo"), Currency::JPY, 1500);
+        addAccount(app.state(), QStringLiteral("Card"), Currency::USD, -2550);
+        MainWindow w(app.state());
+        QCOMPARE(w.sidebar()->count(), 3);
+        QCOMPARE(w.totalText(), QStringLiteral("Total: $89.50"));
+        QCOMPARE(w.mainStatusBar()->accountText(), QStringLiteral("3 account(s)"));
+
+        // A new transaction updates the balances on the next turn of the event loop.
+        Transaction t;
+        t.id = Ids::newId();
+        t.accountId = usd.id;
+        t.date = QDate(2024, 2, 1);
+        t.payee = QStringLiteral("Grocer");
+        t.amount = -1000;
+        t.createdAt = t.updatedAt = Clock::nowUtc();
+        QVERIFY(app.state()->transactions()->insert(t));
+        QTRY_COMPARE(w.totalText(), QStringLiteral("Total: $79.50"));
+        Q_UNUSED(yen);
+    }
+
+    void startingAccount()
+    {
+        TestApp app;
+        const Account first = addAccount(app.state(), QStringLiteral("Alpha"));
+        const Account second = addAccount(app.state(), QStringLiteral("Beta"));
+        app.state()->setCurrentAccountId(second.id);
+        {
+            MainWindow w(app.state());
+            QCOMPARE(w.pages()->currentWidget(), w.registerPage());
+            QCOMPARE(app.state()->currentAccountId(), second.id);
+        }
+        // The last viewed account is gone: the first one is shown.
+        QVERIFY(app.state()->accountService()->deleteAccount(second.id));
+        {
+            MainWindow w(app.state());
+            QCOMPARE(app.state()->currentAccountId(), first.id);
+            QCOMPARE(w.sidebar()->currentItem()->data(Qt::UserRole).toString(), first.id);
+        }
+    }
+
+    void deletingAccounts()
+    {
+        TestApp app;
+        const Account a = addAccount(app.state(), QStringLiteral("Alpha"));
+        const Account b = addAccount(app.state(), QStringLiteral("Beta"));
+        MainWindow w(app.state());
+        w.selectAccount(b.id);
+
+        // Not current: the register stays where it is. No answers "No" first.
+        Prompt::queueAnswer(QMessageBox::No);
+        w.deleteAccount(a.id);
+        QCOMPARE(w.sidebar()->count(), 2);
+        QVERIFY(Prompt::records().last().text.startsWith(QStringLiteral("Delete \"Alpha\"?")));
+        Prompt::queueAnswer(QMessageBox::Yes);
+        w.deleteAccount(a.id);
+        QCOMPARE(sidebarIds(w), QStringList{b.id});
+        QCOMPARE(app.state()->currentAccountId(), b.id);
+        QCOMPARE(w.pages()->currentWidget(), w.registerPage());
+
+        // The last one, current: the window falls back to its welcome page.
+        Prompt::queueAnswer(QMessageBox::Yes);
+        w.deleteCurrentAccount();
+        QCOMPARE(w.sidebar()->count(), 0);
+        QVERIFY(app.state()->currentAccountId().isEmpty());
+        QCOMPARE(w.pages()->currentWidget(), w.welcomePage());
+        QCOMPARE(w.welcomePage()->mode(), WelcomeScreen::Mode::FirstRun);
+    }
+
+    void deletingTheCurrentMovesToAnother()
+    {
+        TestApp app;
+        const Account a = addAccount(app.state(), QStringLiteral("Alpha"));
+        const Account b = addAccount(app.state(), QStringLiteral("Beta"));
+        MainWindow w(app.state());
+        w.selectAccount(b.id);
+        Prompt::queueAnswer(QMessageBox::Yes);
+        w.deleteCurrentAccount();
+        QCOMPARE(app.state()->currentAccountId(), a.id);
+        QCOMPARE(w.pages()->currentWidget(), w.registerPage());
+    }
+
+    void restoringFromPreferences()
+    {
+        TestApp app;
+        const Account a = addAccount(app.state(), QStringLiteral("Alpha"), Currency::USD, 5000);
+        MainWindow w(app.state());
+        Prompt::queueAnswer(QMessageBox::Yes);
+        w.deleteAccount(a.id);
+        QCOMPARE(w.sidebar()->count(), 0);
+
+        SettingsScreen settings(app.state());
+        connect(&settings, &SettingsScreen::deletedAccountRestored, &w, &MainWindow::onAccountsChanged);
+        QCOMPARE(settings.deletedAccountsList()->count(), 1);
+        QVERIFY(!settings.restoreButton()->isEnabled());
+        settings.deletedAccountsList()->setCurrentRow(0);
+        QVERIFY(settings.restoreButton()->isEnabled());
+        QTest::mouseClick(settings.restoreButton(), Qt::LeftButton);
+        QCOMPARE(settings.deletedAccountsList()->count(), 0);
+        QCOMPARE(w.sidebar()->count(), 1);
+        QCOMPARE(w.totalText(), QStringLiteral("Total: $50.00"));  // the opening balance came back with it
+    }
+
+    void autoPostsAtStart()
+    {
+        TestApp app;
+        const Account a = addAccount(app.state(), QStringLiteral("Alpha"));
+        RecurringTransaction r;
+        r.id = Ids::newId();
+        r.accountId = a.id;
+        r.payee = QStringLiteral("Streaming");
+        r.amount = -999;
+        r.startDate = r.nextDueDate = Clock::today();
+        r.autoPost = true;
+        r.createdAt = r.updatedAt = Clock::nowUtc();
+        QVERIFY(app.state()->recurring()->insert(r));
+        RecurringTransaction manual = r;
+        manual.id = Ids::newId();
+        manual.autoPost = false;
+        manual.payee = QStringLiteral("Rent");
+        QVERIFY(app.state()->recurring()->insert(manual));
+
+        MainWindow w(app.state());
+        QVERIFY(w.mainStatusBar()->currentMessage().startsWith(QStringLiteral("Auto-posted 1 recurring")));
+        QCOMPARE(w.totalText(), QStringLiteral("Total: -$9.99"));
+        QVERIFY(w.mainStatusBar()->dueText().contains(QStringLiteral("1 recurring due")));
+    }
+
+    void sampleDataEntriesFollowTheEnvironment()
+    {
+        TestApp app;
+        qputenv("QUILLET_DEV", "");
+        {
+            MainWindow w(app.state());
+            QVERIFY(!w.action(QStringLiteral("actionLoadSample")));
+            QVERIFY(!w.action(QStringLiteral("actionClearSample")));
+        }
+        qputenv("QUILLET_DEV", "1");
+        MainWindow w(app.state());
+        QVERIFY(w.action(QStringLiteral("actionLoadSample")));
+        w.action(QStringLiteral("actionLoadSample"))->trigger();
+        QCOMPARE(w.mainStatusBar()->currentMessage(), QStringLiteral("Sample data loaded"));
+        QVERIFY(w.sidebar()->count() >= 5);
+        QCOMPARE(w.pages()->currentWidget(), w.registerPage());
+        w.action(QStringLiteral("actionLoadSample"))->trigger();
+        QCOMPARE(w.mainStatusBar()->currentMessage(), QStringLiteral("Sample data is already loaded."));
+        w.action(QStringLiteral("actionClearSample"))->trigger();
+        QCOMPARE(w.mainStatusBar()->currentMessage(), QStringLiteral("Sample data cleared"));
+        QCOMPARE(w.sidebar()->count(), 0);
+        QCOMPARE(w.pages()->currentWidget(), w.welcomePage());
+        qunsetenv("QUILLET_DEV");
+    }
+
+    void geometry()
+    {
+        TestApp app;
+        QSettings().setValue(QStringLiteral("mainwindow/geometry"), QByteArray("not a geometry"));
+        {
+            MainWindow w(app.state());
+            QCOMPARE(w.size(), QSize(1280, 900));
+            w.resize(1000, 700);
+            w.close();
+        }
+        MainWindow w(app.state());
+        QCOMPARE(w.size(), QSize(1000, 700));
+    }
+
+    void laterWindowsAreDisabled()
+    {
+        TestApp app;
+        MainWindow w(app.state());
+        for (const char *name : {"actionReports", "actionOnlineAccount", "actionShare",
+                                 "actionWhatsNew", "actionCheckUpdates"})
+            QVERIFY2(!w.action(QString::fromLatin1(name))->isEnabled(), name);
+        QVERIFY(!w.action(QStringLiteral("actionSignOut"))->isVisible());
+        QCOMPARE(w.mainStatusBar()->syncText(), QStringLiteral("Not signed in"));
+        QCOMPARE(w.action(QStringLiteral("actionNewAccount"))->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
