@@ -6,7 +6,9 @@
 #include <QPointer>
 
 class AppState;
+class CategoriesScreen;
 class ImportWindow;
+class PayeeScreen;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -16,6 +18,8 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class QTimer;
+class ReconciliationHistoryScreen;
+class RecurringScreen;
 class RegisterScreen;
 class SettingsScreen;
 class StatusBar;
@@ -113,4 +117,8 @@ private:
     bool m_sidebarRebuildPending = false;
     QPointer<SettingsScreen> m_settings;
     QPointer<ImportWindow> m_import;
+    QPointer<CategoriesScreen> m_categories;
+    QPointer<RecurringScreen> m_recurring;
+    QPointer<PayeeScreen> m_payees;
+    QPointer<ReconciliationHistoryScreen> m_history;
 };

@@ -79,13 +79,10 @@ void MainWindow::buildMenus()
     QAction *reconcile = menuAction(account, QStringLiteral("actionReconcile"), tr("&Reconcile..."),
                                    QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
-    reconcile->setEnabled(false);
     QAction *history = menuAction(account, QStringLiteral("actionReconciliationHistory"), tr("Reconciliation &History..."));
     connect(history, &QAction::triggered, this, &MainWindow::showReconciliationHistoryWindow);
-    history->setEnabled(false);
     QAction *payees = menuAction(account, QStringLiteral("actionRenamePayees"), tr("Rename &Payees..."));
     connect(payees, &QAction::triggered, this, &MainWindow::showPayeesWindow);
-    payees->setEnabled(false);
     account->addSeparator();
     QAction *share = menuAction(account, QStringLiteral("actionShare"), tr("&Share..."));
     connect(share, &QAction::triggered, this, &MainWindow::showShareAccountDialog);
@@ -101,11 +98,9 @@ void MainWindow::buildMenus()
     QAction *recurring = menuAction(view, QStringLiteral("actionRecurring"), tr("Re&curring Transactions"),
                                    QKeySequence(Qt::CTRL | Qt::Key_3));
     connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
-    recurring->setEnabled(false);
     QAction *categories = menuAction(view, QStringLiteral("actionCategories"), tr("C&ategories"),
                                     QKeySequence(Qt::CTRL | Qt::Key_4));
     connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
-    categories->setEnabled(false);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     QAction *about = menuAction(help, QStringLiteral("actionAbout"), tr("&About Larkspire Quillet"));
@@ -128,23 +123,8 @@ void MainWindow::buildMenus()
 }
 
 void MainWindow::showReportsWindow() {}
-void MainWindow::showRecurringWindow() {}
 void MainWindow::showSearchWindow() {}
-void MainWindow::showCategoriesWindow() {}
-void MainWindow::showPayeesWindow() {}
 void MainWindow::showShareAccountDialog() {}
-
-void MainWindow::showReconciliationWindow()
-{
-    if (!requireCurrentAccount())
-        return;
-}
-
-void MainWindow::showReconciliationHistoryWindow()
-{
-    if (!requireCurrentAccount())
-        return;
-}
 
 void MainWindow::showAboutBox()
 {

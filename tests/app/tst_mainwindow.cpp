@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QShortcut>
@@ -75,7 +76,8 @@ private Q_SLOTS:
     {
         TestApp app;
         MainWindow w(app.state());
-        for (const char *name : {"actionEditAccount", "actionDeleteAccount"}) {
+        for (const char *name : {"actionEditAccount", "actionDeleteAccount", "actionReconcile",
+                                 "actionReconciliationHistory"}) {
             w.mainStatusBar()->clearMessage();
             w.action(QString::fromLatin1(name))->trigger();
             QCOMPARE(w.mainStatusBar()->currentMessage(), QStringLiteral("Select an account first"));
@@ -251,6 +253,53 @@ private Q_SLOTS:
         }
         MainWindow w(app.state());
         QCOMPARE(w.size(), QSize(1000, 700));
+    }
+
+    void screenWindows()
+    {
+        TestApp app;
+        const Account checking = addAccount(app.state(), QStringLiteral("Checking"));
+        MainWindow w(app.state());
+        w.selectAccount(checking.id);
+        auto windowTitled = [&w](const QString &title) -> QWidget * {
+            QWidget *found = nullptr;
+            for (QWidget *child : w.findChildren<QWidget *>()) {
+                if (child->isWindow() && child->windowTitle() == title) {
+                    if (found)
+                        return nullptr;  // more than one
+                    found = child;
+                }
+            }
+            return found;
+        };
+        const QList<QPair<const char *, QString>> windows = {
+            {"actionRecurring", QStringLiteral("Recurring Transactions")},
+            {"actionCategories", QStringLiteral("Categories")},
+            {"actionRenamePayees", QStringLiteral("Payee Management")},
+            {"actionReconciliationHistory", QStringLiteral("Reconciliation History")},
+        };
+        for (const auto &[name, title] : windows) {
+            w.action(QString::fromLatin1(name))->trigger();
+            w.action(QString::fromLatin1(name))->trigger();  // the same window again
+            QWidget *window = windowTitled(title);
+            QVERIFY2(window && window->isVisible(), name);
+        }
+
+        // A new reconcile window each time, named after the account and gone once closed.
+        w.action(QStringLiteral("actionReconcile"))->trigger();
+        QPointer<QWidget> reconcile = windowTitled(QStringLiteral("Reconcile \u2014 Checking"));
+        QVERIFY(reconcile);
+        QCOMPARE(reconcile->size(), QSize(1100, 720));
+        reconcile->close();
+        QTRY_VERIFY(!reconcile);
+
+        // Categories stay made; the others are made afresh.
+        QPointer<QWidget> categories = windowTitled(QStringLiteral("Categories"));
+        QPointer<QWidget> payees = windowTitled(QStringLiteral("Payee Management"));
+        categories->close();
+        payees->close();
+        QTRY_VERIFY(!payees);
+        QVERIFY(categories);
     }
 
     void laterWindowsAreDisabled()

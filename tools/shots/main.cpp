@@ -15,7 +15,11 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/sampledata.h"
+#include "ui/dialogs/spliteditordialog.h"
+#include "ui/dialogs/transactiondetailsdialog.h"
+#include "ui/dialogs/transactionformdialog.h"
 
+#include <QAction>
 #include <QDir>
 #include <QSettings>
 #include <QStackedWidget>
@@ -36,6 +40,65 @@ void save(QWidget *w, const QString &path)
     settle();
     w->grab().save(path);
     QTextStream(stdout) << path << "\n";
+}
+
+// The window the action opened, found by the start of its title.
+QWidget *openedWindow(MainWindow &main, const QString &actionName, const QString &titleStart)
+{
+    main.action(actionName)->trigger();
+    settle();
+    for (QWidget *w : main.findChildren<QWidget *>()) {
+        if (w->isWindow() && w->isVisible() && w->windowTitle().startsWith(titleStart))
+            return w;
+    }
+    return nullptr;
+}
+
+void saveScreens(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
+{
+    const QList<QPair<QString, QString>> windows = {
+        {QStringLiteral("actionRecurring"), QStringLiteral("Recurring Transactions")},
+        {QStringLiteral("actionCategories"), QStringLiteral("Categories")},
+        {QStringLiteral("actionRenamePayees"), QStringLiteral("Payee Management")},
+        {QStringLiteral("actionReconcile"), QStringLiteral("Reconcile")},
+        {QStringLiteral("actionReconciliationHistory"), QStringLiteral("Reconciliation History")},
+        {QStringLiteral("actionFind"), QStringLiteral("Search Transactions")},
+    };
+    for (const auto &[actionName, title] : windows) {
+        QWidget *w = openedWindow(main, actionName, title);
+        if (!w)
+            continue;
+        const QString name = actionName.mid(6).toLower();
+        save(w, QStringLiteral("%1/%2-%3.png").arg(dir, name, themeSuffix));
+        w->close();
+        settle();
+    }
+
+    // The register's dialogs over the first split payment of the store.
+    std::optional<Transaction> split;
+    for (const Account &a : state.accounts()->listLive()) {
+        for (const Transaction &t : state.transactions()->listByAccount(a.id)) {
+            if (t.isSplit && !split)
+                split = t;
+        }
+    }
+    if (!split)
+        return;
+    const QString accountId = split->accountId;
+    TransactionFormDialog form(&state, accountId, &main);
+    form.setTransaction(*split);
+    form.show();
+    save(&form, QStringLiteral("%1/transaction-form-%2.png").arg(dir, themeSuffix));
+    form.close();
+    const std::optional<Account> account = state.accounts()->findById(accountId);
+    SplitEditorDialog splits(&state, split->amount, state.splitLines()->linesOf(split->id),
+                             account ? account->currency : Currency::USD, &main);
+    splits.show();
+    save(&splits, QStringLiteral("%1/split-editor-%2.png").arg(dir, themeSuffix));
+    splits.close();
+    TransactionDetailsDialog details(&state, *split, &main);
+    details.show();
+    save(&details, QStringLiteral("%1/transaction-details-%2.png").arg(dir, themeSuffix));
 }
 
 } // namespace
@@ -96,6 +159,7 @@ int main(int argc, char *argv[])
             window.resize(1280, 820);
             window.show();
             save(&window, QStringLiteral("%1/main-%2%3.png").arg(out, theme, suffix));
+            saveScreens(window, state, out, theme + suffix);
             SettingsScreen settings(&state);
             settings.resize(560, 560);
             settings.show();

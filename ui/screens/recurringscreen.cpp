@@ -52,7 +52,10 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     m_table->setAlternatingRowColors(true);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     m_table->verticalHeader()->hide();
+    // The payee takes the room the other columns leave; those fit their text.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(RecurringModel::PayeeColumn, QHeaderView::Stretch);
+    m_table->setWordWrap(false);
     // No column until the user clicks one: the rows keep the store's order
     // (active first, then next due date).
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);

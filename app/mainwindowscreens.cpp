@@ -1,0 +1,69 @@
+// The windows the main window opens for the current account or the whole store.
+#include "app/mainwindow.h"
+
+#include "app/appstate.h"
+#include "data/accountrepository.h"
+#include "ui/screens/categoriesscreen.h"
+#include "ui/screens/payeescreen.h"
+#include "ui/screens/reconciliationhistoryscreen.h"
+#include "ui/screens/reconciliationscreen.h"
+#include "ui/screens/recurringscreen.h"
+
+namespace {
+
+// A child widget turned into a window of its own that goes away when closed.
+template <typename Screen>
+Screen *makeWindow(Screen *screen, bool deleteOnClose)
+{
+    screen->setWindowFlag(Qt::Window);
+    if (deleteOnClose)
+        screen->setAttribute(Qt::WA_DeleteOnClose);
+    return screen;
+}
+
+} // namespace
+
+void MainWindow::showRecurringWindow()
+{
+    if (!m_recurring)
+        m_recurring = makeWindow(new RecurringScreen(m_state, this), true);
+    showWindow(m_recurring, tr("Recurring Transactions"), QSize(700, 500));
+}
+
+void MainWindow::showCategoriesWindow()
+{
+    // Kept for the rest of the run, so its expanded rows and filter survive.
+    if (!m_categories)
+        m_categories = makeWindow(new CategoriesScreen(m_state, this), false);
+    showWindow(m_categories, tr("Categories"), QSize(600, 500));
+}
+
+void MainWindow::showPayeesWindow()
+{
+    if (!m_payees)
+        m_payees = makeWindow(new PayeeScreen(m_state, this), true);
+    showWindow(m_payees, tr("Payee Management"), QSize(550, 500));
+}
+
+void MainWindow::showReconciliationWindow()
+{
+    if (!requireCurrentAccount())
+        return;
+    const QString id = m_state->currentAccountId();
+    const std::optional<Account> account = m_state->accounts()->findById(id);
+    auto *screen = makeWindow(new ReconciliationScreen(m_state, this), true);
+    screen->setAccount(id);
+    connect(screen, &ReconciliationScreen::reconciliationCompleted, screen, &QWidget::close);
+    connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
+    showWindow(screen, tr("Reconcile \u2014 %1").arg(account ? account->name : QString()), QSize(1100, 720));
+}
+
+void MainWindow::showReconciliationHistoryWindow()
+{
+    if (!requireCurrentAccount())
+        return;
+    if (!m_history)
+        m_history = makeWindow(new ReconciliationHistoryScreen(m_state, this), true);
+    m_history->setAccountId(m_state->currentAccountId());
+    showWindow(m_history, tr("Reconciliation History"), QSize(750, 500));
+}
