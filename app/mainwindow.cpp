@@ -79,7 +79,8 @@ void MainWindow::buildPages()
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setCollapsible(0, false);
-    m_splitter->setSizes({280, 1000});
+    // Larger text needs a wider sidebar for the same names and balances.
+    m_splitter->setSizes({280 * qMax(100, ThemeManager::fontScale()) / 100, 1000});
     m_splitter->restoreState(QSettings().value(QStringLiteral("mainwindow/splitter")).toByteArray());
     setCentralWidget(m_splitter);
 }
