@@ -143,7 +143,7 @@ QWidget *SettingsScreen::buildRegisterPage()
 
     QFormLayout *sorting = SettingsWidgets::group(layout, tr("Sorting"), tr("Control the order of transactions in the register."));
     m_newestFirst = new QCheckBox(tr("Show newest transactions first"), page);
-    m_newestFirst->setChecked(m_state->preferences()->getBool(QStringLiteral("registerNewestFirst"), false));
+    m_newestFirst->setChecked(m_state->preferences()->getBool(QStringLiteral("registerNewestFirst"), true));
     connect(m_newestFirst, &QCheckBox::toggled, this,
             [this](bool on) { m_state->preferences()->setBool(QStringLiteral("registerNewestFirst"), on); });
     SettingsWidgets::addCheck(sorting, m_newestFirst, tr("When enabled, the most recent transactions appear at the top."));

@@ -11,9 +11,12 @@
 #include "services/accountservice.h"
 #include "support/gui/testapp.h"
 #include "ui/prompt.h"
+#include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -300,6 +303,27 @@ private Q_SLOTS:
         payees->close();
         QTRY_VERIFY(!payees);
         QVERIFY(categories);
+    }
+
+    void registerPreferencesReloadTheRegister()
+    {
+        TestApp app;
+        const Account checking = addAccount(app.state(), QStringLiteral("Checking"), Currency::USD, 10000);
+        MainWindow w(app.state());
+        w.selectAccount(checking.id);
+        RegisterScreen *reg = w.registerPage();
+        SettingsScreen settings(app.state());
+        // The preferences show what the register does before anything is stored.
+        QCOMPARE(settings.newestFirstBox()->isChecked(), reg->model()->blankRow() == 0);
+        QVERIFY(!settings.twoLineBox()->isChecked());
+        QVERIFY(!reg->table()->isColumnHidden(RegisterModel::Memo));
+
+        settings.newestFirstBox()->click();
+        QCOMPARE(reg->model()->blankRow() == 0, settings.newestFirstBox()->isChecked());
+        settings.twoLineBox()->click();
+        QVERIFY(reg->table()->isColumnHidden(RegisterModel::Memo));
+        settings.twoLineBox()->click();
+        QVERIFY(!reg->table()->isColumnHidden(RegisterModel::Memo));
     }
 
     void laterWindowsAreDisabled()

@@ -10,6 +10,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/datadirectory.h"
+#include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
@@ -159,6 +160,9 @@ int main(int argc, char *argv[])
             window.resize(1500, 860);  // wide enough for the register's default columns
             window.show();
             save(&window, QStringLiteral("%1/main-%2%3.png").arg(out, theme, suffix));
+            state.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
+            save(&window, QStringLiteral("%1/main-two-line-%2%3.png").arg(out, theme, suffix));
+            state.preferences()->setBool(QStringLiteral("registerTwoLine"), false);
             saveScreens(window, state, out, theme + suffix);
             SettingsScreen settings(&state);
             settings.resize(560, 560);

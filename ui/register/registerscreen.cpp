@@ -320,8 +320,9 @@ void RegisterScreen::onPreferenceChanged(const QString &key)
     if (key == QLatin1String("registerNewestFirst")) {
         const bool newestFirst = m_state->preferences()->getBool(key, true);
         m_table->sortByColumn(RegisterModel::Date, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
-    } else if (key == QLatin1String("registerTwoLine")) {
-        reload();
+    } else if (key == QLatin1String("registerTwoLine") || key == QLatin1String("weekStartDay")
+               || key == QLatin1String("theme")) {
+        loadNow();  // at once, while the preferences window is still in front
     }
 }
 
