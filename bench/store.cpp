@@ -129,40 +129,11 @@ void bulkInsert(const BenchOptions &o, QTextStream &out)
 }
 
 // The search as one statement (full-text join, the filters, newest 200) through
-// a bare prepared query, reading every column: the baseline of search figures.
+// a bare prepared query without mapping rows to records: the baseline of search figures.
 int bareSearchQuery(const QSqlDatabase &db, const TransactionSearch &s)
 {
-    QString sql = QStringLiteral("SELECT t.*, c.name FROM transactions t LEFT JOIN categories c ON t.category_id = c.id");
     QVariantList binds;
-    const QString match = TransactionRepository::ftsQuery(s.text);
-    if (!match.isEmpty()) {
-        sql += QStringLiteral(" JOIN transactions_fts fts ON fts.rowid = t.rowid WHERE transactions_fts MATCH ? AND "
-                              "t.deleted_at IS NULL");
-        binds.append(match);
-    } else {
-        sql += QStringLiteral(" WHERE t.deleted_at IS NULL");
-    }
-    if (!s.accountId.isEmpty()) {
-        sql += QStringLiteral(" AND t.account_id = ?");
-        binds.append(s.accountId);
-    }
-    if (!s.categoryId.isEmpty()) {
-        sql += QStringLiteral(" AND t.category_id = ?");
-        binds.append(s.categoryId);
-    }
-    if (s.from.isValid()) {
-        sql += QStringLiteral(" AND t.date >= ?");
-        binds.append(s.from.toString(Qt::ISODate));
-    }
-    if (s.to.isValid()) {
-        sql += QStringLiteral(" AND t.date <= ?");
-        binds.append(s.to.toString(Qt::ISODate));
-    }
-    if (s.clearedOnly) {
-        sql += QStringLiteral(" AND t.cleared = ?");
-        binds.append(1);
-    }
-    sql += QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT 200");
+    const QString sql = TransactionRepository::plainSearchSql(s, &binds);
     QSqlQuery q(db);
     q.prepare(sql);
     for (const QVariant &b : std::as_const(binds))

@@ -216,34 +216,49 @@ QString TransactionRepository::ftsQuery(const QString &text)
     return terms.join(QLatin1String(" AND "));
 }
 
-QList<RegisterEntry> TransactionRepository::search(const TransactionSearch &f)
+QString TransactionRepository::searchFilters(const TransactionSearch &f, QVariantList *binds)
 {
     // The filters after the first condition, in a fixed order.
     QString filters;
-    QVariantList filterBinds;
     if (!f.accountId.isEmpty()) {
         filters += QStringLiteral(" AND t.account_id = ?");
-        filterBinds.append(f.accountId);
+        binds->append(f.accountId);
     }
     if (!f.categoryId.isEmpty()) {
         filters += QStringLiteral(" AND t.category_id = ?");
-        filterBinds.append(f.categoryId);
+        binds->append(f.categoryId);
     }
     if (f.from.isValid()) {
         filters += QStringLiteral(" AND t.date >= ?");
-        filterBinds.append(SqlValue::date(f.from));
+        binds->append(SqlValue::date(f.from));
     }
     if (f.to.isValid()) {
         filters += QStringLiteral(" AND t.date <= ?");
-        filterBinds.append(SqlValue::date(f.to));
+        binds->append(SqlValue::date(f.to));
     }
     if (f.clearedOnly) {
         filters += QStringLiteral(" AND t.cleared = ?");
-        filterBinds.append(1);
+        binds->append(1);
     }
-    const QString order = QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(kSearchLimit);
-    const QString match = ftsQuery(f.text);
+    return filters + QStringLiteral(" ORDER BY t.date DESC, t.created_at DESC LIMIT %1").arg(kSearchLimit);
+}
 
+QString TransactionRepository::plainSearchSql(const TransactionSearch &f, QVariantList *binds)
+{
+    QString sql = QStringLiteral("SELECT %1 FROM transactions t").arg(kColumns);
+    const QString match = ftsQuery(f.text);
+    if (!match.isEmpty()) {
+        sql += QStringLiteral(" JOIN transactions_fts fts ON fts.rowid = t.rowid WHERE transactions_fts MATCH ? AND "
+                              "t.deleted_at IS NULL");
+        binds->append(match);
+    } else {
+        sql += QStringLiteral(" WHERE t.deleted_at IS NULL");
+    }
+    return sql + searchFilters(f, binds);
+}
+
+QList<RegisterEntry> TransactionRepository::search(const TransactionSearch &f)
+{
     // A search wants the newest rows that match. When many rows match (a common
     // word, one account, "cleared only"), walking the date index from the newest
     // end finds them after a few thousand rows, while collecting every match and
@@ -251,32 +266,25 @@ QList<RegisterEntry> TransactionRepository::search(const TransactionSearch &f)
     // register is tried first: if it alone holds a full page of results, those
     // are the answer, since every older row sorts after them. Otherwise the
     // matches are few and the plain query is quick.
-    QList<RegisterEntry> rows;
     const QString newestDate = dateOfNewestWindow();
     if (!newestDate.isEmpty()) {
         QString sql = QStringLiteral("SELECT %1 FROM transactions t INDEXED BY idx_transactions_date WHERE t.date >= ? "
                                      "AND t.deleted_at IS NULL")
                           .arg(kColumns);
         QVariantList binds{newestDate};
+        const QString match = ftsQuery(f.text);
         if (!match.isEmpty()) {
             sql += QStringLiteral(" AND t.rowid IN (SELECT rowid FROM transactions_fts WHERE transactions_fts MATCH ?)");
             binds.append(match);
         }
-        rows = runSearch(sql + filters + order, binds + filterBinds);
+        sql += searchFilters(f, &binds);
+        const QList<RegisterEntry> rows = runSearch(sql, binds);
         if (rows.size() >= kSearchLimit)
             return rows;
     }
-
-    QString sql = QStringLiteral("SELECT %1 FROM transactions t").arg(kColumns);
     QVariantList binds;
-    if (!match.isEmpty()) {
-        sql += QStringLiteral(" JOIN transactions_fts fts ON fts.rowid = t.rowid WHERE transactions_fts MATCH ? AND "
-                              "t.deleted_at IS NULL");
-        binds.append(match);
-    } else {
-        sql += QStringLiteral(" WHERE t.deleted_at IS NULL");
-    }
-    return runSearch(sql + filters + order, binds + filterBinds);
+    const QString sql = plainSearchSql(f, &binds);
+    return runSearch(sql, binds);
 }
 
 QString TransactionRepository::dateOfNewestWindow()

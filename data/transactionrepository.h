@@ -67,6 +67,9 @@ public:
 
     // The FTS5 query for free text: each word quoted and prefix-matched, ANDed.
     static QString ftsQuery(const QString &text);
+    // The search as one statement: full-text join, the filters, newest first,
+    // at most kSearchLimit rows. Appends its bindings to binds.
+    static QString plainSearchSql(const TransactionSearch &f, QVariantList *binds);
 
 Q_SIGNALS:
     void transactionsChanged(const QString &accountId);
@@ -76,6 +79,8 @@ private:
     static constexpr int kSearchWindow = 20000;
 
     QList<Transaction> list(const QString &sql, const QVariantList &binds);
+    // The filter clauses and the ordering of a search; appends their bindings.
+    static QString searchFilters(const TransactionSearch &f, QVariantList *binds);
     QString dateOfNewestWindow();
     QList<RegisterEntry> runSearch(const QString &sql, const QVariantList &binds);
 
