@@ -204,22 +204,65 @@ std::optional<RegisterEntry> TransactionRepository::registerEntry(const QString 
     return entry;
 }
 
-QString TransactionRepository::ftsQuery(const QString &text)
+namespace {
+
+// Whether the full-text tokenizer keeps any character of the word: it indexes
+// letters, numbers and private-use characters and drops everything else.
+bool hasIndexedCharacter(const QString &word)
+{
+    for (const char32_t c : word.toUcs4()) {
+        if (QChar::isLetterOrNumber(c) || QChar::category(c) == QChar::Other_PrivateUse)
+            return true;
+    }
+    return false;
+}
+
+QStringList searchWords(const QString &text)
 {
     static const QRegularExpression whitespace(QStringLiteral("\\s+"));
-    const QStringList words = text.trimmed().split(whitespace, Qt::SkipEmptyParts);
+    return text.trimmed().split(whitespace, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+QString TransactionRepository::ftsQuery(const QString &text)
+{
     QStringList terms;
-    for (QString word : words) {
+    for (QString word : searchWords(text)) {
+        // A word the index holds nothing of ("&", "-") would match no row at
+        // all; literalWords() checks it instead.
+        if (!hasIndexedCharacter(word))
+            continue;
         word.replace(QLatin1Char('"'), QLatin1String("\"\""));
         terms.append(QLatin1Char('"') + word + QLatin1String("\"*"));
     }
     return terms.join(QLatin1String(" AND "));
 }
 
+QStringList TransactionRepository::literalWords(const QString &text)
+{
+    QStringList words;
+    for (const QString &word : searchWords(text)) {
+        if (!hasIndexedCharacter(word) && !words.contains(word)) {
+            words.append(word);
+            if (words.size() == kMaxLiteralWords)
+                break;
+        }
+    }
+    return words;
+}
+
 QString TransactionRepository::searchFilters(const TransactionSearch &f, QVariantList *binds)
 {
-    // The filters after the first condition, in a fixed order.
+    // Words of punctuation alone are looked for as they stand in the searched
+    // texts; a newline separates the fields, so no word spans two of them.
     QString filters;
+    for (const QString &word : literalWords(f.text)) {
+        filters += QStringLiteral(" AND instr(t.payee || char(10) || COALESCE(t.memo, '') || char(10) || "
+                                  "COALESCE(t.check_number, ''), ?) > 0");
+        binds->append(word);
+    }
+    // Then the filters, in a fixed order.
     if (!f.accountId.isEmpty()) {
         filters += QStringLiteral(" AND t.account_id = ?");
         binds->append(f.accountId);

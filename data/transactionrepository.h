@@ -28,6 +28,7 @@ class TransactionRepository : public QObject
     Q_OBJECT
 public:
     static constexpr int kSearchLimit = 200;
+    static constexpr int kMaxLiteralWords = 16;
 
     explicit TransactionRepository(Database *database, QObject *parent = nullptr);
 
@@ -66,7 +67,12 @@ public:
     QHash<QString, QString> categoryNames();
 
     // The FTS5 query for free text: each word quoted and prefix-matched, ANDed.
+    // Words without a letter or digit are left to literalWords().
     static QString ftsQuery(const QString &text);
+    // The distinct words of the text without a letter or digit ("&", "%",
+    // "#"), which a search finds as they stand in payee, memo or check
+    // number; at most kMaxLiteralWords of them.
+    static QStringList literalWords(const QString &text);
     // The search as one statement: full-text join, the filters, newest first,
     // at most kSearchLimit rows. Appends its bindings to binds.
     static QString plainSearchSql(const TransactionSearch &f, QVariantList *binds);

@@ -216,7 +216,7 @@ private Q_SLOTS:
                 const QDate date = QDate(2020, 1, 1).addDays(i / 10);
                 const bool rare = i % 5000 == 7;
                 all.append(s.addTransaction(i % 3 ? a.id : b.id, date,
-                                            rare ? QStringLiteral("Rare Harbor") : QStringLiteral("Common Market"), -i));
+                                            rare ? QStringLiteral("Rare & Harbor") : QStringLiteral("Common Market"), -i));
             }
             QVERIFY(tx.commit());
         }
@@ -252,6 +252,13 @@ private Q_SLOTS:
         const QStringList rare = ids(f);
         QCOMPARE(rare.size(), 5);
         QCOMPARE(rare, expected([](const Transaction &t) { return t.payee.startsWith(QLatin1String("Rare")); }));
+        // A word the full-text index holds nothing of is looked for as typed.
+        f.text = QStringLiteral("rare & harbor");
+        QCOMPARE(ids(f), rare);
+        f.text = QStringLiteral("&");
+        QCOMPARE(ids(f), rare);
+        f.text = QStringLiteral("market &");
+        QVERIFY(ids(f).isEmpty());
         f.text.clear();
         f.to = QDate(2020, 1, 3);
         QCOMPARE(ids(f), expected([](const Transaction &t) { return t.date <= QDate(2020, 1, 3); }));
