@@ -125,7 +125,7 @@ QStringList StoreGenerator::searchWords()
             QStringLiteral("garden"),  QStringLiteral("music"),  QStringLiteral("quarterly"), QStringLiteral("wash")};
 }
 
-int bareRegisterQuery(const QSqlDatabase &db, const QString &accountId)
+int bareTransactionQuery(const QSqlDatabase &db, const QString &conditions, const QString &accountId)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -133,7 +133,8 @@ int bareRegisterQuery(const QSqlDatabase &db, const QString &accountId)
         "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, t.cleared, "
         "t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, t.recurring_id, t.version, "
         "t.sync_status, t.server_id, t.created_at, t.updated_at, t.deleted_at FROM transactions t WHERE "
-        "t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC"));
+        "t.account_id = ? AND t.deleted_at IS NULL%1 ORDER BY t.date ASC, t.created_at ASC")
+                  .arg(conditions));
     q.addBindValue(accountId);
     q.exec();
     int count = 0;
@@ -143,6 +144,11 @@ int bareRegisterQuery(const QSqlDatabase &db, const QString &accountId)
         ++count;
     }
     return count;
+}
+
+int bareRegisterQuery(const QSqlDatabase &db, const QString &accountId)
+{
+    return bareTransactionQuery(db, QString(), accountId);
 }
 
 double timeMs(const std::function<void()> &work)
@@ -170,4 +176,20 @@ QString ratioText(double ours, double baseline)
     if (baseline <= 0)
         return QStringLiteral("n/a");
     return QString::number(ours / baseline, 'f', 2) + QLatin1Char('x');
+}
+
+Paired pairedMedians(int repeats, const std::function<void()> &ours, const std::function<void()> &base,
+                     const std::function<void()> &before)
+{
+    QList<double> a;
+    QList<double> b;
+    for (int i = 0; i < std::max(1, repeats); ++i) {
+        b.append(timeMs(base));
+        if (before)
+            before();
+        a.append(timeMs(ours));
+    }
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return {a.at(a.size() / 2), b.at(b.size() / 2)};
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Synthetic stores for the benchmarks: believable payees, memos and amounts
 // from a fixed seed, written with bare prepared statements in one transaction.
 class StoreGenerator
@@ -47,8 +49,19 @@ private:
 // reading every column of every row: the baseline of register figures.
 // Returns the number of rows.
 int bareRegisterQuery(const QSqlDatabase &db, const QString &accountId);
+// The same with more conditions (" AND t.reconciled = 0") after the account's.
+int bareTransactionQuery(const QSqlDatabase &db, const QString &conditions, const QString &accountId);
 
 // Milliseconds of a callable, and the median of several runs.
 double timeMs(const std::function<void()> &work);
 double medianMs(int repeats, const std::function<void()> &work, const std::function<void()> &before = {});
 QString ratioText(double ours, double baseline);
+
+// Medians of our work and of the baseline, taken in alternation (baseline,
+// then `before`, then ours) so that both see the same machine load.
+struct Paired {
+    double ours = 0;
+    double base = 0;
+};
+Paired pairedMedians(int repeats, const std::function<void()> &ours, const std::function<void()> &base,
+                     const std::function<void()> &before = {});

@@ -19,29 +19,6 @@
 
 namespace {
 
-// Medians of our work and of the baseline, taken in alternation so that both
-// see the same machine load.
-struct Paired {
-    double ours = 0;
-    double base = 0;
-};
-
-Paired pairedMedians(int repeats, const std::function<void()> &ours, const std::function<void()> &base,
-                     const std::function<void()> &before)
-{
-    QList<double> a;
-    QList<double> b;
-    for (int i = 0; i < std::max(1, repeats); ++i) {
-        b.append(timeMs(base));
-        if (before)
-            before();
-        a.append(timeMs(ours));
-    }
-    std::sort(a.begin(), a.end());
-    std::sort(b.begin(), b.end());
-    return {a.at(a.size() / 2), b.at(b.size() / 2)};
-}
-
 void printFigure(QTextStream &out, const QString &what, const Paired &figure, double targetMs)
 {
     const double ours = figure.ours;
