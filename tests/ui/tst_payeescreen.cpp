@@ -201,6 +201,31 @@ private Q_SLOTS:
         QCOMPARE(changed.count(), 0);
         QCOMPARE(repoChanged.count(), 0);
     }
+
+    void listAfterRenameIsTheStoresList()
+    {
+        // The list is updated in place after a rename, so it must come out as
+        // the store would list it: byte order, each payee once.
+        for (const char *payee : {"Bravo", "Delta", "Echo", "apple", "Zulu"})
+            add(m_checking, QString::fromUtf8(payee));
+        const Transaction gone = add(m_checking, QStringLiteral("Echo"));
+        state()->transactions()->softDelete(gone.id);
+        PayeeScreen screen(state());
+        screen.show();
+        const auto renameTo = [&](const QStringList &payees, const QString &target) {
+            select(screen, payees);
+            screen.targetEdit()->setText(target);
+            screen.onRename();
+            QCoreApplication::processEvents();
+            QCOMPARE(listed(screen), state()->transactions()->payees());
+        };
+        renameTo({QStringLiteral("Bravo")}, QStringLiteral("Charlie"));
+        renameTo({QStringLiteral("Charlie"), QStringLiteral("Echo")}, QStringLiteral("Delta"));
+        renameTo({QStringLiteral("Delta")}, QStringLiteral("\u00c9clair"));
+        renameTo({QStringLiteral("Zulu")}, QStringLiteral("banana"));
+        QCOMPARE(listed(screen), (QStringList{QStringLiteral("apple"), QStringLiteral("banana"),
+                                              QStringLiteral("\u00c9clair")}));
+    }
 };
 
 QTEST_MAIN(TestPayeeScreen)

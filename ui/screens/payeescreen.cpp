@@ -98,11 +98,28 @@ QStringList PayeeScreen::selectedPayees() const
 
 bool PayeeScreen::rename(const QStringList &from, const QString &target, int *changed)
 {
-    if (m_state->transactionService()->renamePayees(from, target, changed))
-        return true;
-    Prompt::critical(this, tr("Rename Failed"),
-                     tr("The payees could not be renamed. No transaction was changed."));
-    return false;
+    if (!m_state->transactionService()->renamePayees(from, target, changed)) {
+        Prompt::critical(this, tr("Rename Failed"),
+                         tr("The payees could not be renamed. No transaction was changed."));
+        return false;
+    }
+    // Every live row of the renamed payees now bears the target, so the list
+    // follows without reading all transactions again.
+    m_reloadTimer->stop();
+    for (int row = m_list->count() - 1; row >= 0; --row) {
+        const QString payee = m_list->item(row)->text();
+        if (payee != target && from.contains(payee))
+            delete m_list->takeItem(row);
+    }
+    if (m_list->findItems(target, Qt::MatchExactly).isEmpty()) {
+        // In the store's order: the bytes of the UTF-8 text.
+        const QByteArray key = target.toUtf8();
+        int row = 0;
+        while (row < m_list->count() && m_list->item(row)->text().toUtf8() < key)
+            ++row;
+        m_list->insertItem(row, target);
+    }
+    return true;
 }
 
 void PayeeScreen::onRename()
@@ -115,7 +132,6 @@ void PayeeScreen::onRename()
     if (!rename(selected, target, &changed))
         return;
     Prompt::information(this, tr("Rename Complete"), tr("Renamed %n transaction(s).", nullptr, changed));
-    reload();
     Q_EMIT payeesChanged();
 }
 
@@ -137,6 +153,5 @@ void PayeeScreen::onMerge()
     if (!rename(selected, target, &changed))
         return;
     Prompt::information(this, tr("Merge Complete"), tr("Merged %n transaction(s).", nullptr, changed));
-    reload();
     Q_EMIT payeesChanged();
 }

@@ -33,7 +33,8 @@ protected:
 
 private:
     QStringList selectedPayees() const;
-    // Renames every payee of `from` to target; false after telling the user it failed.
+    // Renames every payee of `from` to target and updates the list; false
+    // after telling the user it failed.
     bool rename(const QStringList &from, const QString &target, int *changed);
 
     AppState *m_state;
