@@ -205,7 +205,9 @@ void searchKeystroke(const BenchOptions &o, QTextStream &out)
         for (const QString &text : texts) {
             TransactionSearch filters;
             filters.text = text;
-            base.append(timeMs([&] { largest = std::max(largest, int(state.transactions()->search(filters).size())); }));
+            base.append(timeMs([&] {
+                largest = std::max(largest, int(state.transactions()->search(filters).size()));
+            }));
             screen.searchEdit()->setText(text);
             ours.append(timeMs([&] {
                 screen.performSearch();
@@ -345,7 +347,9 @@ void payeeRename(const BenchOptions &o, QTextStream &out)
             screen.onRename();
             settle();
         }));
-        renamed = Prompt::records().isEmpty() ? -1 : Prompt::records().last().text.split(QLatin1Char(' ')).value(1).toInt();
+        // "Renamed <n> transaction(s)."
+        renamed = Prompt::records().isEmpty() ? -1
+                                              : Prompt::records().last().text.section(QLatin1Char(' '), 1, 1).toInt();
         base.append(timeMs([&] { restored = bareRename(db, kRenamedPayee, kRenamePayee); }));
         screen.reload();
     }

@@ -217,8 +217,18 @@ bool hasIndexedCharacter(const QString &word)
     return false;
 }
 
-QStringList searchWords(const QString &text)
+// The words of a search text. Control characters and broken surrogate halves
+// separate words like spaces: nothing indexes them, and either would leave the
+// full-text query unterminated.
+QStringList searchWords(QString text)
 {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate() || c.category() == QChar::Other_Control)
+            text[i] = QLatin1Char(' ');
+    }
     static const QRegularExpression whitespace(QStringLiteral("\\s+"));
     return text.trimmed().split(whitespace, Qt::SkipEmptyParts);
 }

@@ -183,6 +183,8 @@ private Q_SLOTS:
                                  "'; DROP TABLE transactions; --", "^", "{payee}", "\\", "ü", "  "}) {
             QTest::newRow(text) << QString::fromUtf8(text);
         }
+        QTest::newRow("NUL inside a word") << QStringLiteral("gro") + QChar(0) + QStringLiteral("cery");
+        QTest::newRow("broken surrogate") << QStringLiteral("mart") + QChar(0xD800);
     }
 
     void hostileSearchTextNeverFails()

@@ -221,6 +221,15 @@ private Q_SLOTS:
         QTest::newRow("caret and braces") << "^{payee}" << none;
         QTest::newRow("backslash") << "\\" << none;
         QTest::newRow("many punctuation words") << "! @ # $ ^ ( ) - + = [ ] { } | ; : , . < > ? / ~ `" << none;
+        // Control characters part words, as a space would.
+        QTest::newRow("control characters") << QStringLiteral("gro") + QChar(0) + QChar(7) + QStringLiteral("mart")
+                                            << QStringList{"Grocery Mart"};
+        QTest::newRow("lone control character") << QString(QChar(0)) << QStringList{"50% Off Sale", "AND Partners",
+            "City Power & Light", "Corner Coffee", "Grocery Mart", "The \"Quote\" Co", "snake_case Shop"};
+        QTest::newRow("broken surrogates")
+            << QChar(0xDC00) + QStringLiteral("gro") + QChar(0xD800) + QStringLiteral("mart")
+                                           << QStringList{"Grocery Mart"};
+        QTest::newRow("emoji") << QStringLiteral("\U0001F355") << none;
         QTest::newRow("very long") << QString(5000, QLatin1Char('x')) << none;
         QTest::newRow("very long words") << QStringLiteral("grocery ").repeated(400) << QStringList{"Grocery Mart"};
     }
@@ -275,7 +284,8 @@ private Q_SLOTS:
         QTest::keyClick(screen.searchEdit(), Qt::Key_Backspace);
         QCOMPARE(searches.count(), 1);
         QTRY_COMPARE(searches.count(), 2);
-        QCOMPARE(shownPayees(screen), (QStringList{QStringLiteral("Green Valley Market"), QStringLiteral("Grocery Mart")}));
+        QCOMPARE(shownPayees(screen),
+                 (QStringList{QStringLiteral("Green Valley Market"), QStringLiteral("Grocery Mart")}));
 
         // Return does not wait, and the pending pause then searches no more.
         QTest::keyClicks(screen.searchEdit(), QStringLiteral("een"));
