@@ -21,6 +21,7 @@ class QTimer;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
 class RegisterScreen;
+class SearchScreen;
 class SettingsScreen;
 class StatusBar;
 class WelcomeScreen;
@@ -72,6 +73,8 @@ public Q_SLOTS:
     void postDueRecurring();
     void updateDueCount();
     void showStatusMessage(const QString &text, int timeoutMs);
+    // Shows the transaction's account and opens the transaction in its form.
+    void editFoundTransaction(const QString &transactionId);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -121,4 +124,5 @@ private:
     QPointer<RecurringScreen> m_recurring;
     QPointer<PayeeScreen> m_payees;
     QPointer<ReconciliationHistoryScreen> m_history;
+    QPointer<SearchScreen> m_search;
 };

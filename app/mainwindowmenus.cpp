@@ -67,7 +67,6 @@ void MainWindow::buildMenus()
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     QAction *find = menuAction(edit, QStringLiteral("actionFind"), tr("&Find..."), QKeySequence::Find);
     connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
-    find->setEnabled(false);
     edit->addSeparator();
     QAction *preferences = menuAction(edit, QStringLiteral("actionPreferences"), tr("&Preferences..."));
     preferences->setMenuRole(QAction::PreferencesRole);
@@ -123,7 +122,6 @@ void MainWindow::buildMenus()
 }
 
 void MainWindow::showReportsWindow() {}
-void MainWindow::showSearchWindow() {}
 void MainWindow::showShareAccountDialog() {}
 
 void MainWindow::showAboutBox()

@@ -3,11 +3,14 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/transactionrepository.h"
+#include "ui/register/registerscreen.h"
 #include "ui/screens/categoriesscreen.h"
 #include "ui/screens/payeescreen.h"
 #include "ui/screens/reconciliationhistoryscreen.h"
 #include "ui/screens/reconciliationscreen.h"
 #include "ui/screens/recurringscreen.h"
+#include "ui/screens/searchscreen.h"
 
 namespace {
 
@@ -66,4 +69,27 @@ void MainWindow::showReconciliationHistoryWindow()
         m_history = makeWindow(new ReconciliationHistoryScreen(m_state, this), true);
     m_history->setAccountId(m_state->currentAccountId());
     showWindow(m_history, tr("Reconciliation History"), QSize(750, 500));
+}
+
+void MainWindow::showSearchWindow()
+{
+    // Kept while open so the results stay; the filter lists are refilled each time.
+    if (!m_search) {
+        m_search = makeWindow(new SearchScreen(m_state, this), true);
+        connect(m_search, &SearchScreen::editTransactionRequested, this, &MainWindow::editFoundTransaction);
+    } else {
+        m_search->refreshFilters();
+    }
+    showWindow(m_search, tr("Search Transactions"), QSize(800, 550));
+}
+
+void MainWindow::editFoundTransaction(const QString &transactionId)
+{
+    const std::optional<Transaction> t = m_state->transactions()->getById(transactionId);
+    if (!t || t->isDeleted())
+        return;
+    selectAccount(t->accountId);
+    raise();
+    activateWindow();
+    m_register->editTransaction(transactionId);
 }

@@ -11,9 +11,12 @@
 #include "services/accountservice.h"
 #include "support/gui/testapp.h"
 #include "ui/prompt.h"
+#include "support/gui/modaldriver.h"
+#include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
+#include "ui/screens/searchscreen.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -326,10 +329,37 @@ private Q_SLOTS:
         QVERIFY(!reg->table()->isColumnHidden(RegisterModel::Memo));
     }
 
+    void searchHandsAResultToTheRegister()
+    {
+        TestApp app;
+        const Account checking = addAccount(app.state(), QStringLiteral("Checking"));
+        const Account savings = addAccount(app.state(), QStringLiteral("Savings"), Currency::USD, 50000);
+        MainWindow w(app.state());
+        w.selectAccount(checking.id);
+        QCOMPARE(w.action(QStringLiteral("actionFind"))->shortcut(), QKeySequence(QKeySequence::Find));
+        w.action(QStringLiteral("actionFind"))->trigger();
+        auto *search = w.findChild<SearchScreen *>();
+        QVERIFY(search && search->isVisible());
+        QCOMPARE(search->windowTitle(), QStringLiteral("Search Transactions"));
+
+        const QString openingId = app.state()->transactions()->listByAccount(savings.id).first().id;
+        QString formAccount;
+        const auto ran = ModalDriver::onNext<TransactionFormDialog>([&](TransactionFormDialog *form) {
+            formAccount = form->transaction().accountId;
+            form->reject();
+        });
+        Q_EMIT search->editTransactionRequested(openingId);
+        QVERIFY(*ran);
+        QCOMPARE(formAccount, savings.id);
+        QCOMPARE(app.state()->currentAccountId(), savings.id);
+        QCOMPARE(w.pages()->currentWidget(), w.registerPage());
+    }
+
     void laterWindowsAreDisabled()
     {
         TestApp app;
         MainWindow w(app.state());
+        QVERIFY(w.action(QStringLiteral("actionFind"))->isEnabled());
         for (const char *name : {"actionReports", "actionOnlineAccount", "actionShare",
                                  "actionWhatsNew", "actionCheckUpdates"})
             QVERIFY2(!w.action(QString::fromLatin1(name))->isEnabled(), name);
