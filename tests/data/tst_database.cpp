@@ -30,14 +30,14 @@ private:
         QSqlQuery q(db);
         q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table));
         while (q.next()) {
-            QString spec = q.value(1).toString() + QLatin1Char(' ') + q.value(2).toString();
+            QString column = q.value(1).toString() + QLatin1Char(' ') + q.value(2).toString();
             if (q.value(3).toInt())
-                spec += QLatin1String(" NN");
+                column += QLatin1String(" NN");
             if (!q.value(4).isNull())
-                spec += QLatin1String(" =") + q.value(4).toString();
+                column += QLatin1String(" =") + q.value(4).toString();
             if (q.value(5).toInt())
-                spec += QLatin1String(" PK");
-            result.append(spec);
+                column += QLatin1String(" PK");
+            result.append(column);
         }
         return result;
     }
