@@ -74,6 +74,7 @@ bool AppState::initialize()
     m_accountService =
         new AccountService(m_database, m_accounts, m_transactions, m_recurring, m_reconciliations, this);
     m_importService = new ImportService(m_transactions, m_categories, m_splitLines, this);
+    m_importService->setAccounts(m_accounts);
     m_backupService = new BackupService(m_database, this);
     // A restore writes behind the repositories: announce every kind it touches once.
     connect(m_backupService, &BackupService::restored, this, [this]() {

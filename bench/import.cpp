@@ -164,6 +164,7 @@ ImportResult import(const QString &qifPath, const ImportStore &target)
 {
     ImportService service(target.store->transactions.get(), target.store->categories.get(),
                           target.store->splitLines.get());
+    service.setAccounts(target.store->accounts.get());
     return service.importQif({qifPath}, target.mapping);
 }
 

@@ -72,6 +72,59 @@ bool headerMatches(const QString &header, std::initializer_list<const char *> na
     return false;
 }
 
+// The first column that reads as a date, the first other column that reads
+// as an amount, and the first other column with text.
+CsvMapping guessFromShape(const QStringList &row)
+{
+    CsvMapping m;
+    for (int c = 0; c < row.size(); ++c) {
+        const QString text = row.at(c).trimmed();
+        qint64 amount = 0;
+        bool isDate = false;
+        for (const QString &format : CsvConverter::dateFormats())
+            isDate = isDate || CsvConverter::parseDate(text, format).isValid();
+        if (isDate && m.date < 0)
+            m.date = c;
+        else if (!isDate && m.amount < 0 && CsvConverter::parseAmount(text, 0, &amount))
+            m.amount = c;
+        else if (!isDate && m.payee < 0 && !text.isEmpty())
+            m.payee = c;
+    }
+    return m;
+}
+
+// Two neighbouring number columns of which no row fills both are a debit
+// and a credit column (in that order, as statements print them), not one
+// amount column beside an empty one.
+void pairDebitAndCredit(const CsvTable &table, qsizetype firstData, CsvMapping *m)
+{
+    constexpr qsizetype kSample = 50;
+    if (m->amount < 0)
+        return;
+    for (const int left : {m->amount, m->amount - 1}) {
+        if (left < 0)
+            continue;
+        bool leftSeen = false;
+        bool rightSeen = false;
+        bool apart = true;
+        for (qsizetype r = firstData; apart && r < table.rows.size() && r < firstData + kSample; ++r) {
+            const QString a = cell(table.rows.at(r), left);
+            const QString b = cell(table.rows.at(r), left + 1);
+            qint64 value = 0;
+            apart = (a.isEmpty() || CsvConverter::parseAmount(a, 0, &value))
+                    && (b.isEmpty() || CsvConverter::parseAmount(b, 0, &value)) && (a.isEmpty() || b.isEmpty());
+            leftSeen = leftSeen || !a.isEmpty();
+            rightSeen = rightSeen || !b.isEmpty();
+        }
+        if (apart && leftSeen && rightSeen) {
+            m->debit = left;
+            m->credit = left + 1;
+            m->amount = -1;
+            return;
+        }
+    }
+}
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("CsvConverter", text);
@@ -225,22 +278,19 @@ CsvMapping CsvConverter::guessMapping(const CsvTable &table)
     if (named) {
         m.firstRowIsHeader = true;
     } else {
-        // No names: take the first column that reads as a date, the first
-        // other column that reads as an amount, and the first text column.
+        // No names we know: the columns are told by the shape of the first
+        // row, or of the second when the first holds no date (a header in
+        // another language).
+        m = guessFromShape(first);
         m.firstRowIsHeader = false;
-        for (int c = 0; c < first.size(); ++c) {
-            const QString text = first.at(c).trimmed();
-            qint64 amount = 0;
-            bool isDate = false;
-            for (const QString &format : dateFormats())
-                isDate = isDate || parseDate(text, format).isValid();
-            if (isDate && m.date < 0)
-                m.date = c;
-            else if (!isDate && m.amount < 0 && parseAmount(text, 0, &amount))
-                m.amount = c;
-            else if (!isDate && m.payee < 0 && !text.isEmpty())
-                m.payee = c;
+        if (m.date < 0 && table.rows.size() > 1) {
+            const CsvMapping second = guessFromShape(table.rows.at(1));
+            if (second.date >= 0) {
+                m = second;
+                m.firstRowIsHeader = true;
+            }
         }
+        pairDebitAndCredit(table, firstDataRow(table, m), &m);
     }
     if (m.amount >= 0) {
         m.debit = -1;

@@ -51,7 +51,10 @@ public:
     // and a decimal comma ("1.234,56"). False when the cell is not a number.
     static bool parseAmount(const QString &text, int currency, qint64 *amount);
 
-    // Guesses a mapping from header names (or from the first data row's shape).
+    // Guesses a mapping from header names, or else from the shape of the
+    // first row (the second when the first holds no date: a header in words
+    // it does not know); two number columns never filled together become
+    // debit and credit.
     static CsvMapping guessMapping(const CsvTable &table);
 
     static CsvRowResult readRow(const QStringList &row, const CsvMapping &mapping, const QString &dateFormat,

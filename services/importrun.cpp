@@ -7,6 +7,7 @@
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "services/changebatch.h"
+#include "services/money.h"
 
 #include <QCoreApplication>
 #include <QSignalBlocker>
@@ -75,6 +76,7 @@ bool ImportService::Run::createAccounts(const NewAccounts &newAccounts)
             return false;
         }
         m_mapping.insert(it.key(), it.value().id);
+        m_currencies.insert(it.value().id, int(it.value().currency));
         ++m_result.accountsCreated;
         m_batch->touchAccounts();
     }
@@ -148,6 +150,28 @@ QHash<QString, int> &ImportService::Run::heldKeys(const QString &accountId)
     return keys;
 }
 
+int ImportService::Run::currencyOf(const QString &accountId)
+{
+    const auto known = m_currencies.constFind(accountId);
+    if (known != m_currencies.cend())
+        return *known;
+    int currency = int(Currency::USD);
+    if (m_service->m_accounts) {
+        if (const std::optional<Account> account = m_service->m_accounts->findById(accountId))
+            currency = int(account->currency);
+    }
+    m_currencies.insert(accountId, currency);
+    return currency;
+}
+
+qint64 ImportService::Run::inUnitsOf(const QString &accountId, qint64 cents)
+{
+    if (Money::decimals(currencyOf(accountId)) == 2)
+        return cents;
+    // Whole units, rounded half away from zero.
+    return cents >= 0 ? (cents + 50) / 100 : -((-cents + 50) / 100);
+}
+
 bool ImportService::Run::importFile(const ImportFile &file)
 {
     // Duplicates count as a multiset: the n-th record with a key in this file
@@ -185,7 +209,8 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
     }
 
     const QString payee = payeeFor(record);
-    const QString key = duplicateKey(record.date, record.amount, payee);
+    const qint64 amount = file.amountsInCents ? inUnitsOf(target, record.amount) : record.amount;
+    const QString key = duplicateKey(record.date, amount, payee);
     const int nth = ++seenInFile[target][key];
     if (nth <= heldKeys(target).value(key)) {
         ++m_result.duplicates;
@@ -198,7 +223,7 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
     t.date = record.date;
     t.payee = payee;
     t.memo = record.memo;
-    t.amount = record.amount;
+    t.amount = amount;
     t.checkNumber = record.number;
     t.cleared = record.cleared;
     t.reconciled = record.reconciled;
@@ -212,8 +237,10 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
     Candidate *partner = nullptr;
     if (!record.transferAccount.isEmpty()) {
         destination = targetFor(record.transferAccount.toLower());
-        if (destination == target)
-            destination.clear();  // a transfer to its own account stays a plain row
+        // A transfer to its own account stays a plain row, and so does one
+        // between accounts of different currencies: its sides cannot match.
+        if (destination == target || (!destination.isEmpty() && currencyOf(destination) != currencyOf(target)))
+            destination.clear();
         if (!destination.isEmpty())
             partner = findPartner(destination, target, t.date, t.amount);
     }
@@ -224,8 +251,10 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
 
     QList<SplitLine> lines;
     lines.reserve(record.splits.size());
-    for (const ParsedSplit &split : record.splits)
-        lines.append({Ids::newId(), t.id, splitCategoryId(split), split.amount, split.memo, m_now, m_now});
+    for (const ParsedSplit &split : record.splits) {
+        const qint64 part = file.amountsInCents ? inUnitsOf(target, split.amount) : split.amount;
+        lines.append({Ids::newId(), t.id, splitCategoryId(split), part, split.memo, m_now, m_now});
+    }
 
     if (!insertWithLines(t, lines)) {
         qWarning().noquote() << "QIF import: insert failed for" << SqlValue::date(t.date) << t.payee << "amount"

@@ -43,6 +43,9 @@ private:
     QString categoryId(const QString &name, CategoryType type = CategoryType::Expense);
     QString splitCategoryId(const ParsedSplit &split);
     QHash<QString, int> &heldKeys(const QString &accountId);
+    int currencyOf(const QString &accountId);
+    // A QIF amount (cents) in the minor units of the target account.
+    qint64 inUnitsOf(const QString &accountId, qint64 cents);
     Candidate *findPartner(const QString &destination, const QString &target, const QDate &date, qint64 amount);
 
     static QString payeeFor(const ParsedTransaction &record);
@@ -61,5 +64,6 @@ private:
     QHash<QString, QString> m_categoryIds;  // lower-cased name -> id
     QHash<QString, QHash<QString, int>> m_held;  // account -> duplicate key -> rows held
     QHash<QString, QList<Candidate>> m_candidates;
+    QHash<QString, int> m_currencies;  // account id -> currency
     ChangeBatch *m_batch = nullptr;
 };

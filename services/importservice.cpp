@@ -36,6 +36,7 @@ ImportFile ImportService::readCsv(const QString &path, const CsvMapping &mapping
     CsvConversion converted = CsvConverter::convert(table, mapping, currency);
     file.transactions = std::move(converted.transactions);
     file.unparseable = converted.unparseable;
+    file.amountsInCents = false;
     file.sourceAccounts.append({QString(), QifReader::Bank, int(file.transactions.size())});
     return file;
 }

@@ -42,6 +42,9 @@ struct ImportFile {
     int metadata = 0;
     int unparseable = 0;
     int dateOrder = 1;
+    // QIF amounts are cents whatever the account; CSV amounts were read in
+    // the target account's currency already.
+    bool amountsInCents = true;
 };
 
 // Accounts to insert at the start of an import, keyed by the lower-cased
@@ -86,6 +89,12 @@ public:
 
     bool isRunning() const { return m_running; }
 
+    // Where the currencies of the target accounts are looked up: QIF amounts
+    // going into an account without minor units (yen) are converted, and no
+    // transfer is linked across currencies. Without it every account counts
+    // as two-decimal.
+    void setAccounts(AccountRepository *accounts) { m_accounts = accounts; }
+
     // A new account for a source account of a QIF file.
     static Account accountForSource(const QString &name, int qifTypeCode, int sortOrder);
     static AccountType accountType(int qifTypeCode);
@@ -109,6 +118,7 @@ private:
     TransactionRepository *m_transactions;
     CategoryRepository *m_categories;
     SplitLineRepository *m_splitLines;
+    AccountRepository *m_accounts = nullptr;
     bool m_running = false;
     bool m_cancelRequested = false;
 };

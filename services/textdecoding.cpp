@@ -28,6 +28,13 @@ QString fromWindows1252(const QByteArray &bytes)
 
 QString decode(const QByteArray &bytes)
 {
+    // Spreadsheets save "Unicode text" as UTF-16 with a byte-order mark;
+    // read as UTF-8 or Windows-1252 every other character would be a NUL.
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    if (marked && *marked != QStringConverter::Utf8) {
+        QStringDecoder wide(*marked);
+        return wide(bytes);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
     if (!utf8.hasError())

@@ -256,6 +256,31 @@ void TestCsvReader::mappingIsGuessedFromHeaders()
     QCOMPARE(bare.date, 0);
     QCOMPARE(bare.payee, 1);
     QCOMPARE(bare.amount, 2);
+
+    // Headers in words it does not know: the second row tells the columns,
+    // and two number columns never filled together are debit and credit.
+    const CsvTable german = CsvReader::parseFile(testFile("debitcredit_semicolon.csv"));
+    const CsvMapping guessed = CsvConverter::guessMapping(german);
+    QVERIFY(guessed.firstRowIsHeader);
+    QCOMPARE(guessed.date, 0);
+    QCOMPARE(guessed.payee, 1);
+    QVERIFY(guessed.usesDebitCredit());
+    QCOMPARE(guessed.debit, 2);
+    QCOMPARE(guessed.credit, 3);
+    const CsvConversion read = CsvConverter::convert(german, guessed, 1);
+    QCOMPARE(read.transactions.size(), 2);
+    QCOMPARE(read.transactions.at(0).amount, qint64(-1250));
+    QCOMPARE(read.transactions.at(1).amount, qint64(250000));
+
+    // The credit filled first; an amount beside a balance stays one amount.
+    const CsvMapping creditFirst = CsvConverter::guessMapping(
+        CsvReader::parse(QStringLiteral("2024-01-02,Pay,,100.00\n2024-01-03,Shop,5.00,\n")));
+    QVERIFY(creditFirst.usesDebitCredit());
+    QCOMPARE(creditFirst.debit, 2);
+    const CsvMapping balance = CsvConverter::guessMapping(
+        CsvReader::parse(QStringLiteral("2024-01-02,Pay,100.00,1100.00\n2024-01-03,Shop,-5.00,1095.00\n")));
+    QVERIFY(!balance.usesDebitCredit());
+    QCOMPARE(balance.amount, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCsvReader)

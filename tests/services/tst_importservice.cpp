@@ -69,6 +69,8 @@ private Q_SLOTS:
     void signalsComeOncePerKindAfterTheImport();
     void csvImportIntoOneAccount();
     void windows1252FileImports();
+    void qifAmountsGoIntoYenAccountsInYen();
+    void csvFromSpreadsheetUnicodeText();
 
 private:
     // Maps "visa card" to a new account instead of the existing one.
@@ -89,6 +91,7 @@ void TestImportService::init()
     QVERIFY(m_store->isOpen());
     m_service = std::make_unique<ImportService>(m_store->transactions.get(), m_store->categories.get(),
                                                 m_store->splitLines.get());
+    m_service->setAccounts(m_store->accounts.get());
     m_checking = m_store->addAccount(QStringLiteral("Checking"));
     m_savings = m_store->addAccount(QStringLiteral("Savings"));
     m_visa = m_store->addAccount(QStringLiteral("Visa"));
@@ -413,6 +416,56 @@ void TestImportService::windows1252FileImports()
     const QString path = testFile("windows1252.qif");
     QCOMPARE(m_service->importQif({path}, {{path.toLower(), m_checking.id}}).imported, 1);
     QCOMPARE(m_store->transactions->listByAccount(m_checking.id).first().payee, QStringLiteral("Caf\u00e9 M\u00fcller"));
+}
+
+void TestImportService::qifAmountsGoIntoYenAccountsInYen()
+{
+    // QIF amounts carry no currency: "1,500" is 1,500 of the account's money,
+    // which is 1500 minor units in a yen account, not 150000.
+    const Account yen = m_store->addAccount(QStringLiteral("Tokyo"), Currency::JPY);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("yen.qif"),
+                                   "!Account\nNTokyo\n^\n!Type:Bank\n"
+                                   "D4/1/2024\nT-1,500\nPRamen\n^\n"
+                                   "D4/2/2024\nT-2000.50\nPMarket\nSFood\n$-1000.25\nSHome\n$-1000.25\n^\n"
+                                   "D4/3/2024\nT-10\nL[Everyday Checking]\n^\n"
+                                   "!Account\nNEveryday Checking\n^\n!Type:Bank\n"
+                                   "D4/3/2024\nT10\nL[Tokyo]\n^\n");
+    QHash<QString, QString> mapping = m_mapping;
+    mapping.insert(QStringLiteral("tokyo"), yen.id);
+    const ImportResult r = m_service->importQif({path}, mapping);
+    QCOMPARE(r.imported, 4);
+    QCOMPARE(r.transfersLinked, 0);  // a dollar side and a yen side are no pair
+    QCOMPARE(m_store->transactions->balance(yen.id), qint64(-1500 - 2001 - 10));
+    QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(1000));
+    const QList<Transaction> rows = m_store->transactions->listByAccount(yen.id);
+    const auto market = std::find_if(rows.cbegin(), rows.cend(),
+                                     [](const Transaction &t) { return t.payee == QLatin1String("Market"); });
+    QVERIFY(market != rows.cend());
+    const QList<SplitLine> lines = m_store->splitLines->linesOf(market->id);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0).amount + lines.at(1).amount, qint64(-2000));
+
+    const ImportResult again = m_service->importQif({path}, mapping);
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicates, 4);
+}
+
+void TestImportService::csvFromSpreadsheetUnicodeText()
+{
+    // "Unicode text" from a spreadsheet: UTF-16 with a byte-order mark, tabs.
+    const QString text = QStringLiteral("Date\tPayee\tAmount\r\n01/15/2024\tB\u00e4ckerei\t-12.50\r\n");
+    QByteArray bytes("\xff\xfe");
+    bytes.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("unicode.txt"), bytes);
+    const CsvTable table = CsvReader::parseFile(path);
+    QCOMPARE(table.separator, QLatin1Char('\t'));
+    const CsvMapping mapping = CsvConverter::guessMapping(table);
+    const ImportResult r = m_service->importCsv({path}, mapping, m_checking.id, 0);
+    QCOMPARE(r.imported, 1);
+    QCOMPARE(m_store->transactions->listByAccount(m_checking.id).first().payee, QStringLiteral("B\u00e4ckerei"));
+    QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-1250));
 }
 
 QTEST_GUILESS_MAIN(TestImportService)

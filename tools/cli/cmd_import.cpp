@@ -260,6 +260,7 @@ int ImportRequest::run(const QStringList &args, QTextStream &out)
     }
 
     ImportService service(m_store.transactions(), m_store.categories(), m_store.splitLines());
+    service.setAccounts(m_store.accounts());
     const ImportResult result = service.importFiles(m_files, m_mapping, m_newAccounts);
     const QStringList lines = ImportService::resultLines(result);
     for (const QString &line : lines)
