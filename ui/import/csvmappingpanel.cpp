@@ -19,6 +19,9 @@ namespace {
 constexpr int kNone = -1;
 constexpr int kDebitCredit = -2;  // the amount comes from two columns
 constexpr int kSampleLength = 24;
+// No statement has more columns; a file that seems to (not CSV at all, or
+// split at the wrong character) must not fill seven boxes with thousands.
+constexpr int kMostColumns = 100;
 
 } // namespace
 
@@ -155,7 +158,7 @@ void CsvMappingPanel::fillColumnChoices()
     const QStringList first = m_table.rows.isEmpty() ? QStringList() : m_table.rows.first();
     int columns = 0;
     for (const QStringList &row : std::as_const(m_table.rows))
-        columns = qMax(columns, int(row.size()));
+        columns = qMin(kMostColumns, qMax(columns, int(row.size())));
     const bool header = m_header->isChecked();
 
     for (QComboBox *box : {m_date, m_payee, m_amount, m_debit, m_credit, m_memo, m_category}) {
