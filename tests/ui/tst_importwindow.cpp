@@ -78,6 +78,7 @@ private Q_SLOTS:
     void csvPreviewFollowsMapping();
     void cancelDuringImportRollsBack();
     void csvWithThousandsOfColumnsStaysUsable();
+    void csvIntoNewAccountTwiceMakesOneAccount();
     void controlsAreNamedAndEscapeCloses();
 
 private:
@@ -267,6 +268,33 @@ void TestImportWindow::csvWithThousandsOfColumnsStaysUsable()
         QVERIFY2(box->count() <= 110, qPrintable(QString::number(box->count())));
     QCOMPARE(window.csvPanel()->preview()->rowCount(), 1);
     QVERIFY(window.importButton()->isEnabled());
+}
+
+void TestImportWindow::csvIntoNewAccountTwiceMakesOneAccount()
+{
+    addAccount(m_app->state(), QStringLiteral("Checking"));
+    ImportWindow window(*m_app->state());
+    window.show();
+    choose(window, testFile("bank.csv"));
+    QComboBox *target = nullptr;
+    const QList<QComboBox *> boxes = window.csvPanel()->findChildren<QComboBox *>();
+    for (QComboBox *box : boxes) {
+        if (box->findData(ImportService::createMarker()) >= 0)
+            target = box;
+    }
+    QVERIFY(target);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_End);
+    QCOMPARE(target->currentText(), QStringLiteral("New account \"bank\""));
+    QTest::mouseClick(window.importButton(), Qt::LeftButton);
+    QCOMPARE(window.resultText(), QStringLiteral("3 transaction(s) imported"));
+
+    // The account just made is the target now: the same file again adds nothing.
+    QCOMPARE(target->currentText(), QStringLiteral("bank"));
+    QTest::mouseClick(window.importButton(), Qt::LeftButton);
+    QCOMPARE(window.resultText(), QStringLiteral("0 transaction(s) imported\n3 duplicate(s) skipped"));
+    QCOMPARE(m_app->state()->accounts()->listLive().size(), 2);
+    QCOMPARE(transactionCount(), 3);
 }
 
 void TestImportWindow::controlsAreNamedAndEscapeCloses()

@@ -128,11 +128,12 @@ void CsvMappingPanel::setFile(const QString &path, const QList<Account> &account
     Q_EMIT mappingChanged();
 }
 
-void CsvMappingPanel::setAccounts(const QList<Account> &accounts, const QString &currentAccountId)
+void CsvMappingPanel::setAccounts(const QList<Account> &accounts, const QString &currentAccountId,
+                                  const QString &preferred)
 {
     const bool wasFilling = m_filling;
     m_filling = true;
-    const QString chosen = m_target->currentData().toString();
+    const QString chosen = preferred.isEmpty() ? m_target->currentData().toString() : preferred;
     m_accounts = accounts;
     m_target->clear();
     for (const Account &a : accounts)

@@ -25,9 +25,10 @@ public:
     // Shows the file's columns with a mapping guessed from its first rows.
     void setFile(const QString &path, const QList<Account> &accounts, const QString &currentAccountId);
 
-    // Offers these accounts as targets, keeping the chosen one when it is
-    // still there (else the current account).
-    void setAccounts(const QList<Account> &accounts, const QString &currentAccountId);
+    // Offers these accounts as targets, choosing preferred, else keeping the
+    // chosen one, when it is there (else the current account).
+    void setAccounts(const QList<Account> &accounts, const QString &currentAccountId,
+                     const QString &preferred = QString());
 
     CsvMapping mapping() const;
     // An account id, or ImportService::createMarker() for a new account.

@@ -206,7 +206,7 @@ void ImportWindow::loadFiles()
     updateImportButton();
 }
 
-void ImportWindow::refreshAccounts(const QHash<QString, QString> &preferred)
+void ImportWindow::refreshAccounts(const QHash<QString, QString> &preferred, const QString &csvTarget)
 {
     m_accountsRefreshScheduled = false;
     if (m_importing || m_paths.isEmpty())
@@ -215,7 +215,7 @@ void ImportWindow::refreshAccounts(const QHash<QString, QString> &preferred)
     if (format() == Qif)
         m_qifPanel->setFiles(m_qifFiles, accounts, m_state.currentAccountId(), preferred);
     else
-        m_csvPanel->setAccounts(accounts, m_state.currentAccountId());
+        m_csvPanel->setAccounts(accounts, m_state.currentAccountId(), csvTarget);
     updateImportButton();
 }
 
@@ -248,13 +248,15 @@ void ImportWindow::startImport()
             m_progress->setValue(done);
         });
     QHash<QString, QString> chosen;
-    const ImportResult result = format() == Qif ? runQifImport(&chosen) : runCsvImport();
+    QString csvCreated;
+    const ImportResult result = format() == Qif ? runQifImport(&chosen) : runCsvImport(&csvCreated);
     disconnect(progress);
     setImporting(false);
     showResult(result);
-    // New accounts now exist: offer them, and keep every other choice as it was.
+    // New accounts now exist: offer them, choose them where a new account was
+    // chosen (another Import must not make another one), keep every other choice.
     if (result.accountsCreated > 0)
-        refreshAccounts(chosen);
+        refreshAccounts(chosen, csvCreated);
     Q_EMIT importFinished(result);
 }
 
@@ -269,7 +271,7 @@ ImportResult ImportWindow::runQifImport(QHash<QString, QString> *chosen)
     return m_state.importService()->importFiles(m_qifFiles, m_qifPanel->mapping(), created);
 }
 
-ImportResult ImportWindow::runCsvImport()
+ImportResult ImportWindow::runCsvImport(QString *createdId)
 {
     const CsvMapping columns = m_csvPanel->mapping();
     QString target = m_csvPanel->target();
@@ -286,6 +288,7 @@ ImportResult ImportWindow::runCsvImport()
             created.bySourceKey.insert(key, account);
             mapping.insert(key, ImportService::createMarker());
             target = account.id;
+            *createdId = account.id;
         } else {
             mapping.insert(key, target);
         }

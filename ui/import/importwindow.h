@@ -54,12 +54,13 @@ private:
     // Reads the chosen files and lays out the page for their format.
     void loadFiles();
     // Offers the current accounts again; preferred: QIF choices to keep
-    // (source key -> account id or marker).
-    void refreshAccounts(const QHash<QString, QString> &preferred);
+    // (source key -> account id or marker); csvTarget: the CSV target to choose.
+    void refreshAccounts(const QHash<QString, QString> &preferred, const QString &csvTarget = QString());
     void updateImportButton();
     void setImporting(bool on);
     ImportResult runQifImport(QHash<QString, QString> *chosen);
-    ImportResult runCsvImport();
+    // createdId: the id of the account made for "New account", if any.
+    ImportResult runCsvImport(QString *createdId);
     void showResult(const ImportResult &result);
     int nextSortOrder() const;
 
