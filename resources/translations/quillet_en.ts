@@ -1,11 +1,59 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>BackupPanel</name>
+    <message numerus="yes">
+        <source>
+
+%n error(s) occurred.</source>
+        <translation>
+            <numerusform>
+
+%n error occurred.</numerusform><numerusform>
+
+%n errors occurred.</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n transaction imported</numerusform><numerusform>%n transactions imported</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation>
             <numerusform>Auto-posted %n recurring transaction</numerusform><numerusform>Auto-posted %n recurring transactions</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Renamed %n transaction.</numerusform><numerusform>Renamed %n transactions.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Merged %n transaction.</numerusform><numerusform>Merged %n transactions.</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>QifMappingPanel</name>
+    <message numerus="yes">
+        <source>%n transaction(s) found.</source>
+        <translation>
+            <numerusform>%n transaction found.</numerusform><numerusform>%n transactions found.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) cannot be read and will be skipped.</source>
+        <translation>
+            <numerusform>%n record cannot be read and will be skipped.</numerusform><numerusform>%n records cannot be read and will be skipped.</numerusform></translation>
     </message>
 </context>
 <context>
