@@ -127,12 +127,12 @@ QStringList ImportService::resultLines(const ImportResult &r)
         int count;
         const char *text;
     } others[] = {
-        {r.transfersLinked, QT_TR_NOOP("%n transfer(s) linked across accounts")},
-        {r.duplicates, QT_TR_NOOP("%n duplicate(s) skipped")},
-        {r.unparseable, QT_TR_NOOP("%n record(s) skipped (unparseable)")},
-        {r.metadata, QT_TR_NOOP("%n metadata record(s) skipped")},
-        {r.unmapped, QT_TR_NOOP("%n record(s) skipped (unmapped source account)")},
-        {r.databaseErrors, QT_TR_NOOP("%n record(s) skipped (database error \u2014 see log)")},
+        {r.transfersLinked, QT_TR_N_NOOP("%n transfer(s) linked across accounts")},
+        {r.duplicates, QT_TR_N_NOOP("%n duplicate(s) skipped")},
+        {r.unparseable, QT_TR_N_NOOP("%n record(s) skipped (unparseable)")},
+        {r.metadata, QT_TR_N_NOOP("%n metadata record(s) skipped")},
+        {r.unmapped, QT_TR_N_NOOP("%n record(s) skipped (unmapped source account)")},
+        {r.databaseErrors, QT_TR_N_NOOP("%n record(s) skipped (database error \u2014 see log)")},
     };
     for (const auto &line : others) {
         if (line.count > 0)

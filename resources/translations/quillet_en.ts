@@ -21,6 +21,36 @@
         <translation>
             <numerusform>%n transaction imported</numerusform><numerusform>%n transactions imported</numerusform></translation>
     </message>
+    <message numerus="yes">
+        <source>%n transfer(s) linked across accounts</source>
+        <translation>
+            <numerusform>%n transfer linked across accounts</numerusform><numerusform>%n transfers linked across accounts</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicate skipped</numerusform><numerusform>%n duplicates skipped</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unparseable)</source>
+        <translation>
+            <numerusform>%n record skipped (unparseable)</numerusform><numerusform>%n records skipped (unparseable)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n metadata record(s) skipped</source>
+        <translation>
+            <numerusform>%n metadata record skipped</numerusform><numerusform>%n metadata records skipped</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (unmapped source account)</source>
+        <translation>
+            <numerusform>%n record skipped (unmapped source account)</numerusform><numerusform>%n records skipped (unmapped source account)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) skipped (database error — see log)</source>
+        <translation>
+            <numerusform>%n record skipped (database error — see log)</numerusform><numerusform>%n records skipped (database error — see log)</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
