@@ -138,3 +138,8 @@ struct RegisterEntry {
     QString categoryName;
     bool isOpeningBalance = false;  // the synthetic row for the starting balance
 };
+
+// Every member is itself relocatable, so lists of a register's rows grow by
+// moving memory rather than element by element.
+Q_DECLARE_TYPEINFO(Transaction, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(RegisterEntry, Q_RELOCATABLE_TYPE);
