@@ -20,6 +20,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -327,6 +329,55 @@ private Q_SLOTS:
         QVERIFY(reg->table()->isColumnHidden(RegisterModel::Memo));
         settings.twoLineBox()->click();
         QVERIFY(!reg->table()->isColumnHidden(RegisterModel::Memo));
+    }
+
+    void preferenceChangesKeepARowBeingTyped()
+    {
+        TestApp app;
+        const Account checking = addAccount(app.state(), QStringLiteral("Checking"), Currency::USD, 10000);
+        MainWindow w(app.state());
+        w.selectAccount(checking.id);
+        RegisterScreen *reg = w.registerPage();
+        reg->table()->setCurrentIndex(reg->model()->index(reg->model()->blankRow(), RegisterModel::Payee));
+        QTest::keyClick(reg->table(), Qt::Key_Return);
+        auto *payee = qobject_cast<QLineEdit *>(reg->table()->activeEditor());
+        QVERIFY(payee);
+        QTest::keyClicks(payee, QStringLiteral("Half typed"));
+
+        // Theme, font size (which applies the theme again), week start and
+        // two-line rows each reload the register; the typing stays.
+        SettingsScreen settings(app.state());
+        settings.themeBox()->setCurrentIndex(settings.themeBox()->findData(QStringLiteral("dark")));
+        QCOMPARE(reg->model()->bufferText(RegisterModel::Payee), QStringLiteral("Half typed"));
+        settings.fontSizeBox()->setCurrentIndex(settings.fontSizeBox()->findData(115));
+        settings.weekStartBox()->setCurrentIndex(settings.weekStartBox()->findData(6));
+        settings.twoLineBox()->click();
+        QCOMPARE(reg->model()->bufferText(RegisterModel::Payee), QStringLiteral("Half typed"));
+        settings.twoLineBox()->click();
+        QCOMPARE(reg->model()->bufferText(RegisterModel::Payee), QStringLiteral("Half typed"));
+        QVERIFY(reg->table()->activeEditor());
+
+        // Committing saves what was typed.
+        QTest::keyClick(reg->table()->activeEditor(), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(reg->messageText(), QStringLiteral("Enter a payment or deposit amount"));
+        QCOMPARE(reg->model()->bufferText(RegisterModel::Payee), QStringLiteral("Half typed"));
+
+        // A memo being typed in its own column stays in the buffer when two-line
+        // rows take that column away, and no editor is left open in the hidden column.
+        reg->table()->setCurrentIndex(reg->model()->index(reg->model()->blankRow(), RegisterModel::Memo));
+        QTest::keyClick(reg->table(), Qt::Key_Return);
+        auto *memo = qobject_cast<QLineEdit *>(reg->table()->activeEditor());
+        QVERIFY(memo);
+        QTest::keyClicks(memo, QStringLiteral("Note"));
+        settings.twoLineBox()->click();
+        QVERIFY(reg->table()->isColumnHidden(RegisterModel::Memo));
+        QCOMPARE(reg->model()->bufferText(RegisterModel::Memo), QStringLiteral("Note"));
+        QCOMPARE(reg->model()->bufferText(RegisterModel::Payee), QStringLiteral("Half typed"));
+        QVERIFY(!reg->table()->isColumnHidden(reg->table()->currentIndex().column()));
+        QVERIFY(reg->table()->activeEditor());
+        auto *secondLine = reg->table()->activeEditor()->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
+        QVERIFY(secondLine);
+        QCOMPARE(secondLine->text(), QStringLiteral("Note"));
     }
 
     void searchHandsAResultToTheRegister()

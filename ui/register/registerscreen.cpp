@@ -192,8 +192,17 @@ void RegisterScreen::reloadKeepingInput()
         return;
     if (typed.dirty)
         m_model->restoreBufferState(typed);
-    if (hadEditor)
-        m_table->openEditor(m_table->currentIndex());
+    if (!hadEditor)
+        return;
+    QModelIndex current = m_table->currentIndex();
+    // The column may have gone (two-line rows take the memo onto the payee's
+    // second line): the editor opens where that text now shows.
+    if (current.isValid() && m_table->isColumnHidden(current.column())) {
+        const int column = m_table->isColumnHidden(RegisterModel::Payee) ? RegisterModel::Date : RegisterModel::Payee;
+        current = current.siblingAtColumn(column);
+        m_table->setCurrentIndex(current);
+    }
+    m_table->openEditor(current);
 }
 
 void RegisterScreen::onTransactionsChanged(const QString &accountId)
@@ -322,7 +331,9 @@ void RegisterScreen::onPreferenceChanged(const QString &key)
         m_table->sortByColumn(RegisterModel::Date, newestFirst ? Qt::DescendingOrder : Qt::AscendingOrder);
     } else if (key == QLatin1String("registerTwoLine") || key == QLatin1String("weekStartDay")
                || key == QLatin1String("theme")) {
-        loadNow();  // at once, while the preferences window is still in front
+        // At once, while the preferences window is still in front, and
+        // without losing a row being typed.
+        reloadKeepingInput();
     }
 }
 
