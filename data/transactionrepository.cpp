@@ -7,6 +7,9 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const QString kColumns = QStringLiteral(
@@ -171,24 +174,54 @@ QList<RegisterEntry> TransactionRepository::registerRows(const QString &accountI
         rows.append(opening);
     }
 
+    // The rows come in the account index's order and are put in date order
+    // here: SQLite would sort whole rows through its sorter, which takes
+    // longer than reading them.
     const QHash<QString, QString> names = categoryNames();
-    q = m_statements.prepare(QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS "
-                                            "NULL ORDER BY t.date ASC, t.created_at ASC")
-                                 .arg(kColumns),
-                             {accountId}, "TransactionRepository::registerRows failed:");
+    q = m_statements.prepare(
+        QStringLiteral("SELECT %1 FROM transactions t WHERE t.account_id = ? AND t.deleted_at IS NULL").arg(kColumns),
+        {accountId}, "TransactionRepository::registerRows failed:");
     if (!Sql::exec(q, "TransactionRepository::registerRows failed:"))
         return rows;
-    qint64 balance = starting;
+    QList<RegisterEntry> read;
     while (q->next()) {
         RegisterEntry entry;
         entry.transaction = readTransaction(*q);
         if (!entry.transaction.categoryId.isEmpty())
             entry.categoryName = names.value(entry.transaction.categoryId);
+        read.append(std::move(entry));
+    }
+    q->finish();
+
+    // Date, then creation time; rows equal in both keep the order they were
+    // stored in.
+    struct Key {
+        qint64 day;
+        qint64 created;
+        qsizetype index;
+    };
+    std::vector<Key> order;
+    order.reserve(size_t(read.size()));
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        const Transaction &t = read.at(i).transaction;
+        order.push_back({t.date.toJulianDay(), t.createdAt.isValid() ? t.createdAt.toMSecsSinceEpoch() : 0, i});
+    }
+    std::sort(order.begin(), order.end(), [](const Key &a, const Key &b) {
+        if (a.day != b.day)
+            return a.day < b.day;
+        if (a.created != b.created)
+            return a.created < b.created;
+        return a.index < b.index;
+    });
+
+    rows.reserve(rows.size() + read.size());
+    qint64 balance = starting;
+    for (const Key &key : order) {
+        RegisterEntry &entry = read[key.index];
         balance += entry.transaction.amount;
         entry.balance = balance;
         rows.append(std::move(entry));
     }
-    q->finish();
     return rows;
 }
 

@@ -96,6 +96,21 @@ private Q_SLOTS:
         QCOMPARE(rows.at(2).balance, qint64(11500));
         QCOMPARE(rows.at(3).balance, qint64(11200));
         QCOMPARE(s.transactions->balance(a.id), qint64(11200));
+
+        // A row stored later but created earlier (an import, a restore) sorts by
+        // its creation time within its day.
+        Transaction early = t2;
+        early.id = QStringLiteral("created-earlier");
+        early.payee = QStringLiteral("Created earlier");
+        early.amount = -1;
+        early.createdAt = t2.createdAt.addSecs(-3600);
+        QVERIFY(s.transactions->insert(early));
+        rows = s.transactions->registerRows(a.id);
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows.at(3).transaction.id, early.id);
+        QCOMPARE(rows.at(4).transaction.id, t2.id);
+        QCOMPARE(rows.at(3).balance, qint64(11499));
+        QCOMPARE(rows.at(4).balance, qint64(11199));
     }
 
     void categoryDisplayNames()
