@@ -240,6 +240,8 @@ void MainWindow::showWindow(QWidget *window, const QString &title, const QSize &
     window->setWindowTitle(title);
     if (!window->isVisible())
         window->resize(size);
+    // A window left minimized comes back as it was.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

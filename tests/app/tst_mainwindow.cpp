@@ -406,6 +406,28 @@ private Q_SLOTS:
         QCOMPARE(w.pages()->currentWidget(), w.registerPage());
     }
 
+    void aMinimizedWindowComesBack()
+    {
+        TestApp app;
+        addAccount(app.state(), QStringLiteral("Checking"));
+        MainWindow w(app.state());
+        for (const char *name : {"actionRecurring", "actionCategories", "actionFind", "actionPreferences"}) {
+            QAction *open = w.action(QString::fromLatin1(name));
+            open->trigger();
+            QWidget *window = nullptr;  // the one visible: the others were closed
+            for (QWidget *child : w.findChildren<QWidget *>()) {
+                if (child->isWindow() && child->isVisible())
+                    window = child;
+            }
+            QVERIFY2(window, name);
+            window->setWindowState(window->windowState() | Qt::WindowMinimized);
+            open->trigger();
+            QVERIFY2(!(window->windowState() & Qt::WindowMinimized), name);
+            QVERIFY2(window->isVisible(), name);
+            window->close();
+        }
+    }
+
     void laterWindowsAreDisabled()
     {
         TestApp app;
