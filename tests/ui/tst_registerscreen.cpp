@@ -117,6 +117,22 @@ private:
 
     QList<Transaction> stored(const Account &a) { return state()->transactions()->listByAccount(a.id); }
 
+    // An account whose last "Grocery Mart" row was -45.67 "weekly", shown with
+    // two-line rows, with the editor open on the blank row's payee.
+    Account openTwoLineOnBlankPayee()
+    {
+        const Account a = addAccount(QStringLiteral("Checking"));
+        Transaction last = addTransaction(a, QDate(2024, 5, 1), QStringLiteral("Grocery Mart"), -4567);
+        last.memo = QStringLiteral("weekly");
+        state()->transactions()->update(last);
+        state()->preferences()->setBool(QStringLiteral("registerTwoLine"), true);
+        open(a);
+        startOnBlankRow();
+        type(QString());
+        type(QString());
+        return a;
+    }
+
     // Acts on the next modal dialog of type D once it is up (then it must close it).
     template <typename D>
     void whenDialogOpens(const std::function<void(D *)> &act)
@@ -325,17 +341,8 @@ private Q_SLOTS:
 
     void twoLineRowsAndReturnInThePopup()
     {
-        const Account a = addAccount(QStringLiteral("Checking"));
-        Transaction last = addTransaction(a, QDate(2024, 5, 1), QStringLiteral("Grocery Mart"), -4567);
-        last.memo = QStringLiteral("weekly");
-        state()->transactions()->update(last);
-        state()->preferences()->setBool(QStringLiteral("registerTwoLine"), true);
-        open(a);
-        QTRY_VERIFY(table()->isColumnHidden(RegisterModel::Memo));
-
-        startOnBlankRow();
-        type(QString());
-        type(QString());
+        const Account a = openTwoLineOnBlankPayee();
+        QVERIFY(table()->isColumnHidden(RegisterModel::Memo));
         QCOMPARE(editor()->objectName(), QStringLiteral("PayeeMemoEditor"));
         auto *payee = editor()->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
         auto *memo = editor()->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
@@ -362,6 +369,32 @@ private Q_SLOTS:
         QTest::keyClick(line(), Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(stored(a).size(), 2);
         QCOMPARE(stored(a).first().memo, QStringLiteral("weekly and more"));
+        QCOMPARE(stored(a).first().amount, -4567);
+    }
+
+    void twoLineMemoTypedBeforeThePayeeStays()
+    {
+        const Account a = openTwoLineOnBlankPayee();
+        auto *payee = editor()->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
+        auto *memo = editor()->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
+        // A payee with no history, a memo, then back to put the payee right.
+        QTest::keyClicks(payee, QStringLiteral("Grocer"));
+        QTest::keyClick(payee, Qt::Key_Tab);
+        QVERIFY(memo->hasFocus());
+        QTest::keyClicks(memo, QStringLiteral("birthday cake"));
+        QTest::keyClick(memo, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(payee->hasFocus());
+        payee->completer()->popup()->hide();
+        QTest::keyClick(payee, Qt::Key_End);
+        QTest::keyClicks(payee, QStringLiteral("y Mart"));
+        payee->completer()->popup()->hide();
+        QTest::keyClick(payee, Qt::Key_Tab);
+        // Quick fill brings the amount; the memo stays the one typed.
+        QCOMPARE(memo->text(), QStringLiteral("birthday cake"));
+        QCOMPARE(model()->bufferText(RegisterModel::Payment), QStringLiteral("45.67"));
+        QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(stored(a).size(), 2);
+        QCOMPARE(stored(a).first().memo, QStringLiteral("birthday cake"));
         QCOMPARE(stored(a).first().amount, -4567);
     }
 

@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 namespace {
@@ -100,6 +102,16 @@ void RegisterDelegate::quickFill(const QString &payee, QLineEdit *memoEdit) cons
     const QString name = trimmedPayee(payee);
     if (name.isEmpty() || name == trimmedPayee(m_model->bufferText(RegisterModel::Payee)))
         return;
+    // A memo already typed on the second line is the user's. It goes into the
+    // buffer first, as every change below refills the open editor from there,
+    // and it stays marked as typed.
+    const QPointer<QLineEdit> typedMemo = memoEdit && memoEdit->isModified() ? memoEdit : nullptr;
+    if (typedMemo)
+        m_model->setBufferText(RegisterModel::Memo, typedMemo->text());
+    const auto keepTyped = qScopeGuard([typedMemo] {
+        if (typedMemo)
+            typedMemo->setModified(true);
+    });
     m_model->setBufferText(RegisterModel::Payee, payee);
 
     const std::optional<Transaction> last = m_state->transactions()->latestByPayee(name, m_accountId);
@@ -118,7 +130,7 @@ void RegisterDelegate::quickFill(const QString &payee, QLineEdit *memoEdit) cons
             }
         }
     }
-    if (!last->memo.isEmpty()) {
+    if (!last->memo.isEmpty() && !typedMemo) {
         m_model->setBufferText(RegisterModel::Memo, last->memo);
         if (memoEdit)
             memoEdit->setText(last->memo);
