@@ -238,8 +238,12 @@ bool MainWindow::requireCurrentAccount()
 void MainWindow::showWindow(QWidget *window, const QString &title, const QSize &size)
 {
     window->setWindowTitle(title);
-    if (!window->isVisible())
+    // The first showing gets the initial size; a window kept for the run
+    // opens again as the user left it.
+    if (!window->property("larkSized").toBool()) {
         window->resize(size);
+        window->setProperty("larkSized", true);
+    }
     // A window left minimized comes back as it was.
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();

@@ -308,6 +308,15 @@ private Q_SLOTS:
         payees->close();
         QTRY_VERIFY(!payees);
         QVERIFY(categories);
+
+        // The kept window opens again at the size it was left at.
+        QCOMPARE(categories->size(), QSize(600, 500));
+        categories->show();
+        categories->resize(900, 700);
+        categories->close();
+        w.action(QStringLiteral("actionCategories"))->trigger();
+        QVERIFY(categories->isVisible());
+        QCOMPARE(categories->size(), QSize(900, 700));
     }
 
     void registerPreferencesReloadTheRegister()
