@@ -394,6 +394,7 @@ private Q_SLOTS:
         QCOMPARE(model()->bufferText(RegisterModel::Payment), QStringLiteral("45.67"));
         QTest::keyClick(memo, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(stored(a).size(), 2);
+        QCOMPARE(stored(a).first().payee, QStringLiteral("Grocery Mart"));
         QCOMPARE(stored(a).first().memo, QStringLiteral("birthday cake"));
         QCOMPARE(stored(a).first().amount, -4567);
     }
