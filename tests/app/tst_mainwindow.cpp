@@ -387,6 +387,12 @@ private Q_SLOTS:
         auto *secondLine = reg->table()->activeEditor()->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
         QVERIFY(secondLine);
         QCOMPARE(secondLine->text(), QStringLiteral("Note"));
+
+        // Turning the order round moves the blank row and what it holds.
+        settings.newestFirstBox()->click();
+        QCOMPARE(reg->model()->bufferText(RegisterModel::Payee), QStringLiteral("Half typed"));
+        QCOMPARE(reg->model()->bufferText(RegisterModel::Memo), QStringLiteral("Note"));
+        QCOMPARE(reg->table()->currentIndex().row(), reg->model()->blankRow());
     }
 
     void searchHandsAResultToTheRegister()
