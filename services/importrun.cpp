@@ -251,8 +251,17 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
 
     QList<SplitLine> lines;
     lines.reserve(record.splits.size());
+    // Lines are converted by their running total, so lines that add up to the
+    // amount in cents still add up to it after rounding to whole units.
+    qint64 centsSoFar = 0;
+    qint64 unitsSoFar = 0;
     for (const ParsedSplit &split : record.splits) {
-        const qint64 part = file.amountsInCents ? inUnitsOf(target, split.amount) : split.amount;
+        qint64 part = split.amount;
+        if (file.amountsInCents) {
+            centsSoFar += split.amount;
+            part = inUnitsOf(target, centsSoFar) - unitsSoFar;
+            unitsSoFar += part;
+        }
         lines.append({Ids::newId(), t.id, splitCategoryId(split), part, split.memo, m_now, m_now});
     }
 
