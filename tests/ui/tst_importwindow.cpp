@@ -235,9 +235,13 @@ void TestImportWindow::cancelDuringImportRollsBack()
     window.show();
     choose(window, file.fileName());
     QAbstractButton *cancel = buttonWithText(&window, QStringLiteral("Cancel Import"));
+    QWidget mainWindow;  // another window of the app, which must stay while the import runs
+    mainWindow.show();
     bool sawProgress = false;
+    bool otherClosed = true;
     connect(m_app->state()->importService(), &ImportService::progress, this, [&](int done, int total) {
         if (done == 300 && total == 1000) {
+            otherClosed = mainWindow.close();
             sawProgress = cancel->isVisible();
             screenshot(&window, QStringLiteral("import_progress"));
             QTest::mouseClick(cancel, Qt::LeftButton);
@@ -245,6 +249,8 @@ void TestImportWindow::cancelDuringImportRollsBack()
     });
     QTest::mouseClick(window.importButton(), Qt::LeftButton);
     QVERIFY(sawProgress);
+    QVERIFY(!otherClosed);
+    QVERIFY(mainWindow.isVisible());
     QCOMPARE(window.resultText(), ImportService::cancelledMessage());
     QCOMPARE(transactionCount(), 0);
     QVERIFY(m_app->state()->accounts()->listLive().isEmpty());

@@ -320,8 +320,13 @@ bool ImportWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_importing && isUserInput(event->type())) {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() != this)
+        if (widget && widget->window() != this) {
+            // An eaten close event still counts as accepted: refuse it, or the
+            // main window would close under a running import.
+            if (event->type() == QEvent::Close)
+                event->ignore();
             return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
