@@ -2,6 +2,7 @@
 #include "app/appstate.h"
 #include "app/mainwindow.h"
 #include "data/datadirectory.h"
+#include "ui/appstyle.h"
 
 #include <QMessageBox>
 
@@ -10,7 +11,7 @@ int main(int argc, char *argv[])
     Application app(argc, argv);
     Logging::installMessageFilter();
     Application::setIdentity();
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    AppStyle::install();
     app.loadTranslations();
     app.loadAssets();
 

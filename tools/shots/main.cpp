@@ -16,6 +16,7 @@
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/sampledata.h"
+#include "ui/appstyle.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
@@ -110,7 +111,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
     Logging::installMessageFilter();
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    AppStyle::install();
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
         QTextStream(stderr) << "usage: quillet-shots OUTPUT_DIR [--scale=PERCENT]\n";

@@ -1,0 +1,40 @@
+#include "ui/appstyle.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+AppStyle::AppStyle()
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{
+}
+
+void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                             const QWidget *widget) const
+{
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element != PE_IndicatorCheckBox && element != PE_IndicatorRadioButton)
+        return;
+    const QPalette &palette = option->palette;
+    if (palette.color(QPalette::Window).lightness() >= 128)
+        return;
+    // A frame in the text colour, faint enough not to shout, over Fusion's own.
+    QColor frame = palette.color(QPalette::WindowText);
+    frame.setAlphaF(option->state & State_Enabled ? 0.55 : 0.25);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->setPen(QPen(frame, 1));
+    painter->setBrush(Qt::NoBrush);
+    const QRectF box = QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (element == PE_IndicatorRadioButton)
+        painter->drawEllipse(box);
+    else
+        painter->drawRoundedRect(box, 2, 2);
+    painter->restore();
+}
+
+void AppStyle::install()
+{
+    QApplication::setStyle(new AppStyle);
+}
