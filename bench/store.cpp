@@ -150,6 +150,20 @@ int bareSearchQuery(const QSqlDatabase &db, const TransactionSearch &s)
     return rows;
 }
 
+// Writes one new payment into the account through the repository, as a
+// register commit does.
+void writePayment(TransactionRepository &repo, const QString &accountId, const QString &payee, qint64 amount)
+{
+    Transaction t;
+    t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    t.accountId = accountId;
+    t.date = Clock::today();
+    t.payee = payee;
+    t.amount = amount;
+    t.createdAt = t.updatedAt = Clock::nowUtc();
+    repo.insert(t);
+}
+
 void search(const BenchOptions &o, QTextStream &out)
 {
     const int n = std::max(2000, int(1000000 * o.scale));
@@ -216,6 +230,26 @@ void search(const BenchOptions &o, QTextStream &out)
                .arg(maxRows)
                .arg(bareMedian, 0, 'f', 1)
                .arg(ratioText(median, bareMedian));
+
+    // The payee list that completion asks for after every register write.
+    int payeeCount = 0;
+    const double bareList = timeMs([&] {
+        QSqlQuery q(store.connection());
+        q.exec(QStringLiteral(
+            "SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' ORDER BY payee"));
+        while (q.next())
+            ++payeeCount;
+    });
+    const double firstList = timeMs([&] { store.transactions->payees(); });
+    writePayment(*store.transactions, accounts.first(), QStringLiteral("Bench payee"), -100);
+    const double laterList = medianMs(o.repeats, [&] { store.transactions->payees(); });
+    out << QStringLiteral("payee list (%1 payees): first call %2 ms, after a write %3 ms; bare DISTINCT query %4 ms, "
+                          "ratio %5\n")
+               .arg(payeeCount)
+               .arg(firstList, 0, 'f', 1)
+               .arg(laterList, 0, 'f', 2)
+               .arg(bareList, 0, 'f', 1)
+               .arg(ratioText(laterList, bareList));
 }
 
 void balances(const BenchOptions &o, QTextStream &out)
@@ -240,14 +274,7 @@ void balances(const BenchOptions &o, QTextStream &out)
     });
     // Warm: every later rebuild, here right after a new transaction was written.
     const double warm = medianMs(o.repeats, sumAll, [&] {
-        Transaction t;
-        t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        t.accountId = accounts.first();
-        t.date = Clock::today();
-        t.payee = QStringLiteral("Corner Coffee");
-        t.amount = -450;
-        t.createdAt = t.updatedAt = Clock::nowUtc();
-        store.transactions->insert(t);
+        writePayment(*store.transactions, accounts.first(), QStringLiteral("Corner Coffee"), -450);
     });
     const double bare = medianMs(o.repeats, [&] {
         QSqlQuery q(store.connection());

@@ -1,6 +1,7 @@
 #include "data/transactionrepository.h"
 
 #include "data/database.h"
+#include "data/dbtransaction.h"
 #include "data/sqlvalue.h"
 
 #include <QCoreApplication>
@@ -78,10 +79,27 @@ TransactionRepository::TransactionRepository(Database *database, QObject *parent
         "UPDATE account_totals SET total = total - old.amount WHERE account_id = old.account_id AND old.deleted_at IS NULL; "
         "UPDATE account_totals SET total = total + new.amount WHERE account_id = new.account_id AND new.deleted_at IS NULL; "
         "END",
+        // The payee completion lists are asked for after every register write;
+        // the live rows per payee are counted once and then kept the same way.
+        // The counts are taken only after payee_counts_ready holds its row.
+        "CREATE TEMP TABLE IF NOT EXISTS payee_counts (payee TEXT PRIMARY KEY, n INTEGER NOT NULL)",
+        "CREATE TEMP TABLE IF NOT EXISTS payee_counts_ready (built INTEGER NOT NULL)",
+        "CREATE TEMP TRIGGER IF NOT EXISTS payee_counts_ai AFTER INSERT ON main.transactions "
+        "WHEN new.deleted_at IS NULL AND new.payee != '' AND EXISTS (SELECT 1 FROM payee_counts_ready) BEGIN "
+        "INSERT INTO payee_counts (payee, n) VALUES (new.payee, 1) ON CONFLICT(payee) DO UPDATE SET n = n + 1; END",
+        "CREATE TEMP TRIGGER IF NOT EXISTS payee_counts_ad AFTER DELETE ON main.transactions "
+        "WHEN old.deleted_at IS NULL AND old.payee != '' BEGIN "
+        "UPDATE payee_counts SET n = n - 1 WHERE payee = old.payee; END",
+        "CREATE TEMP TRIGGER IF NOT EXISTS payee_counts_au AFTER UPDATE OF payee, deleted_at ON main.transactions "
+        "WHEN EXISTS (SELECT 1 FROM payee_counts_ready) BEGIN "
+        "UPDATE payee_counts SET n = n - 1 WHERE payee = old.payee AND old.deleted_at IS NULL AND old.payee != ''; "
+        "INSERT INTO payee_counts (payee, n) SELECT new.payee, 1 WHERE new.deleted_at IS NULL AND new.payee != '' "
+        "ON CONFLICT(payee) DO UPDATE SET n = n + 1; "
+        "END",
     };
     for (const char *sql : statements) {
         if (!q.exec(QString::fromLatin1(sql)))
-            Sql::warn("TransactionRepository: cannot prepare the balance cache:", q);
+            Sql::warn("TransactionRepository: cannot prepare the balance and payee caches:", q);
     }
 }
 
@@ -422,9 +440,30 @@ QHash<QString, QString> TransactionRepository::categoryNames()
 QStringList TransactionRepository::payees()
 {
     QStringList result;
-    QSqlQuery *q = m_statements.prepare(
-        QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' ORDER BY payee"),
-        {}, "TransactionRepository::payees failed:");
+    // The first call counts the live rows per payee; the triggers keep the
+    // counts from then on, so later calls read a few hundred rows, not all.
+    QSqlQuery *q = m_statements.prepare(QStringLiteral("SELECT 1 FROM temp.payee_counts_ready"), {},
+                                        "TransactionRepository::payees failed:");
+    if (!Sql::exec(q, "TransactionRepository::payees failed:"))
+        return result;
+    const bool ready = q->next();
+    q->finish();
+    if (!ready) {
+        DbTransaction tx(m_database->connection());
+        for (const QString &sql :
+             {QStringLiteral("DELETE FROM temp.payee_counts"),
+              QStringLiteral("INSERT INTO temp.payee_counts (payee, n) SELECT payee, COUNT(*) FROM transactions WHERE "
+                             "deleted_at IS NULL AND payee != '' GROUP BY payee"),
+              QStringLiteral("INSERT INTO temp.payee_counts_ready (built) VALUES (1)")}) {
+            q = m_statements.prepare(sql, {}, "TransactionRepository::payees failed:");
+            if (!Sql::exec(q, "TransactionRepository::payees failed:"))
+                return result;
+        }
+        if (!tx.commit())
+            return result;
+    }
+    q = m_statements.prepare(QStringLiteral("SELECT payee FROM temp.payee_counts WHERE n > 0 ORDER BY payee"), {},
+                             "TransactionRepository::payees failed:");
     if (!Sql::exec(q, "TransactionRepository::payees failed:"))
         return result;
     while (q->next())

@@ -4,9 +4,10 @@
 #include "support/core/teststore.h"
 
 #include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTest>
 
 #include <functional>
-#include <QTest>
 
 class TestTransactionRepository : public QObject
 {
@@ -279,6 +280,53 @@ private Q_SLOTS:
         f.text.clear();
         f.to = QDate(2020, 1, 3);
         QCOMPARE(ids(f), expected([](const Transaction &t) { return t.date <= QDate(2020, 1, 3); }));
+    }
+
+    void payeeListFollowsEveryWrite()
+    {
+        TestStore s;
+        const Account a = s.addAccount(QStringLiteral("A"));
+        const Account b = s.addAccount(QStringLiteral("B"));
+        // What the list must always equal: the live, non-empty payees, sorted.
+        auto plain = [&s] {
+            QStringList names;
+            QSqlQuery q(s.connection());
+            q.exec(QStringLiteral(
+                "SELECT DISTINCT payee FROM transactions WHERE deleted_at IS NULL AND payee != '' ORDER BY payee"));
+            while (q.next())
+                names.append(q.value(0).toString());
+            return names;
+        };
+        Transaction grocer = s.addTransaction(a.id, QDate(2024, 1, 1), QStringLiteral("Grocer"), -100);
+        s.addTransaction(b.id, QDate(2024, 1, 2), QStringLiteral("Grocer"), -200);
+        QCOMPARE(s.transactions->payees(), (QStringList{"Grocer"}));  // counted now, kept from here on
+
+        const Transaction rent = s.addTransaction(a.id, QDate(2024, 1, 3), QStringLiteral("Rent"), -900);
+        s.addTransaction(a.id, QDate(2024, 1, 3), QStringLiteral(""), -1);
+        QCOMPARE(s.transactions->payees(), plain());
+        QVERIFY(s.transactions->softDelete(rent.id));  // its only row gone
+        QCOMPARE(s.transactions->payees(), (QStringList{"Grocer"}));
+
+        grocer.payee = QStringLiteral("Baker");  // one of two rows renamed in an edit
+        QVERIFY(s.transactions->update(grocer));
+        QCOMPARE(s.transactions->payees(), (QStringList{"Baker", "Grocer"}));
+        QCOMPARE(s.transactions->renamePayee(QStringLiteral("Grocer"), QStringLiteral("Baker")), 1);
+        QCOMPARE(s.transactions->payees(), (QStringList{"Baker"}));
+
+        {
+            DbTransaction undone(s.connection());  // rolled back with the rows it wrote
+            s.addTransaction(a.id, QDate(2024, 1, 4), QStringLiteral("Never"), -5);
+        }
+        QCOMPARE(s.transactions->payees(), plain());
+
+        const QString deletedAt = SqlValue::timestamp(Clock::nowUtc().addSecs(-1));
+        QVERIFY(s.transactions->softDeleteByAccount(a.id));
+        QCOMPARE(s.transactions->payees(), plain());
+        QVERIFY(s.transactions->restoreByAccount(a.id, deletedAt));
+        QCOMPARE(s.transactions->payees(), plain());
+        QSqlQuery(s.connection()).exec(QStringLiteral("DELETE FROM transactions WHERE account_id = '%1'").arg(b.id));
+        QCOMPARE(s.transactions->payees(), plain());
+        QVERIFY(!plain().isEmpty());
     }
 
     void searchLimitAndPayees()
