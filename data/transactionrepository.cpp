@@ -437,9 +437,33 @@ QHash<QString, QString> TransactionRepository::categoryNames()
     return names;
 }
 
+void TransactionRepository::dropCachesIfWrittenElsewhere()
+{
+    // data_version changes only when another connection commits to the file.
+    QSqlQuery *q = m_statements.prepare(QStringLiteral("PRAGMA data_version"), {},
+                                        "TransactionRepository: cannot read the data version:");
+    if (!Sql::exec(q, "TransactionRepository: cannot read the data version:") || !q->next())
+        return;
+    const qint64 version = q->value(0).toLongLong();
+    q->finish();
+    if (version == m_dataVersion)
+        return;
+    if (m_dataVersion != -1) {
+        for (const QString &sql : {QStringLiteral("DELETE FROM temp.account_totals"),
+                                   QStringLiteral("DELETE FROM temp.payee_counts_ready"),
+                                   QStringLiteral("DELETE FROM temp.payee_counts")}) {
+            q = m_statements.prepare(sql, {}, "TransactionRepository: cannot drop the caches:");
+            if (!Sql::exec(q, "TransactionRepository: cannot drop the caches:"))
+                return;  // keep the old version: try again next time
+        }
+    }
+    m_dataVersion = version;
+}
+
 QStringList TransactionRepository::payees()
 {
     QStringList result;
+    dropCachesIfWrittenElsewhere();
     // The first call counts the live rows per payee; the triggers keep the
     // counts from then on, so later calls read a few hundred rows, not all.
     QSqlQuery *q = m_statements.prepare(QStringLiteral("SELECT 1 FROM temp.payee_counts_ready"), {},
@@ -474,6 +498,7 @@ QStringList TransactionRepository::payees()
 
 qint64 TransactionRepository::balance(const QString &accountId)
 {
+    dropCachesIfWrittenElsewhere();
     qint64 starting = 0;
     QSqlQuery *q = m_statements.prepare(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"), {accountId},
                                         "TransactionRepository::balance failed:");

@@ -89,7 +89,12 @@ private:
     static QString searchFilters(const TransactionSearch &f, QVariantList *binds);
     QString dateOfNewestWindow();
     QList<RegisterEntry> runSearch(const QString &sql, const QVariantList &binds);
+    // The balance and payee caches only see this connection's writes; when
+    // another connection (quillet-cli, say) has committed since the last look,
+    // they are dropped and built again on their next use.
+    void dropCachesIfWrittenElsewhere();
 
     Database *m_database;
     StatementCache m_statements;
+    qint64 m_dataVersion = -1;
 };

@@ -329,6 +329,37 @@ private Q_SLOTS:
         QVERIFY(!plain().isEmpty());
     }
 
+    void cachesSeeWritesFromAnotherConnection()
+    {
+        TestStore s;
+        const Account a = s.addAccount(QStringLiteral("A"));
+        s.addTransaction(a.id, QDate(2024, 1, 1), QStringLiteral("Grocer"), -100);
+        QCOMPARE(s.transactions->balance(a.id), qint64(-100));
+        QCOMPARE(s.transactions->payees(), (QStringList{"Grocer"}));
+
+        // Another program (the command-line tool) writes to the same file.
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("elsewhere"));
+            other.setDatabaseName(s.path());
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                                          "updated_at) VALUES ('from-elsewhere', '%1', '2024-01-02', 'Baker', -250, "
+                                          "'2024-01-02T00:00:00Z', '2024-01-02T00:00:00Z')")
+                               .arg(a.id)));
+            q.finish();
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("elsewhere"));
+        QCOMPARE(s.transactions->balance(a.id), qint64(-350));
+        QCOMPARE(s.transactions->payees(), (QStringList{"Baker", "Grocer"}));
+
+        // Our own writes keep the caches without a recount.
+        s.addTransaction(a.id, QDate(2024, 1, 3), QStringLiteral("Cafe"), -5);
+        QCOMPARE(s.transactions->balance(a.id), qint64(-355));
+        QCOMPARE(s.transactions->payees(), (QStringList{"Baker", "Cafe", "Grocer"}));
+    }
+
     void searchLimitAndPayees()
     {
         TestStore s;
