@@ -1,5 +1,7 @@
 #include "ui/appstyle.h"
 
+#include "app/thememanager.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QStyleFactory>
@@ -17,7 +19,7 @@ void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *optio
     if (element != PE_IndicatorCheckBox && element != PE_IndicatorRadioButton)
         return;
     const QPalette &palette = option->palette;
-    if (palette.color(QPalette::Window).lightness() >= 128)
+    if (!ThemeManager::isDarkPalette(palette))
         return;
     // A frame in the text colour, faint enough not to shout, over Fusion's own.
     QColor frame = palette.color(QPalette::WindowText);

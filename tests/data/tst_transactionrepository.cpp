@@ -9,6 +9,15 @@
 
 #include <functional>
 
+// The ids a search returns, in its order.
+QStringList searchIds(TestStore &s, const TransactionSearch &f)
+{
+    QStringList result;
+    for (const RegisterEntry &e : s.transactions->search(f))
+        result.append(e.transaction.id);
+    return result;
+}
+
 class TestTransactionRepository : public QObject
 {
     Q_OBJECT
@@ -162,12 +171,7 @@ private Q_SLOTS:
         const Transaction gone = s.addTransaction(a.id, QDate(2024, 4, 10), QStringLiteral("Grocery Mart"), -1);
         QVERIFY(s.transactions->softDelete(gone.id));
 
-        auto ids = [&](const TransactionSearch &f) {
-            QStringList result;
-            for (const RegisterEntry &e : s.transactions->search(f))
-                result.append(e.transaction.id);
-            return result;
-        };
+        auto ids = [&s](const TransactionSearch &f) { return searchIds(s, f); };
         TransactionSearch f;
         QCOMPARE(ids(f), (QStringList{memo.id, coffee.id, grocery.id}));  // newest first, deleted left out
         f.text = QStringLiteral("gro mart");
@@ -252,12 +256,7 @@ private Q_SLOTS:
                 ids.append(t.id);
             return ids;
         };
-        auto ids = [&](const TransactionSearch &f) {
-            QStringList result;
-            for (const RegisterEntry &e : s.transactions->search(f))
-                result.append(e.transaction.id);
-            return result;
-        };
+        auto ids = [&s](const TransactionSearch &f) { return searchIds(s, f); };
 
         TransactionSearch f;
         QCOMPARE(ids(f), expected([](const Transaction &) { return true; }));

@@ -3,6 +3,7 @@
 #include "data/accountrepository.h"
 #include "data/sqlvalue.h"
 #include "services/backupservice.h"
+#include "support/core/fixtures.h"
 #include "support/core/zipbuilder.h"
 #include "support/gui/testapp.h"
 #include "ui/prompt.h"
@@ -40,12 +41,7 @@ void press(QPushButton *b)
 
 Account addAccount(AppState *state, const QString &name)
 {
-    Account a;
-    a.id = Ids::newId();
-    a.name = name;
-    a.createdAt = a.updatedAt = Clock::nowUtc();
-    state->accounts()->insert(a);
-    return a;
+    return Fixtures::addAccount(state->accounts(), name);
 }
 
 QString lastKinds()

@@ -4,6 +4,7 @@
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "services/transactionservice.h"
+#include "support/core/fixtures.h"
 #include "support/gui/dialogdriver.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
@@ -39,17 +40,11 @@ class DialogAccessTest : public DialogTestCase
         const QString groceries = categoryId(QStringLiteral("Groceries"));
         const QString household = categoryId(QStringLiteral("Household"));
 
-        Transaction t;
-        t.id = Ids::newId();
-        t.accountId = a.id;
-        t.date = QDate(2024, 5, 2);
-        t.payee = QStringLiteral("Grocery Mart");
-        t.amount = -2500;
+        Transaction t = Fixtures::newTransaction(a.id, QDate(2024, 5, 2), QStringLiteral("Grocery Mart"), -2500);
         t.isSplit = true;
         t.memo = QStringLiteral("weekly shop");
         t.checkNumber = QStringLiteral("1042");
         t.cleared = true;
-        t.createdAt = t.updatedAt = Clock::nowUtc();
         const QList<SplitLine> lines = {
             {Ids::newId(), t.id, groceries, -2000, QStringLiteral("food"), t.createdAt, t.createdAt},
             {Ids::newId(), t.id, household, -500, QStringLiteral("soap"), t.createdAt, t.createdAt}};

@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
+#include "support/core/fixtures.h"
 #include "support/gui/testapp.h"
 #include "ui/import/csvmappingpanel.h"
 #include "ui/import/importwindow.h"
@@ -54,12 +55,7 @@ void screenshot(QWidget *w, const QString &name)
 
 Account addAccount(AppState *state, const QString &name)
 {
-    Account a;
-    a.id = Ids::newId();
-    a.name = name;
-    a.createdAt = a.updatedAt = Clock::nowUtc();
-    state->accounts()->insert(a);
-    return a;
+    return Fixtures::addAccount(state->accounts(), name);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "data/database.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
+#include "support/core/fixtures.h"
 #include "support/gui/testapp.h"
 #include "ui/prompt.h"
 #include "ui/screens/payeescreen.h"
@@ -24,12 +25,7 @@ class TestPayeeScreen : public QObject
 
     Transaction add(const Account &account, const QString &payee, bool synced = true)
     {
-        Transaction t;
-        t.id = Ids::newId();
-        t.accountId = account.id;
-        t.date = QDate(2025, 5, 1);
-        t.payee = payee;
-        t.amount = -1000;
+        Transaction t = Fixtures::newTransaction(account.id, QDate(2025, 5, 1), payee, -1000);
         t.version = 3;
         t.syncStatus = synced ? SyncStatus::Synced : SyncStatus::Pending;
         t.createdAt = t.updatedAt = QDateTime(QDate(2025, 5, 1), QTime(8, 0), Qt::UTC);
@@ -39,12 +35,7 @@ class TestPayeeScreen : public QObject
 
     Account account(const QString &name)
     {
-        Account a;
-        a.id = Ids::newId();
-        a.name = name;
-        a.createdAt = a.updatedAt = Clock::nowUtc();
-        state()->accounts()->insert(a);
-        return a;
+        return Fixtures::addAccount(state()->accounts(), name);
     }
 
     void select(PayeeScreen &screen, const QStringList &payees)

@@ -5,6 +5,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
+#include "support/core/fixtures.h"
 #include "support/gui/dialogdriver.h"
 #include "support/gui/modaldriver.h"
 #include "support/gui/testapp.h"
@@ -50,25 +51,13 @@ class TestReconciliationScreen : public QObject
 
     Account addAccount(const QString &name, Currency currency, qint64 starting)
     {
-        Account a;
-        a.id = Ids::newId();
-        a.name = name;
-        a.currency = currency;
-        a.startingBalance = starting;
-        a.createdAt = a.updatedAt = Clock::nowUtc();
-        state()->accounts()->insert(a);
-        return a;
+        return Fixtures::addAccount(state()->accounts(), name, currency, starting);
     }
 
     Transaction add(const QString &accountId, const QDate &date, const QString &payee, qint64 amount,
                     bool cleared = false, bool reconciled = false)
     {
-        Transaction t;
-        t.id = Ids::newId();
-        t.accountId = accountId;
-        t.date = date;
-        t.payee = payee;
-        t.amount = amount;
+        Transaction t = Fixtures::newTransaction(accountId, date, payee, amount);
         t.cleared = cleared;
         t.reconciled = reconciled;
         t.syncStatus = SyncStatus::Synced;

@@ -4,6 +4,7 @@
 #include "data/preferencesrepository.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
+#include "support/core/fixtures.h"
 #include "support/gui/testapp.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
@@ -49,26 +50,14 @@ private:
 
     Account addAccount(const QString &name, Currency currency = Currency::USD, qint64 starting = 0)
     {
-        Account a;
-        a.id = Ids::newId();
-        a.name = name;
-        a.currency = currency;
-        a.startingBalance = starting;
-        a.createdAt = a.updatedAt = Clock::nowUtc();
-        state()->accounts()->insert(a);
-        return a;
+        return Fixtures::addAccount(state()->accounts(), name, currency, starting);
     }
 
     Transaction addTransaction(const Account &a, const QDate &date, const QString &payee, qint64 amount,
                                const QString &categoryId = QString())
     {
         static int sequence = 0;
-        Transaction t;
-        t.id = Ids::newId();
-        t.accountId = a.id;
-        t.date = date;
-        t.payee = payee;
-        t.amount = amount;
+        Transaction t = Fixtures::newTransaction(a.id, date, payee, amount);
         t.categoryId = categoryId;
         t.createdAt = t.updatedAt = Clock::nowUtc().addSecs(++sequence);
         state()->transactions()->insert(t);

@@ -7,6 +7,7 @@
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "services/sampledata.h"
+#include "support/core/fixtures.h"
 #include "support/core/logcapture.h"
 #include "support/gui/dialogdriver.h"
 #include "ui/register/registermodel.h"
@@ -38,13 +39,8 @@ class TestSearchScreen : public DialogTestCase
     Transaction add(const Account &account, const QDate &date, const QString &payee, qint64 amount = -1000,
                     const QString &memo = QString(), const QString &categoryId = QString(), bool cleared = false)
     {
-        Transaction t;
-        t.id = Ids::newId();
-        t.accountId = account.id;
-        t.date = date;
-        t.payee = payee;
+        Transaction t = Fixtures::newTransaction(account.id, date, payee, amount);
         t.memo = memo;
-        t.amount = amount;
         t.categoryId = categoryId;
         t.cleared = cleared;
         // Creation order breaks ties between rows of one day.

@@ -4,6 +4,7 @@
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "services/transactionservice.h"
+#include "support/core/fixtures.h"
 #include "support/gui/dialogdriver.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/splitlineswidget.h"
@@ -184,12 +185,7 @@ private Q_SLOTS:
     void editLoadsEverythingAndKeepsIdentity()
     {
         const Account checking = addAccount(QStringLiteral("Checking"));
-        Transaction t;
-        t.id = Ids::newId();
-        t.accountId = checking.id;
-        t.date = QDate(2024, 2, 29);
-        t.payee = QStringLiteral("Market");
-        t.amount = -4210;
+        Transaction t = Fixtures::newTransaction(checking.id, QDate(2024, 2, 29), QStringLiteral("Market"), -4210);
         t.isSplit = true;
         t.memo = QStringLiteral("week");
         t.checkNumber = QStringLiteral("1001");

@@ -1,3 +1,4 @@
+#include "support/core/fixtures.h"
 #include "support/core/teststore.h"
 
 #include "data/sqlvalue.h"
@@ -57,25 +58,13 @@ bool TestStore::exec(const QString &sql) const
 
 Account TestStore::addAccount(const QString &name, Currency currency, qint64 startingBalance)
 {
-    Account a;
-    a.id = Ids::newId();
-    a.name = name;
-    a.currency = currency;
-    a.startingBalance = startingBalance;
-    a.createdAt = a.updatedAt = Clock::nowUtc();
-    accounts->insert(a);
-    return a;
+    return Fixtures::addAccount(accounts.get(), name, currency, startingBalance);
 }
 
 Transaction TestStore::addTransaction(const QString &accountId, const QDate &date, const QString &payee, qint64 amount,
                                       const QString &categoryId)
 {
-    Transaction t;
-    t.id = Ids::newId();
-    t.accountId = accountId;
-    t.date = date;
-    t.payee = payee;
-    t.amount = amount;
+    Transaction t = Fixtures::newTransaction(accountId, date, payee, amount);
     t.categoryId = categoryId;
     // Distinct creation times keep same-day rows in insertion order.
     t.createdAt = Clock::nowUtc().addSecs(++m_sequence);

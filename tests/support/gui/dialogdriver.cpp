@@ -1,3 +1,4 @@
+#include "support/core/fixtures.h"
 #include "support/gui/dialogdriver.h"
 
 #include "data/accountrepository.h"
@@ -26,24 +27,12 @@ void releaseClock()
 
 Account addAccount(AppState *state, const QString &name, Currency currency)
 {
-    Account a;
-    a.id = Ids::newId();
-    a.name = name;
-    a.currency = currency;
-    a.createdAt = a.updatedAt = Clock::nowUtc();
-    state->accounts()->insert(a);
-    return a;
+    return Fixtures::addAccount(state->accounts(), name, currency);
 }
 
 Transaction addTransaction(AppState *state, const Account &account, const QString &payee, qint64 amount)
 {
-    Transaction t;
-    t.id = Ids::newId();
-    t.accountId = account.id;
-    t.date = QDate(2024, 5, 2);
-    t.payee = payee;
-    t.amount = amount;
-    t.createdAt = t.updatedAt = Clock::nowUtc();
+    Transaction t = Fixtures::newTransaction(account.id, QDate(2024, 5, 2), payee, amount);
     t.syncStatus = SyncStatus::Synced;
     state->transactions()->insert(t);
     return t;
