@@ -1,5 +1,5 @@
-#include "app/thememanager.h"
 #include "data/sqlvalue.h"
+#include "support/gui/screenshots.h"
 #include "ui/dialogs/accountformdialog.h"
 
 #include <QAbstractButton>
@@ -180,22 +180,14 @@ private Q_SLOTS:
 
     void screenshots()
     {
-        // Renders the form in both palettes when asked to, for looking at it.
-        const QString dir = qEnvironmentVariable("QUILLET_SCREENSHOTS");
-        if (dir.isEmpty())
-            QSKIP("set QUILLET_SCREENSHOTS to a directory to render the form");
-        const QPalette original = QApplication::palette();
-        for (const bool dark : {false, true}) {
-            QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
-            AccountFormDialog dialog;
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-            typeInto(field<QLineEdit>(dialog, "Name"), QStringLiteral("Everyday Checking"));
-            field<QLineEdit>(dialog, "Institution")->setFocus();
-            QVERIFY(dialog.grab().save(dir + (dark ? QStringLiteral("/accountform-dark.png")
-                                                     : QStringLiteral("/accountform-light.png"))));
-        }
-        QApplication::setPalette(original);
+        if (Screenshots::directory().isEmpty())
+            QSKIP("set QUILLET_SHOT_DIR to a directory to render the form");
+        AccountFormDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        typeInto(field<QLineEdit>(dialog, "Name"), QStringLiteral("Everyday Checking"));
+        field<QLineEdit>(dialog, "Institution")->setFocus();
+        QVERIFY(Screenshots::saveLightAndDark(&dialog, QStringLiteral("accountform")));
     }
 };
 

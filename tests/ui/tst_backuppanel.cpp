@@ -1,11 +1,11 @@
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/sqlvalue.h"
 #include "services/backupservice.h"
 #include "support/core/fixtures.h"
 #include "support/core/zipbuilder.h"
 #include "support/gui/testapp.h"
+#include "support/gui/screenshots.h"
 #include "ui/prompt.h"
 #include "ui/settings/backuppanel.h"
 
@@ -205,27 +205,20 @@ private Q_SLOTS:
         QCOMPARE(restored.count(), 0);
     }
 
-    // QUILLET_SHOTS=<dir> saves the panel in both palettes for a look.
     void screenshots()
     {
-        const QString dir = qEnvironmentVariable("QUILLET_SHOTS");
-        if (dir.isEmpty())
-            QSKIP("QUILLET_SHOTS not set");
+        if (Screenshots::directory().isEmpty())
+            QSKIP("set QUILLET_SHOT_DIR to render the panel");
         TestApp app;
         QVERIFY(app.isReady());
-        const QPalette palettes[] = {ThemeManager::lightPalette(), ThemeManager::darkPalette()};
-        const char *names[] = {"backuppanel-light.png", "backuppanel-dark.png"};
-        for (int i = 0; i < 2; ++i) {
-            QApplication::setPalette(palettes[i]);
-            QWidget frame;
-            frame.setAutoFillBackground(true);
-            auto *panel = new BackupPanel(app.state(), &frame);
-            panel->move(16, 16);
-            frame.resize(520, panel->sizeHint().height() + 32);
-            panel->resize(488, panel->sizeHint().height());
-            frame.show();
-            QVERIFY(frame.grab().save(QDir(dir).filePath(QString::fromLatin1(names[i]))));
-        }
+        QWidget frame;
+        frame.setAutoFillBackground(true);
+        auto *panel = new BackupPanel(app.state(), &frame);
+        panel->move(16, 16);
+        frame.resize(520, panel->sizeHint().height() + 32);
+        panel->resize(488, panel->sizeHint().height());
+        frame.show();
+        QVERIFY(Screenshots::saveLightAndDark(&frame, QStringLiteral("backuppanel")));
     }
 };
 

@@ -1,4 +1,3 @@
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/sqlvalue.h"
@@ -6,6 +5,7 @@
 #include "services/transactionservice.h"
 #include "support/core/fixtures.h"
 #include "support/gui/dialogdriver.h"
+#include "support/gui/screenshots.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/splitlineswidget.h"
@@ -108,26 +108,15 @@ private Q_SLOTS:
 
     void renderLightAndDark()
     {
-        const QString dir = qEnvironmentVariable("QUILLET_SHOT_DIR");
-        if (dir.isEmpty())
+        if (Screenshots::directory().isEmpty())
             QSKIP("set QUILLET_SHOT_DIR to render the dialogs");
-        QDir().mkpath(dir);
-        const auto dialogs = buildDialogs();
-        const QPalette original = QApplication::palette();
-        for (bool dark : {false, true}) {
-            QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
-            for (const auto &owned : dialogs) {
-                QDialog *dialog = owned.get();
-                dialog->show();
-                dialog->adjustSize();
-                QCoreApplication::processEvents();
-                QVERIFY(dialog->grab().save(QStringLiteral("%1/%2-%3.png")
-                                                .arg(dir, dialog->objectName(), dark ? QStringLiteral("dark")
-                                                                                     : QStringLiteral("light"))));
-                dialog->hide();
-            }
+        for (const auto &owned : buildDialogs()) {
+            QDialog *dialog = owned.get();
+            dialog->show();
+            dialog->adjustSize();
+            QVERIFY(Screenshots::saveLightAndDark(dialog, dialog->objectName()));
+            dialog->hide();
         }
-        QApplication::setPalette(original);
     }
 };
 

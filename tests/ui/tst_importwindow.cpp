@@ -1,8 +1,8 @@
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
+#include "support/gui/screenshots.h"
 #include "support/core/fixtures.h"
 #include "support/gui/testapp.h"
 #include "ui/import/csvmappingpanel.h"
@@ -38,19 +38,9 @@ QAbstractButton *buttonWithText(QWidget *root, const QString &text)
     return nullptr;
 }
 
-// With QUILLET_SCREENSHOTS set, saves the window in the light and the dark palette there.
 void screenshot(QWidget *w, const QString &name)
 {
-    const QString dir = qEnvironmentVariable("QUILLET_SCREENSHOTS");
-    if (dir.isEmpty())
-        return;
-    const QPalette original = QApplication::palette();
-    for (const bool dark : {false, true}) {
-        QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
-        QApplication::processEvents();
-        w->grab().save(QStringLiteral("%1/%2_%3.png").arg(dir, name, dark ? QStringLiteral("dark") : QStringLiteral("light")));
-    }
-    QApplication::setPalette(original);
+    QVERIFY(Screenshots::saveLightAndDark(w, name));
 }
 
 Account addAccount(AppState *state, const QString &name)

@@ -1,5 +1,4 @@
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/database.h"
@@ -10,6 +9,7 @@
 #include "support/core/fixtures.h"
 #include "support/core/logcapture.h"
 #include "support/gui/dialogdriver.h"
+#include "support/gui/screenshots.h"
 #include "ui/register/registermodel.h"
 #include "ui/screens/searchscreen.h"
 
@@ -376,31 +376,21 @@ private Q_SLOTS:
 
     void renderLightAndDark()
     {
-        const QString dir = qEnvironmentVariable("QUILLET_SHOT_DIR");
-        if (dir.isEmpty())
+        if (Screenshots::directory().isEmpty())
             QSKIP("set QUILLET_SHOT_DIR to render the screen");
-        QDir().mkpath(dir);
         DialogDriver::releaseClock();
         SampleData sample({state()->accounts(), state()->transactions(), state()->categories(),
                            state()->splitLines(), state()->recurring(), state()->reconciliations()});
         QCOMPARE(sample.load(), SampleData::Result::Loaded);
-        const QPalette original = QApplication::palette();
-        for (bool dark : {false, true}) {
-            QApplication::setPalette(dark ? ThemeManager::darkPalette() : ThemeManager::lightPalette());
-            const QString theme = dark ? QStringLiteral("dark") : QStringLiteral("light");
-            SearchScreen screen(state());
-            screen.resize(800, 550);
-            screen.show();
-            QCoreApplication::processEvents();
-            QVERIFY(screen.grab().save(QStringLiteral("%1/search-%2.png").arg(dir, theme)));
-            screen.searchEdit()->setText(QStringLiteral("gro"));
-            screen.dateRangeCheck()->setChecked(true);
-            QTest::keyClick(screen.searchEdit(), Qt::Key_Return);
-            screen.table()->selectRow(1);
-            QCoreApplication::processEvents();
-            QVERIFY(screen.grab().save(QStringLiteral("%1/search-filtered-%2.png").arg(dir, theme)));
-        }
-        QApplication::setPalette(original);
+        SearchScreen screen(state());
+        screen.resize(800, 550);
+        screen.show();
+        QVERIFY(Screenshots::saveLightAndDark(&screen, QStringLiteral("search")));
+        screen.searchEdit()->setText(QStringLiteral("gro"));
+        screen.dateRangeCheck()->setChecked(true);
+        QTest::keyClick(screen.searchEdit(), Qt::Key_Return);
+        screen.table()->selectRow(1);
+        QVERIFY(Screenshots::saveLightAndDark(&screen, QStringLiteral("search-filtered")));
     }
 };
 
