@@ -1,6 +1,7 @@
 #include "bench/generator.h"
 
 #include "data/sqlvalue.h"
+#include "data/transactionrepository.h"
 
 #include <QElapsedTimer>
 #include <QSqlError>
@@ -149,6 +150,30 @@ int bareTransactionQuery(const QSqlDatabase &db, const QString &conditions, cons
 int bareRegisterQuery(const QSqlDatabase &db, const QString &accountId)
 {
     return bareTransactionQuery(db, QString(), accountId);
+}
+
+void bareAccountSums(const QSqlDatabase &db, const QStringList &accountIds)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? AND "
+                             "deleted_at IS NULL"));
+    for (const QString &id : accountIds) {
+        q.bindValue(0, id);
+        q.exec();
+        q.next();
+    }
+}
+
+void writePayment(TransactionRepository &repo, const QString &accountId, const QString &payee, qint64 amount)
+{
+    Transaction t;
+    t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    t.accountId = accountId;
+    t.date = Clock::today();
+    t.payee = payee;
+    t.amount = amount;
+    t.createdAt = t.updatedAt = Clock::nowUtc();
+    repo.insert(t);
 }
 
 double timeMs(const std::function<void()> &work)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class TransactionRepository;
+
 #include <functional>
 
 // Synthetic stores for the benchmarks: believable payees, memos and amounts
@@ -51,6 +53,14 @@ private:
 int bareRegisterQuery(const QSqlDatabase &db, const QString &accountId);
 // The same with more conditions (" AND t.reconciled = 0") after the account's.
 int bareTransactionQuery(const QSqlDatabase &db, const QString &conditions, const QString &accountId);
+
+// The sidebar's figure done the plain way: one SUM over the live rows of each
+// account, through a bare prepared statement.
+void bareAccountSums(const QSqlDatabase &db, const QStringList &accountIds);
+
+// Writes one new payment dated today into the account through the repository,
+// as a register commit does.
+void writePayment(TransactionRepository &repo, const QString &accountId, const QString &payee, qint64 amount);
 
 // Milliseconds of a callable, and the median of several runs.
 double timeMs(const std::function<void()> &work);

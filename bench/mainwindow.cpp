@@ -56,27 +56,11 @@ void startup(const BenchOptions &o, QTextStream &out)
     window.show();
     QCoreApplication::processEvents();
     const double rebuild = medianMs(o.repeats, [&] { window.onAccountsChanged(); }, [&] {
-        Transaction t;
-        t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-        t.accountId = accounts.at(3);
-        t.date = Clock::today();
-        t.payee = QStringLiteral("Corner Coffee");
-        t.amount = -450;
-        t.createdAt = t.updatedAt = Clock::nowUtc();
-        state.transactions()->insert(t);
+        writePayment(*state.transactions(), accounts.at(3), QStringLiteral("Corner Coffee"), -450);
         QCoreApplication::processEvents();
     });
     // Baseline: the bare aggregate the sidebar would otherwise run for every account.
-    const double bare = medianMs(o.repeats, [&] {
-        QSqlQuery q(state.database()->connection());
-        q.prepare(QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? AND "
-                                 "deleted_at IS NULL"));
-        for (const QString &id : std::as_const(accounts)) {
-            q.bindValue(0, id);
-            q.exec();
-            q.next();
-        }
-    });
+    const double bare = medianMs(o.repeats, [&] { bareAccountSums(state.database()->connection(), accounts); });
     out << QStringLiteral("start-up to a shown main window, 20 accounts x %1 transactions: median %2 ms, slowest %3 ms "
                           "(target < 1000 ms)\n")
                .arg(perAccount)

@@ -150,20 +150,6 @@ int bareSearchQuery(const QSqlDatabase &db, const TransactionSearch &s)
     return rows;
 }
 
-// Writes one new payment into the account through the repository, as a
-// register commit does.
-void writePayment(TransactionRepository &repo, const QString &accountId, const QString &payee, qint64 amount)
-{
-    Transaction t;
-    t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    t.accountId = accountId;
-    t.date = Clock::today();
-    t.payee = payee;
-    t.amount = amount;
-    t.createdAt = t.updatedAt = Clock::nowUtc();
-    repo.insert(t);
-}
-
 void search(const BenchOptions &o, QTextStream &out)
 {
     const int n = std::max(2000, int(1000000 * o.scale));
@@ -276,16 +262,7 @@ void balances(const BenchOptions &o, QTextStream &out)
     const double warm = medianMs(o.repeats, sumAll, [&] {
         writePayment(*store.transactions, accounts.first(), QStringLiteral("Corner Coffee"), -450);
     });
-    const double bare = medianMs(o.repeats, [&] {
-        QSqlQuery q(store.connection());
-        q.prepare(QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? AND "
-                                 "deleted_at IS NULL"));
-        for (const QString &id : std::as_const(accounts)) {
-            q.bindValue(0, id);
-            q.exec();
-            q.next();
-        }
-    });
+    const double bare = medianMs(o.repeats, [&] { bareAccountSums(store.connection(), accounts); });
     qint64 check = 0;
     for (const QString &id : std::as_const(accounts)) {
         const QList<RegisterEntry> rows = store.transactions->registerRows(id);
