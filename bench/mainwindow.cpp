@@ -12,8 +12,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QSqlQuery>
-#include <QUuid>
 
 namespace {
 
