@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class AccountRepository;
 class AccountService;
 class BackupService;
@@ -13,8 +15,11 @@ class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class ReconciliationService;
 class RecurringService;
+class Services;
 class SplitLineRepository;
+class Store;
 class ThemeManager;
 class TransactionService;
 class TransactionRepository;
@@ -32,20 +37,24 @@ public:
     // database cannot be opened or migrated.
     bool initialize();
 
-    Database *database() const { return m_database; }
-    AccountRepository *accounts() const { return m_accounts; }
-    TransactionRepository *transactions() const { return m_transactions; }
-    CategoryRepository *categories() const { return m_categories; }
-    PreferencesRepository *preferences() const { return m_preferences; }
-    SplitLineRepository *splitLines() const { return m_splitLines; }
-    RecurringRepository *recurring() const { return m_recurring; }
-    ReconciliationRepository *reconciliations() const { return m_reconciliations; }
-    CategoryService *categoryService() const { return m_categoryService; }
-    TransactionService *transactionService() const { return m_transactionService; }
-    RecurringService *recurringService() const { return m_recurringService; }
-    AccountService *accountService() const { return m_accountService; }
-    BackupService *backupService() const { return m_backupService; }
-    ImportService *importService() const { return m_importService; }
+    Store *store() const { return m_store.get(); }
+    Services *services() const { return m_services.get(); }
+
+    Database *database() const;
+    AccountRepository *accounts() const;
+    TransactionRepository *transactions() const;
+    CategoryRepository *categories() const;
+    PreferencesRepository *preferences() const;
+    SplitLineRepository *splitLines() const;
+    RecurringRepository *recurring() const;
+    ReconciliationRepository *reconciliations() const;
+    CategoryService *categoryService() const;
+    TransactionService *transactionService() const;
+    RecurringService *recurringService() const;
+    AccountService *accountService() const;
+    ReconciliationService *reconciliationService() const;
+    BackupService *backupService() const;
+    ImportService *importService() const;
     ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
@@ -64,20 +73,9 @@ Q_SIGNALS:
 
 private:
     QString m_dataDirectory;
-    Database *m_database = nullptr;
-    AccountRepository *m_accounts = nullptr;
-    TransactionRepository *m_transactions = nullptr;
-    CategoryRepository *m_categories = nullptr;
-    PreferencesRepository *m_preferences = nullptr;
-    SplitLineRepository *m_splitLines = nullptr;
-    RecurringRepository *m_recurring = nullptr;
-    ReconciliationRepository *m_reconciliations = nullptr;
-    CategoryService *m_categoryService = nullptr;
-    TransactionService *m_transactionService = nullptr;
-    RecurringService *m_recurringService = nullptr;
-    AccountService *m_accountService = nullptr;
-    BackupService *m_backupService = nullptr;
-    ImportService *m_importService = nullptr;
+    // The store outlives the services built on it.
+    std::unique_ptr<Store> m_store;
+    std::unique_ptr<Services> m_services;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -2,6 +2,7 @@
 #include "app/appstate.h"
 #include "app/mainwindow.h"
 #include "data/datadirectory.h"
+#include "data/logging.h"
 #include "ui/appstyle.h"
 
 #include <QMessageBox>

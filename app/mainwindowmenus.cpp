@@ -8,6 +8,7 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
+#include "data/store.h"
 #include "data/transactionrepository.h"
 #include "services/sampledata.h"
 #include "ui/prompt.h"
@@ -187,8 +188,7 @@ void MainWindow::showShortcutsDialog()
 
 void MainWindow::loadSampleData()
 {
-    SampleData sample({m_state->accounts(), m_state->transactions(), m_state->categories(), m_state->splitLines(),
-                       m_state->recurring(), m_state->reconciliations()});
+    SampleData sample(m_state->store()->repositories());
     const SampleData::Result result = sample.load();
     showStatusMessage(SampleData::message(result), 3000);
     if (result == SampleData::Result::Loaded) {
@@ -201,8 +201,7 @@ void MainWindow::loadSampleData()
 
 void MainWindow::clearSampleData()
 {
-    SampleData sample({m_state->accounts(), m_state->transactions(), m_state->categories(), m_state->splitLines(),
-                       m_state->recurring(), m_state->reconciliations()});
+    SampleData sample(m_state->store()->repositories());
     const SampleData::Result result = sample.clear();
     showStatusMessage(SampleData::message(result), 3000);
     if (result == SampleData::Result::Cleared) {

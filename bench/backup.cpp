@@ -3,7 +3,9 @@
 #include "bench/generator.h"
 #include "bench/scenario.h"
 
+#include "data/clock.h"
 #include "data/dbtransaction.h"
+#include "data/ids.h"
 #include "data/sqlvalue.h"
 #include "services/backupservice.h"
 
@@ -141,7 +143,7 @@ void backupScenario(const BenchOptions &o, QTextStream &out)
         BenchStore source(removeStore(o, QStringLiteral("backup-source.db")));
         fillSource(source, transactions, splitLines);
         rows = readAll(source.connection());
-        BackupService service(source.db.get());
+        BackupService service(source.db);
         exportMs = medianMs(o.repeats, [&] { archive = service.exportBackup(); });
     }
     qsizetype total = 0;

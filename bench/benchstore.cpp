@@ -2,31 +2,16 @@
 
 #include "services/categoryservice.h"
 
-#include <QFile>
-
 BenchStore::BenchStore(const QString &path)
 {
-    db = std::make_unique<Database>();
-    if (!db->open(path) || !db->runMigrations())
+    if (!store.open(path))
         qFatal("bench: cannot open or migrate %s", qPrintable(path));
-    accounts = std::make_unique<AccountRepository>(db.get());
-    transactions = std::make_unique<TransactionRepository>(db.get());
-    categories = std::make_unique<CategoryRepository>(db.get());
-    preferences = std::make_unique<PreferencesRepository>(db.get());
-    splitLines = std::make_unique<SplitLineRepository>(db.get());
-    recurring = std::make_unique<RecurringRepository>(db.get());
-    reconciliations = std::make_unique<ReconciliationRepository>(db.get());
-    CategoryService(categories.get()).seedDefaultsIfEmpty();
+    static_cast<Repositories &>(*this) = store.repositories();
+    services = std::make_unique<Services>(store);
+    services->categories()->seedDefaultsIfEmpty();
 }
 
 BenchStore::~BenchStore()
 {
-    reconciliations.reset();
-    recurring.reset();
-    splitLines.reset();
-    preferences.reset();
-    categories.reset();
-    transactions.reset();
-    accounts.reset();
-    db.reset();
+    services.reset();
 }

@@ -1,5 +1,6 @@
 #include "bench/generator.h"
 
+#include "data/clock.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 

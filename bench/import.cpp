@@ -3,9 +3,12 @@
 #include "bench/benchstore.h"
 #include "bench/generator.h"
 #include "bench/scenario.h"
+#include "data/clock.h"
+#include "data/ids.h"
 #include "data/sqlvalue.h"
 #include "services/importservice.h"
 #include "services/qifreader.h"
+#include "services/services.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -162,10 +165,7 @@ void insertBaseline(const QifParseResult &parsed, const ImportStore &target)
 
 ImportResult import(const QString &qifPath, const ImportStore &target)
 {
-    ImportService service(target.store->transactions.get(), target.store->categories.get(),
-                          target.store->splitLines.get());
-    service.setAccounts(target.store->accounts.get());
-    return service.importQif({qifPath}, target.mapping);
+    return target.store->services->import()->importQif({qifPath}, target.mapping);
 }
 
 qint64 peakRssKb()

@@ -1,5 +1,5 @@
 #include "bench/scenario.h"
-#include "data/datadirectory.h"
+#include "data/logging.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

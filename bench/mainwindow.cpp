@@ -5,7 +5,6 @@
 #include "app/appstate.h"
 #include "app/mainwindow.h"
 #include "data/database.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "services/categoryservice.h"
 

@@ -3,9 +3,12 @@
 #include "bench/generator.h"
 #include "bench/scenario.h"
 
+#include "data/clock.h"
 #include "data/dbtransaction.h"
+#include "data/ids.h"
 #include "data/sqlvalue.h"
 #include "services/recurringservice.h"
+#include "services/services.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,15 +126,9 @@ void recurringPass(const BenchOptions &o, QTextStream &out)
         tx.commit();
     }, prepareInsert);
 
-    std::unique_ptr<RecurringService> service;
     int posted = 0;
-    const double passMs = medianMs(o.repeats, [&] { posted = service->processDue(); }, [&] {
-        service.reset();
-        s.reset(o, QStringLiteral("recurring-pass.db"), count, true);
-        service = std::make_unique<RecurringService>(s.store->db.get(), s.store->recurring.get(),
-                                                     s.store->transactions.get(), s.store->accounts.get());
-    });
-    service.reset();
+    const double passMs = medianMs(o.repeats, [&] { posted = s.store->services->recurring()->processDue(); },
+                                   [&] { s.reset(o, QStringLiteral("recurring-pass.db"), count, true); });
     s.store.reset();
     if (posted != expected)
         out << "WARNING: the pass posted " << posted << " rows instead of " << expected << "\n";

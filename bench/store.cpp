@@ -3,8 +3,8 @@
 #include "bench/generator.h"
 #include "bench/scenario.h"
 
+#include "data/clock.h"
 #include "data/dbtransaction.h"
-#include "data/sqlvalue.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +68,7 @@ void bulkInsert(const BenchOptions &o, QTextStream &out)
         {
             BenchStore store(freshPath(o, QStringLiteral("insert-ours.db")));
             const QString account = gen.addAccount(store.connection(), QStringLiteral("Checking"));
-            const QSignalBlocker block(store.transactions.get());
+            const QSignalBlocker block(store.transactions);
             oursSamples.append(timeMs([&] {
                 DbTransaction tx(store.connection());
                 for (Transaction t : std::as_const(rows)) {

@@ -1,5 +1,6 @@
 #include "data/accountrepository.h"
 
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/dbtransaction.h"
 #include "data/sqlvalue.h"

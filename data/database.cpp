@@ -1,5 +1,7 @@
 #include "data/database.h"
 
+#include "data/dbtransaction.h"
+
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -140,7 +142,15 @@ bool Database::runMigrations()
 bool Database::applyMigration(const Migration &migration, const QStringList &statements)
 {
     QSqlDatabase db = connection();
-    db.transaction();
+    auto fail = [&](const QString &error) {
+        Q_EMIT migrationError(migration.version, error);
+        return false;
+    };
+    DbTransaction tx(db);
+    if (!tx.isActive()) {
+        qCritical() << "Migration" << migration.version << "failed:" << tx.error();
+        return fail(tx.error());
+    }
     for (const QString &statement : statements) {
         QSqlQuery q(db);
         if (!q.exec(statement)) {
@@ -148,10 +158,13 @@ bool Database::applyMigration(const Migration &migration, const QStringList &sta
             qCritical() << "Migration" << migration.version << "failed:" << error << "\nStatement:"
                         << statement.left(200);
             q.finish();
-            db.rollback();
-            Q_EMIT migrationError(migration.version, error);
-            return false;
+            return fail(error);
         }
+        // A full disk or an I/O error ends the transaction without failing
+        // the statement that happened to be last; the rest must not run on
+        // in autocommit and leave half a schema behind.
+        if (!tx.isActive())
+            return fail(QStringLiteral("the database ended the migration's transaction"));
     }
     QSqlQuery record(db);
     record.prepare(QStringLiteral("INSERT INTO schema_version (version, name) VALUES (?, ?)"));
@@ -160,11 +173,13 @@ bool Database::applyMigration(const Migration &migration, const QStringList &sta
     if (!record.exec()) {
         const QString error = record.lastError().text();
         record.finish();
-        db.rollback();
-        Q_EMIT migrationError(migration.version, error);
-        return false;
+        return fail(error);
     }
-    db.commit();
+    record.finish();
+    if (!tx.commit()) {
+        qCritical() << "Migration" << migration.version << "failed:" << tx.error();
+        return fail(tx.error());
+    }
     qInfo() << "Applied migration" << migration.version << migration.name;
     Q_EMIT migrationApplied(migration.version, migration.name);
     return true;

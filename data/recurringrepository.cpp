@@ -1,5 +1,6 @@
 #include "data/recurringrepository.h"
 
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/sqlvalue.h"
 

@@ -56,7 +56,7 @@ bool SplitLineRepository::insert(const SplitLine &line)
 bool SplitLineRepository::replaceLines(const QString &transactionId, const QList<SplitLine> &lines)
 {
     DbTransaction tx(m_statements.database());
-    if (!deleteLinesOf(transactionId))
+    if (!tx.isActive() || !deleteLinesOf(transactionId))
         return false;
     for (SplitLine line : lines) {
         line.transactionId = transactionId;

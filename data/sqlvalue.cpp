@@ -14,8 +14,6 @@ inline int digits(const QChar *p, int n)
     return v;
 }
 
-QDateTime g_fixedNow;
-
 } // namespace
 
 namespace SqlValue {
@@ -94,41 +92,3 @@ QVariant nullableDate(const QDate &d)
 }
 
 } // namespace SqlValue
-
-namespace Clock {
-
-QDateTime nowUtc()
-{
-    if (g_fixedNow.isValid())
-        return g_fixedNow;
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    return QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()), Qt::UTC);
-}
-
-QDate today()
-{
-    if (g_fixedNow.isValid())
-        return g_fixedNow.toLocalTime().date();
-    return QDate::currentDate();
-}
-
-void setFixedNow(const QDateTime &utc)
-{
-    g_fixedNow = utc.isValid() ? utc.toUTC() : QDateTime();
-}
-
-} // namespace Clock
-
-namespace Ids {
-
-QString newId()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
-
-QString nameBased(const QUuid &ns, const QString &key)
-{
-    return QUuid::createUuidV5(ns, key.toUtf8()).toString(QUuid::WithoutBraces);
-}
-
-} // namespace Ids

@@ -1,5 +1,6 @@
 #include "data/transactionrepository.h"
 
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/dbtransaction.h"
 #include "data/sqlvalue.h"
@@ -473,7 +474,10 @@ QStringList TransactionRepository::payees()
     const bool ready = q->next();
     q->finish();
     if (!ready) {
-        DbTransaction tx(m_database->connection());
+        // Only temporary tables are written: no need to wait for the store's write lock.
+        DbTransaction tx(m_database->connection(), DbTransaction::Mode::Deferred);
+        if (!tx.isActive())
+            return result;
         for (const QString &sql :
              {QStringLiteral("DELETE FROM temp.payee_counts"),
               QStringLiteral("INSERT INTO temp.payee_counts (payee, n) SELECT payee, COUNT(*) FROM transactions WHERE "

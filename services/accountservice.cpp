@@ -1,8 +1,10 @@
 #include "services/accountservice.h"
 
 #include "data/accountrepository.h"
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/dbtransaction.h"
+#include "data/ids.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/sqlvalue.h"

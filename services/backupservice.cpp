@@ -1,5 +1,6 @@
 #include "services/backupservice.h"
 
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/dbtransaction.h"
 #include "data/sqlvalue.h"
@@ -103,7 +104,7 @@ QByteArray BackupService::exportBackup(QJsonObject *manifestOut)
 
     // One read transaction: all six tables from the same moment, even while
     // another process writes to the store.
-    DbTransaction snapshot(db);
+    DbTransaction snapshot(db, DbTransaction::Mode::Deferred);
     for (const BackupTable &table : kTables) {
         const QString folder = QString::fromLatin1(table.folder);
         int count = 0;

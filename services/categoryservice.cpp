@@ -1,8 +1,9 @@
 #include "services/categoryservice.h"
 
 #include "data/categoryrepository.h"
+#include "data/clock.h"
 #include "data/dbtransaction.h"
-#include "data/sqlvalue.h"
+#include "data/ids.h"
 
 #include <QUuid>
 
@@ -101,6 +102,8 @@ void CategoryService::seedDefaults()
     m_nameById.clear();
     // One commit for the whole tree; a row that fails only skips itself.
     DbTransaction tx(m_categories->connection());
+    if (!tx.isActive())
+        return;
     for (const DefaultCategory &row : kDefaults) {
         const QString parentId = row.parent ? m_idByName.value(tr(row.parent)) : QString();
         addDefaultCategory(tr(row.name), QString::fromLatin1(row.type), parentId, row.taxCode != nullptr,

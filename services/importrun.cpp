@@ -2,7 +2,9 @@
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/clock.h"
 #include "data/dbtransaction.h"
+#include "data/ids.h"
 #include "data/splitlinerepository.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
@@ -288,7 +290,7 @@ bool ImportService::Run::insertWithLines(const Transaction &t, const QList<Split
         return m_service->m_transactions->insert(t);
     // A row with some of its lines missing would be worse than no row.
     DbTransaction rowTx(m_service->m_splitLines->connection());
-    if (!m_service->m_transactions->insert(t))
+    if (!rowTx.isActive() || !m_service->m_transactions->insert(t))
         return false;
     for (const SplitLine &line : lines) {
         if (!m_service->m_splitLines->insert(line))

@@ -1,6 +1,7 @@
 #include "services/importservice.h"
 
-#include "data/sqlvalue.h"
+#include "data/clock.h"
+#include "data/ids.h"
 #include "services/csvmapping.h"
 #include "services/importrun.h"
 #include "services/qifreader.h"

@@ -1,10 +1,11 @@
 #include "services/reconciliationservice.h"
 
 #include "data/accountrepository.h"
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/dbtransaction.h"
+#include "data/ids.h"
 #include "data/reconciliationrepository.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "services/changebatch.h"
 

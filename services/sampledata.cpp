@@ -2,11 +2,11 @@
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/clock.h"
 #include "data/dbtransaction.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "services/transactionservice.h"
 
@@ -20,7 +20,7 @@ namespace {
 const QString kPrefix = QStringLiteral("sample-");
 
 struct Builder {
-    SampleData::Repositories r;
+    Repositories r;
     QRandomGenerator random{20240611};
     QDate today = Clock::today();
     QDate reconciledThrough;  // rows up to this date are reconciled
@@ -327,6 +327,7 @@ SampleData::Result SampleData::load()
         const QSignalBlocker blockRecurring(m_repos.recurring);
         const QSignalBlocker blockReconciliations(m_repos.reconciliations);
         DbTransaction tx(m_repos.splitLines->connection());
+        ok = tx.isActive();
         for (const Account &a : accounts)
             ok = ok && m_repos.accounts->insert(a);
         for (const Transaction &t : std::as_const(b.rows))
@@ -362,6 +363,8 @@ SampleData::Result SampleData::clear()
     }
     {
         DbTransaction tx(m_repos.splitLines->connection());
+        if (!tx.isActive())
+            return Result::Failed;
         QSqlQuery q(m_repos.splitLines->connection());
         // Children before parents, so references hold at every step.
         for (const char *table : {"split_lines", "transactions", "recurring_transactions", "reconciliations",

@@ -3,12 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class AccountRepository;
-class CategoryRepository;
-class ReconciliationRepository;
-class RecurringRepository;
-class SplitLineRepository;
-class TransactionRepository;
+#include "data/store.h"
 
 // Demonstration data for newcomers, screenshots and development: several
 // accounts with a few years of believable history ending today, every id
@@ -17,15 +12,6 @@ class SampleData : public QObject
 {
     Q_OBJECT
 public:
-    struct Repositories {
-        AccountRepository *accounts;
-        TransactionRepository *transactions;
-        CategoryRepository *categories;
-        SplitLineRepository *splitLines;
-        RecurringRepository *recurring;
-        ReconciliationRepository *reconciliations;
-    };
-
     enum class Result { Loaded, AlreadyLoaded, Cleared, NothingToClear, Failed };
 
     explicit SampleData(const Repositories &repositories, QObject *parent = nullptr);

@@ -1,9 +1,10 @@
 #include "services/transactionservice.h"
 
 #include "data/accountrepository.h"
+#include "data/clock.h"
 #include "data/dbtransaction.h"
+#include "data/ids.h"
 #include "data/splitlinerepository.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,7 @@ TransactionService::TransactionService(TransactionRepository *transactions, Spli
 bool TransactionService::insertWithLines(const Transaction &t, const QList<SplitLine> &lines)
 {
     DbTransaction tx(m_splitLines->connection());
-    if (!m_transactions->insert(t))
+    if (!tx.isActive() || !m_transactions->insert(t))
         return false;
     if (!lines.isEmpty() && !m_splitLines->replaceLines(t.id, lines))
         return false;
@@ -31,7 +32,7 @@ bool TransactionService::insertWithLines(const Transaction &t, const QList<Split
 bool TransactionService::updateWithLines(const Transaction &t, const QList<SplitLine> &lines)
 {
     DbTransaction tx(m_splitLines->connection());
-    if (!m_transactions->update(t))
+    if (!tx.isActive() || !m_transactions->update(t))
         return false;
     if (!m_splitLines->replaceLines(t.id, lines))
         return false;
@@ -57,7 +58,7 @@ Transaction TransactionService::makeTransferPartner(Transaction &first, const Ac
 bool TransactionService::insertTransferPair(const Transaction &first, const Transaction &partner)
 {
     DbTransaction tx(m_splitLines->connection());
-    if (!m_transactions->insert(partner))
+    if (!tx.isActive() || !m_transactions->insert(partner))
         return false;
     if (!m_transactions->insert(first))
         return false;
@@ -70,6 +71,8 @@ bool TransactionService::deleteWithPartner(const QString &transactionId)
     if (!t)
         return false;
     DbTransaction tx(m_splitLines->connection());
+    if (!tx.isActive())
+        return false;
     if (!t->transferLinkId.isEmpty()) {
         const std::optional<Transaction> partner = m_transactions->getById(t->transferLinkId);
         if (partner && !partner->isDeleted() && !m_transactions->softDelete(partner->id))
@@ -98,6 +101,8 @@ bool TransactionService::renamePayees(const QStringList &payees, const QString &
     int total = 0;
     {
         DbTransaction tx(m_splitLines->connection());
+        if (!tx.isActive())
+            return false;
         // One announcement for the whole rename, not one per payee.
         const QSignalBlocker quiet(m_transactions);
         for (const QString &payee : payees) {

@@ -5,6 +5,7 @@
 #include "data/categoryrepository.h"
 #include "data/database.h"
 #include "data/datadirectory.h"
+#include "data/logging.h"
 #include "data/preferencesrepository.h"
 #include "support/core/logcapture.h"
 #include "support/gui/testapp.h"

@@ -17,7 +17,7 @@ private Q_SLOTS:
     void themeCodes()
     {
         TestStore s;
-        ThemeManager theme(s.preferences.get());
+        ThemeManager theme(s.preferences);
         QSignalSpy changed(&theme, &ThemeManager::themeChanged);
         theme.applyTheme(QStringLiteral("dark"));
         QVERIFY(ThemeManager::isDarkPalette(QApplication::palette()));
@@ -36,7 +36,7 @@ private Q_SLOTS:
     void fontScaleIsClampedStoredAndApplied()
     {
         TestStore s;
-        ThemeManager theme(s.preferences.get());
+        ThemeManager theme(s.preferences);
         QLabel label;
         ThemeManager::setRole(&label, ThemeManager::Heading);
         label.setProperty("larkFontItalic", true);

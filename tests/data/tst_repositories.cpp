@@ -1,3 +1,5 @@
+#include "data/clock.h"
+#include "data/ids.h"
 #include "data/sqlvalue.h"
 #include "support/core/logcapture.h"
 #include "support/core/teststore.h"
@@ -19,7 +21,7 @@ private Q_SLOTS:
     {
         TestStore s;
         QVERIFY(s.isOpen());
-        QSignalSpy changed(s.accounts.get(), &AccountRepository::accountsChanged);
+        QSignalSpy changed(s.accounts, &AccountRepository::accountsChanged);
 
         Account a;
         a.id = Ids::newId();
@@ -95,7 +97,7 @@ private Q_SLOTS:
         TestStore s;
         const Account a = s.addAccount(QStringLiteral("A"));
         const Account b = s.addAccount(QStringLiteral("B"));
-        QSignalSpy changed(s.accounts.get(), &AccountRepository::accountsChanged);
+        QSignalSpy changed(s.accounts, &AccountRepository::accountsChanged);
         QVERIFY(s.accounts->reorder({{b.id, 0}, {a.id, 1}}));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(s.accounts->listLive().first().id, b.id);
@@ -115,7 +117,7 @@ private Q_SLOTS:
     {
         TestStore s;
         const Account a = s.addAccount(QStringLiteral("A"));
-        QSignalSpy changed(s.accounts.get(), &AccountRepository::accountsChanged);
+        QSignalSpy changed(s.accounts, &AccountRepository::accountsChanged);
         LogCapture log;
         QVERIFY(!s.accounts->insert(a));  // duplicate id
         QCOMPARE(changed.count(), 0);
@@ -133,7 +135,7 @@ private Q_SLOTS:
     void categories()
     {
         TestStore s;
-        QSignalSpy changed(s.categories.get(), &CategoryRepository::categoriesChanged);
+        QSignalSpy changed(s.categories, &CategoryRepository::categoriesChanged);
         const Category top = s.addCategory(QStringLiteral("Housing"));
         const Category child = s.addCategory(QStringLiteral("Maintenance"), top.id);
         QCOMPARE(changed.count(), 2);
@@ -160,7 +162,7 @@ private Q_SLOTS:
     void preferences()
     {
         TestStore s;
-        QSignalSpy changed(s.preferences.get(), &PreferencesRepository::changed);
+        QSignalSpy changed(s.preferences, &PreferencesRepository::changed);
         QCOMPARE(s.preferences->get(QStringLiteral("theme"), QStringLiteral("system")), QStringLiteral("system"));
         QVERIFY(!s.preferences->get(QStringLiteral("theme")));
 
@@ -222,7 +224,7 @@ private Q_SLOTS:
     {
         TestStore s;
         const Account a = s.addAccount(QStringLiteral("A"));
-        QSignalSpy changed(s.recurring.get(), &RecurringRepository::recurringChanged);
+        QSignalSpy changed(s.recurring, &RecurringRepository::recurringChanged);
         auto schedule = [&](const QString &payee, const QDate &due, bool active = true) {
             RecurringTransaction r;
             r.id = Ids::newId();

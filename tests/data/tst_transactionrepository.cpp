@@ -1,4 +1,6 @@
+#include "data/clock.h"
 #include "data/dbtransaction.h"
+#include "data/ids.h"
 #include "data/sqlvalue.h"
 #include "support/core/logcapture.h"
 #include "support/core/teststore.h"
@@ -30,7 +32,7 @@ private Q_SLOTS:
     {
         TestStore s;
         const Account a = s.addAccount(QStringLiteral("A"));
-        QSignalSpy changed(s.transactions.get(), &TransactionRepository::transactionsChanged);
+        QSignalSpy changed(s.transactions, &TransactionRepository::transactionsChanged);
         Transaction t;
         t.id = Ids::newId();
         t.accountId = a.id;
@@ -232,7 +234,7 @@ private Q_SLOTS:
         QList<Transaction> all;
         {
             DbTransaction tx(s.connection());
-            const QSignalBlocker block(s.transactions.get());
+            const QSignalBlocker block(s.transactions);
             for (int i = 0; i < 21000; ++i) {
                 // Ten rows per day, so many rows share the date at the window's edge.
                 const QDate date = QDate(2020, 1, 1).addDays(i / 10);

@@ -1,3 +1,5 @@
+#include "data/clock.h"
+#include "data/ids.h"
 #include "data/sqlvalue.h"
 #include "services/accountservice.h"
 #include "support/core/teststore.h"
@@ -11,8 +13,8 @@ const QDateTime kNow(QDate(2025, 6, 15), QTime(12, 0), Qt::UTC);
 
 struct Fixture {
     TestStore store;
-    AccountService service{store.db.get(), store.accounts.get(), store.transactions.get(), store.recurring.get(),
-                           store.reconciliations.get()};
+    AccountService service{store.db, store.accounts, store.transactions, store.recurring,
+                           store.reconciliations};
 
     int count(const QString &sql) { return store.scalar(sql).toInt(); }
 
@@ -116,7 +118,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         Fixture f;
-        QSignalSpy accounts(f.store.accounts.get(), &AccountRepository::accountsChanged);
+        QSignalSpy accounts(f.store.accounts, &AccountRepository::accountsChanged);
         QVERIFY(!f.service.createAccount(f.draft(name, -25000), QDate(2025, 1, 1)));
         QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM accounts")), 0);
         QCOMPARE(f.count(QStringLiteral("SELECT COUNT(*) FROM transactions")), 0);
@@ -176,8 +178,8 @@ private Q_SLOTS:
         QVERIFY(f.store.transactions->softDelete(removedEarlier.id));
         Clock::setFixedNow(kNow.addSecs(11));
 
-        QSignalSpy accountsSpy(f.store.accounts.get(), &AccountRepository::accountsChanged);
-        QSignalSpy transactionsSpy(f.store.transactions.get(), &TransactionRepository::transactionsChanged);
+        QSignalSpy accountsSpy(f.store.accounts, &AccountRepository::accountsChanged);
+        QSignalSpy transactionsSpy(f.store.transactions, &TransactionRepository::transactionsChanged);
         QVERIFY(f.service.deleteAccount(doomed.id));
         QCOMPARE(accountsSpy.count(), 1);
         QCOMPARE(transactionsSpy.count(), 1);

@@ -1,4 +1,5 @@
-#include "data/sqlvalue.h"
+#include "data/clock.h"
+#include "data/ids.h"
 #include "services/archivereader.h"
 #include "services/backupservice.h"
 #include "support/core/teststore.h"
@@ -86,7 +87,7 @@ void fill(TestStore &store)
 
 QByteArray exportOf(TestStore &store, QJsonObject *manifest = nullptr)
 {
-    BackupService service(store.db.get());
+    BackupService service(store.db);
     return service.exportBackup(manifest);
 }
 
@@ -161,7 +162,7 @@ private Q_SLOTS:
         QVERIFY(doc.value(QStringLiteral("date")).isString());
 
         TestStore target(false);
-        BackupService service(target.db.get());
+        BackupService service(target.db);
         QSignalSpy restored(&service, &BackupService::restored);
         const BackupImportResult result = service.importBackup(bytes, BackupMode::Replace);
         QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join(QLatin1Char('\n'))));
@@ -217,7 +218,7 @@ private Q_SLOTS:
             bytes = exportOf(source);
         }
         TestStore target(false);
-        const BackupImportResult result = BackupService(target.db.get()).importBackup(bytes, BackupMode::Replace);
+        const BackupImportResult result = BackupService(target.db).importBackup(bytes, BackupMode::Replace);
         QVERIFY(result.errors.isEmpty());
         QCOMPARE(target.scalar(QStringLiteral("SELECT COUNT(*) FROM split_lines")).toInt(), lines);
         QCOMPARE(result.imported, lines + 3);
@@ -270,7 +271,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, error);
         TestStore store(false);
-        BackupService service(store.db.get());
+        BackupService service(store.db);
         QSignalSpy restored(&service, &BackupService::restored);
         const BackupImportResult result = service.importBackup(bytes, BackupMode::Replace);
         QVERIFY(!result.accepted);
@@ -292,7 +293,7 @@ private Q_SLOTS:
                 rows += source.scalar(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)).toInt();
         }
         TestStore target(false);
-        BackupService service(target.db.get());
+        BackupService service(target.db);
         QCOMPARE(service.importBackup(bytes, BackupMode::Skip).imported, rows);
         QSignalSpy restored(&service, &BackupService::restored);
         const BackupImportResult second = service.importBackup(bytes, BackupMode::Skip);
@@ -317,7 +318,7 @@ private Q_SLOTS:
         store.exec(
             QStringLiteral("UPDATE accounts SET name = 'Local B', updated_at = '2024-02-20T10:00:00Z' WHERE id = '%1'")
                 .arg(editedBefore.id));
-        const BackupImportResult result = BackupService(store.db.get()).importBackup(bytes, BackupMode::KeepNewer);
+        const BackupImportResult result = BackupService(store.db).importBackup(bytes, BackupMode::KeepNewer);
         QVERIFY(result.errors.isEmpty());
         QCOMPARE(store.accounts->findById(editedAfter.id)->name, QStringLiteral("Local A"));
         QCOMPARE(store.accounts->findById(editedBefore.id)->name, QStringLiteral("Backup name B"));
@@ -328,7 +329,7 @@ private Q_SLOTS:
         undated.remove(QStringLiteral("updated_at"));
         zip.add(QStringLiteral("accounts/%1.json").arg(editedAfter.id), json(undated));
         zip.add(QStringLiteral("manifest.json"), manifestV1());
-        QCOMPARE(BackupService(store.db.get()).importBackup(zip.bytes(), BackupMode::KeepNewer).imported, 1);
+        QCOMPARE(BackupService(store.db).importBackup(zip.bytes(), BackupMode::KeepNewer).imported, 1);
         QCOMPARE(store.accounts->findById(editedAfter.id)->name, QStringLiteral("Undated"));
     }
 
@@ -355,7 +356,7 @@ private Q_SLOTS:
         zip.add(QStringLiteral("transactions/huge.json"), "{}", qint64(65) * 1024 * 1024);
         zip.add(QStringLiteral("manifest.json"), manifestV1());
 
-        const BackupImportResult result = BackupService(store.db.get()).importBackup(zip.bytes(), BackupMode::Replace);
+        const BackupImportResult result = BackupService(store.db).importBackup(zip.bytes(), BackupMode::Replace);
         QVERIFY(result.accepted);
         QCOMPARE(result.imported, 2);
         const QStringList expected = {
@@ -400,7 +401,7 @@ private Q_SLOTS:
         zip.add(QStringLiteral("accounts/no-id.json"), json(accountDoc(QString(), QStringLiteral("No id"))));
         zip.add(QStringLiteral("manifest.json"), manifestV1());
 
-        const BackupImportResult result = BackupService(store.db.get()).importBackup(zip.bytes(), BackupMode::Replace);
+        const BackupImportResult result = BackupService(store.db).importBackup(zip.bytes(), BackupMode::Replace);
         QCOMPARE(result.imported, 2);
         QCOMPARE(result.skipped, 3);
         QCOMPARE(result.errors.size(), 2);
@@ -452,7 +453,7 @@ private Q_SLOTS:
         QByteArray altered = zip.bytes();
         altered.replace("Alpha", "Alpho");
         TestStore target(false);
-        const BackupImportResult result = BackupService(target.db.get()).importBackup(altered, BackupMode::Replace);
+        const BackupImportResult result = BackupService(target.db).importBackup(altered, BackupMode::Replace);
         QCOMPARE(result.errors,
                  (QStringList{QStringLiteral("accounts/a.json: damaged entry"),
                               QStringLiteral("accounts/d.json: damaged entry")}));

@@ -13,7 +13,7 @@ private Q_SLOTS:
     void seedsTheDefaultTree()
     {
         TestStore s;
-        CategoryService service(s.categories.get());
+        CategoryService service(s.categories);
         service.seedDefaultsIfEmpty();
 
         const QList<Category> all = s.categories->list();
@@ -62,8 +62,8 @@ private Q_SLOTS:
     void idsAreTheSameOnEveryMachine()
     {
         TestStore first, second;
-        CategoryService(first.categories.get()).seedDefaults();
-        CategoryService(second.categories.get()).seedDefaults();
+        CategoryService(first.categories).seedDefaults();
+        CategoryService(second.categories).seedDefaults();
         QStringList a, b;
         for (const Category &c : first.categories->list())
             a.append(c.id + c.parentId);
@@ -76,14 +76,14 @@ private Q_SLOTS:
     {
         TestStore s;
         s.addCategory(QStringLiteral("Mine"));
-        CategoryService service(s.categories.get());
+        CategoryService service(s.categories);
         service.seedDefaultsIfEmpty();
         QCOMPARE(s.categories->liveCount(), 1);
 
         // All deleted counts as empty: seeding runs, every insert hits the old
         // ids, is logged and skipped, and nothing comes back.
         TestStore t;
-        CategoryService seeded(t.categories.get());
+        CategoryService seeded(t.categories);
         seeded.seedDefaultsIfEmpty();
         for (const Category &c : t.categories->list())
             QVERIFY(t.categories->softDelete(c.id));

@@ -1,4 +1,4 @@
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "services/csvmapping.h"
 #include "services/importservice.h"
 #include "services/qifreader.h"
@@ -77,7 +77,7 @@ private:
     NewAccounts createVisa(QHash<QString, QString> *mapping) const;
 
     std::unique_ptr<TestStore> m_store;
-    std::unique_ptr<ImportService> m_service;
+    ImportService *m_service = nullptr;
     Account m_checking;
     Account m_savings;
     Account m_visa;
@@ -89,9 +89,7 @@ void TestImportService::init()
     Clock::setFixedNow(QDateTime(QDate(2024, 6, 1), QTime(12, 0), Qt::UTC));
     m_store = std::make_unique<TestStore>(true);
     QVERIFY(m_store->isOpen());
-    m_service = std::make_unique<ImportService>(m_store->transactions.get(), m_store->categories.get(),
-                                                m_store->splitLines.get());
-    m_service->setAccounts(m_store->accounts.get());
+    m_service = m_store->services->import();
     m_checking = m_store->addAccount(QStringLiteral("Checking"));
     m_savings = m_store->addAccount(QStringLiteral("Savings"));
     m_visa = m_store->addAccount(QStringLiteral("Visa"));
@@ -102,7 +100,7 @@ void TestImportService::init()
 
 void TestImportService::cleanup()
 {
-    m_service.reset();
+    m_service = nullptr;
     m_store.reset();
     Clock::setFixedNow(QDateTime());
 }
@@ -110,7 +108,7 @@ void TestImportService::cleanup()
 NewAccounts TestImportService::createVisa(QHash<QString, QString> *mapping) const
 {
     NewAccounts created;
-    created.repository = m_store->accounts.get();
+    created.repository = m_store->accounts;
     created.bySourceKey.insert(QStringLiteral("visa card"),
                                ImportService::accountForSource(QStringLiteral("Visa Card"), QifReader::CreditCard, 9));
     mapping->insert(QStringLiteral("visa card"), ImportService::createMarker());
@@ -360,7 +358,7 @@ void TestImportService::cancelRollsBack()
     const QStringList before = dump(*m_store);
     QList<int> reported;
     const QMetaObject::Connection canceller =
-        connect(m_service.get(), &ImportService::progress, this, [&](int done, int total) {
+        connect(m_service, &ImportService::progress, this, [&](int done, int total) {
         QCOMPARE(total, 450);
         reported.append(done);
         if (done == 200)
@@ -378,9 +376,9 @@ void TestImportService::cancelRollsBack()
 
 void TestImportService::signalsComeOncePerKindAfterTheImport()
 {
-    QSignalSpy transactions(m_store->transactions.get(), &TransactionRepository::transactionsChanged);
-    QSignalSpy categories(m_store->categories.get(), &CategoryRepository::categoriesChanged);
-    QSignalSpy accounts(m_store->accounts.get(), &AccountRepository::accountsChanged);
+    QSignalSpy transactions(m_store->transactions, &TransactionRepository::transactionsChanged);
+    QSignalSpy categories(m_store->categories, &CategoryRepository::categoriesChanged);
+    QSignalSpy accounts(m_store->accounts, &AccountRepository::accountsChanged);
     QHash<QString, QString> mapping = m_mapping;
     const NewAccounts created = createVisa(&mapping);
 

@@ -1,4 +1,5 @@
-#include "data/sqlvalue.h"
+#include "data/clock.h"
+#include "data/ids.h"
 #include "services/recurringservice.h"
 #include "support/core/logcapture.h"
 #include "support/core/teststore.h"
@@ -15,7 +16,7 @@ const QDate kToday(2025, 6, 15);
 // A fresh store with one USD account and the service over it.
 struct Fixture {
     TestStore store;
-    RecurringService service{store.db.get(), store.recurring.get(), store.transactions.get(), store.accounts.get()};
+    RecurringService service{store.db, store.recurring, store.transactions, store.accounts};
     Account checking = store.addAccount(QStringLiteral("Checking"));
 
     RecurringTransaction add(const QDate &nextDue, Frequency frequency,
@@ -427,8 +428,8 @@ private Q_SLOTS:
             s.autoPost = true;
             s.accountId = savings.id;
         });
-        QSignalSpy transactions(f.store.transactions.get(), &TransactionRepository::transactionsChanged);
-        QSignalSpy recurring(f.store.recurring.get(), &RecurringRepository::recurringChanged);
+        QSignalSpy transactions(f.store.transactions, &TransactionRepository::transactionsChanged);
+        QSignalSpy recurring(f.store.recurring, &RecurringRepository::recurringChanged);
         QSignalSpy count(&f.service, &RecurringService::pendingCountChanged);
 
         QCOMPARE(f.service.processDue(), 40);

@@ -1,4 +1,4 @@
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "services/categoryservice.h"
 #include "services/sampledata.h"
 #include "support/core/teststore.h"
@@ -16,9 +16,8 @@ private Q_SLOTS:
         TestStore s(true);
         const Account mine = s.addAccount(QStringLiteral("My Own"));
         const Transaction kept = s.addTransaction(mine.id, QDate(2024, 1, 1), QStringLiteral("Keep me"), -100);
-        SampleData sample({s.accounts.get(), s.transactions.get(), s.categories.get(), s.splitLines.get(),
-                           s.recurring.get(), s.reconciliations.get()});
-        QSignalSpy accountsChanged(s.accounts.get(), &AccountRepository::accountsChanged);
+        SampleData sample(s);
+        QSignalSpy accountsChanged(s.accounts, &AccountRepository::accountsChanged);
 
         QCOMPARE(sample.load(), SampleData::Result::Loaded);
         QCOMPARE(accountsChanged.count(), 1);  // one announcement, not one per row

@@ -1,6 +1,7 @@
 #include "data/accountrepository.h"
+#include "data/clock.h"
 #include "data/database.h"
-#include "data/sqlvalue.h"
+#include "data/ids.h"
 #include "data/transactionrepository.h"
 #include "services/importservice.h"
 

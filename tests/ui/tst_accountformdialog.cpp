@@ -1,4 +1,4 @@
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "support/gui/screenshots.h"
 #include "ui/dialogs/accountformdialog.h"
 

@@ -1,6 +1,6 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "services/backupservice.h"
 #include "support/core/fixtures.h"
 #include "support/core/zipbuilder.h"

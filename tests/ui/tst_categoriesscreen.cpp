@@ -1,6 +1,6 @@
 #include "app/appstate.h"
 #include "data/categoryrepository.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "support/gui/modaldriver.h"
 #include "support/gui/testapp.h"
 #include "ui/dialogs/categoryformdialog.h"

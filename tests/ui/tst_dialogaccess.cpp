@@ -1,6 +1,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
+#include "data/ids.h"
 #include "data/transactionrepository.h"
 #include "services/transactionservice.h"
 #include "support/core/fixtures.h"

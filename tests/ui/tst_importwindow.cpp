@@ -1,6 +1,5 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "support/gui/screenshots.h"
 #include "support/core/fixtures.h"

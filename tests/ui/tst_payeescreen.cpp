@@ -1,7 +1,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/clock.h"
 #include "data/database.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "support/core/fixtures.h"
 #include "support/gui/testapp.h"

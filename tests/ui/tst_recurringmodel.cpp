@@ -1,4 +1,4 @@
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "ui/screens/recurringmodel.h"
 
 #include <QAbstractItemModelTester>

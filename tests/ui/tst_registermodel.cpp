@@ -1,5 +1,5 @@
 #include "app/thememanager.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "services/money.h"
 #include "support/core/teststore.h"
 #include "ui/register/registermodel.h"

@@ -1,9 +1,10 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/dbtransaction.h"
-#include "data/sqlvalue.h"
+#include "data/store.h"
 #include "data/transactionrepository.h"
 #include "services/sampledata.h"
 #include "support/core/fixtures.h"
@@ -379,8 +380,7 @@ private Q_SLOTS:
         if (Screenshots::directory().isEmpty())
             QSKIP("set QUILLET_SHOT_DIR to render the screen");
         DialogDriver::releaseClock();
-        SampleData sample({state()->accounts(), state()->transactions(), state()->categories(),
-                           state()->splitLines(), state()->recurring(), state()->reconciliations()});
+        SampleData sample(state()->store()->repositories());
         QCOMPARE(sample.load(), SampleData::Result::Loaded);
         SearchScreen screen(state());
         screen.resize(800, 550);

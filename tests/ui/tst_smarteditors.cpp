@@ -1,5 +1,5 @@
 #include "app/appstate.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "services/datetext.h"
 #include "ui/editors/calendarpopup.h"
 #include "ui/editors/datefield.h"

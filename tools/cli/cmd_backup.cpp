@@ -1,5 +1,6 @@
 #include "data/database.h"
 #include "services/backupservice.h"
+#include "services/services.h"
 #include "tools/cli/clistore.h"
 #include "tools/cli/command.h"
 
@@ -22,9 +23,8 @@ int usage(QTextStream &err)
 
 int runExport(CliStore &store, const QString &path, QTextStream &out, QTextStream &err)
 {
-    BackupService service(store.database());
     QJsonObject manifest;
-    const QByteArray bytes = service.exportBackup(&manifest);
+    const QByteArray bytes = store.services()->backup()->exportBackup(&manifest);
     if (!BackupService::writeFile(path, bytes)) {
         err << "quillet-cli: could not write to " << path << "\n";
         return CliExit::Failure;
@@ -42,7 +42,7 @@ int runImport(CliStore &store, const QString &path, BackupMode mode, QTextStream
         err << "quillet-cli: could not read " << path << "\n";
         return CliExit::Failure;
     }
-    const BackupImportResult result = BackupService(store.database()).importBackup(bytes, mode);
+    const BackupImportResult result = store.services()->backup()->importBackup(bytes, mode);
     if (result.accepted)
         out << QStringLiteral("Imported %1 items, skipped %2.").arg(result.imported).arg(result.skipped) << "\n";
     for (const QString &error : result.errors)

@@ -1,6 +1,7 @@
 #include "data/accountrepository.h"
 #include "services/csvmapping.h"
 #include "services/importservice.h"
+#include "services/services.h"
 #include "tools/cli/clistore.h"
 #include "tools/cli/command.h"
 
@@ -259,9 +260,7 @@ int ImportRequest::run(const QStringList &args, QTextStream &out)
         return CliExit::Usage;
     }
 
-    ImportService service(m_store.transactions(), m_store.categories(), m_store.splitLines());
-    service.setAccounts(m_store.accounts());
-    const ImportResult result = service.importFiles(m_files, m_mapping, m_newAccounts);
+    const ImportResult result = m_store.services()->import()->importFiles(m_files, m_mapping, m_newAccounts);
     const QStringList lines = ImportService::resultLines(result);
     for (const QString &line : lines)
         out << line << "\n";

@@ -10,8 +10,7 @@ int runSample(CliStore &store, const QStringList &args, QTextStream &out, QTextS
         err << "usage: quillet-cli sample load|clear\n";
         return CliExit::Usage;
     }
-    SampleData sample({store.accounts(), store.transactions(), store.categories(), store.splitLines(),
-                       store.recurring(), store.reconciliations()});
+    SampleData sample(store.repositories());
     const SampleData::Result result = args.first() == QLatin1String("load") ? sample.load() : sample.clear();
     out << SampleData::message(result) << "\n";
     return result == SampleData::Result::Failed ? CliExit::Failure : CliExit::Ok;

@@ -1,4 +1,4 @@
-#include "data/datadirectory.h"
+#include "data/logging.h"
 #include "tools/cli/clistore.h"
 #include "tools/cli/command.h"
 

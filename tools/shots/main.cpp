@@ -9,11 +9,12 @@
 #include "app/welcomescreen.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
-#include "data/datadirectory.h"
+#include "data/logging.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
+#include "data/store.h"
 #include "data/transactionrepository.h"
 #include "services/sampledata.h"
 #include "ui/appstyle.h"
@@ -152,8 +153,7 @@ int main(int argc, char *argv[])
             window.pages()->setCurrentWidget(window.emptyStatePage());
             save(&window, QStringLiteral("%1/empty-state-%2%3.png").arg(out, theme, suffix));
         }
-        SampleData sample({state.accounts(), state.transactions(), state.categories(), state.splitLines(),
-                           state.recurring(), state.reconciliations()});
+        SampleData sample(state.store()->repositories());
         sample.load();
         state.setCurrentAccountId(QStringLiteral("sample-acct-checking"));
         {

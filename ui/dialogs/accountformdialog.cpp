@@ -1,6 +1,6 @@
 #include "ui/dialogs/accountformdialog.h"
 
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "services/money.h"
 
 #include <QComboBox>

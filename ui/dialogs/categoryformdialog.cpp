@@ -1,7 +1,8 @@
 #include "ui/dialogs/categoryformdialog.h"
 
 #include "app/thememanager.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
+#include "data/ids.h"
 #include "ui/screens/screencolors.h"
 
 #include <QCheckBox>

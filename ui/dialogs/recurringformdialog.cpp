@@ -2,7 +2,8 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
+#include "data/ids.h"
 #include "data/transactionrepository.h"
 #include "ui/dialogs/categorychoices.h"
 #include "ui/dialogs/paymenttypechoice.h"

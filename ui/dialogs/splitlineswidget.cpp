@@ -1,6 +1,7 @@
 #include "ui/dialogs/splitlineswidget.h"
 
-#include "data/sqlvalue.h"
+#include "data/clock.h"
+#include "data/ids.h"
 #include "ui/editors/smartamountfield.h"
 #include "ui/prompt.h"
 

@@ -2,8 +2,9 @@
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
+#include "data/clock.h"
+#include "data/ids.h"
 #include "data/splitlinerepository.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "ui/dialogs/categorychoices.h"
 #include "ui/dialogs/paymenttypechoice.h"

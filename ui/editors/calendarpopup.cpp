@@ -1,7 +1,7 @@
 #include "ui/editors/calendarpopup.h"
 
 #include "app/appstate.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 
 #include <QKeyEvent>
 #include <QScreen>

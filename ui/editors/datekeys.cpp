@@ -1,6 +1,6 @@
 #include "ui/editors/datekeys.h"
 
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 
 namespace DateKeys {
 

@@ -1,6 +1,6 @@
 #include "ui/editors/datelineedit.h"
 
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "services/datetext.h"
 #include "ui/editors/calendarpopup.h"
 #include "ui/editors/datekeys.h"

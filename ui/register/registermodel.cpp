@@ -1,7 +1,7 @@
 #include "ui/register/registermodel.h"
 
 #include "app/thememanager.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "services/datetext.h"
 #include "services/money.h"
 #include "ui/register/registersort.h"

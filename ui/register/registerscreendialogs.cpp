@@ -1,9 +1,9 @@
+#include "data/clock.h"
 #include "ui/register/registerscreen.h"
 
 #include "app/appstate.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "services/datetext.h"
 #include "services/money.h"

@@ -1,9 +1,10 @@
+#include "data/clock.h"
+#include "data/ids.h"
 #include "ui/register/registerscreen.h"
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "services/datetext.h"
 #include "services/money.h"

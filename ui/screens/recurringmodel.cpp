@@ -1,6 +1,6 @@
 #include "ui/screens/recurringmodel.h"
 
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "services/money.h"
 #include "ui/screens/screencolors.h"
 

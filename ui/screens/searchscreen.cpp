@@ -3,7 +3,7 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "data/transactionrepository.h"
 #include "ui/register/registermodel.h"
 #include "ui/screens/screencolors.h"

@@ -2,7 +2,7 @@
 
 #include "app/appstate.h"
 #include "app/thememanager.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
 #include "services/backupservice.h"
 #include "ui/prompt.h"
 

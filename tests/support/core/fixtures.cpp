@@ -1,7 +1,8 @@
 #include "support/core/fixtures.h"
 
 #include "data/accountrepository.h"
-#include "data/sqlvalue.h"
+#include "data/clock.h"
+#include "data/ids.h"
 
 namespace Fixtures {
 

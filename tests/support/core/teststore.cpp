@@ -1,7 +1,8 @@
+#include "data/clock.h"
+#include "data/ids.h"
 #include "support/core/fixtures.h"
 #include "support/core/teststore.h"
 
-#include "data/sqlvalue.h"
 #include "services/categoryservice.h"
 
 #include <QSqlError>
@@ -9,31 +10,18 @@
 
 TestStore::TestStore(bool seedCategories)
 {
-    db = std::make_unique<Database>();
-    m_ok = m_dir.isValid() && db->open(path()) && db->runMigrations();
+    m_ok = m_dir.isValid() && m_store.open(path());
     if (!m_ok)
         return;
-    accounts = std::make_unique<AccountRepository>(db.get());
-    transactions = std::make_unique<TransactionRepository>(db.get());
-    categories = std::make_unique<CategoryRepository>(db.get());
-    preferences = std::make_unique<PreferencesRepository>(db.get());
-    splitLines = std::make_unique<SplitLineRepository>(db.get());
-    recurring = std::make_unique<RecurringRepository>(db.get());
-    reconciliations = std::make_unique<ReconciliationRepository>(db.get());
+    static_cast<Repositories &>(*this) = m_store.repositories();
+    services = std::make_unique<Services>(m_store);
     if (seedCategories)
-        CategoryService(categories.get()).seedDefaultsIfEmpty();
+        services->categories()->seedDefaultsIfEmpty();
 }
 
 TestStore::~TestStore()
 {
-    reconciliations.reset();
-    recurring.reset();
-    splitLines.reset();
-    preferences.reset();
-    categories.reset();
-    transactions.reset();
-    accounts.reset();
-    db.reset();
+    services.reset();
 }
 
 QVariant TestStore::scalar(const QString &sql) const
@@ -58,7 +46,7 @@ bool TestStore::exec(const QString &sql) const
 
 Account TestStore::addAccount(const QString &name, Currency currency, qint64 startingBalance)
 {
-    return Fixtures::addAccount(accounts.get(), name, currency, startingBalance);
+    return Fixtures::addAccount(accounts, name, currency, startingBalance);
 }
 
 Transaction TestStore::addTransaction(const QString &accountId, const QDate &date, const QString &payee, qint64 amount,

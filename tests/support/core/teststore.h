@@ -7,7 +7,9 @@
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
+#include "data/store.h"
 #include "data/transactionrepository.h"
+#include "services/services.h"
 
 #include <QTemporaryDir>
 
@@ -15,7 +17,7 @@
 
 // A fresh, migrated database file in a temporary directory with every
 // repository on it. Each test builds its own, so tests never share state.
-class TestStore
+class TestStore : public Repositories
 {
 public:
     explicit TestStore(bool seedCategories = false);
@@ -38,14 +40,9 @@ public:
                          CategoryType type = CategoryType::Expense);
 
     QTemporaryDir m_dir;
-    std::unique_ptr<Database> db;
-    std::unique_ptr<AccountRepository> accounts;
-    std::unique_ptr<TransactionRepository> transactions;
-    std::unique_ptr<CategoryRepository> categories;
-    std::unique_ptr<PreferencesRepository> preferences;
-    std::unique_ptr<SplitLineRepository> splitLines;
-    std::unique_ptr<RecurringRepository> recurring;
-    std::unique_ptr<ReconciliationRepository> reconciliations;
+    Store m_store;
+    // The services the app writes through, over this store.
+    std::unique_ptr<Services> services;
 
 private:
     bool m_ok = false;

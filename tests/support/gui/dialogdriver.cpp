@@ -1,9 +1,9 @@
+#include "data/clock.h"
 #include "support/core/fixtures.h"
 #include "support/gui/dialogdriver.h"
 
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
-#include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "ui/editors/smartamountfield.h"
 
