@@ -1,5 +1,6 @@
 #include "services/csvmapping.h"
 
+#include "services/datetext.h"
 #include "services/money.h"
 
 #include <QCoreApplication>
@@ -157,7 +158,7 @@ QDate CsvConverter::parseDate(const QString &input, const QString &format)
         if (fc == QLatin1Char('y')) {
             ok = readNumber(s, &pos, run >= 4 ? 4 : 2, &year);
             if (ok && run < 4)
-                year += year < 70 ? 2000 : 1900;
+                year = DateText::fullYear(year);
         } else if (fc == QLatin1Char('M')) {
             ok = run >= 3 ? readMonthName(s, &pos, run >= 4, &month) : readNumber(s, &pos, run == 2 ? 2 : 0, &month);
         } else if (fc == QLatin1Char('d')) {

@@ -8,6 +8,7 @@ class CategoryService;
 class ImportService;
 class ReconciliationService;
 class RecurringService;
+class SafetyCopies;
 class Store;
 class TransactionService;
 
@@ -31,6 +32,7 @@ public:
     ReconciliationService *reconciliations() const { return m_reconciliations.get(); }
     ImportService *import() const { return m_import.get(); }
     BackupService *backup() const { return m_backup.get(); }
+    SafetyCopies *safetyCopies() const { return m_safetyCopies.get(); }
 
 private:
     std::unique_ptr<CategoryService> m_categories;
@@ -40,4 +42,5 @@ private:
     std::unique_ptr<ReconciliationService> m_reconciliations;
     std::unique_ptr<ImportService> m_import;
     std::unique_ptr<BackupService> m_backup;
+    std::unique_ptr<SafetyCopies> m_safetyCopies;
 };

@@ -1,3 +1,4 @@
+#include "data/clock.h"
 #include "services/datetext.h"
 #include "services/money.h"
 
@@ -107,23 +108,33 @@ private Q_SLOTS:
     void typedDates_data()
     {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("thisYear");
         QTest::addColumn<QDate>("expected");
-        QTest::newRow("M/d/yyyy") << "3/5/2024" << QDate(2024, 3, 5);
-        QTest::newRow("MM/dd/yyyy") << "03/05/2024" << QDate(2024, 3, 5);
-        QTest::newRow("two-digit year is 19xx") << "1/5/24" << QDate(1924, 1, 5);
-        QTest::newRow("MM/dd/yy") << "12/31/99" << QDate(1999, 12, 31);
-        QTest::newRow("day-first does not read") << "13/1/2024" << QDate();
-        QTest::newRow("not a date") << "soon" << QDate();
-        QTest::newRow("iso does not read") << "2024-03-05" << QDate();
-        QTest::newRow("surrounding spaces") << " 2/29/2024 " << QDate(2024, 2, 29);
-        QTest::newRow("impossible day") << "2/30/2024" << QDate();
+        QTest::newRow("M/d/yyyy") << "3/5/2024" << 2026 << QDate(2024, 3, 5);
+        QTest::newRow("MM/dd/yyyy") << "03/05/2024" << 2026 << QDate(2024, 3, 5);
+        QTest::newRow("two-digit year this century") << "1/5/24" << 2026 << QDate(2024, 1, 5);
+        QTest::newRow("19 years ahead is the latest") << "1/5/45" << 2026 << QDate(2045, 1, 5);
+        QTest::newRow("80 years back is the earliest") << "1/5/46" << 2026 << QDate(1946, 1, 5);
+        QTest::newRow("MM/dd/yy") << "12/31/99" << 2026 << QDate(1999, 12, 31);
+        QTest::newRow("leap day of 2000") << "2/29/00" << 2026 << QDate(2000, 2, 29);
+        QTest::newRow("the window moves with the year") << "1/5/05" << 2090 << QDate(2105, 1, 5);
+        QTest::newRow("three-digit year does not read") << "1/5/224" << 2026 << QDate();
+        QTest::newRow("day-first does not read") << "13/1/2024" << 2026 << QDate();
+        QTest::newRow("not a date") << "soon" << 2026 << QDate();
+        QTest::newRow("iso does not read") << "2024-03-05" << 2026 << QDate();
+        QTest::newRow("surrounding spaces") << " 2/29/2024 " << 2026 << QDate(2024, 2, 29);
+        QTest::newRow("impossible day") << "2/30/2024" << 2026 << QDate();
     }
 
     void typedDates()
     {
         QFETCH(QString, text);
+        QFETCH(int, thisYear);
         QFETCH(QDate, expected);
-        QCOMPARE(DateText::parseTyped(text), expected);
+        Clock::setFixedNow(QDateTime(QDate(thisYear, 6, 1), QTime(12, 0), Qt::UTC));
+        const QDate read = DateText::parseTyped(text);
+        Clock::setFixedNow(QDateTime());
+        QCOMPARE(read, expected);
     }
 
     void shownDates()

@@ -146,7 +146,7 @@ private Q_SLOTS:
     {
         const Account checking = addAccount(QStringLiteral("Checking"));
         RecurringFormDialog form(state(), RecurringFormDialog::Create);
-        typeInto(child<DateField>(&form, "startDateField"), QStringLiteral("1/5/24"));  // 1924
+        typeInto(child<DateField>(&form, "startDateField"), QStringLiteral("1/5/1924"));
         LogCapture log;
         const RecurringTransaction r = form.recurring();
         QCOMPARE(r.startDate, QDate(2024, 6, 20));

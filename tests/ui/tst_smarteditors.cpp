@@ -122,7 +122,8 @@ private Q_SLOTS:
 
         QTest::newRow("M/d/yyyy") << "4/2/2024" << QDate(2024, 4, 2) << true;
         QTest::newRow("MM/dd/yyyy") << "04/02/2024" << QDate(2024, 4, 2) << true;
-        QTest::newRow("two-digit year is 19xx") << "1/5/24" << QDate(1924, 1, 5) << true;
+        QTest::newRow("two-digit year near today") << "1/5/24" << QDate(2024, 1, 5) << true;
+        QTest::newRow("two-digit year far back") << "1/5/70" << QDate(1970, 1, 5) << true;
         QTest::newRow("month 13 keeps the date") << "13/1/2024" << QDate(2024, 3, 15) << false;
         QTest::newRow("words keep the date") << "soon" << QDate(2024, 3, 15) << false;
         QTest::newRow("empty keeps the date") << "" << QDate(2024, 3, 15) << false;
