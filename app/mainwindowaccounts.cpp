@@ -16,14 +16,18 @@
 void MainWindow::showNewAccountDialog()
 {
     AccountFormDialog dialog(this);
+    std::optional<Account> created;
+    dialog.setSave([&] {
+        // A blank name stores nothing; there is nothing to retry either.
+        if (dialog.account().name.trimmed().isEmpty())
+            return true;
+        created = m_state->accountService()->createAccount(dialog.account(), dialog.asOfDate());
+        return created.has_value();
+    });
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::optional<Account> created = m_state->accountService()->createAccount(dialog.account(), dialog.asOfDate());
     if (!created) {
-        if (dialog.account().name.trimmed().isEmpty())
-            showStatusMessage(tr("An account needs a name; nothing was created."), 5000);
-        else
-            Prompt::warning(this, tr("New Account"), tr("The account could not be saved."));
+        showStatusMessage(tr("An account needs a name; nothing was created."), 5000);
         return;
     }
     rebuildSidebar();
@@ -38,10 +42,14 @@ void MainWindow::showEditAccountDialog()
     if (!account)
         return;
     AccountFormDialog dialog(*account, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!m_state->accountService()->updateAccount(dialog.account()))
-        showStatusMessage(tr("The account was not changed."), 5000);
+    dialog.setCurrencyLocked(m_state->accountService()->isCurrencyLocked(account->id));
+    bool blank = false;
+    dialog.setSave([&] {
+        blank = dialog.account().name.trimmed().isEmpty();
+        return blank || m_state->accountService()->updateAccount(dialog.account());
+    });
+    if (dialog.exec() == QDialog::Accepted && blank)
+        showStatusMessage(tr("An account needs a name; it was not changed."), 5000);
 }
 
 void MainWindow::deleteAccount(const QString &accountId)

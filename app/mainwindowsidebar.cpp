@@ -162,11 +162,11 @@ void MainWindow::rebuildSidebar()
     m_sidebar->clear();
 
     const QList<Account> accounts = m_state->accounts()->listLive();
-    qint64 total = 0;
+    Money::Totals total;
     QStringList ids;
     for (const Account &account : accounts) {
         const qint64 balance = m_state->transactions()->balance(account.id);
-        total += balance;
+        total.add(balance, account.currency);
         ids.append(account.id);
         auto *item = new QListWidgetItem(m_sidebar);
         item->setData(Qt::UserRole, account.id);
@@ -181,8 +181,7 @@ void MainWindow::rebuildSidebar()
 
     m_statusBar->setAccountCount(int(accounts.size()));
     rebuildAccountShortcuts(ids);
-    // Balances of all currencies are added as they stand and shown in the default currency.
-    m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts") : tr("Total: %1").arg(Money::formatMoney(total)));
+    m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts") : tr("Total: %1").arg(total.text()));
 }
 
 void MainWindow::rebuildAccountShortcuts(const QStringList &accountIds)

@@ -1,5 +1,7 @@
 #include "data/dbtransaction.h"
 
+#include "data/statementcache.h"
+
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,6 +17,7 @@ bool run(const QSqlDatabase &db, const QString &sql, QString *error = nullptr)
     QSqlQuery q(db);
     if (q.exec(sql))
         return true;
+    Sql::noteFailure(q.lastError());
     if (error)
         *error = q.lastError().text();
     return false;

@@ -170,6 +170,20 @@ int RecurringRepository::softDeleteByAccount(const QString &accountId)
     return rows;
 }
 
+int RecurringRepository::deactivateTransfersInto(const QString &accountId)
+{
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("UPDATE recurring_transactions SET is_active = 0, updated_at = ?, sync_status = 'pending' "
+                       "WHERE transfer_dest_account_id = ? AND deleted_at IS NULL AND is_active = 1"),
+        {SqlValue::timestamp(Clock::nowUtc()), accountId}, "RecurringRepository::deactivateTransfersInto failed:");
+    if (!Sql::exec(q, "RecurringRepository::deactivateTransfersInto failed:"))
+        return -1;
+    const int rows = q->numRowsAffected();
+    if (rows > 0)
+        Q_EMIT recurringChanged();
+    return rows;
+}
+
 int RecurringRepository::restoreByAccount(const QString &accountId, const QString &deletedSince)
 {
     QSqlQuery *q = m_statements.prepare(

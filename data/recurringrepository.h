@@ -27,6 +27,9 @@ public:
     bool update(const RecurringTransaction &r);
     bool softDelete(const QString &id);
     int softDeleteByAccount(const QString &accountId);
+    // Deactivates the live, active schedules that transfer into accountId;
+    // returns how many.
+    int deactivateTransfersInto(const QString &accountId);
     int restoreByAccount(const QString &accountId, const QString &deletedSince);
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();

@@ -22,6 +22,10 @@ QSqlQuery *StatementCache::prepare(const QString &sql, const QVariantList &binds
     return q;
 }
 
+namespace {
+Sql::Failure g_lastFailure;
+}
+
 namespace Sql {
 
 void warn(const char *what, const QSqlQuery &q)
@@ -30,7 +34,21 @@ void warn(const char *what, const QSqlQuery &q)
     QString text = error.text();
     if (text.trimmed().isEmpty())
         text = error.databaseText();
+    noteFailure(error);
     qWarning().noquote() << what << text;
+}
+
+Failure lastFailure()
+{
+    return g_lastFailure;
+}
+
+void noteFailure(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    g_lastFailure.code = ok ? code : 0;
+    g_lastFailure.text = error.databaseText().trimmed().isEmpty() ? error.text() : error.databaseText();
 }
 
 bool exec(QSqlQuery *q, const char *what)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariantList>
 
+class QSqlError;
+
 #include <memory>
 
 // Keeps one prepared statement per SQL text for a repository, so a hot write
@@ -31,7 +33,18 @@ namespace Sql {
 // Runs a prepared statement; on failure logs "<what> <driver error>" and returns false.
 bool exec(QSqlQuery *q, const char *what);
 
-// The "<what> <error>" warning every repository gives on failure.
+// The "<what> <error>" warning every repository gives on failure. The error
+// is also kept as the last failure.
 void warn(const char *what, const QSqlQuery &q);
+
+// The most recent statement failure on any connection (the app uses one
+// thread): SQLite's extended result code (0 when unknown) and the driver's
+// text. A write that fails can then tell the user why.
+struct Failure {
+    int code = 0;
+    QString text;
+};
+Failure lastFailure();
+void noteFailure(const QSqlError &error);
 
 } // namespace Sql

@@ -500,6 +500,17 @@ QStringList TransactionRepository::payees()
     return result;
 }
 
+bool TransactionRepository::hasAnyForAccount(const QString &accountId)
+{
+    QSqlQuery *q = m_statements.prepare(QStringLiteral("SELECT 1 FROM transactions WHERE account_id = ? LIMIT 1"),
+                                        {accountId}, "TransactionRepository::hasAnyForAccount failed:");
+    if (!Sql::exec(q, "TransactionRepository::hasAnyForAccount failed:"))
+        return true;  // unknown: better to keep the currency than to misread amounts
+    const bool any = q->next();
+    q->finish();
+    return any;
+}
+
 qint64 TransactionRepository::balance(const QString &accountId)
 {
     dropCachesIfWrittenElsewhere();

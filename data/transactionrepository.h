@@ -47,6 +47,8 @@ public:
     QStringList payees();
     // Starting balance plus the sum of live amounts: the register's last running balance.
     qint64 balance(const QString &accountId);
+    // Whether the account has any transaction at all, deleted ones included.
+    bool hasAnyForAccount(const QString &accountId);
     // The sum of the account's live reconciled amounts and, in latestDate,
     // the newest date among them (invalid when there is none).
     qint64 reconciledTotal(const QString &accountId, QDate *latestDate = nullptr);

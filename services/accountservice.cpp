@@ -91,6 +91,11 @@ bool AccountService::updateAccount(const Account &edited)
     const QString name = edited.name.trimmed();
     if (name.isEmpty())
         return false;
+    if (edited.currency != stored->currency && isCurrencyLocked(stored->id)) {
+        qWarning().noquote() << "AccountService::updateAccount: the currency of" << stored->id
+                             << "cannot change once it has transactions";
+        return false;
+    }
     stored->name = name;
     stored->type = edited.type;
     stored->currency = edited.currency;
@@ -102,6 +107,11 @@ bool AccountService::updateAccount(const Account &edited)
     stored->version += 1;
     stored->syncStatus = SyncStatus::Pending;
     return m_accounts->update(*stored);
+}
+
+bool AccountService::isCurrencyLocked(const QString &accountId)
+{
+    return m_transactions->hasAnyForAccount(accountId);
 }
 
 // Every step runs whatever the one before returned. The cascade is kept when
@@ -122,8 +132,11 @@ bool AccountService::deleteAccount(const QString &accountId)
     int transactions = 0;
     const bool transactionsDeleted = m_transactions->softDeleteByAccount(accountId, &transactions);
     const int recurrings = m_recurring->softDeleteByAccount(accountId);
+    // Schedules of other accounts that pay into this one would go on moving
+    // money out of sight. They stay off when the account comes back.
+    const int transfersIn = m_recurring->deactivateTransfersInto(accountId);
     const int reconciliations = m_reconciliations->softDeleteByAccount(accountId);
-    if (!m_accounts->softDelete(accountId) || !tx.commit())
+    if (transfersIn < 0 || !m_accounts->softDelete(accountId) || !tx.commit())
         return false;
 
     qInfo().noquote() << "Cascade delete account" << accountId << "→ transactions:" << transactions
@@ -131,7 +144,7 @@ bool AccountService::deleteAccount(const QString &accountId)
     batch.touchAccounts();
     if (transactionsDeleted)
         batch.touchTransactions(accountId);
-    if (recurrings > 0)
+    if (recurrings > 0 || transfersIn > 0)
         batch.touchRecurring();
     if (reconciliations > 0)
         batch.touchReconciliations();

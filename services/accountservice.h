@@ -35,8 +35,13 @@ public:
     std::optional<Account> createAccount(const Account &draft, const QDate &asOf);
 
     // Writes the form's fields (name, type, currency, starting balance,
-    // institution, last four digits) over the stored account.
+    // institution, last four digits) over the stored account. A change of
+    // currency is refused once the account has transactions (see below).
     bool updateAccount(const Account &edited);
+    // Whether the account's currency is fixed: its transactions' amounts were
+    // entered in it, and another currency would read them as something else
+    // ($98.00 as ¥9,800).
+    bool isCurrencyLocked(const QString &accountId);
 
     // Soft-deletes the account's transactions, schedules and reconciliations,
     // then the account.

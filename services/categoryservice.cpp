@@ -4,6 +4,7 @@
 #include "data/clock.h"
 #include "data/dbtransaction.h"
 #include "data/ids.h"
+#include "services/stamps.h"
 
 #include <QUuid>
 
@@ -94,6 +95,31 @@ void CategoryService::seedDefaultsIfEmpty()
 {
     if (m_categories->liveCount() == 0)
         seedDefaults();
+}
+
+bool CategoryService::addCategory(Category c, QString *storedId)
+{
+    Stamps::asNew(c, Clock::nowUtc());
+    if (!m_categories->insert(c))
+        return false;
+    if (storedId)
+        *storedId = c.id;
+    return true;
+}
+
+bool CategoryService::updateCategory(const Category &edited)
+{
+    const std::optional<Category> stored = m_categories->findById(edited.id);
+    if (!stored || stored->isDeleted())
+        return false;
+    Category c = edited;
+    Stamps::asEdit(c, *stored, Clock::nowUtc());
+    return m_categories->update(c);
+}
+
+bool CategoryService::deleteCategory(const QString &categoryId)
+{
+    return m_categories->softDelete(categoryId);
 }
 
 void CategoryService::seedDefaults()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/records.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -16,6 +18,14 @@ public:
     explicit CategoryService(CategoryRepository *categories, QObject *parent = nullptr);
 
     void seedDefaultsIfEmpty();
+
+    // Stores a category made by the user: a fresh id when it has none,
+    // created and updated now, version 1, pending.
+    bool addCategory(Category c, QString *storedId = nullptr);
+    // Writes the user's edit: version + 1, updated now, pending.
+    bool updateCategory(const Category &edited);
+    bool deleteCategory(const QString &categoryId);
+
     void seedDefaults();
     // Inserts one default category; returns its derived id.
     QString addDefaultCategory(const QString &name, const QString &typeCode, const QString &parentId,

@@ -1,5 +1,7 @@
 #include "services/money.h"
 
+#include <QStringList>
+
 #include <cmath>
 
 namespace {
@@ -123,6 +125,16 @@ qint64 toMinorUnits(double value, int currency)
 double toMajorUnits(qint64 amount, int currency)
 {
     return currency == kJpy ? double(amount) : double(amount) / 100.0;
+}
+
+QString Totals::text() const
+{
+    if (m_sums.isEmpty())
+        return formatMoney(0);
+    QStringList parts;
+    for (auto it = m_sums.cbegin(); it != m_sums.cend(); ++it)
+        parts.append(formatMoney(it.value(), it.key()));
+    return parts.join(QStringLiteral(" \u00b7 "));
 }
 
 } // namespace Money

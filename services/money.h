@@ -2,6 +2,7 @@
 
 #include "data/codes.h"
 
+#include <QMap>
 #include <QString>
 
 // The one place where a count of minor units becomes text and typed text
@@ -32,5 +33,19 @@ qint64 toMinorUnits(double value, int currency = 0);
 inline qint64 toMinorUnits(double value, Currency currency) { return toMinorUnits(value, int(currency)); }
 double toMajorUnits(qint64 amount, int currency = 0);
 inline double toMajorUnits(qint64 amount, Currency currency) { return toMajorUnits(amount, int(currency)); }
+
+// Sums over several accounts, kept apart per currency: yen added to cents
+// would be a meaningless number.
+class Totals
+{
+public:
+    void add(qint64 amount, Currency currency) { m_sums[int(currency)] += amount; }
+    // One formatMoney per currency in currency order, joined by " · "
+    // ("$100.00 · ¥150,000"); "$0.00" when nothing was added.
+    QString text() const;
+
+private:
+    QMap<int, qint64> m_sums;
+};
 
 } // namespace Money

@@ -9,6 +9,7 @@
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
 #include "services/changebatch.h"
+#include "services/stamps.h"
 
 #include <QDebug>
 
@@ -77,6 +78,13 @@ auto RecurringService::inBatch(Work work) -> decltype(work())
     using Result = decltype(work());
     if (m_batch)
         return work();
+    // A write of someone else's is open on the connection (an import lets the
+    // event loop run between its rows): whatever we posted now would be
+    // committed or rolled back with it, behind the user's back.
+    if (DbTransaction::inTransaction(m_database->connection())) {
+        qWarning() << "RecurringService: another write is in progress; nothing is posted now";
+        return Result{};
+    }
 
     ChangeBatch batch({nullptr, m_transactions, m_recurring, nullptr});
     DbTransaction tx(m_database->connection());
@@ -95,13 +103,50 @@ auto RecurringService::inBatch(Work work) -> decltype(work())
     return result;
 }
 
-bool RecurringService::confirm(const QString &scheduleId)
+bool RecurringService::addSchedule(RecurringTransaction schedule, QString *storedId)
 {
+    Stamps::asNew(schedule, Clock::nowUtc());
+    if (!m_recurring->insert(schedule))
+        return false;
+    if (storedId)
+        *storedId = schedule.id;
+    Q_EMIT pendingCountChanged(pendingCount());
+    return true;
+}
+
+bool RecurringService::updateSchedule(const RecurringTransaction &edited)
+{
+    const std::optional<RecurringTransaction> stored = m_recurring->findById(edited.id);
+    if (!stored || stored->isDeleted())
+        return false;
+    RecurringTransaction schedule = edited;
+    Stamps::asEdit(schedule, *stored, Clock::nowUtc());
+    if (!m_recurring->update(schedule))
+        return false;
+    Q_EMIT pendingCountChanged(pendingCount());
+    return true;
+}
+
+bool RecurringService::deleteSchedule(const QString &scheduleId)
+{
+    if (!m_recurring->softDelete(scheduleId))
+        return false;
+    Q_EMIT pendingCountChanged(pendingCount());
+    return true;
+}
+
+bool RecurringService::confirm(const QString &scheduleId, bool *alreadyPosted)
+{
+    if (alreadyPosted)
+        *alreadyPosted = false;
     return inBatch([&] {
         std::optional<RecurringTransaction> schedule = m_recurring->findById(scheduleId);
         if (!schedule || schedule->isDeleted())
             return false;
-        return postOccurrence(*schedule);
+        const Posting result = postOccurrence(*schedule);
+        if (alreadyPosted)
+            *alreadyPosted = result == Posting::AlreadyThere;
+        return result != Posting::Refused;
     });
 }
 
@@ -182,7 +227,10 @@ int RecurringService::catchUp(const QString &scheduleId, const QDate &cutoff, Ca
     int posted = 0;
     QDate last;
     bool capHit = false;
-    while (schedule && schedule->isActive && !schedule->isDeleted()) {
+    // Occurrences already posted (by another device, or before a restore)
+    // are stepped over without counting; the bound keeps a pass finite.
+    for (int steps = 0; schedule && schedule->isActive && !schedule->isDeleted() && steps < 10 * kCatchUpCap;
+         ++steps) {
         const QDate due = schedule->nextDueDate;
         if (!due.isValid())
             break;
@@ -194,8 +242,11 @@ int RecurringService::catchUp(const QString &scheduleId, const QDate &cutoff, Ca
         if (due > cutoff || due == last)
             break;
         last = due;
-        if (!postOccurrence(*schedule))
+        const Posting result = postOccurrence(*schedule);
+        if (result == Posting::Refused)
             break;
+        if (result == Posting::AlreadyThere)
+            continue;
         ++posted;
         if (mode == CatchUp::Automatic && posted == kCatchUpCapMark)
             capHit = true;
@@ -209,17 +260,22 @@ int RecurringService::catchUp(const QString &scheduleId, const QDate &cutoff, Ca
     return posted;
 }
 
-bool RecurringService::transferCurrenciesDiffer(const RecurringTransaction &schedule)
+QString RecurringService::transferRefusal(const RecurringTransaction &schedule)
 {
-    const std::optional<Account> source = m_accounts->findById(schedule.accountId);
     const std::optional<Account> destination = m_accounts->findById(schedule.transferDestAccountId);
-    return source && destination && source->currency != destination->currency;
+    // Money must not land where the user cannot see it.
+    if (!destination || destination->isDeleted())
+        return QStringLiteral("destination account is deleted");
+    const std::optional<Account> source = m_accounts->findById(schedule.accountId);
+    if (source && source->currency != destination->currency)
+        return QStringLiteral("source and destination currencies differ");
+    return QString();
 }
 
 // One occurrence: the posted row (for a transfer both linked rows) and the
 // advanced schedule are written together or not at all. On success `schedule`
 // holds the stored, advanced state.
-bool RecurringService::postOccurrence(RecurringTransaction &schedule)
+RecurringService::Posting RecurringService::postOccurrence(RecurringTransaction &schedule)
 {
     if (isBrokenDate(schedule.nextDueDate)) {
         qWarning().noquote() << "RecurringService::confirm refusing record with broken date:" << schedule.id
@@ -230,16 +286,18 @@ bool RecurringService::postOccurrence(RecurringTransaction &schedule)
         schedule.syncStatus = SyncStatus::Pending;
         if (m_recurring->update(schedule))
             m_batch->touchRecurring();
-        return false;
+        return Posting::Refused;
     }
 
     // Checked before anything is written: a transfer between currencies would
     // leave one half posted and the occurrence blocked for good.
     const bool transfer = !schedule.transferDestAccountId.isEmpty();
-    if (transfer && transferCurrenciesDiffer(schedule)) {
-        qWarning().noquote() << "RecurringService: skipping transfer post for" << schedule.id
-                             << "— source and destination currencies differ";
-        return false;
+    if (transfer) {
+        const QString refusal = transferRefusal(schedule);
+        if (!refusal.isEmpty()) {
+            qWarning().noquote() << "RecurringService: skipping transfer post for" << schedule.id << "—" << refusal;
+            return Posting::Refused;
+        }
     }
 
     const QDateTime now = Clock::nowUtc();
@@ -270,23 +328,29 @@ bool RecurringService::postOccurrence(RecurringTransaction &schedule)
 
     DbTransaction tx(m_database->connection());
     if (!tx.isActive())
-        return false;
-    // The source goes first: it is the row that already exists when this
-    // occurrence was posted before, here or on another device.
-    if (!m_transactions->insert(source))
-        return false;
-    if (transfer && !m_transactions->insert(destination))
-        return false;
+        return Posting::Refused;
+    // The occurrence was posted before, here or on another device, and may
+    // have been deleted since: the schedule moves past it instead of trying
+    // the same date for ever.
+    const bool alreadyThere = m_transactions->getById(source.id).has_value();
+    if (!alreadyThere) {
+        if (!m_transactions->insert(source))
+            return Posting::Refused;
+        if (transfer && !m_transactions->insert(destination))
+            return Posting::Refused;
+    }
     RecurringTransaction advanced = schedule;
     if (!advance(advanced) || !tx.commit())
-        return false;
+        return Posting::Refused;
 
     schedule = advanced;
     m_batch->touchRecurring();
+    if (alreadyThere)
+        return Posting::AlreadyThere;
     m_batch->touchTransactions(source.accountId);
     if (transfer)
         m_batch->touchTransactions(destination.accountId);
-    return true;
+    return Posting::Posted;
 }
 
 bool RecurringService::advance(RecurringTransaction &schedule)

@@ -33,8 +33,19 @@ public:
     RecurringService(Database *database, RecurringRepository *recurring, TransactionRepository *transactions,
                      AccountRepository *accounts, QObject *parent = nullptr);
 
-    // Posts the schedule's next occurrence, dated its due date, and advances it.
-    bool confirm(const QString &scheduleId);
+    // Stores a schedule made by the user: a fresh id when it has none, created
+    // and updated now, version 1, pending. storedId receives the id.
+    bool addSchedule(RecurringTransaction schedule, QString *storedId = nullptr);
+    // Writes the user's edit of a stored schedule: version + 1, updated now, pending.
+    bool updateSchedule(const RecurringTransaction &edited);
+    // Soft-deletes the schedule.
+    bool deleteSchedule(const QString &scheduleId);
+
+    // Posts the schedule's next occurrence, dated its due date, and advances
+    // it. An occurrence whose row exists already (posted on another device,
+    // or restored) is not posted again: the schedule only moves past it, and
+    // alreadyPosted, when given, says so.
+    bool confirm(const QString &scheduleId, bool *alreadyPosted = nullptr);
     // Advances the schedule by one step without posting.
     bool skip(const QString &scheduleId);
     // One confirm for each schedule due today; returns how many posted.
@@ -67,9 +78,15 @@ private:
     template <typename Work>
     auto inBatch(Work work) -> decltype(work());
 
-    bool postOccurrence(RecurringTransaction &schedule);
+    enum class Posting {
+        Posted,        // the occurrence's rows were written and the schedule advanced
+        AlreadyThere,  // its row existed already (live or deleted): advanced only
+        Refused,       // nothing written, the schedule stays where it is
+    };
+    Posting postOccurrence(RecurringTransaction &schedule);
     bool advance(RecurringTransaction &schedule);
-    bool transferCurrenciesDiffer(const RecurringTransaction &schedule);
+    // Why a transfer occurrence cannot be posted (empty when it can).
+    QString transferRefusal(const RecurringTransaction &schedule);
     int catchUp(const QString &scheduleId, const QDate &cutoff, CatchUp mode);
     void quarantine(const RecurringTransaction &schedule, const QString &reason);
 

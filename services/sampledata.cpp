@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QRandomGenerator>
 #include <QSignalBlocker>
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -366,11 +367,20 @@ SampleData::Result SampleData::clear()
         if (!tx.isActive())
             return Result::Failed;
         QSqlQuery q(m_repos.splitLines->connection());
-        // Children before parents, so references hold at every step.
+        // Rows the sample schedules posted carry ids derived from the schedule,
+        // not the sample prefix; they go first, with any lines of theirs.
+        // Then children before parents, so references hold at every step.
+        QStringList statements = {
+            QStringLiteral("DELETE FROM split_lines WHERE transaction_id IN "
+                           "(SELECT id FROM transactions WHERE recurring_id LIKE 'sample-%')"),
+            QStringLiteral("DELETE FROM transactions WHERE recurring_id LIKE 'sample-%'"),
+        };
         for (const char *table : {"split_lines", "transactions", "recurring_transactions", "reconciliations",
-                                  "transaction_templates", "categories", "accounts"}) {
-            if (!q.exec(QStringLiteral("DELETE FROM %1 WHERE id LIKE 'sample-%'").arg(QLatin1String(table)))) {
-                qWarning() << "SampleData::clear failed:" << table;
+                                  "transaction_templates", "categories", "accounts"})
+            statements.append(QStringLiteral("DELETE FROM %1 WHERE id LIKE 'sample-%'").arg(QLatin1String(table)));
+        for (const QString &sql : std::as_const(statements)) {
+            if (!q.exec(sql)) {
+                qWarning().noquote() << "SampleData::clear failed:" << sql << q.lastError().text();
                 return Result::Failed;
             }
         }

@@ -6,6 +6,7 @@
 #include "data/ids.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
+#include "services/stamps.h"
 
 #include <QCoreApplication>
 #include <QSignalBlocker>
@@ -19,24 +20,107 @@ TransactionService::TransactionService(TransactionRepository *transactions, Spli
 {
 }
 
-bool TransactionService::insertWithLines(const Transaction &t, const QList<SplitLine> &lines)
+bool TransactionService::add(Transaction t, QList<SplitLine> lines, QString *storedId)
 {
+    if (lines.size() > kMaxSplitLines)
+        return false;
+    const QDateTime now = Clock::nowUtc();
+    Stamps::asNew(t, now);
+    t.isSplit = !lines.isEmpty();
+    if (t.isSplit)
+        t.categoryId.clear();
+
     DbTransaction tx(m_splitLines->connection());
     if (!tx.isActive() || !m_transactions->insert(t))
         return false;
-    if (!lines.isEmpty() && !m_splitLines->replaceLines(t.id, lines))
+    if (!lines.isEmpty() && !writeLines(t.id, lines, now))
+        return false;
+    if (!tx.commit())
+        return false;
+    if (storedId)
+        *storedId = t.id;
+    return true;
+}
+
+bool TransactionService::addTransfer(Transaction t, const Account &from, const Account &to, QString *storedId)
+{
+    if (from.id == to.id || from.currency != to.currency)
+        return false;
+    Stamps::asNew(t, Clock::nowUtc());
+    t.accountId = from.id;
+    t.isSplit = false;
+    const Transaction partner = makeTransferPartner(t, from, to);
+
+    DbTransaction tx(m_splitLines->connection());
+    if (!tx.isActive() || !m_transactions->insert(partner) || !m_transactions->insert(t) || !tx.commit())
+        return false;
+    if (storedId)
+        *storedId = t.id;
+    return true;
+}
+
+bool TransactionService::update(const Transaction &edited, const std::optional<QList<SplitLine>> &lines)
+{
+    if (lines && lines->size() > kMaxSplitLines)
+        return false;
+    const std::optional<Transaction> stored = m_transactions->getById(edited.id);
+    if (!stored || stored->isDeleted())
+        return false;
+    const QDateTime now = Clock::nowUtc();
+    Transaction t = edited;
+    Stamps::asEdit(t, *stored, now);
+    t.accountId = stored->accountId;
+    if (lines) {
+        t.isSplit = !lines->isEmpty();
+        if (t.isSplit)
+            t.categoryId.clear();
+    }
+
+    DbTransaction tx(m_splitLines->connection());
+    if (!tx.isActive() || !m_transactions->update(t))
+        return false;
+    if (lines && !writeLines(t.id, *lines, now))
+        return false;
+    if (!followPartner(t, now))
         return false;
     return tx.commit();
 }
 
-bool TransactionService::updateWithLines(const Transaction &t, const QList<SplitLine> &lines)
+// The two sides of a transfer always add up to nothing and happen on the
+// same day under the same number; everything else is each side's own.
+bool TransactionService::followPartner(const Transaction &t, const QDateTime &now)
 {
-    DbTransaction tx(m_splitLines->connection());
-    if (!tx.isActive() || !m_transactions->update(t))
-        return false;
-    if (!m_splitLines->replaceLines(t.id, lines))
-        return false;
-    return tx.commit();
+    if (t.transferLinkId.isEmpty())
+        return true;
+    std::optional<Transaction> partner = m_transactions->getById(t.transferLinkId);
+    if (!partner || partner->isDeleted())
+        return true;
+    if (partner->amount == -t.amount && partner->date == t.date && partner->checkNumber == t.checkNumber)
+        return true;
+    partner->amount = -t.amount;
+    partner->date = t.date;
+    partner->checkNumber = t.checkNumber;
+    partner->version += 1;
+    partner->updatedAt = now;
+    partner->syncStatus = SyncStatus::Pending;
+    return m_transactions->update(*partner);
+}
+
+bool TransactionService::writeLines(const QString &transactionId, QList<SplitLine> lines, const QDateTime &now)
+{
+    // Lines that stay keep their id and creation time; a restore or another
+    // device then sees the same line, not a new one beside the old.
+    const QList<SplitLine> stored = m_splitLines->linesOf(transactionId);
+    for (SplitLine &line : lines) {
+        const auto same = std::find_if(stored.cbegin(), stored.cend(),
+                                       [&line](const SplitLine &s) { return !line.id.isEmpty() && s.id == line.id; });
+        if (line.id.isEmpty())
+            line.id = Ids::newId();
+        line.createdAt = same != stored.cend() ? same->createdAt : now;
+        line.updatedAt = now;
+        line.transactionId = transactionId;
+    }
+    return m_splitLines->replaceLines(transactionId, lines);
 }
 
 Transaction TransactionService::makeTransferPartner(Transaction &first, const Account &firstAccount,
@@ -53,16 +137,6 @@ Transaction TransactionService::makeTransferPartner(Transaction &first, const Ac
     first.transferLinkId = partner.id;
     first.transferDestAccountId = other.id;
     return partner;
-}
-
-bool TransactionService::insertTransferPair(const Transaction &first, const Transaction &partner)
-{
-    DbTransaction tx(m_splitLines->connection());
-    if (!tx.isActive() || !m_transactions->insert(partner))
-        return false;
-    if (!m_transactions->insert(first))
-        return false;
-    return tx.commit();
 }
 
 bool TransactionService::deleteWithPartner(const QString &transactionId)

@@ -6,32 +6,48 @@
 #include <QObject>
 #include <QStringList>
 
+#include <optional>
+
 class AccountRepository;
 class SplitLineRepository;
 class TransactionRepository;
 
-// Writes that touch more than one row of the register: a transaction with its
-// split lines, both sides of a transfer, deletion of a transfer pair. Each is
-// applied in one database transaction, all or nothing.
+// Every write of a transaction the user makes goes through here: a new row
+// with its split lines, a new transfer pair, an edit (which a transfer's other
+// side follows), a deletion (of both sides of a transfer), the cleared mark
+// and payee renames. The service stamps the rows (id, times, version, sync
+// state), so callers only say what the user typed, and each write is one
+// database transaction, all or nothing.
 class TransactionService : public QObject
 {
     Q_OBJECT
 public:
+    // More lines than this in one split are refused.
+    static constexpr int kMaxSplitLines = 1000;
+
     TransactionService(TransactionRepository *transactions, SplitLineRepository *splitLines,
                        AccountRepository *accounts, QObject *parent = nullptr);
 
-    // Inserts t and, when lines is not empty, replaces its stored split lines with them.
-    bool insertWithLines(const Transaction &t, const QList<SplitLine> &lines);
-    // Updates t and replaces its stored split lines with lines (none when empty).
-    bool updateWithLines(const Transaction &t, const QList<SplitLine> &lines);
+    // Stores a new transaction and its split lines. t's id is kept when set
+    // (a fresh one is made otherwise), its times become now, version 1,
+    // pending; lines get ids where they have none. storedId receives the id.
+    bool add(Transaction t, QList<SplitLine> lines = {}, QString *storedId = nullptr);
 
-    // The partner of a new transfer entered as `first` in its account towards
-    // `other`: same date, check number, memo, category and marks, negated amount,
-    // payee "Transfer from <first's account name>", linked both ways. `first` is
-    // updated with its link and destination.
-    static Transaction makeTransferPartner(Transaction &first, const Account &firstAccount, const Account &other);
-    // Inserts the partner first, then the row, in one database transaction.
-    bool insertTransferPair(const Transaction &first, const Transaction &partner);
+    // A new transfer typed in `from`'s register towards `to`: t (in `from`)
+    // becomes "Transfer to <to>" side's row as given, its partner in `to` gets
+    // the negated amount and the payee "Transfer from <from>", the same date,
+    // check number, memo, category and marks, and the two are linked both
+    // ways. Refused when the accounts are one and the same or their
+    // currencies differ.
+    bool addTransfer(Transaction t, const Account &from, const Account &to, QString *storedId = nullptr);
+
+    // Writes the user's edit of a stored transaction: version + 1, updated
+    // now, pending. The other side of a transfer follows in the same database
+    // transaction: the amount negated, the date and the check number copied;
+    // its payee, memo and marks stay its own. lines, when given, are the
+    // lines the transaction has from now on (none when it is no longer
+    // split); lines that keep their id keep their row.
+    bool update(const Transaction &edited, const std::optional<QList<SplitLine>> &lines = std::nullopt);
 
     // Soft-deletes the transaction and, for a transfer, its partner.
     bool deleteWithPartner(const QString &transactionId);
@@ -46,7 +62,15 @@ public:
     // nothing changed when a statement fails.
     bool renamePayees(const QStringList &payees, const QString &target, int *changed);
 
+    // The partner row of a new transfer entered as `first` in its account
+    // towards `other` (see addTransfer); `first` is given its link and
+    // destination. For writers that build whole sets of rows themselves.
+    static Transaction makeTransferPartner(Transaction &first, const Account &firstAccount, const Account &other);
+
 private:
+    bool writeLines(const QString &transactionId, QList<SplitLine> lines, const QDateTime &now);
+    bool followPartner(const Transaction &t, const QDateTime &now);
+
     TransactionRepository *m_transactions;
     SplitLineRepository *m_splitLines;
     AccountRepository *m_accounts;

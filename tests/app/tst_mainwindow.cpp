@@ -13,6 +13,7 @@
 #include "support/gui/testapp.h"
 #include "ui/prompt.h"
 #include "support/gui/modaldriver.h"
+#include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
@@ -102,7 +103,8 @@ private Q_SLOTS:
         addAccount(app.state(), QStringLiteral("Card"), Currency::USD, -2550);
         MainWindow w(app.state());
         QCOMPARE(w.sidebar()->count(), 3);
-        QCOMPARE(w.totalText(), QStringLiteral("Total: $89.50"));
+        // Yen are never added to cents: one total per currency.
+        QCOMPARE(w.totalText(), QStringLiteral("Total: $74.50 \u00b7 \u00a51,500"));
         QCOMPARE(w.mainStatusBar()->accountText(), QStringLiteral("3 account(s)"));
 
         // A new transaction updates the balances on the next turn of the event loop.
@@ -114,8 +116,33 @@ private Q_SLOTS:
         t.amount = -1000;
         t.createdAt = t.updatedAt = Clock::nowUtc();
         QVERIFY(app.state()->transactions()->insert(t));
-        QTRY_COMPARE(w.totalText(), QStringLiteral("Total: $79.50"));
+        QTRY_COMPARE(w.totalText(), QStringLiteral("Total: $64.50 \u00b7 \u00a51,500"));
         Q_UNUSED(yen);
+    }
+
+    void theCurrencyOfAnAccountInUseCannotBeChanged()
+    {
+        TestApp app;
+        const Account usd = addAccount(app.state(), QStringLiteral("Checking"), Currency::USD, 9800);
+        MainWindow w(app.state());
+        w.selectAccount(usd.id);
+        bool disabled = false;
+        QString why;
+        const auto ran = ModalDriver::onNext<AccountFormDialog>([&](AccountFormDialog *form) {
+            auto *currency = form->findChild<QComboBox *>();
+            for (QComboBox *combo : form->findChildren<QComboBox *>()) {
+                if (combo->accessibleName() == QLatin1String("Currency"))
+                    currency = combo;
+            }
+            disabled = !currency->isEnabled();
+            why = currency->toolTip();
+            form->accept();
+        });
+        w.showEditAccountDialog();
+        QVERIFY(*ran);
+        QVERIFY(disabled);
+        QVERIFY(why.contains(QStringLiteral("transactions")));
+        QCOMPARE(app.state()->accounts()->findById(usd.id)->currency, Currency::USD);
     }
 
     void startingAccount()

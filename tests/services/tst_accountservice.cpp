@@ -161,6 +161,38 @@ private Q_SLOTS:
         QCOMPARE(f.store.accounts->findById(created.id)->name, QStringLiteral("Visa Rewards"));
     }
 
+    // Amounts are minor units of the account's currency: once there are
+    // any, another currency would read $98.00 as ¥9,800.
+    void currencyIsFixedOnceThereAreTransactions_data()
+    {
+        QTest::addColumn<QString>("history");
+        QTest::addColumn<bool>("changes");
+        QTest::newRow("no transactions") << QString() << true;
+        QTest::newRow("a live transaction") << QStringLiteral("live") << false;
+        QTest::newRow("only a deleted one") << QStringLiteral("deleted") << false;
+    }
+
+    void currencyIsFixedOnceThereAreTransactions()
+    {
+        QFETCH(QString, history);
+        QFETCH(bool, changes);
+        Fixture f;
+        const Account created = f.service.createAccount(f.draft(QStringLiteral("Checking")), QDate()).value();
+        if (!history.isEmpty()) {
+            const Transaction t = f.store.addTransaction(created.id, QDate(2024, 1, 2), QStringLiteral("Grocer"), -9800);
+            if (history == QLatin1String("deleted"))
+                QVERIFY(f.store.transactions->softDelete(t.id));
+        }
+        QCOMPARE(f.service.isCurrencyLocked(created.id), !changes);
+        Account edited = created;
+        edited.currency = Currency::JPY;
+        edited.name = QStringLiteral("Everyday");
+        QCOMPARE(f.service.updateAccount(edited), changes);
+        const Account stored = f.store.accounts->findById(created.id).value();
+        QCOMPARE(stored.currency, changes ? Currency::JPY : Currency::USD);
+        QCOMPARE(stored.name, changes ? QStringLiteral("Everyday") : QStringLiteral("Checking"));
+    }
+
     void deleteThenRestore()
     {
         Fixture f;

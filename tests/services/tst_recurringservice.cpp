@@ -1,5 +1,7 @@
 #include "data/clock.h"
+#include "data/dbtransaction.h"
 #include "data/ids.h"
+#include "services/accountservice.h"
 #include "services/recurringservice.h"
 #include "support/core/logcapture.h"
 #include "support/core/teststore.h"
@@ -254,23 +256,49 @@ private Q_SLOTS:
         QCOMPARE(f.reload(inactive.id).nextDueDate, kToday);
     }
 
-    void sameOccurrenceIsPostedOnce()
+    // An occurrence whose row exists already (posted by another device and
+    // synced here, or brought back by a restore; live or deleted since) is
+    // stepped over: nothing is inserted, and the schedule moves on instead
+    // of staying due for good.
+    void occurrencePostedAlreadyIsSteppedOver_data()
     {
-        Fixture f;
-        const RecurringTransaction r = f.add(kToday, Frequency::Monthly);
-        QVERIFY(f.service.confirm(r.id));
-        // Another device posted the same occurrence and sync brought its row
-        // back, then the user deleted it: the schedule still says "due today".
-        const QString postedId = RecurringService::occurrenceId(r.id, kToday);
-        QVERIFY(f.store.transactions->softDelete(postedId));
-        RecurringTransaction stale = f.reload(r.id);
-        stale.nextDueDate = kToday;
-        QVERIFY(f.store.recurring->update(stale));
+        QTest::addColumn<bool>("deleted");
+        QTest::addColumn<bool>("automatic");
+        QTest::newRow("live row, confirmed") << false << false;
+        QTest::newRow("deleted row, confirmed") << true << false;
+        QTest::newRow("live row, automatic pass") << false << true;
+        QTest::newRow("deleted row, automatic pass") << true << true;
+    }
 
-        QVERIFY(!f.service.confirm(r.id));
-        QCOMPARE(f.transactionCount(), 1);
-        QCOMPARE(f.reload(r.id).nextDueDate, kToday);
-        QVERIFY(f.store.transactions->getById(postedId)->isDeleted());
+    void occurrencePostedAlreadyIsSteppedOver()
+    {
+        QFETCH(bool, deleted);
+        QFETCH(bool, automatic);
+        Fixture f;
+        const RecurringTransaction r =
+            f.add(kToday.addDays(-7), Frequency::Weekly, [](RecurringTransaction &s) { s.autoPost = true; });
+        Transaction elsewhere;
+        elsewhere.id = RecurringService::occurrenceId(r.id, kToday.addDays(-7));
+        elsewhere.accountId = f.checking.id;
+        elsewhere.date = kToday.addDays(-7);
+        elsewhere.payee = QStringLiteral("Rent");
+        elsewhere.amount = -120000;
+        elsewhere.recurringId = r.id;
+        elsewhere.createdAt = elsewhere.updatedAt = Clock::nowUtc();
+        QVERIFY(f.store.transactions->insert(elsewhere));
+        if (deleted)
+            QVERIFY(f.store.transactions->softDelete(elsewhere.id));
+
+        if (automatic) {
+            QCOMPARE(f.service.processDue(), 1);  // today's occurrence only
+            QCOMPARE(f.reload(r.id).nextDueDate, kToday.addDays(7));
+        } else {
+            QVERIFY(f.service.confirm(r.id));
+            QCOMPARE(f.reload(r.id).nextDueDate, kToday);
+            QCOMPARE(f.service.pendingCount(), 1);
+        }
+        QCOMPARE(f.transactionCount(), automatic ? 2 : 1);
+        QCOMPARE(f.store.transactions->getById(elsewhere.id)->isDeleted(), deleted);
     }
 
     void endDate_data()
@@ -359,6 +387,56 @@ private Q_SLOTS:
         QVERIFY(!f.service.confirm(r.id));
         QCOMPARE(f.transactionCount(), 0);
         QCOMPARE(f.reload(r.id).nextDueDate, kToday);
+    }
+
+    // Money must not keep landing in an account the user deleted.
+    void transferIntoADeletedAccount()
+    {
+        Fixture f;
+        const Account savings = f.store.addAccount(QStringLiteral("Savings"));
+        const RecurringTransaction r = f.add(kToday, Frequency::Monthly, [&](RecurringTransaction &s) {
+            s.autoPost = true;
+            s.amount = -50000;
+            s.transferDestAccountId = savings.id;
+        });
+        QVERIFY(f.store.services->accounts()->deleteAccount(savings.id));
+        QVERIFY(!f.reload(r.id).isActive);
+        QCOMPARE(f.service.processDue(), 0);
+        QCOMPARE(f.transactionCount(), 0);
+
+        // Restoring the account does not switch the schedule back on.
+        QVERIFY(f.store.services->accounts()->restoreAccount(savings.id));
+        QVERIFY(!f.reload(r.id).isActive);
+
+        // A schedule still active towards a deleted account (as a sync or a
+        // restore may leave it) is refused and stays where it is.
+        QVERIFY(f.store.services->accounts()->deleteAccount(savings.id));
+        RecurringTransaction stale = f.reload(r.id);
+        stale.isActive = true;
+        QVERIFY(f.store.recurring->update(stale));
+        LogCapture log;
+        QVERIFY(!f.service.confirm(r.id));
+        QCOMPARE(f.service.processDue(), 0);
+        QVERIFY(log.contains(QStringLiteral("destination account is deleted")));
+        QCOMPARE(f.transactionCount(), 0);
+        QCOMPARE(f.reload(r.id).nextDueDate, kToday);
+    }
+
+    // The import lets the event loop run between its rows; a posting pass
+    // that ran then would be committed or rolled back with the import.
+    void nothingIsPostedInsideAnotherWrite()
+    {
+        Fixture f;
+        f.add(kToday, Frequency::Monthly, [](RecurringTransaction &s) { s.autoPost = true; });
+        {
+            DbTransaction someoneElses(f.store.connection());
+            QVERIFY(someoneElses.isActive());
+            QCOMPARE(f.service.processDue(), 0);
+            QCOMPARE(f.service.confirmAllDue(), 0);
+        }
+        QCOMPARE(f.transactionCount(), 0);
+        QCOMPARE(f.service.processDue(), 1);
+        QCOMPARE(f.transactionCount(), 1);
     }
 
     void brokenDatesAreQuarantined()

@@ -1,5 +1,6 @@
 #include "data/clock.h"
 #include "services/categoryservice.h"
+#include "services/recurringservice.h"
 #include "services/sampledata.h"
 #include "support/core/teststore.h"
 
@@ -71,8 +72,15 @@ private Q_SLOTS:
             QCOMPARE(r.statementBalance, balance);
         }
 
+        // Rows the sample schedules posted go too, although their ids are
+        // derived from the schedule rather than marked as samples.
+        const QList<RecurringTransaction> schedules = s.recurring->listAll();
+        QVERIFY(s.services->recurring()->confirm(schedules.first().id));
+        QCOMPARE(s.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE recurring_id LIKE 'sample-%'")).toInt(), 1);
+
         QCOMPARE(sample.clear(), SampleData::Result::Cleared);
         QCOMPARE(sample.clear(), SampleData::Result::NothingToClear);
+        QCOMPARE(s.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE recurring_id LIKE 'sample-%'")).toInt(), 0);
         QCOMPARE(s.accounts->listLive().size(), 1);
         QVERIFY(s.transactions->getById(kept.id));
         for (const char *table : {"transactions", "split_lines", "recurring_transactions", "reconciliations"})

@@ -49,7 +49,7 @@ class DialogAccessTest : public DialogTestCase
         const QList<SplitLine> lines = {
             {Ids::newId(), t.id, groceries, -2000, QStringLiteral("food"), t.createdAt, t.createdAt},
             {Ids::newId(), t.id, household, -500, QStringLiteral("soap"), t.createdAt, t.createdAt}};
-        state()->transactionService()->insertWithLines(t, lines);
+        state()->transactionService()->add(t, lines);
 
         Transaction transfer;
         transfer.id = Ids::newId();
@@ -58,8 +58,7 @@ class DialogAccessTest : public DialogTestCase
         transfer.payee = QStringLiteral("Transfer to Savings");
         transfer.amount = 10000;
         transfer.createdAt = transfer.updatedAt = Clock::nowUtc();
-        const Transaction partner = TransactionService::makeTransferPartner(transfer, a, savings);
-        state()->transactionService()->insertTransferPair(transfer, partner);
+        state()->transactionService()->addTransfer(transfer, a, savings);
 
         std::vector<std::unique_ptr<QDialog>> dialogs;
         auto add = [&](QDialog *d, const char *name) {

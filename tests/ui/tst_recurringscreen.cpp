@@ -156,7 +156,9 @@ private Q_SLOTS:
         QCOMPARE(state()->transactions()->listByAccount(m_account.id).first().date, QDate(2025, 7, 1));
         QCOMPARE(posted.count(), 1);
 
-        // The same occurrence again is refused, and the user is told.
+        // The same occurrence again (restored, or synced from another
+        // device) is not entered twice; the schedule moves on, and the user
+        // is told.
         RecurringTransaction back = stored(rent);
         back.nextDueDate = QDate(2025, 7, 1);
         state()->recurring()->update(back);
@@ -164,7 +166,8 @@ private Q_SLOTS:
         Prompt::queueAnswer(QMessageBox::Yes);
         ModalDriver::action(menuFor(s, rent).get(), QStringLiteral("Enter &Early..."))->trigger();
         QCOMPARE(transactionCount(), 1);
-        QCOMPARE(Prompt::records().last().kind, QStringLiteral("warning"));
+        QCOMPARE(Prompt::records().last().title, QStringLiteral("Already Entered"));
+        QCOMPARE(stored(rent).nextDueDate, QDate(2025, 8, 1));
         QCOMPARE(posted.count(), 1);
     }
 

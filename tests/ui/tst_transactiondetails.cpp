@@ -139,8 +139,9 @@ private Q_SLOTS:
         first.payee = QStringLiteral("Transfer to Savings");
         first.amount = -10000;
         first.createdAt = first.updatedAt = Clock::nowUtc();
-        const Transaction partner = TransactionService::makeTransferPartner(first, checking, savings);
-        QVERIFY(state()->transactionService()->insertTransferPair(first, partner));
+        QVERIFY(state()->transactionService()->addTransfer(first, checking, savings));
+        first = state()->transactions()->getById(first.id).value();
+        const Transaction partner = state()->transactions()->getById(first.transferLinkId).value();
 
         TransactionDetailsDialog dialog(state(), partner);
         QCOMPARE(value(&dialog, QStringLiteral("Transfer to:")), QStringLiteral("Checking"));

@@ -88,11 +88,11 @@ private Q_SLOTS:
         QCOMPARE(split.at(0).categoryId, categoryId(QStringLiteral("Groceries")));
         QCOMPARE(split.at(1).amount, qint64(-500));
         QCOMPARE(split.at(1).categoryId, categoryId(QStringLiteral("Household")));
-        QCOMPARE(split.at(0).transactionId, t.id);
 
-        QVERIFY(state()->transactionService()->insertWithLines(t, split));
-        QCOMPARE(state()->splitLines()->linesOf(t.id).size(), 2);
-        QCOMPARE(state()->transactions()->getById(t.id)->amount, qint64(-2500));
+        QString id;
+        QVERIFY(state()->transactionService()->add(t, split, &id));
+        QCOMPARE(state()->splitLines()->linesOf(id).size(), 2);
+        QCOMPARE(state()->transactions()->getById(id)->amount, qint64(-2500));
     }
 
     void useSingleCategoryLeavesSplitMode()
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(form.result(), int(QDialog::Rejected));
         QCOMPARE(Prompt::records().size(), 1);
         QCOMPARE(Prompt::records().first().kind, QStringLiteral("warning"));
-        QVERIFY(!state()->transactionService()->insertWithLines(form.transaction(), form.splitLines()));
+        QVERIFY(!state()->transactionService()->add(form.transaction(), form.splitLines()));
         QVERIFY(state()->transactions()->listByAccount(checking.id).isEmpty());
 
         // A zero line without category is simply dropped.
@@ -195,7 +195,7 @@ private Q_SLOTS:
         const QList<SplitLine> stored = {
             {Ids::newId(), t.id, categoryId(QStringLiteral("Groceries")), -4000, QStringLiteral("food"), t.createdAt, t.createdAt},
             {Ids::newId(), t.id, categoryId(QStringLiteral("Household")), -210, QString(), t.createdAt, t.createdAt}};
-        QVERIFY(state()->transactionService()->insertWithLines(t, stored));
+        QVERIFY(state()->transactionService()->add(t, stored));
 
         TransactionFormDialog form(state(), checking.id);
         form.setTransaction(t);

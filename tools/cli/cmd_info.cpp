@@ -44,14 +44,14 @@ int runBalances(CliStore &store, const QStringList &args, QTextStream &out, QTex
         err << "usage: quillet-cli balances\n";
         return CliExit::Usage;
     }
-    qint64 total = 0;
+    Money::Totals total;
     const QList<Account> accounts = store.accounts()->listLive();
     for (const Account &account : accounts) {
         const qint64 balance = store.transactions()->balance(account.id);
-        total += balance;
+        total.add(balance, account.currency);
         out << account.name << "\t" << Money::formatMoney(balance, account.currency) << "\n";
     }
-    out << "Total: " << Money::formatMoney(total) << "\n";
+    out << "Total: " << total.text() << "\n";
     return CliExit::Ok;
 }
 

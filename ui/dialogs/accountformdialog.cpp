@@ -23,14 +23,14 @@ constexpr double kMaxWholeUnits = 99999999.0;
 } // namespace
 
 AccountFormDialog::AccountFormDialog(QWidget *parent)
-    : QDialog(parent)
+    : FormDialog(parent)
 {
     build();
     setWindowTitle(tr("New Account"));
 }
 
 AccountFormDialog::AccountFormDialog(const Account &account, QWidget *parent)
-    : QDialog(parent)
+    : FormDialog(parent)
     , m_account(account)
     , m_editMode(true)
 {
@@ -113,6 +113,15 @@ void AccountFormDialog::load(const Account &account)
     m_startingBalance->setValue(Money::toMajorUnits(account.startingBalance, account.currency));
     m_institution->setText(account.institution);
     m_last4->setText(account.accountNumberLast4);
+}
+
+void AccountFormDialog::setCurrencyLocked(bool locked)
+{
+    m_currency->setEnabled(!locked);
+    m_currency->setToolTip(locked ? tr("The currency cannot change once the account has transactions: their amounts "
+                                       "were entered in this currency.")
+                                  : QString());
+    m_currency->setAccessibleDescription(m_currency->toolTip());
 }
 
 Currency AccountFormDialog::currency() const

@@ -3,7 +3,7 @@
 #include "data/records.h"
 
 #include <QDate>
-#include <QDialog>
+#include "ui/dialogs/formdialog.h"
 
 class QComboBox;
 class QDateEdit;
@@ -14,7 +14,7 @@ class QLineEdit;
 
 // The form behind "New Account" and "Edit Account". It only collects values;
 // the caller stores them through the account service.
-class AccountFormDialog : public QDialog
+class AccountFormDialog : public FormDialog
 {
     Q_OBJECT
 public:
@@ -30,6 +30,8 @@ public:
     Account account() const;
     // Date of the opening-balance entry of a new account.
     QDate asOfDate() const;
+    // Keeps the currency as it is, saying why: the account has transactions.
+    void setCurrencyLocked(bool locked);
 
 private:
     void build();

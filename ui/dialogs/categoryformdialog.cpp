@@ -1,8 +1,6 @@
 #include "ui/dialogs/categoryformdialog.h"
 
 #include "app/thememanager.h"
-#include "data/clock.h"
-#include "data/ids.h"
 #include "ui/screens/screencolors.h"
 
 #include <QCheckBox>
@@ -19,8 +17,7 @@ constexpr int kMinimumWidth = 420;
 }
 
 CategoryFormDialog::CategoryFormDialog(QWidget *parent)
-    : QDialog(parent)
-    , m_newId(Ids::newId())
+    : FormDialog(parent)
 {
     setWindowTitle(tr("New Category"));
     setMinimumWidth(kMinimumWidth);
@@ -118,17 +115,11 @@ void CategoryFormDialog::updateTaxCodeEnabled()
 Category CategoryFormDialog::category() const
 {
     Category c = m_original;
-    const QDateTime now = Clock::nowUtc();
-    if (!m_editMode) {
-        c.id = m_newId;
-        c.createdAt = now;
+    if (!m_editMode)
         c.parentId = m_parentId;
-    }
     c.name = m_name->text().trimmed();
     c.type = Codes::categoryTypeFromCode(m_type->currentData().toString());
     c.isTaxRelevant = m_taxRelevant->isChecked();
     c.taxCategory = c.isTaxRelevant ? m_taxCode->text().trimmed() : QString();
-    c.updatedAt = now;
-    c.syncStatus = SyncStatus::Pending;
     return c;
 }

@@ -2,7 +2,7 @@
 
 #include "data/records.h"
 
-#include <QDialog>
+#include "ui/dialogs/formdialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -12,7 +12,7 @@ class QLineEdit;
 
 // Creates a category (top-level or under a parent) or edits one. The dialog
 // writes nothing: the caller stores category() after OK.
-class CategoryFormDialog : public QDialog
+class CategoryFormDialog : public FormDialog
 {
     Q_OBJECT
 public:
@@ -35,7 +35,6 @@ private:
 
     Category m_original;
     QString m_parentId;
-    QString m_newId;
     bool m_editMode = false;
 
     QFormLayout *m_form = nullptr;

@@ -3,7 +3,6 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
-#include "data/ids.h"
 #include "data/transactionrepository.h"
 #include "ui/dialogs/categorychoices.h"
 #include "ui/dialogs/paymenttypechoice.h"
@@ -25,10 +24,9 @@ const QDate kEarliestDate(2000, 1, 1);
 }
 
 RecurringFormDialog::RecurringFormDialog(AppState *state, Mode mode, QWidget *parent)
-    : QDialog(parent)
+    : FormDialog(parent)
     , m_state(state)
     , m_mode(mode)
-    , m_newId(Ids::newId())
 {
     switch (mode) {
     case Create:
@@ -172,12 +170,7 @@ void RecurringFormDialog::setRecurring(const RecurringTransaction &r)
 
 RecurringTransaction RecurringFormDialog::recurring() const
 {
-    const QDateTime now = Clock::nowUtc();
     RecurringTransaction r = m_original;
-    if (m_mode != Edit) {
-        r.id = m_newId;
-        r.createdAt = now;
-    }
     r.accountId = m_account->currentData().toString();
     r.payee = m_payee->text().trimmed();
     const qint64 magnitude = m_amount->minorUnits();
@@ -207,10 +200,6 @@ RecurringTransaction RecurringFormDialog::recurring() const
     r.autoPost = m_autoPost->isChecked();
     r.leadDays = r.autoPost ? m_leadDays->value() : 0;
     r.isActive = m_active->isChecked();
-    r.syncStatus = SyncStatus::Pending;
-    r.updatedAt = now;
-    if (m_mode == Edit)
-        r.version = m_original.version + 1;
 
     qInfo() << "RecurringFormDialog::recurring() — m_editMode=" << (m_mode == Edit)
             << "isCreateFromSeed=" << (m_mode == Memorize) << "widget.date=" << widgetDate

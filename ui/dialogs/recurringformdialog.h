@@ -2,7 +2,7 @@
 
 #include "data/records.h"
 
-#include <QDialog>
+#include "ui/dialogs/formdialog.h"
 #include <QHash>
 
 class AppState;
@@ -16,7 +16,7 @@ class SmartAmountField;
 
 // Creates or edits one recurring schedule, or turns a register entry into one
 // (memorize). The dialog writes nothing: the caller stores recurring() after OK.
-class RecurringFormDialog : public QDialog
+class RecurringFormDialog : public FormDialog
 {
     Q_OBJECT
 public:
@@ -37,7 +37,6 @@ private:
     AppState *m_state;
     Mode m_mode;
     RecurringTransaction m_original;
-    QString m_newId;
     QHash<QString, Currency> m_currencies;
 
     QComboBox *m_account = nullptr;

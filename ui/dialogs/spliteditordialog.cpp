@@ -12,7 +12,7 @@
 
 SplitEditorDialog::SplitEditorDialog(AppState *state, qint64 transactionAmount, const QList<SplitLine> &lines,
                                      Currency currency, QWidget *parent)
-    : QDialog(parent)
+    : FormDialog(parent)
     , m_amount(transactionAmount)
     , m_currency(currency)
 {
@@ -64,14 +64,12 @@ void SplitEditorDialog::updateRemaining()
 
 void SplitEditorDialog::changeEvent(QEvent *event)
 {
-    QDialog::changeEvent(event);
+    FormDialog::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && m_remaining)
         updateRemaining();
 }
 
-void SplitEditorDialog::accept()
+bool SplitEditorDialog::validate()
 {
-    if (m_lines->warnIfUncategorized())
-        return;
-    QDialog::accept();
+    return !m_lines->warnIfUncategorized();
 }

@@ -3,7 +3,7 @@
 #include "data/codes.h"
 #include "data/records.h"
 
-#include <QDialog>
+#include "ui/dialogs/formdialog.h"
 #include <QList>
 
 class AppState;
@@ -12,7 +12,7 @@ class SplitLinesWidget;
 
 // Divides a transaction's amount over category lines. The amount itself is
 // not changed here; a remainder is shown but does not block OK.
-class SplitEditorDialog : public QDialog
+class SplitEditorDialog : public FormDialog
 {
     Q_OBJECT
 public:
@@ -22,13 +22,12 @@ public:
     // The lines with an amount, signed like the transaction amount.
     QList<SplitLine> lines() const;
 
-    void accept() override;
-
 public Q_SLOTS:
     void updateRemaining();
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool validate() override;
 
 private:
     qint64 m_amount;

@@ -1,7 +1,5 @@
 #include "ui/dialogs/splitlineswidget.h"
 
-#include "data/clock.h"
-#include "data/ids.h"
 #include "ui/editors/smartamountfield.h"
 #include "ui/prompt.h"
 
@@ -16,6 +14,7 @@
 
 namespace {
 enum Column { CategoryColumn = 0, AmountColumn = 1, MemoColumn = 2 };
+const char *const kLineIdProperty = "splitLineId";
 }
 
 SplitLinesWidget::SplitLinesWidget(const QList<CategoryChoice> &choices, Currency currency, QWidget *parent)
@@ -75,7 +74,7 @@ void SplitLinesWidget::setLines(const QList<SplitLine> &lines)
 {
     m_table->setRowCount(0);
     for (const SplitLine &line : lines)
-        addRow(line.categoryId, qAbs(line.amount), line.memo);
+        addRow(line.categoryId, qAbs(line.amount), line.memo, line.id);
     renumberRows();
     Q_EMIT changed();
 }
@@ -99,7 +98,7 @@ int SplitLinesWidget::rowCount() const
     return m_table->rowCount();
 }
 
-void SplitLinesWidget::addRow(const QString &categoryId, qint64 amount, const QString &memo)
+void SplitLinesWidget::addRow(const QString &categoryId, qint64 amount, const QString &memo, const QString &lineId)
 {
     const int row = m_table->rowCount();
     m_table->insertRow(row);
@@ -117,6 +116,8 @@ void SplitLinesWidget::addRow(const QString &categoryId, qint64 amount, const QS
 
     auto *note = new QLineEdit(memo);
     note->setFrame(false);
+    // A line that was stored keeps its identity through the edit.
+    note->setProperty(kLineIdProperty, lineId);
 
     m_table->setCellWidget(row, CategoryColumn, category);
     m_table->setCellWidget(row, AmountColumn, value);
@@ -203,18 +204,16 @@ qint64 SplitLinesWidget::total() const
 QList<SplitLine> SplitLinesWidget::lines(bool negative) const
 {
     QList<SplitLine> result;
-    const QDateTime now = Clock::nowUtc();
     for (int row = 0; row < rowCount(); ++row) {
         const qint64 amount = amountAt(row)->minorUnits();
         if (amount == 0)
             continue;
+        const auto *note = static_cast<QLineEdit *>(m_table->cellWidget(row, MemoColumn));
         SplitLine line;
-        line.id = Ids::newId();
+        line.id = note->property(kLineIdProperty).toString();
         line.categoryId = categoryIdAt(row);
         line.amount = negative ? -amount : amount;
-        line.memo = static_cast<QLineEdit *>(m_table->cellWidget(row, MemoColumn))->text();
-        line.createdAt = now;
-        line.updatedAt = now;
+        line.memo = note->text();
         result.append(line);
     }
     return result;

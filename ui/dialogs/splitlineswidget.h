@@ -28,7 +28,8 @@ public:
 
     // Sum of the rows' amounts in minor units, always positive.
     qint64 total() const;
-    // Every row with an amount, with a new id, made negative when negative is set.
+    // Every row with an amount, made negative when negative is set; a row
+    // loaded from a stored line carries its id, a new one none.
     QList<SplitLine> lines(bool negative) const;
     // Whether a row with an amount has no category: such a line cannot be stored.
     bool hasUncategorizedAmounts() const;
@@ -40,7 +41,7 @@ Q_SIGNALS:
     void changed();
 
 private:
-    void addRow(const QString &categoryId, qint64 amount, const QString &memo);
+    void addRow(const QString &categoryId, qint64 amount, const QString &memo, const QString &lineId = QString());
     void removeCurrentLine();
     int rowOf(const QWidget *focus) const;
     int firstUncategorizedRow() const;

@@ -1,6 +1,7 @@
 #include "ui/dialogs/transactiondetailsdialog.h"
 
 #include "app/appstate.h"
+#include "data/transactionrepository.h"
 #include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -197,9 +198,8 @@ void TransactionDetailsDialog::toggleCleared()
         Prompt::warning(this, tr("Transaction Details"), tr("The cleared mark could not be saved."));
         return;
     }
-    m_transaction.cleared = cleared;
-    m_transaction.updatedAt = Clock::nowUtc();
-    m_transaction.syncStatus = SyncStatus::Pending;
+    if (const std::optional<Transaction> stored = m_state->transactions()->getById(m_transaction.id))
+        m_transaction = *stored;
     m_status->setText(statusText());
     m_clearedButton->setText(cleared ? tr("Mark Uncleared") : tr("Mark Cleared"));
 }

@@ -3,7 +3,6 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
-#include "data/ids.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "ui/dialogs/categorychoices.h"
@@ -29,10 +28,9 @@ QDate g_lastAcceptedDate;
 }
 
 TransactionFormDialog::TransactionFormDialog(AppState *state, const QString &accountId, QWidget *parent)
-    : QDialog(parent)
+    : FormDialog(parent)
     , m_state(state)
     , m_accountId(accountId)
-    , m_newId(Ids::newId())
 {
     if (const std::optional<Account> account = state->accounts()->findById(accountId))
         m_currency = account->currency;
@@ -213,13 +211,9 @@ void TransactionFormDialog::showLinesTotal()
 
 Transaction TransactionFormDialog::transaction() const
 {
-    const QDateTime now = Clock::nowUtc();
     Transaction t = m_original;
-    if (!m_editMode) {
-        t.id = m_newId;
+    if (!m_editMode)
         t.accountId = m_accountId;
-        t.createdAt = now;
-    }
     t.date = m_date->date();
     t.payee = m_payee->text().trimmed();
     const qint64 magnitude = m_splitMode ? m_lines->total() : m_amount->minorUnits();
@@ -229,8 +223,6 @@ Transaction TransactionFormDialog::transaction() const
     t.memo = m_memo->text().trimmed();
     t.checkNumber = m_checkNumber->text().trimmed();
     t.cleared = m_cleared->isChecked();
-    t.updatedAt = now;
-    t.syncStatus = SyncStatus::Pending;
     return t;
 }
 
@@ -239,16 +231,15 @@ QList<SplitLine> TransactionFormDialog::splitLines() const
     if (!m_splitMode)
         return {};
     QList<SplitLine> lines = m_lines->lines(m_type->isPayment());
-    const QString id = m_editMode ? m_original.id : m_newId;
     for (SplitLine &line : lines)
-        line.transactionId = id;
+        line.transactionId = m_original.id;
     return lines;
 }
 
-void TransactionFormDialog::accept()
+bool TransactionFormDialog::validate()
 {
     if (m_splitMode && m_lines->warnIfUncategorized())
-        return;
+        return false;
     g_lastAcceptedDate = m_date->commitText();
-    QDialog::accept();
+    return true;
 }

@@ -3,7 +3,7 @@
 #include "data/codes.h"
 #include "data/records.h"
 
-#include <QDialog>
+#include "ui/dialogs/formdialog.h"
 #include <QList>
 
 class AppState;
@@ -17,10 +17,10 @@ class SmartAmountField;
 class SplitLinesWidget;
 
 // Enters or edits one transaction of an account in a form, optionally split
-// over several categories. The dialog writes nothing: the caller stores
-// transaction() and splitLines() after OK. Amounts are typed in the account's
-// currency.
-class TransactionFormDialog : public QDialog
+// over several categories. The dialog writes nothing itself: the caller
+// stores transaction() and splitLines() through setSave(), before the dialog
+// closes. Amounts are typed in the account's currency.
+class TransactionFormDialog : public FormDialog
 {
     Q_OBJECT
 public:
@@ -37,10 +37,11 @@ public:
 
     bool isSplitMode() const { return m_splitMode; }
 
-    void accept() override;
-
     // The date of the last transaction accepted in any form of this run.
     static QDate lastAcceptedDate();
+
+protected:
+    bool validate() override;
 
 private:
     void buildForm();
@@ -54,7 +55,6 @@ private:
     QString m_accountId;
     Currency m_currency = Currency::USD;
     Transaction m_original;
-    QString m_newId;
     bool m_editMode = false;
     bool m_splitMode = false;
 

@@ -78,6 +78,7 @@ protected:
 
 private:
     void buildUi();
+    bool saveOrKeep(const std::function<bool()> &save);
     void applyTheme();
     void loadNow();
     void reloadKeepingInput();

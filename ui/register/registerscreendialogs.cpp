@@ -1,12 +1,13 @@
-#include "data/clock.h"
 #include "ui/register/registerscreen.h"
 
 #include "app/appstate.h"
+#include "data/clock.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/transactionrepository.h"
 #include "services/datetext.h"
 #include "services/money.h"
+#include "services/recurringservice.h"
 #include "services/transactionservice.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
@@ -31,16 +32,15 @@ void RegisterScreen::presentNewTransactionDialog(const std::optional<Transaction
     TransactionFormDialog dialog(m_state, m_account.id, this);
     if (seed)
         dialog.prefill(*seed);
+    QString id;
+    dialog.setSave([&] { return m_state->transactionService()->add(dialog.transaction(), dialog.splitLines(), &id); });
     if (dialog.exec() != QDialog::Accepted)
         return;
 
     // Typing in the blank row survives a dialog that was not filled from it.
     const RegisterModel::BufferState typed = m_model->bufferState();
     const bool keepTyped = !seed && m_model->editingRow() < 0 && typed.dirty;
-    const Transaction t = dialog.transaction();
-    const bool wasPending = m_reloadTimer->isActive();
-    const bool ok = m_state->transactionService()->insertWithLines(t, dialog.splitLines());
-    afterOwnWrite(wasPending || !ok, {t.id}, {});
+    afterOwnWrite(m_reloadTimer->isActive(), {id}, {});
     goToBlankRow(false);
     if (keepTyped)
         m_model->restoreBufferState(typed);
@@ -85,13 +85,11 @@ void RegisterScreen::editTransaction(const QString &transactionId)
     Q_EMIT editTransactionRequested(transactionId);
     TransactionFormDialog dialog(m_state, stored->accountId, this);
     dialog.setTransaction(*stored);
+    dialog.setSave([&] { return m_state->transactionService()->update(dialog.transaction(), dialog.splitLines()); });
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Transaction t = dialog.transaction();
-    t.version = stored->version + 1;
-    const bool wasPending = m_reloadTimer->isActive();
-    const bool ok = m_state->transactionService()->updateWithLines(t, dialog.splitLines());
-    afterOwnWrite(wasPending || !ok, {t.id}, {});
+    // The other side of a transfer may have changed with it.
+    afterOwnWrite(m_reloadTimer->isActive() || stored->isTransfer(), {transactionId}, {});
 }
 
 void RegisterScreen::showCurrentDetails()
@@ -112,22 +110,12 @@ void RegisterScreen::editCurrentSplits()
     const RegisterEntry *entry = takeStoredEntry();
     if (!entry)
         return;
-    Transaction t = entry->transaction;
+    const Transaction t = entry->transaction;
     SplitEditorDialog dialog(m_state, t.amount, m_state->splitLines()->linesOf(t.id), m_account.currency, this);
+    dialog.setSave([&] { return m_state->transactionService()->update(t, dialog.lines()); });
     if (dialog.exec() != QDialog::Accepted)
         return;
-    QList<SplitLine> lines = dialog.lines();
-    for (SplitLine &line : lines)
-        line.transactionId = t.id;
-    t.isSplit = !lines.isEmpty();
-    if (t.isSplit)
-        t.categoryId.clear();
-    t.version += 1;
-    t.updatedAt = Clock::nowUtc();
-    t.syncStatus = SyncStatus::Pending;
-    const bool wasPending = m_reloadTimer->isActive();
-    const bool ok = m_state->transactionService()->updateWithLines(t, lines);
-    afterOwnWrite(wasPending || !ok, {t.id}, {});
+    afterOwnWrite(m_reloadTimer->isActive(), {t.id}, {});
 }
 
 void RegisterScreen::memorizeCurrentRow()
@@ -152,14 +140,10 @@ void RegisterScreen::memorizeCurrentRow()
     seed.nextDueDate = t.date;
     seed.autoPost = false;
     seed.isActive = true;
-    seed.version = 1;
 
     RecurringFormDialog dialog(m_state, RecurringFormDialog::Memorize, this);
     dialog.setRecurring(seed);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    RecurringTransaction schedule = dialog.recurring();
-    schedule.updatedAt = schedule.createdAt;
-    if (m_state->recurring()->insert(schedule))
+    dialog.setSave([&] { return m_state->recurringService()->addSchedule(dialog.recurring()); });
+    if (dialog.exec() == QDialog::Accepted)
         showMessage(tr("Transaction memorized as recurring"), 3000);
 }

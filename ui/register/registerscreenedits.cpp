@@ -1,14 +1,16 @@
-#include "data/clock.h"
-#include "data/ids.h"
 #include "ui/register/registerscreen.h"
 
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/clock.h"
+#include "data/ids.h"
 #include "data/transactionrepository.h"
 #include "services/datetext.h"
 #include "services/money.h"
+#include "services/storefailure.h"
 #include "services/transactionservice.h"
+#include "ui/dialogs/formdialog.h"
 #include "ui/prompt.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
@@ -144,10 +146,8 @@ void RegisterScreen::commitCurrentRow()
         return;
 
     const bool wasPending = m_reloadTimer->isActive();
-    const QDateTime now = Clock::nowUtc();
     if (!entry) {
         Transaction t;
-        t.id = Ids::newId();
         t.accountId = m_account.id;
         t.date = in.date;
         t.payee = in.payee;
@@ -157,19 +157,15 @@ void RegisterScreen::commitCurrentRow()
         t.categoryId = in.categoryId;
         t.cleared = in.cleared;
         t.reconciled = in.reconciled;
-        t.syncStatus = SyncStatus::Pending;
-        t.createdAt = now;
-        t.updatedAt = now;
-        bool ok = false;
-        if (in.transferTo) {
-            const Transaction partner = TransactionService::makeTransferPartner(t, m_account, *in.transferTo);
-            ok = m_state->transactionService()->insertTransferPair(t, partner);
-        } else {
-            ok = m_state->transactions()->insert(t);
-        }
-        if (ok)
-            m_model->setLastDateEntered(DateText::formatShort(in.date));
-        afterOwnWrite(wasPending || !ok, {t.id}, {});
+        QString id;
+        TransactionService *service = m_state->transactionService();
+        const bool saved = saveOrKeep([&] {
+            return in.transferTo ? service->addTransfer(t, m_account, *in.transferTo, &id) : service->add(t, {}, &id);
+        });
+        if (!saved)
+            return;
+        m_model->setLastDateEntered(DateText::formatShort(in.date));
+        afterOwnWrite(wasPending, {id}, {});
         goToBlankRow(false);
         return;
     }
@@ -186,14 +182,34 @@ void RegisterScreen::commitCurrentRow()
     }
     t.cleared = in.cleared;
     t.reconciled = in.reconciled;
-    t.version += 1;
-    t.updatedAt = now;
-    t.syncStatus = SyncStatus::Pending;
-    const bool ok = m_state->transactions()->update(t);
-    afterOwnWrite(wasPending || !ok, {t.id}, {});
+    if (!saveOrKeep([&] { return m_state->transactionService()->update(t); }))
+        return;
+    // The other side of a transfer may have changed with it.
+    afterOwnWrite(wasPending || t.isTransfer(), {t.id}, {});
     const int row = m_model->rowOfTransaction(t.id);
     if (row >= 0 && row + 1 < m_model->rowCount())
         selectCell(row + 1, RegisterModel::Date, false);
+}
+
+// A row that could not be written stays as typed: the user is told why, in
+// the hint line and in a box that offers to try again. Nothing typed is lost.
+bool RegisterScreen::saveOrKeep(const std::function<bool()> &save)
+{
+    const QModelIndex current = m_table->currentIndex();
+    const auto attempt = [&] {
+        if (save())
+            return true;
+        const QString text = tr("The transaction was not saved: %1").arg(StoreFailure::text());
+        showMessage(text, 10000);
+        Q_EMIT errorMessage(text);
+        return false;
+    };
+    if (FormDialog::saveWithRetry(this, tr("Transaction Not Saved"), attempt,
+                                  tr("Everything you typed is still in the row.")))
+        return true;
+    if (current.isValid())
+        selectCell(current.row(), current.column(), true);
+    return false;
 }
 
 void RegisterScreen::afterOwnWrite(bool fullReload, const QStringList &changedIds, const QStringList &removedIds)

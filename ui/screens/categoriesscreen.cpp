@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "data/categoryrepository.h"
+#include "services/categoryservice.h"
 #include "ui/dialogs/categoryformdialog.h"
 #include "ui/prompt.h"
 #include "ui/screens/categorytreemodel.h"
@@ -168,15 +169,15 @@ void CategoriesScreen::createCategory(const QString &parentId, const QString &pa
     CategoryFormDialog dialog(this);
     if (!parentId.isEmpty())
         dialog.setParentCategory(parentId, parentName);
-    if (dialog.exec() != QDialog::Accepted)
+    bool stored = false;
+    dialog.setSave([&] {
+        // A blank name stores nothing.
+        const Category c = dialog.category();
+        stored = !c.name.isEmpty();
+        return !stored || m_state->categoryService()->addCategory(c);
+    });
+    if (dialog.exec() != QDialog::Accepted || !stored)
         return;
-    const Category c = dialog.category();
-    if (c.name.isEmpty())
-        return;
-    if (!m_state->categories()->insert(c)) {
-        Prompt::warning(this, tr("New Category"), tr("The category could not be saved."));
-        return;
-    }
     rebuild();
     if (!parentId.isEmpty())
         expandId(parentId);
@@ -192,16 +193,12 @@ void CategoriesScreen::onEditCategory()
         return;
     CategoryFormDialog dialog(this);
     dialog.setCategory(*stored);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const Category c = dialog.category();
-    if (c.name.isEmpty())
-        return;
-    if (!m_state->categories()->update(c)) {
-        Prompt::warning(this, tr("Edit Category"), tr("The category could not be saved."));
-        return;
-    }
-    rebuild();
+    dialog.setSave([&] {
+        const Category c = dialog.category();
+        return c.name.isEmpty() || m_state->categoryService()->updateCategory(c);
+    });
+    if (dialog.exec() == QDialog::Accepted)
+        rebuild();
 }
 
 void CategoriesScreen::onDeleteCategory()
@@ -214,7 +211,7 @@ void CategoriesScreen::onDeleteCategory()
                          tr("Delete \"%1\"? Transactions using this category will become uncategorized.").arg(name))
         != QMessageBox::Yes)
         return;
-    if (!m_state->categories()->softDelete(index.data(CategoryTreeModel::IdRole).toString())) {
+    if (!m_state->categoryService()->deleteCategory(index.data(CategoryTreeModel::IdRole).toString())) {
         Prompt::warning(this, tr("Delete Category"), tr("The category could not be deleted."));
         return;
     }

@@ -15,14 +15,9 @@ void ReconciliationScreen::addTransaction()
     if (m_account.id.isEmpty())
         return;
     TransactionFormDialog dialog(m_state, m_account.id, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // Through the service, so that a split entered in the form keeps its lines.
-    if (!m_state->transactionService()->insertWithLines(dialog.transaction(), dialog.splitLines())) {
-        Prompt::warning(this, tr("Add Transaction"), tr("The transaction could not be saved."));
-        return;
-    }
-    fillTable();
+    dialog.setSave([&] { return m_state->transactionService()->add(dialog.transaction(), dialog.splitLines()); });
+    if (dialog.exec() == QDialog::Accepted)
+        fillTable();
 }
 
 void ReconciliationScreen::editSelectedTransaction()
@@ -38,13 +33,9 @@ void ReconciliationScreen::editSelectedTransaction()
     }
     TransactionFormDialog dialog(m_state, m_account.id, this);
     dialog.setTransaction(*stored);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!m_state->transactionService()->updateWithLines(dialog.transaction(), dialog.splitLines())) {
-        Prompt::warning(this, tr("Edit Transaction"), tr("The transaction could not be saved."));
-        return;
-    }
-    fillTable();
+    dialog.setSave([&] { return m_state->transactionService()->update(dialog.transaction(), dialog.splitLines()); });
+    if (dialog.exec() == QDialog::Accepted)
+        fillTable();
 }
 
 void ReconciliationScreen::deleteSelectedTransaction()

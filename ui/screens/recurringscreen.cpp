@@ -5,7 +5,9 @@
 #include "data/accountrepository.h"
 #include "data/clock.h"
 #include "data/recurringrepository.h"
+#include "services/datetext.h"
 #include "services/recurringservice.h"
+#include "services/storefailure.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/prompt.h"
 #include "ui/screens/recurringmodel.h"
@@ -147,11 +149,9 @@ void RecurringScreen::showContextMenu(const QPoint &pos)
 void RecurringScreen::newRecurring()
 {
     RecurringFormDialog dialog(m_state, RecurringFormDialog::Create, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!m_state->recurring()->insert(dialog.recurring()))
-        Prompt::warning(this, tr("New Recurring"), tr("The recurring transaction could not be saved."));
-    reload();
+    dialog.setSave([&] { return m_state->recurringService()->addSchedule(dialog.recurring()); });
+    if (dialog.exec() == QDialog::Accepted)
+        reload();
 }
 
 void RecurringScreen::editSelected()
@@ -161,11 +161,9 @@ void RecurringScreen::editSelected()
         return;
     RecurringFormDialog dialog(m_state, RecurringFormDialog::Edit, this);
     dialog.setRecurring(*r);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!m_state->recurring()->update(dialog.recurring()))
-        Prompt::warning(this, tr("Edit Recurring"), tr("The recurring transaction could not be saved."));
-    reload();
+    dialog.setSave([&] { return m_state->recurringService()->updateSchedule(dialog.recurring()); });
+    if (dialog.exec() == QDialog::Accepted)
+        reload();
 }
 
 void RecurringScreen::posted(int count)
@@ -177,11 +175,11 @@ void RecurringScreen::posted(int count)
 
 void RecurringScreen::reportNotPosted(const RecurringTransaction &r)
 {
-    // The engine refuses an occurrence that exists already (posted here or
-    // brought by a sync) and quarantines a schedule with a broken date.
+    // The engine refuses a transfer into a deleted account or between two
+    // currencies, and quarantines a schedule with a broken date.
     Prompt::warning(this, tr("Not Posted"),
-                    tr("\"%1\" could not be posted. It may have been posted already, or its schedule needs "
-                       "editing.")
+                    tr("\"%1\" could not be posted. Its schedule needs editing: check its date and, for a "
+                       "transfer, its accounts.")
                         .arg(r.payee));
 }
 
@@ -190,11 +188,21 @@ void RecurringScreen::confirmSelected()
     const RecurringTransaction *r = selected();
     if (!r)
         return;
-    const RecurringTransaction schedule = *r;
-    const bool ok = m_state->recurringService()->confirm(schedule.id);
+    postOccurrence(*r);
+}
+
+void RecurringScreen::postOccurrence(const RecurringTransaction &schedule)
+{
+    bool alreadyPosted = false;
+    const bool ok = m_state->recurringService()->confirm(schedule.id, &alreadyPosted);
     if (!ok)
         reportNotPosted(schedule);
-    posted(ok ? 1 : 0);
+    else if (alreadyPosted)
+        Prompt::information(this, tr("Already Entered"),
+                            tr("\"%1\" of %2 was entered already, so it was not entered again. The schedule moved "
+                               "on to its next date.")
+                                .arg(schedule.payee, DateText::formatLong(schedule.nextDueDate)));
+    posted(ok && !alreadyPosted ? 1 : 0);
 }
 
 void RecurringScreen::skipSelected()
@@ -215,13 +223,10 @@ void RecurringScreen::enterSelectedEarly()
     if (Prompt::question(this, tr("Enter Early"),
                          tr("Enter \"%1\" now, dated %2? The transaction is dated its due date and you can edit or "
                             "delete it later.")
-                             .arg(schedule.payee, schedule.nextDueDate.toString(QStringLiteral("MMM d, yyyy"))))
+                             .arg(schedule.payee, DateText::formatLong(schedule.nextDueDate)))
         != QMessageBox::Yes)
         return;
-    const bool ok = m_state->recurringService()->confirm(schedule.id);
-    if (!ok)
-        reportNotPosted(schedule);
-    posted(ok ? 1 : 0);
+    postOccurrence(schedule);
 }
 
 void RecurringScreen::deleteSelected()
@@ -232,7 +237,9 @@ void RecurringScreen::deleteSelected()
     const QString id = r->id;
     if (Prompt::question(this, tr("Delete"), tr("Delete recurring \"%1\"?").arg(r->payee)) != QMessageBox::Yes)
         return;
-    m_state->recurring()->softDelete(id);
+    if (!m_state->recurringService()->deleteSchedule(id))
+        Prompt::warning(this, tr("Delete"),
+                        tr("The recurring transaction could not be deleted.\n\n%1").arg(StoreFailure::text()));
     reload();
 }
 

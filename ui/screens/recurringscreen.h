@@ -46,6 +46,8 @@ private:
     void showContextMenu(const QPoint &pos);
     void posted(int count);
     void reportNotPosted(const RecurringTransaction &r);
+    // Confirms the schedule's next occurrence and tells the user what came of it.
+    void postOccurrence(const RecurringTransaction &schedule);
 
     AppState *m_state;
     RecurringModel *m_model;
