@@ -4,6 +4,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/datadirectory.h"
+#include "data/outsidewrites.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
@@ -76,16 +77,12 @@ bool AppState::initialize()
     }
     m_services = std::make_unique<Services>(*m_store);
 
-    // A restore writes behind the repositories: announce every kind it touches once.
-    connect(backupService(), &BackupService::restored, this, [this]() {
-        Q_EMIT accounts()->accountsChanged();
-        Q_EMIT categories()->categoriesChanged();
-        const QList<Account> live = accounts()->listLive();
-        for (const Account &account : live)
-            Q_EMIT transactions()->transactionsChanged(account.id);
-        Q_EMIT recurring()->recurringChanged();
-        Q_EMIT reconciliations()->reconciliationsChanged();
-    });
+    // A restore writes behind the repositories, and so does another program
+    // writing to the same file: every kind is announced once.
+    connect(backupService(), &BackupService::restored, this, &AppState::announceEverything);
+    m_outsideWrites = new OutsideWrites(m_store->database(), this);
+    connect(m_outsideWrites, &OutsideWrites::changed, this, &AppState::announceEverything);
+    m_outsideWrites->start();
 
     ThemeManager::captureBaseFont();
     bool ok = false;
@@ -110,6 +107,23 @@ bool AppState::initialize()
 
     Q_EMIT databaseReady();
     return true;
+}
+
+void AppState::announceEverything()
+{
+    Q_EMIT accounts()->accountsChanged();
+    Q_EMIT categories()->categoriesChanged();
+    const QList<Account> live = accounts()->listLive();
+    for (const Account &account : live)
+        Q_EMIT transactions()->transactionsChanged(account.id);
+    Q_EMIT recurring()->recurringChanged();
+    Q_EMIT reconciliations()->reconciliationsChanged();
+}
+
+void AppState::checkForOutsideWrites()
+{
+    if (m_outsideWrites)
+        m_outsideWrites->check();
 }
 
 void AppState::setCurrentAccountId(const QString &accountId)

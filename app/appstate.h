@@ -11,6 +11,7 @@ class BackupService;
 class CategoryRepository;
 class CategoryService;
 class Database;
+class OutsideWrites;
 class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
@@ -62,6 +63,13 @@ public:
 
     QString dataDirectory() const { return m_dataDirectory; }
 
+    // Tells every screen that any kind of record may have changed (after a
+    // restore, or when another program wrote to the store).
+    void announceEverything();
+    // Looks for another program's writes now (the main window asks when it
+    // gains focus; a timer asks every few seconds).
+    void checkForOutsideWrites();
+
     // The first day of the week chosen in the preferences (1 = Monday ... 7 = Sunday),
     // else the default locale's.
     static Qt::DayOfWeek firstDayOfWeek();
@@ -76,6 +84,7 @@ private:
     // The store outlives the services built on it.
     std::unique_ptr<Store> m_store;
     std::unique_ptr<Services> m_services;
+    OutsideWrites *m_outsideWrites = nullptr;
     ThemeManager *m_themeManager = nullptr;
     QString m_currentAccountId;
 };

@@ -269,5 +269,9 @@ void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         restyle();
+    // Coming back to the window after using another program (perhaps
+    // quillet-cli on the same store) shows what that program wrote.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_state->checkForOutsideWrites();
     QMainWindow::changeEvent(event);
 }

@@ -7,9 +7,29 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+namespace {
+
+// The app's one connection goes by the toolkit's default name. A second
+// Database in the same process (a test opening the store as another program
+// would) gets a name of its own instead of taking the first one's over.
+QString freeConnectionName()
+{
+    const QString standard = QString::fromLatin1(QSqlDatabase::defaultConnection);
+    if (!QSqlDatabase::contains(standard))
+        return standard;
+    static int next = 1;
+    QString name;
+    do {
+        name = QStringLiteral("quillet-%1").arg(++next);
+    } while (QSqlDatabase::contains(name));
+    return name;
+}
+
+} // namespace
+
 Database::Database(QObject *parent)
     : QObject(parent)
-    , m_connectionName(QString::fromLatin1(QSqlDatabase::defaultConnection))
+    , m_connectionName(freeConnectionName())
     , m_migrations(defaultMigrations())
 {
 }

@@ -6,6 +6,11 @@
 #include <QDateTime>
 #include <QString>
 
+// The longest text a payee, memo, name or number may hold, however it
+// arrives (typed, imported, restored): a few thousand characters are far more
+// than any real one needs, and keep a hostile file from filling the store.
+constexpr int kMaxTextLength = 4000;
+
 // Plain value records, one per table, copied freely. Timestamps are UTC; an
 // invalid deletedAt means the row is live. Money is a signed count of minor
 // units (cents; whole yen for JPY).

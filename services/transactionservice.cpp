@@ -11,6 +11,17 @@
 #include <QCoreApplication>
 #include <QSignalBlocker>
 
+namespace {
+
+void clipTexts(Transaction &t)
+{
+    t.payee.truncate(kMaxTextLength);
+    t.memo.truncate(kMaxTextLength);
+    t.checkNumber.truncate(kMaxTextLength);
+}
+
+} // namespace
+
 TransactionService::TransactionService(TransactionRepository *transactions, SplitLineRepository *splitLines,
                                        AccountRepository *accounts, QObject *parent)
     : QObject(parent)
@@ -26,6 +37,7 @@ bool TransactionService::add(Transaction t, QList<SplitLine> lines, QString *sto
         return false;
     const QDateTime now = Clock::nowUtc();
     Stamps::asNew(t, now);
+    clipTexts(t);
     t.isSplit = !lines.isEmpty();
     if (t.isSplit)
         t.categoryId.clear();
@@ -47,6 +59,7 @@ bool TransactionService::addTransfer(Transaction t, const Account &from, const A
     if (from.id == to.id || from.currency != to.currency)
         return false;
     Stamps::asNew(t, Clock::nowUtc());
+    clipTexts(t);
     t.accountId = from.id;
     t.isSplit = false;
     const Transaction partner = makeTransferPartner(t, from, to);
@@ -69,6 +82,7 @@ bool TransactionService::update(const Transaction &edited, const std::optional<Q
     const QDateTime now = Clock::nowUtc();
     Transaction t = edited;
     Stamps::asEdit(t, *stored, now);
+    clipTexts(t);
     t.accountId = stored->accountId;
     if (lines) {
         t.isSplit = !lines->isEmpty();

@@ -8,8 +8,10 @@
 #include "data/ids.h"
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
+#include "data/store.h"
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
+#include "support/core/fixtures.h"
 #include "support/gui/testapp.h"
 #include "ui/prompt.h"
 #include "support/gui/modaldriver.h"
@@ -23,6 +25,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -143,6 +146,27 @@ private Q_SLOTS:
         QVERIFY(disabled);
         QVERIFY(why.contains(QStringLiteral("transactions")));
         QCOMPARE(app.state()->accounts()->findById(usd.id)->currency, Currency::USD);
+    }
+
+    // Another program writing to the same file (quillet-cli import while the
+    // app runs) shows up in the open register and the sidebar without any
+    // action in the app.
+    void writesOfAnotherProgramAreShown()
+    {
+        TestApp app;
+        const Account usd = addAccount(app.state(), QStringLiteral("Checking"), Currency::USD, 10000);
+        MainWindow w(app.state());
+        w.selectAccount(usd.id);
+        auto *balance = w.registerPage()->findChild<QLabel *>(QStringLiteral("registerBalance"));
+        QCOMPARE(balance->text(), QStringLiteral("$100.00"));
+
+        Store other;
+        QVERIFY(other.open(app.state()->database()->path()));
+        Transaction t = Fixtures::newTransaction(usd.id, QDate(2024, 2, 1), QStringLiteral("Imported"), -2500);
+        QVERIFY(other.transactions()->insert(t));
+
+        QTRY_COMPARE_WITH_TIMEOUT(balance->text(), QStringLiteral("$75.00"), 5000);
+        QTRY_COMPARE(w.totalText(), QStringLiteral("Total: $75.00"));
     }
 
     void startingAccount()

@@ -1,50 +1,14 @@
 #include "data/database.h"
 #include "data/dbtransaction.h"
+#include "support/core/lockholder.h"
 #include "support/core/smallfilesystem.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QSemaphore>
-#include <QThread>
 
 namespace {
-
-// A second connection to the same file, as another process would have it,
-// that takes the write lock and keeps it for a while on its own thread.
-class LockHolder : public QThread
-{
-public:
-    LockHolder(const QString &path, int holdMs) : m_path(path), m_holdMs(holdMs) {}
-
-    bool waitUntilHeld() { return m_held.tryAcquire(1, 5000); }
-
-protected:
-    void run() override
-    {
-        const QString name = QStringLiteral("lock-holder");
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(m_path);
-            if (db.open()) {
-                QSqlQuery q(db);
-                q.exec(QStringLiteral("BEGIN IMMEDIATE"));
-                q.exec(QStringLiteral("INSERT INTO t (v) VALUES ('other')"));
-                m_held.release();
-                QThread::msleep(m_holdMs);
-                q.exec(QStringLiteral("COMMIT"));
-            }
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-    }
-
-private:
-    QString m_path;
-    int m_holdMs;
-    QSemaphore m_held;
-};
 
 QSqlDatabase openConnection(const QString &name, const QString &path, int busyTimeoutMs)
 {
@@ -150,7 +114,7 @@ private Q_SLOTS:
             // would then fail at once instead of waiting.
             QCOMPARE(rows(db), 0);
 
-            LockHolder holder(path, holdMs);
+            LockHolder holder(path, holdMs, QStringLiteral("INSERT INTO t (v) VALUES ('other')"));
             holder.start();
             QVERIFY(holder.waitUntilHeld());
             {

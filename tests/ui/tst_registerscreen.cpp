@@ -2,9 +2,13 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/clock.h"
+#include "data/database.h"
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
+#include "services/transactionservice.h"
 #include "support/core/fixtures.h"
+#include "support/core/lockholder.h"
+#include "support/gui/modaldriver.h"
 #include "support/gui/testapp.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
@@ -13,6 +17,7 @@
 #include "ui/dialogs/splitlineswidget.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
+#include "ui/editors/smartamountfield.h"
 #include "ui/prompt.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
@@ -29,6 +34,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -288,6 +294,101 @@ private Q_SLOTS:
         QVERIFY(stored(checking).isEmpty());
         QVERIFY(stored(savings).isEmpty());
         QCOMPARE(model()->rowCount(), 1);
+    }
+
+    // Typed over in place, either side of a transfer takes the other with it.
+    void editingATransferInPlaceMovesTheOtherSide()
+    {
+        const Account checking = addAccount(QStringLiteral("Checking"));
+        const Account savings = addAccount(QStringLiteral("Savings"));
+        Transaction draft = Fixtures::newTransaction(checking.id, QDate(2024, 5, 3), QStringLiteral("Transfer to Savings"), -5000);
+        QString outId;
+        QVERIFY(state()->transactionService()->addTransfer(draft, checking, savings, &outId));
+        const QString inId = state()->transactions()->getById(outId)->transferLinkId;
+
+        open(checking);
+        table()->setCurrentIndex(model()->index(model()->rowOfTransaction(outId), RegisterModel::Payment));
+        QTest::keyClick(table(), Qt::Key_Return);
+        QVERIFY(line());
+        line()->selectAll();
+        type(QStringLiteral("45.00"), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(state()->transactions()->getById(outId)->amount, qint64(-4500));
+        QCOMPARE(state()->transactions()->getById(inId)->amount, qint64(4500));
+
+        open(savings);
+        table()->setCurrentIndex(model()->index(model()->rowOfTransaction(inId), RegisterModel::Date));
+        QTest::keyClick(table(), Qt::Key_Return);
+        QVERIFY(line());
+        line()->selectAll();
+        type(QStringLiteral("5/6/2024"), Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(state()->transactions()->getById(inId)->date, QDate(2024, 5, 6));
+        QCOMPARE(state()->transactions()->getById(outId)->date, QDate(2024, 5, 6));
+        QCOMPARE(state()->transactions()->getById(outId)->payee, QStringLiteral("Transfer to Savings"));
+    }
+
+    // A save that fails (here: another program holds the store's write lock
+    // for longer than we wait) keeps everything typed in the row; a later
+    // save writes it once.
+    void aRowThatCannotBeSavedKeepsWhatWasTyped()
+    {
+        const Account a = addAccount(QStringLiteral("Checking"));
+        open(a);
+        startOnBlankRow();
+        type(QString());
+        type(QString());
+        type(QStringLiteral("Hardware Store"));
+        type(QString());
+        type(QString());
+
+        LockHolder holder(state()->database()->path(), 6000);
+        holder.start();
+        QVERIFY(holder.waitUntilHeld());
+        QSignalSpy errors(m_screen.get(), &RegisterScreen::errorMessage);
+        Prompt::clear();
+        Prompt::queueAnswer(QMessageBox::Cancel);
+        type(QStringLiteral("12.50"), Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(stored(a).isEmpty());
+        QCOMPARE(Prompt::records().last().title, QStringLiteral("Transaction Not Saved"));
+        QVERIFY(Prompt::records().last().text.contains(QStringLiteral("in use by another program")));
+        QCOMPARE(errors.count(), 1);
+        QCOMPARE(model()->bufferText(RegisterModel::Payee), QStringLiteral("Hardware Store"));
+        QCOMPARE(model()->bufferText(RegisterModel::Payment), QStringLiteral("12.50"));
+
+        holder.wait();
+        m_screen->commitCurrentRow();
+        QCOMPARE(stored(a).size(), 1);
+        QCOMPARE(stored(a).first().amount, qint64(-1250));
+        QCOMPARE(stored(a).first().payee, QStringLiteral("Hardware Store"));
+    }
+
+    // The same for a dialog: it stays open with what was entered until the
+    // save works or the user gives up.
+    void aDialogThatCannotSaveStaysOpen()
+    {
+        const Account a = addAccount(QStringLiteral("Checking"));
+        open(a);
+        QSqlQuery refuse(state()->database()->connection());
+        QVERIFY(refuse.exec(QStringLiteral("CREATE TEMP TRIGGER refuse_inserts BEFORE INSERT ON transactions "
+                                           "BEGIN SELECT RAISE(ABORT, 'the disk is full'); END")));
+        bool stayedOpen = false;
+        const auto ran = ModalDriver::onNext<TransactionFormDialog>([&](TransactionFormDialog *form) {
+            form->findChild<QLineEdit *>(QStringLiteral("payeeEdit"))->setText(QStringLiteral("Hardware Store"));
+            form->findChild<SmartAmountField *>(QStringLiteral("amountField"))->setMinorUnits(500);
+            Prompt::clear();
+            Prompt::queueAnswer(QMessageBox::Cancel);
+            form->accept();
+            stayedOpen = form->isVisible() && Prompt::records().size() == 1
+                && Prompt::records().first().text.contains(QStringLiteral("the disk is full"));
+            QSqlQuery allow(state()->database()->connection());
+            allow.exec(QStringLiteral("DROP TRIGGER temp.refuse_inserts"));
+            form->accept();
+        });
+        m_screen->newTransactionDialog();
+        QVERIFY(*ran);
+        QVERIFY(stayedOpen);
+        QCOMPARE(stored(a).size(), 1);
+        QCOMPARE(stored(a).first().payee, QStringLiteral("Hardware Store"));
+        QCOMPARE(stored(a).first().amount, qint64(-500));
     }
 
     void quickFillFromThePayeeCompleter()

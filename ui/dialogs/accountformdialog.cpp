@@ -44,6 +44,8 @@ void AccountFormDialog::build()
     setMinimumWidth(kMinimumWidth);
 
     m_name = new QLineEdit(this);
+
+    m_name->setMaxLength(kMaxTextLength);
     m_name->setPlaceholderText(tr("Account name"));
     m_name->setAccessibleName(tr("Name"));
 
@@ -71,6 +73,8 @@ void AccountFormDialog::build()
     m_asOf->setAccessibleName(tr("As of"));
 
     m_institution = new QLineEdit(this);
+
+    m_institution->setMaxLength(kMaxTextLength);
     m_institution->setPlaceholderText(tr("Bank name (optional)"));
     m_institution->setAccessibleName(tr("Institution"));
 

@@ -27,6 +27,8 @@ CategoryFormDialog::CategoryFormDialog(QWidget *parent)
     m_parentName->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     m_name = new QLineEdit(this);
+
+    m_name->setMaxLength(kMaxTextLength);
     m_name->setObjectName(QStringLiteral("categoryName"));
     m_name->setPlaceholderText(tr("Category name"));
 
@@ -43,6 +45,8 @@ CategoryFormDialog::CategoryFormDialog(QWidget *parent)
     ThemeManager::setRole(note, ThemeManager::Small);
 
     m_taxCode = new QLineEdit(this);
+
+    m_taxCode->setMaxLength(kMaxTextLength);
     m_taxCode->setObjectName(QStringLiteral("categoryTaxCode"));
     m_taxCode->setPlaceholderText(tr("e.g. charitable_contributions, mortgage_interest"));
 

@@ -59,6 +59,8 @@ void RecurringFormDialog::buildForm()
     m_type = new PaymentTypeChoice(this);
 
     m_payee = new QLineEdit(this);
+
+    m_payee->setMaxLength(kMaxTextLength);
     m_payee->setObjectName(QStringLiteral("payeeEdit"));
     m_payee->setPlaceholderText(tr("Start typing to search payees..."));
     CategoryChoices::attachPayeeCompleter(m_payee, m_state->transactions()->payees());
@@ -73,6 +75,8 @@ void RecurringFormDialog::buildForm()
     CategoryChoices::setUp(m_category, CategoryChoices::load(m_state->categories()));
 
     m_memo = new QLineEdit(this);
+
+    m_memo->setMaxLength(kMaxTextLength);
     m_memo->setObjectName(QStringLiteral("memoEdit"));
     m_memo->setPlaceholderText(tr("Optional"));
 

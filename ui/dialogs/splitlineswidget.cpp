@@ -115,6 +115,8 @@ void SplitLinesWidget::addRow(const QString &categoryId, qint64 amount, const QS
     value->setMinorUnits(amount);
 
     auto *note = new QLineEdit(memo);
+
+    note->setMaxLength(kMaxTextLength);
     note->setFrame(false);
     // A line that was stored keeps its identity through the edit.
     note->setProperty(kLineIdProperty, lineId);

@@ -53,6 +53,8 @@ void TransactionFormDialog::buildForm()
     m_date->setObjectName(QStringLiteral("dateField"));
 
     m_payee = new QLineEdit(this);
+
+    m_payee->setMaxLength(kMaxTextLength);
     m_payee->setObjectName(QStringLiteral("payeeEdit"));
     m_payee->setPlaceholderText(tr("Start typing to search payees..."));
     QCompleter *payees = CategoryChoices::attachPayeeCompleter(m_payee, m_state->transactions()->payees());
@@ -88,9 +90,12 @@ void TransactionFormDialog::buildForm()
     connect(m_lines, &SplitLinesWidget::changed, this, &TransactionFormDialog::showLinesTotal);
 
     m_memo = new QLineEdit(this);
+
+    m_memo->setMaxLength(kMaxTextLength);
     m_memo->setObjectName(QStringLiteral("memoEdit"));
     m_memo->setPlaceholderText(tr("Optional"));
     m_checkNumber = new QLineEdit(this);
+    m_checkNumber->setMaxLength(kMaxTextLength);
     m_checkNumber->setObjectName(QStringLiteral("checkNumberEdit"));
     m_checkNumber->setPlaceholderText(tr("Optional"));
     m_cleared = new QCheckBox(tr("Cleared"), this);

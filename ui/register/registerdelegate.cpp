@@ -28,6 +28,7 @@ const char *const kCategoryIdProperty = "_larkCategoryId";
 RegisterLineEdit *lineEditor(QWidget *parent, Qt::Alignment alignment)
 {
     auto *edit = new RegisterLineEdit(parent);
+    edit->setMaxLength(kMaxTextLength);
     edit->setAlignment(alignment | Qt::AlignVCenter);
     edit->setFocusPolicy(Qt::ClickFocus);
     return edit;
@@ -183,6 +184,7 @@ QWidget *RegisterDelegate::createCategoryEditor(QWidget *parent) const
 {
     auto *combo = new RegisterComboBox(parent);
     combo->setEditable(true);
+    combo->lineEdit()->setMaxLength(kMaxTextLength);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setFocusPolicy(Qt::ClickFocus);
     combo->setAccessibleName(tr("Category"));

@@ -28,6 +28,8 @@ PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
     m_list->setAccessibleName(tr("Payees"));
 
     m_target = new QLineEdit(this);
+
+    m_target->setMaxLength(kMaxTextLength);
     m_target->setObjectName(QStringLiteral("payeeTarget"));
     auto *targetLabel = new QLabel(tr("Rename to:"), this);
     targetLabel->setBuddy(m_target);
