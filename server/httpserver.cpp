@@ -1,0 +1,164 @@
+#include "server/httpserver.h"
+#include "server/router.h"
+
+#include <QElapsedTimer>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLoggingCategory>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <memory>
+
+Q_LOGGING_CATEGORY(lcServerHttp, "quillet.server.http")
+
+namespace QuilletServer {
+
+namespace {
+
+// Counts the bytes of the request that is being read on each connection. It
+// sees every chunk before the HTTP parser does, which keeps the whole
+// unfinished request in memory until it is complete.
+class GuardedTcpServer : public QTcpServer
+{
+public:
+    GuardedTcpServer(qint64 connectionLimit, QObject *parent)
+        : QTcpServer(parent)
+        , m_limit(connectionLimit)
+    {
+    }
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        auto *socket = new QTcpSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        auto received = std::make_shared<qint64>(0);
+        const qint64 limit = m_limit;
+        connect(socket, &QTcpSocket::readyRead, socket, [socket, received, limit] {
+            // The parser reads inside a socket transaction until a request is
+            // complete, so no transaction means a new request starts here.
+            if (!socket->isTransactionStarted())
+                *received = 0;
+            *received += socket->bytesAvailable();
+            if (*received > limit)
+                refuse(socket, limit);
+        });
+        addPendingConnection(socket);
+    }
+
+private:
+    static void refuse(QTcpSocket *socket, qint64 limit)
+    {
+        qCWarning(lcServerHttp, "closing a connection from %s: request over %lld bytes",
+                  qPrintable(socket->peerAddress().toString()), static_cast<long long>(limit));
+        QObject::disconnect(socket, &QTcpSocket::readyRead, nullptr, nullptr);
+        if (socket->isTransactionStarted())
+            socket->commitTransaction();
+        socket->readAll();
+        const QByteArray body = QJsonDocument(QJsonObject{{QStringLiteral("error"), QStringLiteral("bad_request")},
+                                                          {QStringLiteral("message"),
+                                                           QStringLiteral("the request body is larger than allowed")}})
+                                    .toJson(QJsonDocument::Compact);
+        socket->write("HTTP/1.1 400 Bad Request\r\nContent-Type: application/json\r\nConnection: close\r\n"
+                      "Content-Length: "
+                      + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+    qint64 m_limit;
+};
+
+QByteArray methodName(QHttpServerRequest::Method method)
+{
+    switch (method) {
+    case QHttpServerRequest::Method::Get:
+        return "GET";
+    case QHttpServerRequest::Method::Post:
+        return "POST";
+    case QHttpServerRequest::Method::Put:
+        return "PUT";
+    case QHttpServerRequest::Method::Delete:
+        return "DELETE";
+    case QHttpServerRequest::Method::Patch:
+        return "PATCH";
+    case QHttpServerRequest::Method::Head:
+        return "HEAD";
+    case QHttpServerRequest::Method::Options:
+        return "OPTIONS";
+    default:
+        return "OTHER";
+    }
+}
+
+} // namespace
+
+HttpServer::HttpServer(const Router &router, qint64 maxBodyBytes, QObject *parent)
+    : QAbstractHttpServer(parent)
+    , m_router(router)
+    , m_maxBody(maxBodyBytes)
+{
+}
+
+quint16 HttpServer::listenOn(const QHostAddress &address, quint16 port, QString *error)
+{
+    auto *tcp = new GuardedTcpServer(2 * m_maxBody, this);
+    if (!tcp->listen(address, port)) {
+        *error = QStringLiteral("cannot listen on %1:%2: %3").arg(address.toString()).arg(port).arg(tcp->errorString());
+        delete tcp;
+        return 0;
+    }
+    bind(tcp);
+    return tcp->serverPort();
+}
+
+bool HttpServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *socket)
+{
+    QElapsedTimer timer;
+    timer.start();
+    HttpRequest req;
+    req.method = methodName(request.method());
+    req.path = request.url().path();
+    req.query = request.query();
+    const auto headers = request.headers();
+    for (const auto &h : headers)
+        req.headers.insert(h.first.toLower(), h.second);
+    req.peer = request.remoteAddress();
+
+    HttpResponse response;
+    if (request.body().size() > m_maxBody) {
+        response = HttpResponse::error(400, QStringLiteral("bad_request"),
+                                       QStringLiteral("the request body is larger than %1 MiB").arg(m_maxBody >> 20));
+    } else {
+        req.body = request.body();
+        response = m_router.dispatch(req);
+    }
+
+    QHttpServerResponder responder = makeResponder(request, socket);
+    responder.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(response.status));
+    if (!response.contentType.isEmpty())
+        responder.writeHeader("Content-Type", response.contentType);
+    responder.writeHeader("Content-Length", QByteArray::number(response.body.size()));
+    responder.writeHeader("X-Content-Type-Options", "nosniff");
+    responder.writeHeader("Cache-Control", "no-store");
+    for (const auto &h : std::as_const(response.headers))
+        responder.writeHeader(h.first, h.second);
+    responder.writeBody(response.body);
+    // The path only: query strings carry sign-in state and codes.
+    qCInfo(lcServerHttp, "%s %s %d %lld ms", req.method.constData(), qPrintable(req.path), response.status,
+           static_cast<long long>(timer.elapsed()));
+    return true;
+}
+
+void HttpServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket)
+{
+    QHttpServerResponder responder = makeResponder(request, socket);
+    responder.write(QJsonDocument(QJsonObject{{QStringLiteral("error"), QStringLiteral("not_found")}}),
+                    QHttpServerResponder::StatusCode::NotFound);
+}
+
+} // namespace QuilletServer
