@@ -12,6 +12,7 @@ Backend::Backend(ServerContext &ctx)
     , deviceGrants(ctx)
     , devices(ctx)
     , sync(ctx)
+    , pushes(sync)
 {
 }
 

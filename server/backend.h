@@ -3,6 +3,7 @@
 #include "server/appdevices.h"
 #include "server/authcodes.h"
 #include "server/devicegrants.h"
+#include "server/pushqueue.h"
 #include "server/sessions.h"
 #include "server/syncstore.h"
 #include "server/throttle.h"
@@ -27,6 +28,7 @@ public:
     DeviceGrants deviceGrants;
     AppDevices devices;
     SyncStore sync;
+    PushQueue pushes;
     Throttle throttle;
 
     // For the API routes: true with the caller of a valid bearer token,

@@ -86,4 +86,27 @@ HttpResponse HttpResponse::seeOther(const QByteArray &location)
     return r;
 }
 
+HttpResponse HttpResponse::later(std::shared_ptr<PendingReply> pending)
+{
+    HttpResponse r;
+    r.pending = std::move(pending);
+    return r;
+}
+
+void PendingReply::complete(const HttpResponse &response)
+{
+    if (m_deliver)
+        m_deliver(response);
+    else
+        m_response = response;
+}
+
+void PendingReply::attach(Deliver deliver)
+{
+    if (m_response)
+        deliver(*m_response);
+    else
+        m_deliver = std::move(deliver);
+}
+
 } // namespace QuilletServer

@@ -10,6 +10,10 @@
 #include <QStringList>
 #include <QUrlQuery>
 
+#include <functional>
+#include <memory>
+#include <optional>
+
 namespace QuilletServer {
 
 // A request as the routes see it: header names in lower case, the path
@@ -33,11 +37,17 @@ struct HttpRequest {
     bool fields(QHash<QString, QString> *out, QString *problem) const;
 };
 
+class PendingReply;
+
 struct HttpResponse {
     int status = 200;
     QByteArray contentType;
     QByteArray body;
     QList<QPair<QByteArray, QByteArray>> headers;
+    // Set when the answer comes later, through this object.
+    std::shared_ptr<PendingReply> pending;
+
+    static HttpResponse later(std::shared_ptr<PendingReply> pending);
 
     static HttpResponse json(const QJsonObject &object, int status = 200);
     // {"error": code, "message": message}: every failure of the JSON endpoints.
@@ -50,6 +60,20 @@ struct HttpResponse {
         headers.append({name, value});
         return *this;
     }
+};
+
+// An answer a route gives later, from the event loop. The HTTP front says
+// where it goes; whichever of the two comes second sends it.
+class PendingReply
+{
+public:
+    using Deliver = std::function<void(const HttpResponse &)>;
+    void complete(const HttpResponse &response);
+    void attach(Deliver deliver);
+
+private:
+    std::optional<HttpResponse> m_response;
+    Deliver m_deliver;
 };
 
 } // namespace QuilletServer

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -97,10 +98,12 @@ QByteArray methodName(QHttpServerRequest::Method method)
 
 } // namespace
 
-HttpServer::HttpServer(const Router &router, qint64 maxBodyBytes, QObject *parent)
+HttpServer::HttpServer(const Router &router, qint64 maxBodyBytes, const QList<QHostAddress> &trustedProxies,
+                       QObject *parent)
     : QAbstractHttpServer(parent)
     , m_router(router)
     , m_maxBody(maxBodyBytes)
+    , m_trustedProxies(trustedProxies)
 {
 }
 
@@ -128,6 +131,14 @@ bool HttpServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *so
     for (const auto &h : headers)
         req.headers.insert(h.first.toLower(), h.second);
     req.peer = request.remoteAddress();
+    // Behind a proxy every request comes from the proxy; the client is the
+    // last address the proxy added.
+    if (m_trustedProxies.contains(req.peer)) {
+        const QByteArrayList forwarded = req.header("x-forwarded-for").split(',');
+        const QHostAddress client(QString::fromLatin1(forwarded.last().trimmed()));
+        if (!client.isNull())
+            req.peer = client;
+    }
 
     HttpResponse response;
     if (request.body().size() > m_maxBody) {
@@ -138,7 +149,25 @@ bool HttpServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *so
         response = m_router.dispatch(req);
     }
 
-    QHttpServerResponder responder = makeResponder(request, socket);
+    if (!response.pending) {
+        QHttpServerResponder responder = makeResponder(request, socket);
+        writeResponse(responder, response);
+        logRequest(req, response.status, timer);
+        return true;
+    }
+    // The socket may be gone by the time the answer is ready.
+    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
+    QPointer<QTcpSocket> alive(socket);
+    response.pending->attach([responder, alive, req, timer](const HttpResponse &later) {
+        if (alive && alive->state() == QAbstractSocket::ConnectedState)
+            writeResponse(*responder, later);
+        logRequest(req, later.status, timer);
+    });
+    return true;
+}
+
+void HttpServer::writeResponse(QHttpServerResponder &responder, const HttpResponse &response)
+{
     responder.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(response.status));
     if (!response.contentType.isEmpty())
         responder.writeHeader("Content-Type", response.contentType);
@@ -148,10 +177,13 @@ bool HttpServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *so
     for (const auto &h : std::as_const(response.headers))
         responder.writeHeader(h.first, h.second);
     responder.writeBody(response.body);
+}
+
+void HttpServer::logRequest(const HttpRequest &request, int status, const QElapsedTimer &timer)
+{
     // The path only: query strings carry sign-in state and codes.
-    qCInfo(lcServerHttp, "%s %s %d %lld ms", req.method.constData(), qPrintable(req.path), response.status,
+    qCInfo(lcServerHttp, "%s %s %d %lld ms", request.method.constData(), qPrintable(request.path), status,
            static_cast<long long>(timer.elapsed()));
-    return true;
 }
 
 void HttpServer::missingHandler(const QHttpServerRequest &request, QTcpSocket *socket)

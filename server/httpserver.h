@@ -2,10 +2,16 @@
 
 #include <QAbstractHttpServer>
 #include <QHostAddress>
+#include <QList>
+
+class QElapsedTimer;
+class QHttpServerResponder;
 
 namespace QuilletServer {
 
 class Router;
+struct HttpRequest;
+struct HttpResponse;
 
 // The HTTP front: turns Qt's requests into HttpRequest, asks the router, and
 // writes the answer. Bodies over the limit are refused before any route sees
@@ -14,7 +20,8 @@ class Router;
 class HttpServer : public QAbstractHttpServer
 {
 public:
-    HttpServer(const Router &router, qint64 maxBodyBytes, QObject *parent = nullptr);
+    HttpServer(const Router &router, qint64 maxBodyBytes, const QList<QHostAddress> &trustedProxies,
+               QObject *parent = nullptr);
 
     // The port listened on (the chosen one when asked for 0), or 0 with *error.
     quint16 listenOn(const QHostAddress &address, quint16 port, QString *error);
@@ -24,8 +31,11 @@ protected:
     void missingHandler(const QHttpServerRequest &request, QTcpSocket *socket) override;
 
 private:
+    static void writeResponse(QHttpServerResponder &responder, const HttpResponse &response);
+    static void logRequest(const HttpRequest &request, int status, const QElapsedTimer &timer);
     const Router &m_router;
     qint64 m_maxBody;
+    QList<QHostAddress> m_trustedProxies;
 };
 
 } // namespace QuilletServer

@@ -128,6 +128,12 @@ int serve(const QCommandLineParser &parser)
     config.allowSignUp = !parser.isSet(QStringLiteral("no-sign-up"));
     if (parser.isSet(QStringLiteral("realm")))
         config.realm = parser.value(QStringLiteral("realm"));
+    for (const QString &proxy : parser.values(QStringLiteral("trusted-proxy"))) {
+        const QHostAddress address(proxy);
+        if (address.isNull())
+            return fail(QStringLiteral("--trusted-proxy wants an IP address, not %1").arg(proxy));
+        config.trustedProxies.append(address);
+    }
     const QStringList extraClients = parser.values(QStringLiteral("client-id"));
     config.clientIds.append(extraClients);
 
@@ -199,6 +205,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("client-id"), QStringLiteral("Another accepted client id (the app's default is always "
                                                      "accepted)."),
          QStringLiteral("id")},
+        {QStringLiteral("trusted-proxy"), QStringLiteral("A reverse proxy whose X-Forwarded-For names the client."),
+         QStringLiteral("address")},
         {QStringLiteral("no-sign-up"), QStringLiteral("Offer no sign-up form; add users with 'user add'.")},
         {QStringLiteral("name"), QStringLiteral("Display name for 'user add'."), QStringLiteral("name")},
     });

@@ -62,7 +62,7 @@ quint16 Server::listen(const QHostAddress &address, quint16 port, QString *error
         return 0;
     }
     if (!m_http)
-        m_http = new HttpServer(*m_router, m_context.config.maxBodyBytes, this);
+        m_http = new HttpServer(*m_router, m_context.config.maxBodyBytes, m_context.config.trustedProxies, this);
     return m_http->listenOn(address, port, error);
 }
 

@@ -3,6 +3,8 @@
 #include "server/secrets.h"
 
 #include <QDateTime>
+#include <QHostAddress>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,8 @@ struct ServerConfig {
     QString releasesDir;  // empty: no update manifests are offered
     bool allowSignUp = true;
     QString publicUrl;  // how clients reach the server; empty: from each request's Host
+    // Reverse proxies whose X-Forwarded-For names the real client (for the throttle).
+    QList<QHostAddress> trustedProxies;
     PasswordCost passwordCost = PasswordCost::interactive();
     qint64 maxBodyBytes = 8 * 1024 * 1024;
 };

@@ -48,6 +48,8 @@ public:
     QSqlDatabase db() const;
     // The kept statement for this text, or null with the driver's reason.
     QSqlQuery *prepared(const QString &sql, QString *error);
+    // A statement without values or rows: BEGIN, SAVEPOINT and the like.
+    bool execute(const QString &sql, QString *error);
 
 private:
     QString m_connection;

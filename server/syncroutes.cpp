@@ -16,7 +16,7 @@ HttpResponse storeFailure(const char *what, const QString &error)
 {
     qWarning("%s failed: %s", what, qPrintable(error));
     return HttpResponse::error(503, QStringLiteral("store_unavailable"),
-                               QStringLiteral("the server could not store or read the changes; try again later"));
+                               QStringLiteral("the server could not read the changes; try again later"));
 }
 
 HttpResponse push(Backend &backend, const Caller &caller, const HttpRequest &request)
@@ -25,11 +25,9 @@ HttpResponse push(Backend &backend, const Caller &caller, const HttpRequest &req
     QString problem;
     if (!parsePushRequest(request.body, &changes, &problem))
         return badRequest(problem);
-    QJsonArray results;
-    QString error;
-    if (!backend.sync.push(caller.userId, changes, &results, &error))
-        return storeFailure("push", error);
-    return HttpResponse::json({{QStringLiteral("results"), results}});
+    auto reply = std::make_shared<PendingReply>();
+    backend.pushes.enqueue(caller.userId, std::move(changes), reply);
+    return HttpResponse::later(reply);
 }
 
 HttpResponse pull(Backend &backend, const Caller &caller, const HttpRequest &request)

@@ -117,16 +117,51 @@ bool SyncStore::insert(const QString &userId, const Change &change, const QStrin
 
 bool SyncStore::push(const QString &userId, const QList<Change> &changes, QJsonArray *results, QString *error)
 {
+    std::vector<Job> jobs{{userId, changes, {}, {}}};
+    if (!pushAll(jobs, error))
+        return false;
+    if (!jobs.front().error.isEmpty()) {
+        *error = jobs.front().error;
+        return false;
+    }
+    *results = jobs.front().results;
+    return true;
+}
+
+bool SyncStore::pushAll(std::vector<Job> &jobs, QString *error)
+{
     StoreTransaction tx(*m_context.store, StoreTransaction::Kind::Write, error);
     if (!tx.isActive())
         return false;
+    for (Job &job : jobs) {
+        if (!m_context.store->execute(QStringLiteral("SAVEPOINT push"), error))
+            return false;
+        if (pushOne(job)) {
+            if (!m_context.store->execute(QStringLiteral("RELEASE SAVEPOINT push"), error))
+                return false;
+            continue;
+        }
+        job.results = {};
+        // A full disk or an I/O error can end the whole transaction; then the
+        // savepoint is gone too and nothing of this group may be committed.
+        if (!m_context.store->execute(QStringLiteral("ROLLBACK TO SAVEPOINT push"), error)
+            || !m_context.store->execute(QStringLiteral("RELEASE SAVEPOINT push"), error))
+            return false;
+    }
+    return tx.commit(error);
+}
+
+bool SyncStore::pushOne(Job &job)
+{
+    const QString &userId = job.userId;
+    QString *error = &job.error;
     qint64 seq = 0;
     if (!userSequence(userId, true, &seq, error))
         return false;
     const qint64 firstSeq = seq;
     const QString now = m_context.nowIso();
     QJsonArray out;
-    for (const Change &change : changes) {
+    for (const Change &change : job.changes) {
         // Most changes of a big push are new records: try the insert first.
         if (change.payload.value(QStringLiteral("server_id")).toString().isEmpty()) {
             const QString serverId = QUuid::createUuid().toString(QUuid::WithoutBraces);
@@ -186,9 +221,7 @@ bool SyncStore::push(const QString &userId, const QList<Change> &changes, QJsonA
         if (!q.exec(error))
             return false;
     }
-    if (!tx.commit(error))
-        return false;
-    *results = out;
+    job.results = out;
     return true;
 }
 

@@ -89,6 +89,28 @@ private slots:
         QCOMPARE(wrongMethod.header("allow"), QByteArray("POST"));
     }
 
+    void throttleSeesClientsBehindATrustedProxy()
+    {
+        QuilletServer::ServerConfig config = TestServer::testConfig();
+        config.trustedProxies = {QHostAddress::LocalHost};
+        QString why;
+        QVERIFY2(m_server.start(StoreKind::Sqlite, nullptr, &why, config), qPrintable(why));
+        HttpClient &client = m_server.client();
+        for (const QString &email : {QStringLiteral("a@example.org"), QStringLiteral("b@example.org")})
+            SignIn::signUp(client, email);
+        auto signIn = [&](const QByteArray &forwardedFor, const QString &email, const QString &password) {
+            client.setHeader("X-Forwarded-For", forwardedFor);
+            FormFields fields = SignIn::requestFields();
+            fields += {{QStringLiteral("email"), email}, {QStringLiteral("password"), password}};
+            return client.postForm(QStringLiteral("/larkspire/account/login"), fields).status;
+        };
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(signIn("192.0.2.7, 192.0.2.1", QStringLiteral("nobody@example.org"), QStringLiteral("guessing")), 401);
+        // The guesser's address is throttled, another client behind the same proxy is not.
+        QCOMPARE(signIn("192.0.2.1", QStringLiteral("a@example.org"), QStringLiteral("correct horse")), 429);
+        QCOMPARE(signIn("192.0.2.2", QStringLiteral("b@example.org"), QStringLiteral("correct horse")), 303);
+    }
+
     void commandLineAddsUsersAndServes()
     {
         QTemporaryDir data;

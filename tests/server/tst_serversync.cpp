@@ -4,10 +4,13 @@
 #include "signin.h"
 #include "storetest.h"
 
+#include "server/backend.h"
 #include "server/synccursor.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSet>
 #include <QTcpSocket>
 #include <QUuid>
@@ -429,6 +432,56 @@ private slots:
         QCOMPARE(m_server.rowCount(QStringLiteral("records")), 0);
         // The server goes on serving.
         QCOMPARE(push({accountChange(kAccount, 1, QStringLiteral("fine"))}).status, 200);
+    }
+
+    void pushesStoredTogetherFailAlone()
+    {
+        // Pushes that arrive together share one commit; one that cannot be
+        // stored (its user is gone) must not take the others with it.
+        std::vector<QuilletServer::SyncStore::Job> jobs(3);
+        QString problem;
+        for (auto &job : jobs) {
+            QuilletServer::parsePushRequest(QJsonDocument(body({accountChange(uuid(), 1, QStringLiteral("A"))})).toJson(),
+                                            &job.changes, &problem);
+        }
+        const QString owner = client().get(QStringLiteral("/account/v1/me"), m_token).json().value(QStringLiteral("id")).toString();
+        jobs[0].userId = owner;
+        jobs[1].userId = uuid();
+        jobs[2].userId = owner;
+        QString error;
+        QVERIFY2(m_server.server().backend().sync.pushAll(jobs, &error), qPrintable(error));
+        QVERIFY(jobs[0].error.isEmpty() && jobs[2].error.isEmpty());
+        QVERIFY(!jobs[1].error.isEmpty());
+        QCOMPARE(jobs[1].results.size(), 0);
+        QCOMPARE(pull().value(QStringLiteral("accounts")).toArray().size(), 2);
+        QCOMPARE(m_server.rowCount(QStringLiteral("records")), 2);
+    }
+
+    void concurrentPushesAreAllAnswered()
+    {
+        QList<QString> tokens;
+        for (int i = 0; i < 8; ++i)
+            tokens.append(SignIn::signUp(client(), QStringLiteral("c%1@example.org").arg(i)).access);
+        std::vector<std::unique_ptr<QNetworkAccessManager>> managers;
+        QList<QNetworkReply *> replies;
+        for (const QString &token : std::as_const(tokens)) {
+            managers.push_back(std::make_unique<QNetworkAccessManager>());
+            QNetworkRequest request(m_server.baseUrl().resolved(QUrl(QStringLiteral("/quillet/v1/sync/push"))));
+            request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+            request.setRawHeader("Authorization", "Bearer " + token.toUtf8());
+            replies.append(managers.back()->post(request, QJsonDocument(body({accountChange(kAccount, 1, token.left(8)),
+                                                                              transactionChange(uuid(), 1, 5)}))
+                                                              .toJson()));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(replies.begin(), replies.end(), [](QNetworkReply *r) { return r->isFinished(); }),
+                                 20000);
+        for (int i = 0; i < replies.size(); ++i) {
+            QCOMPARE(replies[i]->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), 200);
+            const QJsonArray accounts = pull({}, 200, tokens[i]).value(QStringLiteral("accounts")).toArray();
+            QCOMPARE(accounts.size(), 1);
+            QCOMPARE(accounts.at(0).toObject().value(QStringLiteral("name")).toString(), tokens[i].left(8));
+        }
+        qDeleteAll(replies);
     }
 
     void badPullParameters_data()

@@ -26,6 +26,8 @@ HttpReply HttpClient::send(const QByteArray &method, const QString &pathAndQuery
         request.setHeader(QNetworkRequest::ContentTypeHeader, contentType);
     if (!bearer.isEmpty())
         request.setRawHeader("Authorization", "Bearer " + bearer.toUtf8());
+    for (auto it = m_headers.cbegin(); it != m_headers.cend(); ++it)
+        request.setRawHeader(it.key(), it.value());
     QBuffer *buffer = nullptr;
     if (!body.isEmpty() || method == "POST") {
         buffer = new QBuffer;

@@ -34,10 +34,14 @@ public:
     HttpReply postJson(const QString &path, const QJsonObject &body, const QString &bearer = {});
     HttpReply postForm(const QString &path, const FormFields &fields, const QString &bearer = {});
 
+    // Sent with every later request.
+    void setHeader(const QByteArray &name, const QByteArray &value) { m_headers.insert(name, value); }
+
     static QByteArray formBody(const FormFields &fields);
     QUrl base() const { return m_base; }
 
 private:
     QUrl m_base;
     QNetworkAccessManager m_manager;
+    QHash<QByteArray, QByteArray> m_headers;
 };
