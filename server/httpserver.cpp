@@ -152,16 +152,16 @@ bool HttpServer::handleRequest(const QHttpServerRequest &request, QTcpSocket *so
     if (!response.pending) {
         QHttpServerResponder responder = makeResponder(request, socket);
         writeResponse(responder, response);
-        logRequest(req, response.status, timer);
+        logRequest(req.method, req.path, response.status, timer);
         return true;
     }
     // The socket may be gone by the time the answer is ready.
     auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
     QPointer<QTcpSocket> alive(socket);
-    response.pending->attach([responder, alive, req, timer](const HttpResponse &later) {
+    response.pending->attach([responder, alive, method = req.method, path = req.path, timer](const HttpResponse &later) {
         if (alive && alive->state() == QAbstractSocket::ConnectedState)
             writeResponse(*responder, later);
-        logRequest(req, later.status, timer);
+        logRequest(method, path, later.status, timer);
     });
     return true;
 }
@@ -179,10 +179,10 @@ void HttpServer::writeResponse(QHttpServerResponder &responder, const HttpRespon
     responder.writeBody(response.body);
 }
 
-void HttpServer::logRequest(const HttpRequest &request, int status, const QElapsedTimer &timer)
+void HttpServer::logRequest(const QByteArray &method, const QString &path, int status, const QElapsedTimer &timer)
 {
     // The path only: query strings carry sign-in state and codes.
-    qCInfo(lcServerHttp, "%s %s %d %lld ms", request.method.constData(), qPrintable(request.path), status,
+    qCInfo(lcServerHttp, "%s %s %d %lld ms", method.constData(), qPrintable(path), status,
            static_cast<long long>(timer.elapsed()));
 }
 

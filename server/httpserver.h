@@ -10,7 +10,6 @@ class QHttpServerResponder;
 namespace QuilletServer {
 
 class Router;
-struct HttpRequest;
 struct HttpResponse;
 
 // The HTTP front: turns Qt's requests into HttpRequest, asks the router, and
@@ -32,7 +31,7 @@ protected:
 
 private:
     static void writeResponse(QHttpServerResponder &responder, const HttpResponse &response);
-    static void logRequest(const HttpRequest &request, int status, const QElapsedTimer &timer);
+    static void logRequest(const QByteArray &method, const QString &path, int status, const QElapsedTimer &timer);
     const Router &m_router;
     qint64 m_maxBody;
     QList<QHostAddress> m_trustedProxies;
