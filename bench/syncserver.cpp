@@ -27,6 +27,7 @@
 #include <QUuid>
 
 #include <cstdio>
+#include <unistd.h>
 #include <memory>
 
 using namespace QuilletServer;
@@ -210,6 +211,20 @@ double bareReads(const QString &path, int *rows)
                 break;
         }
     });
+}
+
+// User and system time a process has used so far.
+double cpuSeconds(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    // Fields after the command name, which may hold spaces; utime and stime are the 12th and 13th.
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return 0;
+    return double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / double(sysconf(_SC_CLK_TCK));
 }
 
 struct LoadResult {
@@ -412,15 +427,23 @@ void run(const BenchOptions &options, QTextStream &out)
     QStringList tokens;
     for (int i = 0; i < clients; ++i)
         tokens.append(signUp(nam, base, QStringLiteral("load%1@example.org").arg(i)));
+    const double cpuBefore = cpuSeconds(server->pid());
+    QElapsedTimer wall;
+    wall.start();
     const LoadResult load = loadTest(base, tokens, perClient);
+    // How much of a core the server had: on a machine busy with other work,
+    // latency says more about the machine than about the server.
+    const double cpuShare = (cpuSeconds(server->pid()) - cpuBefore) / (double(wall.elapsed()) / 1000.0);
     out << QStringLiteral("load: %1 clients x %2 mixed push/pull requests: p50 %3 ms, p99 %4 ms (target < 250 ms), "
-                          "%5 errors of %6\n")
+                          "%5 errors of %6; %7 requests/s, server busy %8% of one core\n")
                .arg(clients)
                .arg(perClient)
                .arg(percentile(load.latencies, 0.5), 0, 'f', 1)
                .arg(percentile(load.latencies, 0.99), 0, 'f', 1)
                .arg(load.errors)
-               .arg(load.latencies.size());
+               .arg(load.latencies.size())
+               .arg(qRound(load.latencies.size() / (double(wall.elapsed()) / 1000.0)))
+               .arg(qRound(100 * cpuShare));
     out << "server peak RSS (after push, pull and load): " << peakRssKb(server->pid()) / 1024 << " MB\n";
     server.reset();
     if (!options.keep)
