@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test bench clean translations
+.PHONY: all deps configure build run test bench service clean translations
 
 all: build
 
@@ -27,6 +27,10 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/quillet-bench $(ARGS)
+
+# The sync server over a data folder in build/; ARGS="--listen 0.0.0.0:8484" etc.
+service: build
+	$(BUILD_DIR)/server/quillet-server --data $(BUILD_DIR)/service-data $(ARGS)
 
 translations: configure
 	cmake --build $(BUILD_DIR) --target quillet_gui_lupdate

@@ -5,6 +5,7 @@
 #include "data/transactionrepository.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
@@ -175,6 +176,19 @@ void writePayment(TransactionRepository &repo, const QString &accountId, const Q
     t.amount = amount;
     t.createdAt = t.updatedAt = Clock::nowUtc();
     repo.insert(t);
+}
+
+qint64 peakRssKb(qint64 pid)
+{
+    QFile status(pid == 0 ? QStringLiteral("/proc/self/status") : QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
 }
 
 double timeMs(const std::function<void()> &work)

@@ -62,6 +62,9 @@ void bareAccountSums(const QSqlDatabase &db, const QStringList &accountIds);
 // as a register commit does.
 void writePayment(TransactionRepository &repo, const QString &accountId, const QString &payee, qint64 amount);
 
+// Peak resident memory (VmHWM) of a process in KiB, this one when pid is 0; -1 when unknown.
+qint64 peakRssKb(qint64 pid = 0);
+
 // Milliseconds of a callable, and the median of several runs.
 double timeMs(const std::function<void()> &work);
 double medianMs(int repeats, const std::function<void()> &work, const std::function<void()> &before = {});

@@ -168,19 +168,6 @@ ImportResult import(const QString &qifPath, const ImportStore &target)
     return target.store->services->import()->importQif({qifPath}, target.mapping);
 }
 
-qint64 peakRssKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
-
 void run(const BenchOptions &options, QTextStream &out)
 {
     const QString dbPath = QDir(options.workDir).filePath(QStringLiteral("import-bench.db"));

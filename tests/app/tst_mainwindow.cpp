@@ -5,6 +5,7 @@
 #include "app/welcomescreen.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
+#include "data/database.h"
 #include "data/ids.h"
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"

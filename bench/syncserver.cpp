@@ -1,0 +1,457 @@
+// The sync server under load: the server runs in a process of its own (this
+// program again), so its peak memory is its own and client and server each
+// get a core. Figures: push and pull throughput against bare prepared
+// statements on the server's own tables, and latency under 20 concurrent clients.
+#include "bench/generator.h"
+#include "bench/scenario.h"
+
+#include "server/server.h"
+#include "server/store.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLoggingCategory>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QUrlQuery>
+#include <QUuid>
+
+#include <cstdio>
+#include <unistd.h>
+#include <memory>
+
+using namespace QuilletServer;
+
+namespace {
+
+constexpr char kChildVariable[] = "QUILLET_BENCH_SYNC_SERVER";
+const QString kClientId = QString::fromLatin1(kDefaultClientId);
+const QString kVerifier = QStringLiteral("bench-verifier-bench-verifier-bench-verifier-0123");
+
+QString uuid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+// The child: serve a SQLite store until killed, after telling the port.
+void runServerChild(const QString &dbPath)
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("quillet.server.http.info=false"));
+    ServerConfig config;
+    config.passwordCost = PasswordCost::minimum();
+    static Server server(config);
+    QString error;
+    if (!server.open(DatabaseTarget::sqlite(dbPath), &error))
+        qFatal("bench server: %s", qPrintable(error));
+    const quint16 port = server.listen(QHostAddress::LocalHost, 0, &error);
+    std::printf("port %u\n", unsigned(port));
+    std::fflush(stdout);
+    QCoreApplication::exec();
+}
+
+struct Reply {
+    int status = 0;
+    QByteArray body;
+    QByteArray location;
+};
+
+// One request at a time, waited for in a local event loop.
+Reply request(QNetworkAccessManager &nam, const QUrl &url, const QByteArray &method, const QByteArray &body = {},
+              const QByteArray &type = {}, const QString &token = {})
+{
+    QNetworkRequest req(url);
+    req.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    if (!type.isEmpty())
+        req.setHeader(QNetworkRequest::ContentTypeHeader, type);
+    if (!token.isEmpty())
+        req.setRawHeader("Authorization", "Bearer " + token.toUtf8());
+    QNetworkReply *reply = method == "GET" ? nam.get(req) : nam.post(req, body);
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    loop.exec();
+    Reply out{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(),
+              reply->rawHeader("Location")};
+    reply->deleteLater();
+    return out;
+}
+
+QByteArray form(const QList<QPair<QString, QString>> &fields)
+{
+    QByteArrayList parts;
+    for (const auto &f : fields)
+        parts.append(QUrl::toPercentEncoding(f.first) + '=' + QUrl::toPercentEncoding(f.second));
+    return parts.join('&');
+}
+
+// Sign-up through the page and the code exchange, as the app does.
+QString signUp(QNetworkAccessManager &nam, const QUrl &base, const QString &email)
+{
+    const QString challenge = QString::fromLatin1(QCryptographicHash::hash(kVerifier.toLatin1(), QCryptographicHash::Sha256)
+                                                      .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+    const QString redirect = QStringLiteral("http://127.0.0.1:1/callback");
+    const Reply page = request(nam, base.resolved(QUrl(QStringLiteral("/larkspire/account/register"))), "POST",
+                               form({{QStringLiteral("client_id"), kClientId}, {QStringLiteral("redirect_uri"), redirect},
+                                     {QStringLiteral("state"), QStringLiteral("s")}, {QStringLiteral("code_challenge"), challenge},
+                                     {QStringLiteral("code_challenge_method"), QStringLiteral("S256")},
+                                     {QStringLiteral("email"), email}, {QStringLiteral("password"), QStringLiteral("bench password")}}),
+                               "application/x-www-form-urlencoded");
+    const QString code = QUrlQuery(QUrl(QString::fromUtf8(page.location))).queryItemValue(QStringLiteral("code"));
+    const Reply tokens = request(nam, base.resolved(QUrl(QStringLiteral("/auth/token"))), "POST",
+                                 form({{QStringLiteral("grant_type"), QStringLiteral("authorization_code")},
+                                       {QStringLiteral("code"), code}, {QStringLiteral("code_verifier"), kVerifier},
+                                       {QStringLiteral("redirect_uri"), redirect}, {QStringLiteral("client_id"), kClientId}}),
+                                 "application/x-www-form-urlencoded");
+    return QJsonDocument::fromJson(tokens.body).object().value(QStringLiteral("access_token")).toString();
+}
+
+// A transaction change as the app sends it.
+QJsonObject transactionChange(StoreGenerator &gen, const QString &account)
+{
+    const StoreGenerator::Row r = gen.nextRow(QDate(2015, 1, 1), 3650);
+    const QString id = uuid();
+    const QString now = QStringLiteral("2025-01-01T12:00:00Z");
+    return {{QStringLiteral("entity_type"), QStringLiteral("transaction")},
+            {QStringLiteral("entity_id"), id},
+            {QStringLiteral("action"), QStringLiteral("upsert")},
+            {QStringLiteral("version"), 1},
+            {QStringLiteral("payload"),
+             QJsonObject{{QStringLiteral("client_id"), id}, {QStringLiteral("account_id"), account},
+                         {QStringLiteral("date"), r.date.toString(Qt::ISODate)}, {QStringLiteral("payee"), r.payee},
+                         {QStringLiteral("memo"), r.memo}, {QStringLiteral("amount"), r.amount},
+                         {QStringLiteral("category_id"), QString()}, {QStringLiteral("check_number"), r.checkNumber},
+                         {QStringLiteral("cleared"), r.cleared ? 1 : 0}, {QStringLiteral("reconciled"), 0},
+                         {QStringLiteral("transfer_link_id"), QString()}, {QStringLiteral("transfer_dest_account_id"), QString()},
+                         {QStringLiteral("is_split"), 0}, {QStringLiteral("recurring_id"), QString()},
+                         {QStringLiteral("version"), 1}, {QStringLiteral("created_at"), now},
+                         {QStringLiteral("updated_at"), now}}}};
+}
+
+QByteArray pushBody(const QJsonArray &changes)
+{
+    return QJsonDocument(QJsonObject{{QStringLiteral("changes"), changes}}).toJson(QJsonDocument::Compact);
+}
+
+// The same rows written the plainest way: one prepared INSERT into the
+// server's records table, one transaction per 500, on a store opened with the
+// server's own settings.
+double bareInserts(const QString &path, const QList<QJsonArray> &batches)
+{
+    QFile::remove(path);
+    Store store(QStringLiteral("bench-bare"));
+    QString error;
+    if (!store.open(DatabaseTarget::sqlite(path), &error) || !store.migrate(&error))
+        qFatal("bench: %s", qPrintable(error));
+    QSqlQuery user(store.db());
+    user.exec(QStringLiteral("INSERT INTO users (id, email, display_name, password_hash, created_at) "
+                             "VALUES ('u', 'u@x', 'u', 'x', 'now')"));
+    QSqlQuery insert(store.db());
+    insert.prepare(QStringLiteral("INSERT INTO records (user_id, entity_type, client_id, server_id, version, seq, "
+                                  "deleted, account_id, payload, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    qint64 seq = 0;
+    QSqlQuery tx(store.db());
+    return timeMs([&] {
+        for (const QJsonArray &batch : batches) {
+            tx.exec(QStringLiteral("BEGIN IMMEDIATE"));
+            for (const QJsonValue &v : batch) {
+                const QJsonObject c = v.toObject();
+                const QJsonObject payload = c.value(QStringLiteral("payload")).toObject();
+                insert.bindValue(0, QStringLiteral("u"));
+                insert.bindValue(1, QStringLiteral("transaction"));
+                insert.bindValue(2, c.value(QStringLiteral("entity_id")).toString());
+                insert.bindValue(3, uuid());
+                insert.bindValue(4, 1);
+                insert.bindValue(5, ++seq);
+                insert.bindValue(6, 0);
+                insert.bindValue(7, payload.value(QStringLiteral("account_id")).toString());
+                insert.bindValue(8, QString::fromUtf8(QJsonDocument(payload).toJson(QJsonDocument::Compact)));
+                insert.bindValue(9, QStringLiteral("2025-01-01T12:00:00Z"));
+                insert.exec();
+            }
+            tx.exec(QStringLiteral("COMMIT"));
+        }
+    });
+}
+
+// Pages of 200 straight from the table, every column read: the pull baseline.
+double bareReads(const QString &path, int *rows)
+{
+    Store store(QStringLiteral("bench-bare-read"));
+    QString error;
+    if (!store.open(DatabaseTarget::sqlite(path), &error))
+        qFatal("bench: %s", qPrintable(error));
+    QSqlQuery q(store.db());
+    q.prepare(QStringLiteral("SELECT client_id, server_id, version, payload, seq FROM records WHERE user_id = ? "
+                             "AND entity_type = ? AND seq > ? ORDER BY seq LIMIT 200"));
+    return timeMs([&] {
+        qint64 after = 0;
+        *rows = 0;
+        for (;;) {
+            q.bindValue(0, QStringLiteral("u"));
+            q.bindValue(1, QStringLiteral("transaction"));
+            q.bindValue(2, after);
+            q.exec();
+            int page = 0;
+            while (q.next()) {
+                QJsonDocument::fromJson(q.value(3).toString().toUtf8());
+                after = q.value(4).toLongLong();
+                ++page;
+            }
+            *rows += page;
+            if (page < 200)
+                break;
+        }
+    });
+}
+
+// User and system time a process has used so far.
+double cpuSeconds(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    // Fields after the command name, which may hold spaces; utime and stime are the 12th and 13th.
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13)
+        return 0;
+    return double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / double(sysconf(_SC_CLK_TCK));
+}
+
+struct LoadResult {
+    QList<double> latencies;
+    int errors = 0;
+};
+
+// Clients that each send their requests one after another, all at once.
+LoadResult loadTest(const QUrl &base, const QStringList &tokens, int requestsPerClient)
+{
+    LoadResult result;
+    std::vector<std::unique_ptr<QNetworkAccessManager>> managers;
+    StoreGenerator gen(7);
+    const QString account = uuid();
+    QEventLoop loop;
+    int running = int(tokens.size());
+    struct Client {
+        int sent = 0;
+        QString cursor;
+        QElapsedTimer timer;
+    };
+    std::vector<Client> clients(size_t(tokens.size()));
+    std::function<void(int)> next = [&](int i) {
+        Client &c = clients[size_t(i)];
+        if (c.sent == requestsPerClient) {
+            if (--running == 0)
+                loop.quit();
+            return;
+        }
+        QNetworkRequest req;
+        req.setRawHeader("Authorization", "Bearer " + tokens.at(i).toUtf8());
+        QNetworkReply *reply = nullptr;
+        c.timer.start();
+        if (c.sent++ % 2 == 0) {
+            QJsonArray changes;
+            for (int k = 0; k < 20; ++k)
+                changes.append(transactionChange(gen, account));
+            req.setUrl(base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/push"))));
+            req.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
+            reply = managers[size_t(i)]->post(req, pushBody(changes));
+        } else {
+            QUrl url = base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/pull")));
+            url.setQuery(QStringLiteral("limit=200&cursor=") + c.cursor);
+            req.setUrl(url);
+            reply = managers[size_t(i)]->get(req);
+        }
+        QObject::connect(reply, &QNetworkReply::finished, reply, [&, i, reply] {
+            Client &c = clients[size_t(i)];
+            result.latencies.append(double(c.timer.nsecsElapsed()) / 1e6);
+            const QByteArray body = reply->readAll();
+            if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200)
+                ++result.errors;
+            else if (reply->operation() == QNetworkAccessManager::GetOperation)
+                c.cursor = QJsonDocument::fromJson(body).object().value(QStringLiteral("cursor")).toString();
+            reply->deleteLater();
+            next(i);
+        });
+    };
+    for (int i = 0; i < tokens.size(); ++i) {
+        managers.push_back(std::make_unique<QNetworkAccessManager>());
+        QTimer::singleShot(0, &loop, [&next, i] { next(i); });
+    }
+    QTimer::singleShot(10 * 60 * 1000, &loop, &QEventLoop::quit); // bounded, whatever happens
+    loop.exec();
+    return result;
+}
+
+double percentile(QList<double> values, double p)
+{
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values.at(std::min<qsizetype>(values.size() - 1, qsizetype(p * double(values.size()))));
+}
+
+void removeStore(const QString &path)
+{
+    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        QFile::remove(path + suffix);
+}
+
+// This program again, serving a fresh store; killed when it goes.
+class ServerChild
+{
+public:
+    ~ServerChild()
+    {
+        m_process.kill();
+        m_process.waitForFinished(10000);
+    }
+    bool start(const QString &dbPath, const QString &workDir, QString *why)
+    {
+        removeStore(dbPath);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kChildVariable), dbPath);
+        m_process.setProcessEnvironment(env);
+        m_process.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("sync-server"), QStringLiteral("--dir=") + workDir});
+        QByteArray banner;
+        while (!(banner.contains("\nport ") && banner.endsWith('\n')) && m_process.waitForReadyRead(30000))
+            banner += m_process.readAllStandardOutput();
+        const int port = banner.mid(banner.indexOf("\nport ") + 6).trimmed().toInt();
+        if (port <= 0) {
+            *why = QString::fromUtf8(banner + m_process.readAllStandardError());
+            return false;
+        }
+        base = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port));
+        return true;
+    }
+    qint64 pid() const { return m_process.processId(); }
+    QUrl base;
+
+private:
+    QProcess m_process;
+};
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+void run(const BenchOptions &options, QTextStream &out)
+{
+    const QString dbPath = QDir(options.workDir).filePath(QStringLiteral("sync-server.db"));
+    if (qEnvironmentVariableIsSet(kChildVariable)) {
+        runServerChild(qEnvironmentVariable(kChildVariable));
+        return;
+    }
+    const int total = std::max(1000, int(100000 * options.scale));
+    StoreGenerator gen;
+    const QString account = uuid();
+    QList<QJsonArray> batches;
+    QList<QByteArray> bodies;
+    for (int i = 0; i < total; i += 500) {
+        QJsonArray batch;
+        for (int k = i; k < std::min(total, i + 500); ++k)
+            batch.append(transactionChange(gen, account));
+        batches.append(batch);
+        bodies.append(pushBody(batch));
+    }
+
+    // Each round: the baseline, then the same rows pushed into a fresh server
+    // and pulled back, so that both see the same machine load.
+    const QString barePath = QDir(options.workDir).filePath(QStringLiteral("sync-bare.db"));
+    QList<double> pushMs, pullMs, bareMs, bareReadMs;
+    int pushErrors = 0, pulled = 0, bareRows = 0;
+    QNetworkAccessManager nam;
+    std::unique_ptr<ServerChild> server;
+    for (int round = 0; round < std::max(1, std::min(3, options.repeats)); ++round) {
+        bareMs.append(bareInserts(barePath, batches));
+        bareReadMs.append(bareReads(barePath, &bareRows));
+        server = std::make_unique<ServerChild>();
+        QString why;
+        if (!server->start(dbPath, options.workDir, &why)) {
+            out << "the server did not start: " << why << "\n";
+            return;
+        }
+        const QString token = signUp(nam, server->base, QStringLiteral("bench@example.org"));
+        const QUrl pushUrl = server->base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/push")));
+        pushMs.append(timeMs([&] {
+            for (const QByteArray &body : std::as_const(bodies)) {
+                if (request(nam, pushUrl, "POST", body, "application/json", token).status != 200)
+                    ++pushErrors;
+            }
+        }));
+        pullMs.append(timeMs([&] {
+            QString cursor;
+            pulled = 0;
+            for (bool more = true; more;) {
+                QUrl url = server->base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/pull")));
+                url.setQuery(QStringLiteral("limit=200&cursor=") + cursor);
+                const QJsonObject page = QJsonDocument::fromJson(request(nam, url, "GET", {}, {}, token).body).object();
+                pulled += int(page.value(QStringLiteral("transactions")).toArray().size());
+                cursor = page.value(QStringLiteral("cursor")).toString();
+                more = page.value(QStringLiteral("has_more")).toBool();
+            }
+        }));
+    }
+    if (!options.keep)
+        removeStore(barePath);
+
+    out << QStringLiteral("push %1 changes in batches of 500: %2 changes/s over HTTP, bare prepared inserts %3 rows/s, "
+                          "ratio %4 (target <= 3x), %5 errors\n")
+               .arg(total)
+               .arg(qint64(total / (median(pushMs) / 1000.0)))
+               .arg(qint64(total / (median(bareMs) / 1000.0)))
+               .arg(ratioText(median(pushMs), median(bareMs)))
+               .arg(pushErrors);
+    out << QStringLiteral("pull all with limit 200: %1 records, %2 changes/s over HTTP, bare paged reads %3 rows/s, "
+                          "ratio %4\n")
+               .arg(pulled)
+               .arg(qint64(pulled / (median(pullMs) / 1000.0)))
+               .arg(qint64(bareRows / (median(bareReadMs) / 1000.0)))
+               .arg(ratioText(median(pullMs), median(bareReadMs)));
+
+    const QUrl base = server->base;
+    const int clients = 20;
+    const int perClient = std::max(20, int(200 * std::min(1.0, options.scale * 10)));
+    QStringList tokens;
+    for (int i = 0; i < clients; ++i)
+        tokens.append(signUp(nam, base, QStringLiteral("load%1@example.org").arg(i)));
+    const double cpuBefore = cpuSeconds(server->pid());
+    QElapsedTimer wall;
+    wall.start();
+    const LoadResult load = loadTest(base, tokens, perClient);
+    // How much of a core the server had: on a machine busy with other work,
+    // latency says more about the machine than about the server.
+    const double cpuShare = (cpuSeconds(server->pid()) - cpuBefore) / (double(wall.elapsed()) / 1000.0);
+    out << QStringLiteral("load: %1 clients x %2 mixed push/pull requests: p50 %3 ms, p99 %4 ms (target < 250 ms), "
+                          "%5 errors of %6; %7 requests/s, server busy %8% of one core\n")
+               .arg(clients)
+               .arg(perClient)
+               .arg(percentile(load.latencies, 0.5), 0, 'f', 1)
+               .arg(percentile(load.latencies, 0.99), 0, 'f', 1)
+               .arg(load.errors)
+               .arg(load.latencies.size())
+               .arg(qRound(load.latencies.size() / (double(wall.elapsed()) / 1000.0)))
+               .arg(qRound(100 * cpuShare));
+    out << "server peak RSS (after push, pull and load): " << peakRssKb(server->pid()) / 1024 << " MB\n";
+    server.reset();
+    if (!options.keep)
+        removeStore(dbPath);
+}
+
+const BenchScenario::Registrar registrar("sync-server",
+                                         "quillet-server: push 100,000 changes, pull them back, 20 clients at once",
+                                         run);
+
+} // namespace

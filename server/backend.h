@@ -1,0 +1,40 @@
+#pragma once
+
+#include "server/appdevices.h"
+#include "server/authcodes.h"
+#include "server/devicegrants.h"
+#include "server/pushqueue.h"
+#include "server/sessions.h"
+#include "server/syncstore.h"
+#include "server/throttle.h"
+#include "server/users.h"
+
+namespace QuilletServer {
+
+struct HttpRequest;
+struct HttpResponse;
+struct ServerContext;
+
+// Everything the routes work with, over one store.
+class Backend
+{
+public:
+    explicit Backend(ServerContext &context);
+
+    ServerContext &context;
+    Users users;
+    Sessions sessions;
+    AuthCodes codes;
+    DeviceGrants deviceGrants;
+    AppDevices devices;
+    SyncStore sync;
+    PushQueue pushes;
+    Throttle throttle;
+
+    // For the API routes: true with the caller of a valid bearer token,
+    // otherwise false with the 401 answer in *denied.
+    bool authorize(const HttpRequest &request, Caller *caller, HttpResponse *denied);
+    void purgeExpired();
+};
+
+} // namespace QuilletServer

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace QuilletServer {
+
+struct ServerConfig;
+
+// What the browser sign-in carries from the app's address through the forms.
+struct SignInRequest {
+    QString clientId;
+    QString redirectUri;
+    QString state;
+    QString codeChallenge;
+    QString codeChallengeMethod;
+};
+
+// The server's HTML: plain forms with labels, no scripts, light and dark.
+namespace Pages {
+
+struct FormState {
+    QString error;        // shown above the form it belongs to
+    bool signUpError = false;
+    QString email;
+    QString displayName;
+};
+
+QString signIn(const ServerConfig &config, const SignInRequest &request, const FormState &state);
+QString device(const ServerConfig &config, const QString &userCode, const QString &error, const QString &email);
+QString notice(const ServerConfig &config, const QString &title, const QString &text);
+
+} // namespace Pages
+} // namespace QuilletServer

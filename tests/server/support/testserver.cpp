@@ -1,0 +1,51 @@
+#include "testserver.h"
+#include "pgcluster.h"
+
+#include "server/backend.h"
+#include "server/store.h"
+
+#include <QDateTime>
+#include <QLoggingCategory>
+#include <QSqlQuery>
+
+using namespace QuilletServer;
+
+ServerConfig TestServer::testConfig()
+{
+    ServerConfig config;
+    config.passwordCost = PasswordCost::minimum();
+    return config;
+}
+
+bool TestServer::start(StoreKind kind, PgCluster *pg, QString *why, const ServerConfig &config)
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("quillet.server.http.info=false"));
+    m_client.reset();
+    m_server.reset();
+    DatabaseTarget target;
+    if (kind == StoreKind::Sqlite) {
+        static int counter = 0;
+        target = DatabaseTarget::sqlite(m_dir.filePath(QStringLiteral("store-%1.db").arg(++counter)));
+    } else {
+        if (!pg || !pg->reset(why) || !DatabaseTarget::fromUrl(pg->databaseUrl(), &target, why))
+            return false;
+    }
+    m_server = std::make_unique<Server>(config);
+    m_server->context().clockMs = [this] { return QDateTime::currentMSecsSinceEpoch() + m_offsetMs; };
+    if (!m_server->open(target, why))
+        return false;
+    const quint16 port = m_server->listen(QHostAddress::LocalHost, 0, why);
+    if (port == 0)
+        return false;
+    m_base = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port));
+    m_client = std::make_unique<HttpClient>(m_base);
+    return true;
+}
+
+int TestServer::rowCount(const QString &table)
+{
+    QSqlQuery q(m_server->context().store->db());
+    if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}

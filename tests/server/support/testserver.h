@@ -1,0 +1,39 @@
+#pragma once
+
+#include "httpclient.h"
+
+#include "server/server.h"
+
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+
+class PgCluster;
+
+enum class StoreKind { Sqlite, Postgres };
+
+// The real server in this process on 127.0.0.1 and a port of its choosing,
+// over a fresh store: a new SQLite file, or the test cluster's emptied
+// database. Its clock can be moved forward.
+class TestServer
+{
+public:
+    static QuilletServer::ServerConfig testConfig();
+
+    bool start(StoreKind kind, PgCluster *pg, QString *why, const QuilletServer::ServerConfig &config = testConfig());
+    void advanceClock(qint64 seconds) { m_offsetMs += seconds * 1000; }
+
+    QuilletServer::Server &server() { return *m_server; }
+    HttpClient &client() { return *m_client; }
+    QUrl baseUrl() const { return m_base; }
+    // Rows in a table of the store, for checking that nothing was written.
+    int rowCount(const QString &table);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<QuilletServer::Server> m_server;
+    std::unique_ptr<HttpClient> m_client;
+    QUrl m_base;
+    qint64 m_offsetMs = 0;
+};
