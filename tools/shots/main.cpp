@@ -158,7 +158,7 @@ int main(int argc, char *argv[])
         state.setCurrentAccountId(QStringLiteral("sample-acct-checking"));
         {
             MainWindow window(&state);
-            window.resize(1500, 860);  // wide enough for the register's default columns
+            window.resize(1280, 900);
             window.show();
             save(&window, QStringLiteral("%1/main-%2%3.png").arg(out, theme, suffix));
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), true);

@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class RegisterColumns;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
@@ -111,10 +112,8 @@ private:
     // register when fullReload (other changes are pending, or a write failed).
     void afterOwnWrite(bool fullReload, const QStringList &changedIds, const QStringList &removedIds);
 
-    // Column layout.
+    // Column layout and sort.
     void applyColumnLayout();
-    void applyColumnVisibility();
-    void onSectionResized(int column, int oldSize, int newSize);
     void rememberCurrentForSort();
 
     struct Anchor {
@@ -131,6 +130,7 @@ private:
     RegisterModel *m_model = nullptr;
     RegisterTableView *m_table = nullptr;
     RegisterDelegate *m_delegate = nullptr;
+    RegisterColumns *m_columns = nullptr;
     QLabel *m_nameLabel = nullptr;
     QLabel *m_institutionLabel = nullptr;
     QLabel *m_balanceLabel = nullptr;
@@ -139,6 +139,6 @@ private:
     QLabel *m_messageLabel = nullptr;
     QTimer *m_messageTimer = nullptr;
     QTimer *m_reloadTimer = nullptr;
-    bool m_applyingLayout = false;
+    bool m_applyingSort = false;
     bool m_loading = false;
 };
