@@ -25,6 +25,7 @@
 #include "ui/screens/searchscreen.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -179,6 +180,42 @@ private Q_SLOTS:
         QTRY_COMPARE(table->horizontalScrollBar()->maximum(), 0);
         w.registerPage()->resetColumnLayout();
         app.state()->themeManager()->setFontScale(100);
+    }
+
+    // Choosing an account with the mouse (or Enter) puts the keys on the
+    // entry row's date, so that typing starts at once; so does creating one.
+    void theEntryRowTakesTheKeys()
+    {
+        TestApp app;
+        const Account checking = addAccount(app.state(), QStringLiteral("Checking"));
+        const Account savings = addAccount(app.state(), QStringLiteral("Savings"));
+        MainWindow w(app.state());
+        w.resize(1280, 900);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.selectAccount(checking.id);
+        w.sidebar()->setFocus();
+        QListWidgetItem *item = w.sidebar()->item(sidebarIds(w).indexOf(savings.id));
+        QTest::mouseClick(w.sidebar()->viewport(), Qt::LeftButton, {}, w.sidebar()->visualItemRect(item).center());
+        RegisterTableView *table = w.registerPage()->table();
+        QTRY_VERIFY(table->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == table);
+        QCOMPARE(table->currentIndex().row(), w.registerPage()->model()->blankRow());
+        QCOMPARE(table->currentIndex().column(), int(RegisterModel::Date));
+        QVERIFY(table->activeEditor());
+
+        const auto ran = ModalDriver::onNext<AccountFormDialog>([](AccountFormDialog *form) {
+            for (QLineEdit *line : form->findChildren<QLineEdit *>()) {
+                if (line->accessibleName() == QLatin1String("Name"))
+                    line->setText(QStringLiteral("Wallet"));
+            }
+            form->accept();
+        });
+        w.showNewAccountDialog();
+        QVERIFY(*ran);
+        // The test platform does not hand activation back after a dialog;
+        // the window's own focus widget is what the user gets on return.
+        QTRY_VERIFY(table->isAncestorOf(w.focusWidget()));
+        QCOMPARE(w.registerPage()->model()->blankRow(), table->currentIndex().row());
     }
 
     void theCurrencyOfAnAccountInUseCannotBeChanged()

@@ -429,6 +429,107 @@ private Q_SLOTS:
         QCOMPARE(model()->bufferText(RegisterModel::Payment), QStringLiteral("3.00"));
     }
 
+    // With the completer's popup open, Tab and Ctrl+Return take the
+    // highlighted completion, or the first when none is highlighted, and
+    // never a typed fragment; a category that does not exist is refused.
+    void completionsAreTakenNotFragments_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("category");
+        QTest::newRow("payee, Tab") << int(RegisterModel::Payee) << "Gro" << int(Qt::Key_Tab) << "Grocery Mart"
+                                    << "Groceries";
+        QTest::newRow("payee, Ctrl+Return") << int(RegisterModel::Payee) << "Gro" << int(Qt::Key_Return)
+                                            << "Grocery Mart" << "Groceries";
+        QTest::newRow("category, Tab") << int(RegisterModel::Category) << "Groc" << int(Qt::Key_Tab) << "Corner Shop"
+                                       << "Groceries";
+        QTest::newRow("category, Ctrl+Return") << int(RegisterModel::Category) << "Groc" << int(Qt::Key_Return)
+                                               << "Corner Shop" << "Groceries";
+    }
+
+    void completionsAreTakenNotFragments()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, payee);
+        QFETCH(QString, category);
+        const Account a = addAccount(QStringLiteral("Checking"));
+        const QString groceries = state()->categories()->findByName(QStringLiteral("Groceries"))->id;
+        addTransaction(a, QDate(2024, 5, 1), QStringLiteral("Grocery Mart"), -4567, groceries);
+        open(a);
+        startOnBlankRow();
+        type(QString());
+        type(QString());
+        if (column == RegisterModel::Category) {
+            model()->setBufferText(RegisterModel::Payment, QStringLiteral("9.99"));
+            type(QStringLiteral("Corner Shop"));
+            QTRY_COMPARE(table()->currentIndex().column(), int(RegisterModel::Category));
+        }
+        QLineEdit *field = line();
+        QTest::keyClicks(field, typed);
+        QCompleter *completer = field->completer();
+        QTRY_VERIFY(completer->popup()->isVisible());
+        QVERIFY(!completer->popup()->currentIndex().isValid());
+        if (key == Qt::Key_Tab) {
+            QTest::keyClick(completer->popup(), Qt::Key_Tab);
+            QTRY_VERIFY(table()->currentIndex().column() != column);
+            QTest::keyClick(table(), Qt::Key_Return, Qt::ControlModifier);
+            m_screen->commitCurrentRow();
+        } else {
+            QTest::keyClick(completer->popup(), Qt::Key_Return, Qt::ControlModifier);
+        }
+        QTRY_COMPARE(stored(a).size(), 2);
+        const Transaction saved = stored(a).first();
+        QCOMPARE(saved.payee, payee);
+        QCOMPARE(saved.categoryId, category == QLatin1String("Groceries") ? groceries : QString());
+    }
+
+    void anUnknownCategoryIsRefused()
+    {
+        const Account a = addAccount(QStringLiteral("Checking"));
+        open(a);
+        startOnBlankRow();
+        type(QString());
+        type(QString());
+        model()->setBufferText(RegisterModel::Payment, QStringLiteral("9.99"));
+        type(QStringLiteral("Corner Shop"));
+        QTest::keyClicks(line(), QStringLiteral("Groc"));
+        QTRY_VERIFY(line()->completer()->popup()->isVisible());
+        QTest::keyClick(line()->completer()->popup(), Qt::Key_Escape);  // closes the popup, keeps the text
+        QVERIFY(!line()->completer()->popup()->isVisible());
+        QTest::keyClicks(line(), QStringLiteral("x"));
+        QTest::keyClick(line(), Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(stored(a).isEmpty());
+        QCOMPARE(m_screen->messageText(), QStringLiteral("Unknown category: Grocx"));
+        QCOMPARE(model()->bufferText(RegisterModel::Payee), QStringLiteral("Corner Shop"));
+    }
+
+    // "[Transfer] Savings" is offered, and fills the row from the last
+    // transfer to Savings.
+    void quickFillForTransfers()
+    {
+        const Account checking = addAccount(QStringLiteral("Checking"));
+        const Account savings = addAccount(QStringLiteral("Savings"));
+        Transaction draft = Fixtures::newTransaction(checking.id, QDate(2024, 5, 1), QString(), -30000);
+        draft.memo = QStringLiteral("Monthly savings");
+        QVERIFY(state()->transactionService()->addTransfer(draft, checking, savings));
+        open(checking);
+        startOnBlankRow();
+        type(QString());
+        type(QString());
+        QTest::keyClicks(line(), QStringLiteral("[Transfer] Sav"));
+        QTRY_VERIFY(line()->completer()->popup()->isVisible());
+        QTest::keyClick(line()->completer()->popup(), Qt::Key_Tab);
+        QCOMPARE(model()->bufferText(RegisterModel::Payee), QStringLiteral("[Transfer] Savings"));
+        QCOMPARE(model()->bufferText(RegisterModel::Payment), QStringLiteral("300.00"));
+        QCOMPARE(model()->bufferText(RegisterModel::Memo), QStringLiteral("Monthly savings"));
+        m_screen->commitCurrentRow();
+        QCOMPARE(stored(savings).size(), 2);
+    }
+
     void twoLineRowsAndReturnInThePopup()
     {
         const Account a = openTwoLineOnBlankPayee();

@@ -108,7 +108,8 @@ void RegisterScreen::buildUi()
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
 
     const auto native = [](QKeyCombination keys) { return QKeySequence(keys).toString(QKeySequence::NativeText); };
-    m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+    m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above  |  "
+                                "-5 under Payment: a deposit of 5")
                                  .arg(native(Qt::CTRL | Qt::Key_Return), native(Qt::CTRL | Qt::Key_D),
                                       native(Qt::CTRL | Qt::Key_M)),
                              this);
@@ -377,6 +378,14 @@ void RegisterScreen::advance(bool forward, bool byEnter)
 
 void RegisterScreen::insertNewRow()
 {
+    goToBlankRow(true);
+}
+
+void RegisterScreen::focusEntryRow()
+{
+    if (m_account.id.isEmpty())
+        return;
+    m_table->setFocus(Qt::OtherFocusReason);
     goToBlankRow(true);
 }
 

@@ -41,6 +41,9 @@ public:
     QMenu *createContextMenu(const QModelIndex &index);
     QMenu *createHeaderMenu();
 
+    // Puts the keyboard on the entry row's date, ready to type a new transaction.
+    void focusEntryRow();
+
     // A transient message beside the hint line, cleared after timeoutMs.
     void showMessage(const QString &text, int timeoutMs);
 
@@ -106,7 +109,7 @@ private:
 
     // Writes.
     struct RowInput;
-    bool readRow(RowInput *input);
+    bool readRow(RowInput *input, bool splitEntry);
     QString categoryIdFromBuffer() const;
     // After this screen wrote rows: reads back just those rows, or the whole
     // register when fullReload (other changes are pending, or a write failed).
