@@ -3,6 +3,7 @@
 #include "services/importservice.h"
 #include "services/qifreader.h"
 #include "support/core/logcapture.h"
+#include "support/core/testdata.h"
 #include "support/core/teststore.h"
 
 #include <QSignalSpy>
@@ -11,11 +12,6 @@
 #include <QtTest>
 
 namespace {
-
-QString testFile(const char *name)
-{
-    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
-}
 
 // Every row of every table, so a test can tell that nothing at all changed.
 QStringList dump(const TestStore &store)
@@ -49,6 +45,7 @@ class TestImportService : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -84,6 +81,11 @@ private:
     QHash<QString, QString> m_mapping;
 };
 
+void TestImportService::initTestCase()
+{
+    QVERIFY2(TestData::problem().isEmpty(), qPrintable(TestData::problem()));
+}
+
 void TestImportService::init()
 {
     Clock::setFixedNow(QDateTime(QDate(2024, 6, 1), QTime(12, 0), Qt::UTC));
@@ -117,7 +119,7 @@ NewAccounts TestImportService::createVisa(QHash<QString, QString> *mapping) cons
 
 void TestImportService::importsMappedAccountsAndLinksTransfers()
 {
-    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
     QVERIFY(!r.rolledBack());
     QCOMPARE(r.imported, 6);
     QCOMPARE(r.transfersLinked, 1);
@@ -147,9 +149,9 @@ void TestImportService::importsMappedAccountsAndLinksTransfers()
 
 void TestImportService::secondImportInsertsNothing()
 {
-    QCOMPARE(m_service->importQif({testFile("multi_account.qif")}, m_mapping).imported, 6);
+    QCOMPARE(m_service->importQif({TestData::file("multi_account.qif")}, m_mapping).imported, 6);
     const QStringList before = dump(*m_store);
-    const ImportResult again = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    const ImportResult again = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
     QCOMPARE(again.imported, 0);
     QCOMPARE(again.duplicates, 6);
     QCOMPARE(again.transfersLinked, 0);
@@ -174,7 +176,7 @@ void TestImportService::twinsInOneFileBothArrive()
 void TestImportService::fileListedTwiceImportsOnce()
 {
     const ImportResult r =
-        m_service->importQif({testFile("multi_account.qif"), testFile("multi_account.qif")}, m_mapping);
+        m_service->importQif({TestData::file("multi_account.qif"), TestData::file("multi_account.qif")}, m_mapping);
     QCOMPARE(r.imported, 6);
     QCOMPARE(r.duplicates, 6);
     QCOMPARE(r.transfersLinked, 1);
@@ -199,7 +201,7 @@ void TestImportService::unmappedAndSkippedSourcesAreCounted()
     QHash<QString, QString> mapping = m_mapping;
     mapping.remove(QStringLiteral("visa card"));
     mapping.insert(QStringLiteral("holiday savings"), ImportService::skipMarker());
-    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, mapping);
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, mapping);
     QCOMPARE(r.imported, 4);
     QCOMPARE(r.unmapped, 2);
     QCOMPARE(r.transfersLinked, 0);
@@ -212,7 +214,7 @@ void TestImportService::unmappedAndSkippedSourcesAreCounted()
 
 void TestImportService::headerlessFileMapsByPath()
 {
-    const QString path = testFile("dayfirst_crlf.qif");
+    const QString path = TestData::file("dayfirst_crlf.qif");
     const ImportResult r = m_service->importQif({path}, {{path.toLower(), m_checking.id}});
     QCOMPARE(r.imported, 2);
     QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-1000 - 123456));
@@ -256,7 +258,7 @@ void TestImportService::transferPartnerRules()
 void TestImportService::categoriesAreMatchedOrCreated()
 {
     const int before = m_store->categories->liveCount();
-    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
     // "Groceries" is a default category; "Salary" and "Auto:Fuel" come from
     // the list, "Taxes" and "Rent" from records.
     QCOMPARE(r.categoriesCreated, 4);
@@ -324,7 +326,7 @@ void TestImportService::abortRollsBackEverything()
     const NewAccounts created = createVisa(&mapping);
 
     LogCapture log;
-    const ImportResult r = m_service->importFiles({ImportService::readQif(testFile("multi_account.qif"))}, mapping,
+    const ImportResult r = m_service->importFiles({ImportService::readQif(TestData::file("multi_account.qif"))}, mapping,
                                                   created);
     QVERIFY(r.aborted);
     QCOMPARE(r.imported, 0);
@@ -339,7 +341,7 @@ void TestImportService::failedInsertIsCountedAndImportGoesOn()
     QVERIFY(m_store->exec(QStringLiteral("CREATE TRIGGER no_rent BEFORE INSERT ON transactions WHEN new.payee = "
                                          "'Landlord' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     LogCapture log;
-    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
     QVERIFY(!r.aborted);
     QCOMPARE(r.databaseErrors, 1);
     QCOMPARE(r.imported, 5);
@@ -382,7 +384,7 @@ void TestImportService::signalsComeOncePerKindAfterTheImport()
     QHash<QString, QString> mapping = m_mapping;
     const NewAccounts created = createVisa(&mapping);
 
-    const ImportResult r = m_service->importFiles({ImportService::readQif(testFile("multi_account.qif"))}, mapping,
+    const ImportResult r = m_service->importFiles({ImportService::readQif(TestData::file("multi_account.qif"))}, mapping,
                                                   created);
     QCOMPARE(r.accountsCreated, 1);
     QCOMPARE(accounts.count(), 1);
@@ -401,17 +403,17 @@ void TestImportService::signalsComeOncePerKindAfterTheImport()
 
 void TestImportService::csvImportIntoOneAccount()
 {
-    const CsvMapping mapping = CsvConverter::guessMapping(CsvReader::parseFile(testFile("bank.csv")));
-    const ImportResult r = m_service->importCsv({testFile("bank.csv")}, mapping, m_checking.id, 0);
+    const CsvMapping mapping = CsvConverter::guessMapping(CsvReader::parseFile(TestData::file("bank.csv")));
+    const ImportResult r = m_service->importCsv({TestData::file("bank.csv")}, mapping, m_checking.id, 0);
     QCOMPARE(r.imported, 3);
     QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-8412 - 450 + 240000));
     QVERIFY(m_store->categories->findByName(QStringLiteral("Dining")));
-    QCOMPARE(m_service->importCsv({testFile("bank.csv")}, mapping, m_checking.id, 0).duplicates, 3);
+    QCOMPARE(m_service->importCsv({TestData::file("bank.csv")}, mapping, m_checking.id, 0).duplicates, 3);
 }
 
 void TestImportService::windows1252FileImports()
 {
-    const QString path = testFile("windows1252.qif");
+    const QString path = TestData::file("windows1252.qif");
     QCOMPARE(m_service->importQif({path}, {{path.toLower(), m_checking.id}}).imported, 1);
     QCOMPARE(m_store->transactions->listByAccount(m_checking.id).first().payee, QStringLiteral("Caf\u00e9 M\u00fcller"));
 }

@@ -1,20 +1,16 @@
 #include "services/qifreader.h"
+#include "support/core/testdata.h"
 
 #include <QtTest>
 
 namespace {
 
-QString testFile(const char *name)
-{
-    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
-}
-
 QifParseResult parseFile(const char *name)
 {
     bool ok = false;
-    QifParseResult result = QifReader::parseFile(testFile(name), &ok);
+    QifParseResult result = QifReader::parseFile(TestData::file(name), &ok);
     if (!ok)
-        qWarning() << "cannot open" << testFile(name);
+        qWarning() << "cannot open" << TestData::file(name);
     return result;
 }
 
@@ -30,6 +26,7 @@ class TestQifReader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void amounts_data();
     void amounts();
     void dates_data();
@@ -54,6 +51,11 @@ private Q_SLOTS:
     void categoryList();
     void unreadableFile();
 };
+
+void TestQifReader::initTestCase()
+{
+    QVERIFY2(TestData::problem().isEmpty(), qPrintable(TestData::problem()));
+}
 
 void TestQifReader::amounts_data()
 {
@@ -287,6 +289,7 @@ void TestQifReader::autoSwitchAccountListThenTransactions()
 void TestQifReader::splitsWithDollarLines()
 {
     const QifParseResult r = parseFile("multi_account.qif");
+    QCOMPARE(r.transactions.size(), 6);
     const ParsedTransaction &pay = r.transactions.at(2);
     QCOMPARE(pay.amount, qint64(240000));
     QCOMPARE(pay.splits.size(), 2);
@@ -413,7 +416,7 @@ void TestQifReader::categoryList()
 void TestQifReader::unreadableFile()
 {
     bool ok = true;
-    const QifParseResult r = QifReader::parseFile(testFile("does-not-exist.qif"), &ok);
+    const QifParseResult r = QifReader::parseFile(TestData::file("does-not-exist.qif"), &ok);
     QVERIFY(!ok);
     QVERIFY(r.transactions.isEmpty());
 }

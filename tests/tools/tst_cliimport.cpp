@@ -4,6 +4,7 @@
 #include "data/ids.h"
 #include "data/transactionrepository.h"
 #include "services/importservice.h"
+#include "support/core/testdata.h"
 
 #include <QProcess>
 #include <QSqlQuery>
@@ -12,11 +13,6 @@
 #include <memory>
 
 namespace {
-
-QString testFile(const char *name)
-{
-    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
-}
 
 struct CliRun {
     int code = -1;
@@ -31,6 +27,7 @@ class TestCliImport : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -52,6 +49,11 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
+
+void TestCliImport::initTestCase()
+{
+    QVERIFY2(TestData::problem().isEmpty(), qPrintable(TestData::problem()));
+}
 
 void TestCliImport::init()
 {
@@ -116,8 +118,8 @@ void TestCliImport::usageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
-    const QString qif = testFile("multi_account.qif");
-    const QString csv = testFile("bank.csv");
+    const QString qif = TestData::file("multi_account.qif");
+    const QString csv = TestData::file("bank.csv");
     QTest::newRow("no file") << QStringList{} << "no file given";
     QTest::newRow("unknown option") << QStringList{qif, "--bogus"} << "bogus";
     QTest::newRow("unknown into account") << QStringList{qif, "--into", "Nowhere"} << "unknown account \"Nowhere\"";
@@ -156,11 +158,11 @@ void TestCliImport::unreadableFileFails()
 
 void TestCliImport::createMissingTwiceImportsOnce()
 {
-    const CliRun first = run({testFile("multi_account.qif"), QStringLiteral("--create-missing")});
+    const CliRun first = run({TestData::file("multi_account.qif"), QStringLiteral("--create-missing")});
     QCOMPARE(first.code, 0);
     QCOMPARE(first.out, QStringLiteral("6 transaction(s) imported\n1 transfer(s) linked across accounts\n"
                                        "1 metadata record(s) skipped\n"));
-    const CliRun second = run({testFile("multi_account.qif"), QStringLiteral("--create-missing")});
+    const CliRun second = run({TestData::file("multi_account.qif"), QStringLiteral("--create-missing")});
     QCOMPARE(second.code, 0);
     QCOMPARE(second.out,
              QStringLiteral("0 transaction(s) imported\n6 duplicate(s) skipped\n1 metadata record(s) skipped\n"));
@@ -173,7 +175,7 @@ void TestCliImport::mapIntoAndSkip()
 {
     addAccount(QStringLiteral("Checking"));
     addAccount(QStringLiteral("Savings"));
-    const CliRun r = run({testFile("multi_account.qif"), QStringLiteral("--map"),
+    const CliRun r = run({TestData::file("multi_account.qif"), QStringLiteral("--map"),
                           QStringLiteral("everyday checking=checking"), QStringLiteral("--map"),
                           QStringLiteral("Holiday Savings=__skip__"), QStringLiteral("--into"),
                           QStringLiteral("Savings")});
@@ -188,7 +190,7 @@ void TestCliImport::mapIntoAndSkip()
 
 void TestCliImport::unmappedSourcesAreReported()
 {
-    const CliRun r = run({testFile("multi_account.qif")});
+    const CliRun r = run({TestData::file("multi_account.qif")});
     QCOMPARE(r.code, 0);
     QVERIFY(r.out.contains(QLatin1String("0 transaction(s) imported\n")));
     QVERIFY(r.out.contains(QLatin1String("6 record(s) skipped (unmapped source account)\n")));
@@ -198,7 +200,7 @@ void TestCliImport::unmappedSourcesAreReported()
 void TestCliImport::fileWithoutAccountBlock()
 {
     addAccount(QStringLiteral("Checking"));
-    const QString path = testFile("dayfirst_crlf.qif");
+    const QString path = TestData::file("dayfirst_crlf.qif");
     const CliRun mapped = run({path, QStringLiteral("--map"), path + QStringLiteral("=Checking")});
     QCOMPARE(mapped.code, 0);
     QVERIFY(mapped.out.startsWith(QLatin1String("2 transaction(s) imported\n")));
@@ -218,7 +220,7 @@ void TestCliImport::abortExitsWithFailure()
         QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER no_links BEFORE UPDATE OF transfer_link_id ON transactions "
                                       "BEGIN SELECT RAISE(ABORT, 'links refused'); END")));
     }
-    const CliRun r = run({testFile("multi_account.qif"), QStringLiteral("--create-missing")});
+    const CliRun r = run({TestData::file("multi_account.qif"), QStringLiteral("--create-missing")});
     QCOMPARE(r.code, 1);
     QCOMPARE(r.out.trimmed(), ImportService::rollbackMessage());
     QVERIFY(r.err.contains(QLatin1String("QIF import aborted: failed to update retroactive partner")));
@@ -228,7 +230,7 @@ void TestCliImport::abortExitsWithFailure()
 void TestCliImport::csvImport()
 {
     addAccount(QStringLiteral("Checking"));
-    const QStringList columns{testFile("bank.csv"), QStringLiteral("--into"), QStringLiteral("Checking"),
+    const QStringList columns{TestData::file("bank.csv"), QStringLiteral("--into"), QStringLiteral("Checking"),
                               QStringLiteral("--csv-columns"), QStringLiteral("date=1,payee=2,amount=3,memo=4")};
     const CliRun noHeader = run(columns);
     QCOMPARE(noHeader.code, 0);

@@ -1,8 +1,9 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
-#include "support/gui/screenshots.h"
 #include "support/core/fixtures.h"
+#include "support/core/testdata.h"
+#include "support/gui/screenshots.h"
 #include "support/gui/testapp.h"
 #include "ui/import/csvmappingpanel.h"
 #include "ui/import/importwindow.h"
@@ -21,11 +22,6 @@
 #include <QtTest>
 
 namespace {
-
-QString testFile(const char *name)
-{
-    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
-}
 
 QAbstractButton *buttonWithText(QWidget *root, const QString &text)
 {
@@ -54,6 +50,7 @@ class TestImportWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -72,6 +69,11 @@ private:
 
     std::unique_ptr<TestApp> m_app;
 };
+
+void TestImportWindow::initTestCase()
+{
+    QVERIFY2(TestData::problem().isEmpty(), qPrintable(TestData::problem()));
+}
 
 void TestImportWindow::init()
 {
@@ -103,7 +105,7 @@ void TestImportWindow::qifSourcesAreMappedAndImported()
     addAccount(m_app->state(), QStringLiteral("Brokerage"));
     ImportWindow window(*m_app->state());
     window.show();
-    choose(window, testFile("multi_account.qif") + QLatin1Char('\n') + testFile("investment.qif"));
+    choose(window, TestData::file("multi_account.qif") + QLatin1Char('\n') + TestData::file("investment.qif"));
     QCOMPARE(window.format(), ImportWindow::Qif);
     QifMappingPanel *panel = window.qifPanel();
     QCOMPARE(panel->sourceCount(), 4);
@@ -149,7 +151,7 @@ void TestImportWindow::fileWithoutAccountHeaderGoesToCurrentAccount()
     m_app->state()->setCurrentAccountId(current.id);
     ImportWindow window(*m_app->state());
     window.show();
-    const QString path = testFile("dayfirst_crlf.qif");
+    const QString path = TestData::file("dayfirst_crlf.qif");
     choose(window, path);
     QComboBox *choice = window.qifPanel()->choiceFor(path.toLower());
     QVERIFY(choice);
@@ -169,7 +171,7 @@ void TestImportWindow::abortShowsRollbackMessage()
                                   "SELECT RAISE(ABORT, 'links refused'); END")));
     ImportWindow window(*m_app->state());
     window.show();
-    choose(window, testFile("multi_account.qif"));
+    choose(window, TestData::file("multi_account.qif"));
     QTest::mouseClick(window.importButton(), Qt::LeftButton);
     QCOMPARE(window.resultText(), QStringLiteral("A database error stopped the import and all changes were rolled "
                                                  "back. No transactions were added."));
@@ -184,7 +186,7 @@ void TestImportWindow::csvPreviewFollowsMapping()
     m_app->state()->setCurrentAccountId(checking.id);
     ImportWindow window(*m_app->state());
     window.show();
-    choose(window, testFile("bank.csv"));
+    choose(window, TestData::file("bank.csv"));
     QCOMPARE(window.format(), ImportWindow::Csv);
     QTableWidget *preview = window.csvPanel()->preview();
     QCOMPARE(preview->rowCount(), 3);
@@ -266,7 +268,7 @@ void TestImportWindow::csvIntoNewAccountTwiceMakesOneAccount()
     addAccount(m_app->state(), QStringLiteral("Checking"));
     ImportWindow window(*m_app->state());
     window.show();
-    choose(window, testFile("bank.csv"));
+    choose(window, TestData::file("bank.csv"));
     QComboBox *target = nullptr;
     const QList<QComboBox *> boxes = window.csvPanel()->findChildren<QComboBox *>();
     for (QComboBox *box : boxes) {
@@ -295,7 +297,7 @@ void TestImportWindow::controlsAreNamedAndEscapeCloses()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (const char *file : {"multi_account.qif", "bank.csv"}) {
-        choose(window, testFile(file));
+        choose(window, TestData::file(file));
         QSet<const QWidget *> buddies;
         const QList<QLabel *> labels = window.findChildren<QLabel *>();
         for (const QLabel *l : labels) {
