@@ -163,7 +163,9 @@ void Scanner::header(QStringView line)
         if (type == QLatin1String("cat")) {
             m_section = Section::Categories;
         } else if (type == QLatin1String("class") || type == QLatin1String("memorized") || type == QLatin1String("tag")
-                   || type == QLatin1String("security") || type == QLatin1String("prices")) {
+                   || type == QLatin1String("security") || type == QLatin1String("prices")
+                   || type == QLatin1String("budget") || type == QLatin1String("payee")) {
+            // Lists (budget amounts, payee names), not transactions.
             m_section = Section::Metadata;
         } else {
             m_section = Section::Transactions;

@@ -334,8 +334,12 @@ void TestQifReader::memorizedAndOtherMetadataSections()
                                    "!Type:Security\nNACME\nSACM\n^\nNOther\n^\n"
                                    "!Type:Prices\n\"ACM\",12.5,\"1/2/24\"\n^\n"
                                    "!Type:Tag\nNtrip\n^\n^\n"
+                                   "!Type:Budget\nNGroceries\nB400.00\n^\nNRent\nB1,200.00\n^\n"
+                                   "!Type:Payee\nNCorner Market\nA12 Main St\n^\n"
                                    "!Type:Bank\nD1/1/2024\nT1\n^\n");
-    QCOMPARE(r.metadataCount, 4);
+    // Budget amounts and payee names are lists, not transactions.
+    QCOMPARE(r.metadataCount, 7);
+    QCOMPARE(r.unparseableCount, 0);
     QCOMPARE(r.transactions.size(), 1);
     QCOMPARE(r.transactions.first().sourceAccount, QStringLiteral("B"));
 }
@@ -369,6 +373,21 @@ void TestQifReader::windows1252File()
     QCOMPARE(r.transactions.size(), 1);
     QCOMPARE(r.transactions.first().payee, QStringLiteral("Caf\u00e9 M\u00fcller"));
     QCOMPARE(r.transactions.first().memo, QStringLiteral("\u201cFr\u00fchst\u00fcck\u201d \u20ac 12"));
+
+    // A UTF-8 byte-order mark before Windows-1252 bytes: the header on the
+    // first line is still read, so the card stays a card.
+    QTemporaryDir dir;
+    QFile marked(dir.filePath(QStringLiteral("marked.qif")));
+    QVERIFY(marked.open(QIODevice::WriteOnly));
+    marked.write("\xEF\xBB\xBF!Type:CCard\nD1/2/2024\nT-5.00\nPCaf\xE9\n^\n");
+    marked.close();
+    bool ok = false;
+    const QifParseResult card = QifReader::parseFile(marked.fileName(), &ok);
+    QVERIFY(ok);
+    QCOMPARE(card.sourceAccounts.size(), 1);
+    QCOMPARE(card.sourceAccounts.first().typeCode, int(QifReader::CreditCard));
+    QCOMPARE(card.transactions.size(), 1);
+    QCOMPARE(card.transactions.first().payee, QStringLiteral("Caf\u00e9"));
 }
 
 void TestQifReader::sourceAccountsMergeWithoutCase()
