@@ -11,11 +11,21 @@
 
 class AccountRepository;
 class CategoryRepository;
+class SafetyCopies;
 class SplitLineRepository;
 class TransactionRepository;
 struct CsvMapping;
 
 struct ImportResult {
+    // Why an import wrote nothing at all.
+    enum class Stop {
+        None,
+        DatabaseError,  // a write or the commit failed; everything was rolled back
+        DiskFull,       // the disk filled up; everything was rolled back
+        StoreBusy,      // another program held the store past the wait
+        NoSafetyCopy,   // no copy of the store could be made first
+    };
+
     int imported = 0;
     int transfersLinked = 0;
     int duplicates = 0;
@@ -25,8 +35,11 @@ struct ImportResult {
     int databaseErrors = 0;
     int categoriesCreated = 0;
     int accountsCreated = 0;
-    bool aborted = false;    // a database error: everything was rolled back
+    bool aborted = false;    // nothing was written: see stop
     bool cancelled = false;  // the user stopped it: everything was rolled back
+    Stop stop = Stop::None;
+    QString detail;      // for NoSafetyCopy, why not
+    QString safetyCopy;  // the copy of the store made before the import
     QStringList unreadableFiles;
 
     bool rolledBack() const { return aborted || cancelled; }
@@ -53,6 +66,10 @@ struct ImportFile {
 struct NewAccounts {
     AccountRepository *repository = nullptr;
     QHash<QString, Account> bySourceKey;
+    // Use a live account of the same name instead, when one exists by the
+    // time the import holds the store: another import may have made it
+    // while this one waited.
+    bool reuseSameName = false;
 };
 
 // Writes parsed QIF and CSV transactions into the user's accounts: one
@@ -87,7 +104,12 @@ public:
     ImportResult importFiles(const QList<ImportFile> &files, QHash<QString, QString> mapping,
                              const NewAccounts &newAccounts = NewAccounts());
 
+    // From runningChanged(true) to runningChanged(false).
     bool isRunning() const { return m_running; }
+
+    // Where the copy of the store made before every import goes. Without
+    // it no copy is made.
+    void setSafetyCopies(SafetyCopies *copies) { m_safetyCopies = copies; }
 
     // Where the currencies of the target accounts are looked up: QIF amounts
     // going into an account without minor units (yen) are converted, and no
@@ -103,6 +125,8 @@ public:
     static QStringList resultLines(const ImportResult &result);
     static QString rollbackMessage();
     static QString cancelledMessage();
+    // Why nothing was imported, for an import that wrote nothing.
+    static QString stopMessage(const ImportResult &result);
 
 public Q_SLOTS:
     // Stops a running import at its next progress report and rolls it back.
@@ -110,15 +134,26 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void progress(int done, int total);
+    // True before an import makes its safety copy and opens its database
+    // transaction; false once that transaction is committed or rolled back.
+    // While it runs, the import lets events through (progress, Cancel), so
+    // anything else that would write to the store on a timer should hold
+    // until it hears false: its rows would join the import's transaction and
+    // be rolled back with it.
+    void runningChanged(bool running);
 
 private:
     class Run;
     friend class Run;
 
+    ImportResult runImport(const QList<ImportFile> &files, QHash<QString, QString> mapping,
+                           const NewAccounts &newAccounts);
+
     TransactionRepository *m_transactions;
     CategoryRepository *m_categories;
     SplitLineRepository *m_splitLines;
     AccountRepository *m_accounts = nullptr;
+    SafetyCopies *m_safetyCopies = nullptr;
     bool m_running = false;
     bool m_cancelRequested = false;
 };

@@ -1,11 +1,17 @@
 #include "data/clock.h"
+#include "data/dbtransaction.h"
 #include "services/csvmapping.h"
 #include "services/importservice.h"
 #include "services/qifreader.h"
+#include "services/safetycopies.h"
+#include "support/core/fixtures.h"
+#include "support/core/lockholder.h"
 #include "support/core/logcapture.h"
 #include "support/core/testdata.h"
+#include "support/core/smallfilesystem.h"
 #include "support/core/teststore.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -38,6 +44,25 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
     return f.fileName();
 }
 
+int scalar(const QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery q(db);
+    return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
+}
+
+// `count` payments of 1.00, 2.00, ... on one day, each with the memo given.
+QByteArray payments(int count, const QByteArray &memo = QByteArray())
+{
+    QByteArray text("!Type:Bank\n");
+    for (int i = 0; i < count; ++i) {
+        text += QStringLiteral("D1/1/2024\nT-%1\nPRow %1\n").arg(i + 1).toUtf8();
+        if (!memo.isEmpty())
+            text += "M" + memo + "\n";
+        text += "^\n";
+    }
+    return text;
+}
+
 } // namespace
 
 class TestImportService : public QObject
@@ -68,6 +93,12 @@ private Q_SLOTS:
     void windows1252FileImports();
     void qifAmountsGoIntoYenAccountsInYen();
     void csvFromSpreadsheetUnicodeText();
+    void announcesWhileItRuns();
+    void safetyCopyComesFirst_data();
+    void safetyCopyComesFirst();
+    void anotherWriterIsWaitedForOrFailsTheWholeImport_data();
+    void anotherWriterIsWaitedForOrFailsTheWholeImport();
+    void fullDiskKeepsNothingAndSaysSo();
 
 private:
     // Maps "visa card" to a new account instead of the existing one.
@@ -352,11 +383,8 @@ void TestImportService::failedInsertIsCountedAndImportGoesOn()
 
 void TestImportService::cancelRollsBack()
 {
-    QByteArray text("!Type:Bank\n");
-    for (int i = 0; i < 450; ++i)
-        text += QStringLiteral("D1/1/2024\nT-%1\nPRow %1\n^\n").arg(i + 1).toUtf8();
     QTemporaryDir dir;
-    const QString path = writeFile(dir, QStringLiteral("many.qif"), text);
+    const QString path = writeFile(dir, QStringLiteral("many.qif"), payments(450));
     const QStringList before = dump(*m_store);
     QList<int> reported;
     const QMetaObject::Connection canceller =
@@ -469,6 +497,163 @@ void TestImportService::csvFromSpreadsheetUnicodeText()
     QCOMPARE(r.imported, 1);
     QCOMPARE(m_store->transactions->listByAccount(m_checking.id).first().payee, QStringLiteral("B\u00e4ckerei"));
     QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-1250));
+}
+
+void TestImportService::announcesWhileItRuns()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("many.qif"), payments(150));
+
+    // A timer that writes (the recurring posting pass) holds from true to
+    // false; by false the import's rows are committed and no transaction is open.
+    QList<bool> heard;
+    int rowsAtEnd = -1;
+    bool openAtEnd = true;
+    connect(m_service, &ImportService::runningChanged, this, [&](bool running) {
+        heard.append(running);
+        if (!running) {
+            openAtEnd = DbTransaction::inTransaction(m_store->connection());
+            rowsAtEnd = scalar(m_store->connection(), QStringLiteral("SELECT COUNT(*) FROM transactions"));
+        }
+    });
+    bool runningDuringProgress = false;
+    connect(m_service, &ImportService::progress, this, [&](int done) {
+        if (done == 100)
+            runningDuringProgress = m_service->isRunning() && heard == QList<bool>{true};
+    });
+    QCOMPARE(m_service->importQif({path}, {{path.toLower(), m_checking.id}}).imported, 150);
+    QVERIFY(runningDuringProgress);
+    QCOMPARE(heard, (QList<bool>{true, false}));
+    QVERIFY(!openAtEnd);
+    QCOMPARE(rowsAtEnd, 150);
+    QVERIFY(!m_service->isRunning());
+}
+
+void TestImportService::safetyCopyComesFirst_data()
+{
+    QTest::addColumn<bool>("roomForCopy");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<int>("copies");
+    QTest::newRow("a copy, then the import") << true << 6 << 1;
+    // A file where the folder should be: the copy cannot be written.
+    QTest::newRow("no copy, no import") << false << 0 << 0;
+}
+
+void TestImportService::safetyCopyComesFirst()
+{
+    QFETCH(bool, roomForCopy);
+    QFETCH(int, imported);
+    QFETCH(int, copies);
+    m_store->addTransaction(m_checking.id, QDate(2023, 12, 1), QStringLiteral("Before"), -100);
+    SafetyCopies *safety = m_store->services->safetyCopies();
+    if (!roomForCopy)
+        writeFile(m_store->m_dir, QStringLiteral("Backups"), "not a folder");
+    const QStringList before = dump(*m_store);
+
+    QSignalSpy running(m_service, &ImportService::runningChanged);
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
+    QCOMPARE(r.imported, imported);
+    QCOMPARE(safety->list().size(), copies);
+    QCOMPARE(running.count(), 2);
+    if (!roomForCopy) {
+        QVERIFY(r.aborted);
+        QCOMPARE(r.stop, ImportResult::Stop::NoSafetyCopy);
+        QCOMPARE(dump(*m_store), before);
+        QVERIFY2(ImportService::resultLines(r).last().startsWith(
+                     QLatin1String("Nothing was imported: no safety copy of the data could be made first (")),
+                 qPrintable(ImportService::resultLines(r).last()));
+        return;
+    }
+    // The copy is the store as it was: the row before, none of the import.
+    const SafetyCopies::Copy copy = safety->list().first();
+    QCOMPARE(copy.reason, QStringLiteral("before-import"));
+    QCOMPARE(copy.path, r.safetyCopy);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
+        db.setDatabaseName(copy.path);
+        QVERIFY(db.open());
+        QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM transactions")), 1);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("copy"));
+    QCOMPARE(scalar(m_store->connection(), QStringLiteral("SELECT COUNT(*) FROM transactions")), 1 + 6);
+}
+
+void TestImportService::anotherWriterIsWaitedForOrFailsTheWholeImport_data()
+{
+    QTest::addColumn<int>("holdMs");
+    QTest::addColumn<int>("busyTimeoutMs");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("lock released within the wait") << 800 << 5000 << 6 << "6 transaction(s) imported";
+    QTest::newRow("lock held past the wait")
+        << 1500 << 300 << 0
+        << "Another program is writing to the data file and did not finish in time. Nothing was imported; try "
+           "again when it is done.";
+}
+
+void TestImportService::anotherWriterIsWaitedForOrFailsTheWholeImport()
+{
+    QFETCH(int, holdMs);
+    QFETCH(int, busyTimeoutMs);
+    QFETCH(int, imported);
+    QFETCH(QString, message);
+    QVERIFY(m_store->exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeoutMs)));
+    const QStringList before = dump(*m_store);
+
+    LockHolder other(m_store->path(), holdMs);
+    QVERIFY(other.hold());
+    QElapsedTimer waited;
+    waited.start();
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
+    QVERIFY2(waited.elapsed() >= qMin(holdMs, busyTimeoutMs) - 100, qPrintable(QString::number(waited.elapsed())));
+    QCOMPARE(ImportService::resultLines(r).first(), message);
+    QCOMPARE(r.imported, imported);
+    QCOMPARE(r.databaseErrors, 0);  // never a row skipped for the lock
+    if (imported == 0) {
+        QCOMPARE(r.stop, ImportResult::Stop::StoreBusy);
+        QCOMPARE(dump(*m_store), before);
+    } else {
+        QCOMPARE(scalar(m_store->connection(), QStringLiteral("SELECT COUNT(*) FROM transactions")), imported);
+    }
+}
+
+void TestImportService::fullDiskKeepsNothingAndSaysSo()
+{
+    SmallFileSystem fs(4);
+    if (!fs.isValid())
+        QSKIP(qPrintable(fs.reason()));
+    // One store per process: its connection is the default one.
+    m_service = nullptr;
+    m_store.reset();
+    Store store;
+    QVERIFY(store.open(fs.filePath(QStringLiteral("quillet.db"))));
+    Services services(store);
+    const Account checking = Fixtures::addAccount(store.accounts(), QStringLiteral("Checking"));
+    QVERIFY(store.transactions()->insert(
+        Fixtures::newTransaction(checking.id, QDate(2023, 12, 1), QStringLiteral("Before"), -100)));
+
+    // Four megabytes of rows, written from outside the small disk.
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("big.qif"), payments(4000, QByteArray(900, 'm')));
+
+    // Room for the safety copy of the store, not for the import.
+    const QString probe = services.safetyCopies()->make(QStringLiteral("probe"));
+    QVERIFY(!probe.isEmpty());
+    QVERIFY(fs.fill(QFileInfo(probe).size() + 256 * 1024));
+
+    LogCapture log;
+    const ImportResult r = services.import()->importQif({path}, {{path.toLower(), checking.id}});
+    fs.drain();
+    QVERIFY(!DbTransaction::inTransaction(store.connection()));
+    QVERIFY(r.aborted);
+    QCOMPARE(r.stop, ImportResult::Stop::DiskFull);
+    QCOMPARE(ImportService::resultLines(r),
+             QStringList{QStringLiteral("The disk is full. The import was stopped and all changes were rolled back. "
+                                        "No transactions were added.")});
+    QVERIFY(!log.contains(QStringLiteral("no such savepoint")));
+    QCOMPARE(scalar(store.connection(), QStringLiteral("SELECT COUNT(*) FROM transactions")), 1);
+    QCOMPARE(scalar(store.connection(), QStringLiteral("SELECT COUNT(*) FROM split_lines")), 0);
 }
 
 QTEST_GUILESS_MAIN(TestImportService)

@@ -2,8 +2,13 @@
 #include "data/clock.h"
 #include "data/database.h"
 #include "data/ids.h"
+#include "data/store.h"
 #include "data/transactionrepository.h"
+#include "services/categoryservice.h"
 #include "services/importservice.h"
+#include "services/services.h"
+#include "support/core/lockholder.h"
+#include "support/core/smallfilesystem.h"
 #include "support/core/testdata.h"
 
 #include <QProcess>
@@ -40,14 +45,27 @@ private Q_SLOTS:
     void fileWithoutAccountBlock();
     void abortExitsWithFailure();
     void csvImport();
+    void heldLock_data();
+    void heldLock();
+    void twoImportsAtOnce();
+    void fullDisk();
 
 private:
+    // Starts quillet-cli import over the store in m_dataDir.
+    void start(QProcess *process, const QStringList &args) const;
+    static CliRun finish(QProcess *process);
     CliRun run(const QStringList &args) const;
+    QString storePath() const { return m_dataDir + QStringLiteral("/quillet.db"); }
     void addAccount(const QString &name);
     // Live accounts by name with their balances.
     QMap<QString, qint64> balances() const;
+    // The dates of every transaction, in order.
+    QStringList dates() const;
+    // A QIF file of one account named Shared with `records` payments.
+    QString writeQif(const QString &name, int records, const QByteArray &memo = QByteArray()) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_dataDir;
 };
 
 void TestCliImport::initTestCase()
@@ -59,6 +77,7 @@ void TestCliImport::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+    m_dataDir = m_dir->path();
 }
 
 void TestCliImport::cleanup()
@@ -66,45 +85,58 @@ void TestCliImport::cleanup()
     m_dir.reset();
 }
 
-CliRun TestCliImport::run(const QStringList &args) const
+void TestCliImport::start(QProcess *process, const QStringList &args) const
 {
     const QString cli = qEnvironmentVariableIsEmpty("QUILLET_CLI")
                             ? QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/quillet-cli")
                             : qEnvironmentVariable("QUILLET_CLI");
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QUILLET_DATA_DIR"), m_dir->path());
+    env.insert(QStringLiteral("QUILLET_DATA_DIR"), m_dataDir);
     env.remove(QStringLiteral("QUILLET_VERBOSE"));
-    p.setProcessEnvironment(env);
-    p.start(cli, QStringList{QStringLiteral("import")} + args);
+    process->setProcessEnvironment(env);
+    process->start(cli, QStringList{QStringLiteral("import")} + args);
+}
+
+CliRun TestCliImport::finish(QProcess *process)
+{
     CliRun r;
-    if (!p.waitForFinished(60000)) {
-        qWarning() << "quillet-cli did not finish:" << cli << p.errorString();
+    if (!process->waitForFinished(60000)) {
+        qWarning() << "quillet-cli did not finish:" << process->program() << process->errorString();
         return r;
     }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
+    r.code = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    r.out = QString::fromUtf8(process->readAllStandardOutput());
+    r.err = QString::fromUtf8(process->readAllStandardError());
     return r;
+}
+
+CliRun TestCliImport::run(const QStringList &args) const
+{
+    QProcess p;
+    start(&p, args);
+    return finish(&p);
 }
 
 void TestCliImport::addAccount(const QString &name)
 {
-    Database db;
-    QVERIFY(db.open(m_dir->filePath(QStringLiteral("quillet.db"))) && db.runMigrations());
-    AccountRepository accounts(&db);
+    // The store as the command line leaves it, so that a run under a lock
+    // has nothing to write before its import.
+    Store store;
+    QVERIFY(store.open(storePath()));
+    Services services(store);
+    services.categories()->seedDefaultsIfEmpty();
     Account a;
     a.id = Ids::newId();
     a.name = name;
     a.createdAt = a.updatedAt = Clock::nowUtc();
-    QVERIFY(accounts.insert(a));
+    QVERIFY(store.accounts()->insert(a));
 }
 
 QMap<QString, qint64> TestCliImport::balances() const
 {
     QMap<QString, qint64> result;
     Database db;
-    if (!db.open(m_dir->filePath(QStringLiteral("quillet.db"))))
+    if (!db.open(storePath()))
         return result;
     AccountRepository accounts(&db);
     TransactionRepository transactions(&db);
@@ -112,6 +144,30 @@ QMap<QString, qint64> TestCliImport::balances() const
     for (const Account &a : live)
         result.insert(a.name, transactions.balance(a.id));
     return result;
+}
+
+QStringList TestCliImport::dates() const
+{
+    QStringList result;
+    Database db;
+    if (!db.open(storePath()))
+        return result;
+    QSqlQuery q(db.connection());
+    q.exec(QStringLiteral("SELECT date FROM transactions ORDER BY date"));
+    while (q.next())
+        result.append(q.value(0).toString());
+    return result;
+}
+
+QString TestCliImport::writeQif(const QString &name, int records, const QByteArray &memo) const
+{
+    QFile file(m_dir->filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write("!Account\nNShared\n^\n!Type:Bank\n");
+    for (int i = 0; i < records; ++i)
+        file.write(QStringLiteral("D1/1/2024\nT-%1\nPRow %1\nM").arg(i + 1).toUtf8() + memo + "\n^\n");
+    return file.fileName();
 }
 
 void TestCliImport::usageErrors_data()
@@ -244,6 +300,80 @@ void TestCliImport::csvImport()
                                                       QStringLiteral("--csv-date-format"), QStringLiteral("dd/MM/yyyy")});
     QVERIFY(dayFirst.out.contains(QLatin1String("2 record(s) skipped (unparseable)")));
     QCOMPARE(balances().value(QStringLiteral("Checking")), qint64(-8412 - 450 + 240000 + 240000));
+}
+
+void TestCliImport::heldLock_data()
+{
+    QTest::addColumn<int>("holdMs");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QStringList>("accounts");
+    QTest::newRow("released within the wait") << 800 << 0 << "200 transaction(s) imported\n"
+                                              << QStringList{"Checking", "Shared"};
+    // Longer than the five seconds the store waits for a lock.
+    QTest::newRow("held past the wait")
+        << 6500 << 1
+        << "Another program is writing to the data file and did not finish in time. Nothing was imported; try again "
+           "when it is done.\n"
+        << QStringList{"Checking"};
+}
+
+void TestCliImport::heldLock()
+{
+    QFETCH(int, holdMs);
+    QFETCH(int, code);
+    QFETCH(QString, out);
+    QFETCH(QStringList, accounts);
+    addAccount(QStringLiteral("Checking"));
+    const QString path = writeQif(QStringLiteral("shared.qif"), 200);
+    LockHolder other(storePath(), holdMs);
+    QVERIFY(other.hold());
+    const CliRun r = run({path, QStringLiteral("--create-missing")});
+    QCOMPARE(r.out, out);
+    QCOMPARE(r.code, code);
+    QCOMPARE(balances().keys(), accounts);
+    QCOMPARE(dates().size(), code == 0 ? 200 : 0);
+}
+
+void TestCliImport::twoImportsAtOnce()
+{
+    addAccount(QStringLiteral("Checking"));
+    const QString path = writeQif(QStringLiteral("shared.qif"), 4000);
+    QProcess first;
+    QProcess second;
+    start(&first, {path, QStringLiteral("--create-missing")});
+    start(&second, {path, QStringLiteral("--create-missing")});
+    const CliRun a = finish(&first);
+    const CliRun b = finish(&second);
+    // One waits for the other, then finds every row there already.
+    QVERIFY2(a.code == 0, qPrintable(a.out + a.err));
+    QVERIFY2(b.code == 0, qPrintable(b.out + b.err));
+    QStringList outs{a.out, b.out};
+    outs.sort();
+    QCOMPARE(outs, (QStringList{"0 transaction(s) imported\n4000 duplicate(s) skipped\n",
+                                "4000 transaction(s) imported\n"}));
+    QCOMPARE(balances().keys(), (QStringList{"Checking", "Shared"}));
+    QCOMPARE(dates().size(), 4000);
+}
+
+void TestCliImport::fullDisk()
+{
+    SmallFileSystem fs(4);
+    if (!fs.isValid())
+        QSKIP(qPrintable(fs.reason()));
+    m_dataDir = fs.path();
+    addAccount(QStringLiteral("Checking"));
+    // Four megabytes of rows, from outside the small disk.
+    const QString path = writeQif(QStringLiteral("big.qif"), 4000, QByteArray(900, 'm'));
+    // Room for the safety copy, not for the import.
+    QVERIFY(fs.fill(2 * QFileInfo(storePath()).size() + 256 * 1024));
+    const CliRun r = run({path, QStringLiteral("--into"), QStringLiteral("Checking")});
+    fs.drain();
+    QCOMPARE(r.out, QStringLiteral("The disk is full. The import was stopped and all changes were rolled back. No "
+                                   "transactions were added.\n"));
+    QCOMPARE(r.code, 1);
+    QVERIFY2(!r.err.contains(QLatin1String("no such savepoint")), qPrintable(r.err));
+    QCOMPARE(dates().size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCliImport)

@@ -179,6 +179,9 @@ bool ImportRequest::mapSources()
         return false;
     const bool create = m_parser.isSet(QStringLiteral("create-missing"));
     m_newAccounts.repository = m_store.accounts();
+    // Another import started at the same time may make the same accounts
+    // while this one waits for the store.
+    m_newAccounts.reuseSameName = true;
     int sortOrder = 0;
     for (const Account &a : std::as_const(m_accounts))
         sortOrder = qMax(sortOrder, a.sortOrder + 1);
