@@ -28,11 +28,13 @@ struct CsvRowResult {
     ParsedTransaction transaction;
     bool ok = false;
     QString problem;  // why a row could not be read
+    int textsCut = 0;  // cells cut to ImportLimits::kTextLength
 };
 
 struct CsvConversion {
     QList<ParsedTransaction> transactions;
     int unparseable = 0;
+    int textsCut = 0;
     QString dateFormat;  // the format used (detected or given)
 };
 

@@ -84,6 +84,9 @@ ImportService::Run::Run(ImportService *service, const QList<ImportFile> &files, 
         m_total += int(file.transactions.size());
         m_result.metadata += file.metadata;
         m_result.unparseable += file.unparseable;
+        m_result.splitsNotAddingUp += file.splitsNotAddingUp;
+        m_result.splitsTooLong += file.splitsTooLong;
+        m_result.textsCut += file.textsCut;
         if (!file.readable)
             m_result.unreadableFiles.append(file.path);
     }

@@ -26,6 +26,9 @@ ImportFile ImportService::readQif(const QString &path)
     file.sourceAccounts = std::move(parsed.sourceAccounts);
     file.metadata = parsed.metadataCount;
     file.unparseable = parsed.unparseableCount;
+    file.splitsNotAddingUp = parsed.splitsNotAddingUp;
+    file.splitsTooLong = parsed.splitsTooLong;
+    file.textsCut = parsed.textsCut;
     file.dateOrder = parsed.dateOrder;
     return file;
 }
@@ -38,6 +41,7 @@ ImportFile ImportService::readCsv(const QString &path, const CsvMapping &mapping
     CsvConversion converted = CsvConverter::convert(table, mapping, currency);
     file.transactions = std::move(converted.transactions);
     file.unparseable = converted.unparseable;
+    file.textsCut = converted.textsCut;
     file.amountsInCents = false;
     file.sourceAccounts.append({QString(), QifReader::Bank, int(file.transactions.size())});
     return file;
@@ -159,6 +163,9 @@ QStringList ImportService::resultLines(const ImportResult &r)
         {r.transfersLinked, QT_TR_N_NOOP("%n transfer(s) linked across accounts")},
         {r.duplicates, QT_TR_N_NOOP("%n duplicate(s) skipped")},
         {r.unparseable, QT_TR_N_NOOP("%n record(s) skipped (unparseable)")},
+        {r.splitsNotAddingUp, QT_TR_N_NOOP("%n split transaction(s) skipped (the lines do not add up to the amount)")},
+        {r.splitsTooLong, QT_TR_N_NOOP("%n split transaction(s) skipped (more than 1,000 lines)")},
+        {r.textsCut, QT_TR_N_NOOP("%n text(s) longer than 4,000 characters cut short")},
         {r.metadata, QT_TR_N_NOOP("%n metadata record(s) skipped")},
         {r.unmapped, QT_TR_N_NOOP("%n record(s) skipped (unmapped source account)")},
         {r.databaseErrors, QT_TR_N_NOOP("%n record(s) skipped (database error \u2014 see log)")},

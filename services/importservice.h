@@ -33,6 +33,9 @@ struct ImportResult {
     int unparseable = 0;
     int unmapped = 0;  // records of sources mapped to no account, or skipped on purpose
     int databaseErrors = 0;
+    int splitsNotAddingUp = 0;
+    int splitsTooLong = 0;
+    int textsCut = 0;
     int categoriesCreated = 0;
     int accountsCreated = 0;
     bool aborted = false;    // nothing was written: see stop
@@ -54,6 +57,9 @@ struct ImportFile {
     QList<SourceAccount> sourceAccounts;
     int metadata = 0;
     int unparseable = 0;
+    int splitsNotAddingUp = 0;
+    int splitsTooLong = 0;
+    int textsCut = 0;
     int dateOrder = 1;
     // QIF amounts are cents whatever the account; CSV amounts were read in
     // the target account's currency already.

@@ -18,6 +18,7 @@ struct RawRecord {
     ParsedTransaction t;
     QString dateText;
     int typeCode = 0;
+    int splitLines = 0;  // as written; only the first kSplitLines + 1 are kept
     bool hasDate = false;
     bool hasAmount = false;
 };
@@ -26,6 +27,7 @@ struct Scan {
     QList<RawRecord> records;
     QList<ParsedCategory> categories;
     int metadataCount = 0;
+    int textsCut = 0;
     bool dayFirstSeen = false;
     bool hasAccountBlock = false;
 };
@@ -107,6 +109,10 @@ private:
     void line(QChar code, QStringView value);
     void endRecord();
     void transactionLine(QChar code, QStringView value);
+    void storeSplit();
+    // A text value, cut to ImportLimits::kTextLength.
+    QString text(QStringView value);
+    void cut(QString *text);
 
     Scan m_scan;
     Section m_section = Section::Transactions;
@@ -190,10 +196,10 @@ void Scanner::line(QChar code, QStringView value)
     case Section::Categories:
         switch (code.unicode()) {
         case 'N':
-            m_category.name = value.toString();
+            m_category.name = text(value);
             break;
         case 'D':
-            m_category.description = value.toString();
+            m_category.description = text(value);
             break;
         case 'I':
             m_category.income = true;
@@ -207,7 +213,7 @@ void Scanner::line(QChar code, QStringView value)
         break;
     case Section::Accounts:
         if (code == QLatin1Char('N'))
-            m_accountName = value.toString();
+            m_accountName = text(value);
         break;
     case Section::Metadata:
         m_metadataLine = true;
@@ -238,28 +244,32 @@ void Scanner::transactionLine(QChar code, QStringView value)
         }
         break;
     case 'P':
-        t.payee = value.toString();
+        t.payee = text(value);
         break;
     case 'M':
-        t.memo = value.toString();
+        t.memo = text(value);
         break;
     case 'N':
-        t.number = value.toString();
+        t.number = text(value);
         break;
     case 'L':
         readCategoryOrTransfer(value, &t.category, &t.transferAccount);
+        cut(&t.category);
+        cut(&t.transferAccount);
         break;
     case 'S':
         if (m_inSplit)
-            t.splits.append(m_split);
+            storeSplit();
         m_split = ParsedSplit();
         m_inSplit = true;
         readCategoryOrTransfer(value, &m_split.category, &m_split.transferAccount);
+        cut(&m_split.category);
+        cut(&m_split.transferAccount);
         break;
     case 'E':
         if (!m_inSplit)
             return;
-        m_split.memo = value.toString();
+        m_split.memo = text(value);
         break;
     case 'C': {
         const QChar c = value.isEmpty() ? QChar() : value.front().toLower();
@@ -268,7 +278,7 @@ void Scanner::transactionLine(QChar code, QStringView value)
         break;
     }
     case 'Y':
-        t.security = value.toString();
+        t.security = text(value);
         break;
     default:
         return;  // "A" address lines and unknown codes are not content
@@ -276,12 +286,32 @@ void Scanner::transactionLine(QChar code, QStringView value)
     m_hasContent = true;
 }
 
+void Scanner::storeSplit()
+{
+    // Past the limit the record is refused anyway; the lines are only counted.
+    if (++m_record.splitLines <= ImportLimits::kSplitLines + 1)
+        m_record.t.splits.append(m_split);
+}
+
+QString Scanner::text(QStringView value)
+{
+    QString s = value.left(ImportLimits::kTextLength + 1).toString();
+    cut(&s);
+    return s;
+}
+
+void Scanner::cut(QString *text)
+{
+    if (ImportLimits::clip(text))
+        ++m_scan.textsCut;
+}
+
 void Scanner::endRecord()
 {
     switch (m_section) {
     case Section::Transactions:
         if (m_inSplit)
-            m_record.t.splits.append(m_split);
+            storeSplit();
         if (m_hasContent) {
             m_record.t.sourceAccount = m_currentAccount;
             m_record.typeCode = m_typeCode;
@@ -310,6 +340,16 @@ void Scanner::endRecord()
     }
 }
 
+// A split must add up to its transaction: lines that do not would change the
+// account's balance whenever the split is edited.
+bool splitsAddUp(const ParsedTransaction &t)
+{
+    qint64 sum = 0;
+    for (const ParsedSplit &line : t.splits)
+        sum += line.amount;
+    return sum == t.amount;
+}
+
 } // namespace
 
 QifParseResult QifReader::parse(const QString &text, int dateOrder)
@@ -318,6 +358,7 @@ QifParseResult QifReader::parse(const QString &text, int dateOrder)
     QifParseResult result;
     result.categories = std::move(scan.categories);
     result.metadataCount = scan.metadataCount;
+    result.textsCut = scan.textsCut;
     result.hasAccountBlock = scan.hasAccountBlock;
     result.dateOrder = dateOrder == DetectOrder ? (scan.dayFirstSeen ? DayFirst : MonthFirst) : dateOrder;
 
@@ -327,6 +368,14 @@ QifParseResult QifReader::parse(const QString &text, int dateOrder)
         const QDate date = raw.hasDate ? parseDate(raw.dateText, result.dateOrder) : QDate();
         if (!date.isValid() || !raw.hasAmount) {
             ++result.unparseableCount;
+            continue;
+        }
+        if (raw.splitLines > ImportLimits::kSplitLines) {
+            ++result.splitsTooLong;
+            continue;
+        }
+        if (!raw.t.splits.isEmpty() && !splitsAddUp(raw.t)) {
+            ++result.splitsNotAddingUp;
             continue;
         }
         raw.t.date = date;

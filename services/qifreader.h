@@ -13,6 +13,9 @@ struct QifParseResult {
     int dateOrder = 1;                    // QifReader::MonthFirst or QifReader::DayFirst
     int metadataCount = 0;
     int unparseableCount = 0;
+    int splitsNotAddingUp = 0;  // refused: the lines do not add up to the amount
+    int splitsTooLong = 0;      // refused: more than ImportLimits::kSplitLines lines
+    int textsCut = 0;           // text values cut to ImportLimits::kTextLength
     bool hasAccountBlock = false;
 };
 

@@ -63,6 +63,15 @@ QByteArray payments(int count, const QByteArray &memo = QByteArray())
     return text;
 }
 
+// One payment split into `lines` lines of 1 cent.
+QByteArray centLines(int lines, const char *total)
+{
+    QByteArray text = "!Type:Bank\nD1/2/2024\nPShop\nT" + QByteArray(total) + "\n";
+    for (int i = 0; i < lines; ++i)
+        text += "SFood\n$-0.01\n";
+    return text + "^\n";
+}
+
 } // namespace
 
 class TestImportService : public QObject
@@ -99,6 +108,8 @@ private Q_SLOTS:
     void anotherWriterIsWaitedForOrFailsTheWholeImport_data();
     void anotherWriterIsWaitedForOrFailsTheWholeImport();
     void fullDiskKeepsNothingAndSaysSo();
+    void boundedInput_data();
+    void boundedInput();
 
 private:
     // Maps "visa card" to a new account instead of the existing one.
@@ -654,6 +665,72 @@ void TestImportService::fullDiskKeepsNothingAndSaysSo()
     QVERIFY(!log.contains(QStringLiteral("no such savepoint")));
     QCOMPARE(scalar(store.connection(), QStringLiteral("SELECT COUNT(*) FROM transactions")), 1);
     QCOMPARE(scalar(store.connection(), QStringLiteral("SELECT COUNT(*) FROM split_lines")), 0);
+}
+
+void TestImportService::boundedInput_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("longest");  // the longest text stored
+
+    const QString notAddingUp = QStringLiteral("1 split transaction(s) skipped (the lines do not add up to the amount)");
+    const QString tooLong = QStringLiteral("1 split transaction(s) skipped (more than 1,000 lines)");
+    const QString oneCut = QStringLiteral("1 text(s) longer than 4,000 characters cut short");
+    QTest::newRow("split lines add up")
+        << "qif" << QByteArray("!Type:Bank\nD1/2/2024\nT-10.00\nPShop\nSFood\n$-6.00\nSHome\n$-4.00\n^\n") << 1
+        << "1 transaction(s) imported" << 4;
+    QTest::newRow("split lines that do not add up")
+        << "qif" << QByteArray("!Type:Bank\nD1/2/2024\nT-10.00\nPShop\nSFood\n$-6.00\nSHome\n$-3.00\n^\n") << 0
+        << notAddingUp << 0;
+    QTest::newRow("split lines without amounts")
+        << "qif" << QByteArray("!Type:Bank\nD1/2/2024\nT-10.00\nPShop\nSFood\nSHome\n^\n") << 0 << notAddingUp << 0;
+    QTest::newRow("-10.00 in 200,000 lines of -0.01") << "qif" << centLines(200000, "-10.00") << 0 << tooLong << 0;
+    QTest::newRow("1,000 lines") << "qif" << centLines(1000, "-10.00") << 1 << "1 transaction(s) imported" << 4;
+    QTest::newRow("1,001 lines") << "qif" << centLines(1001, "-10.01") << 0 << tooLong << 0;
+    QTest::newRow("a 10 MB payee")
+        << "qif" << "!Type:Bank\nD1/2/2024\nT-1\nP" + QByteArray(10000000, 'p') + "\n^\n" << 1 << oneCut << 4000;
+    QTest::newRow("memo, number and category")
+        << "qif"
+        << "!Type:Bank\nD1/2/2024\nT-1\nPShop\nM" + QByteArray(4001, 'm') + "\nN" + QByteArray(5000, '1') + "\nL"
+               + QByteArray(6000, 'c') + "\n^\n"
+        << 1 << "3 text(s) longer than 4,000 characters cut short" << 4000;
+    QTest::newRow("4,000 characters stay whole")
+        << "qif" << "!Type:Bank\nD1/2/2024\nT-1\nP" + QByteArray(4000, 'p') + "\n^\n" << 1
+        << "1 transaction(s) imported" << 4000;
+    QTest::newRow("a CSV payee")
+        << "csv" << "Date,Payee,Amount\n2024-01-02," + QByteArray(5000, 'p') + ",-5.00\n" << 1 << oneCut << 4000;
+}
+
+void TestImportService::boundedInput()
+{
+    QFETCH(QString, suffix);
+    QFETCH(QByteArray, content);
+    QFETCH(int, imported);
+    QFETCH(QString, line);
+    QFETCH(int, longest);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("input.") + suffix, content);
+    const ImportResult r =
+        suffix == QLatin1String("csv")
+            ? m_service->importCsv({path}, CsvConverter::guessMapping(CsvReader::parseFile(path)), m_checking.id, 0)
+            : m_service->importQif({path}, {{path.toLower(), m_checking.id}});
+    QCOMPARE(r.imported, imported);
+    const QStringList lines = ImportService::resultLines(r);
+    QVERIFY2(lines.contains(line), qPrintable(lines.join(QLatin1String(" | "))));
+    if (!line.contains(QLatin1String("cut short")))
+        QCOMPARE(r.textsCut, 0);
+    const QSqlDatabase db = m_store->connection();
+    const int stored = qMax(scalar(db, QStringLiteral("SELECT MAX(IFNULL(MAX(LENGTH(payee)), 0), IFNULL(MAX(LENGTH(memo)), "
+                                                      "0), IFNULL(MAX(LENGTH(check_number)), 0)) FROM transactions")),
+                            scalar(db, QStringLiteral("SELECT IFNULL(MAX(LENGTH(name)), 0) FROM categories "
+                                                      "WHERE LENGTH(name) > 100")));
+    QCOMPARE(stored, longest);
+    // What was imported adds up.
+    QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM transactions t WHERE is_split = 1 AND amount <> "
+                                       "(SELECT SUM(amount) FROM split_lines WHERE transaction_id = t.id)")),
+             0);
 }
 
 QTEST_GUILESS_MAIN(TestImportService)

@@ -76,8 +76,10 @@ void QifMappingPanel::setFiles(const QList<ImportFile> &files, const QList<Accou
     int total = 0;
     int unreadable = 0;
     QHash<QString, int> index;
+    int badSplits = 0;
     for (const ImportFile &file : files) {
         unreadable += file.unparseable;
+        badSplits += file.splitsNotAddingUp + file.splitsTooLong;
         for (const SourceAccount &source : file.sourceAccounts) {
             total += source.records;
             const QString key = ImportService::sourceKey(source.name, file.path);
@@ -106,6 +108,10 @@ void QifMappingPanel::setFiles(const QList<ImportFile> &files, const QList<Accou
     QString summary = tr("%n transaction(s) found.", nullptr, total);
     if (unreadable > 0)
         summary += QLatin1Char(' ') + tr("%n record(s) cannot be read and will be skipped.", nullptr, unreadable);
+    if (badSplits > 0)
+        summary += QLatin1Char(' ')
+                   + tr("%n split transaction(s) will be skipped: their lines do not add up to the amount, or there "
+                        "are more than 1,000.", nullptr, badSplits);
     if (!m_sources.isEmpty())
         summary += QLatin1Char(' ') + tr("Choose where the records of each source account go.");
     m_summary->setText(summary);
