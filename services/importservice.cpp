@@ -16,11 +16,11 @@ ImportService::ImportService(TransactionRepository *transactions, CategoryReposi
 {
 }
 
-ImportFile ImportService::readQif(const QString &path)
+ImportFile ImportService::readQif(const QString &path, int dateOrder)
 {
     ImportFile file;
     file.path = path;
-    QifParseResult parsed = QifReader::parseFile(path, &file.readable);
+    QifParseResult parsed = QifReader::parseFile(path, &file.readable, dateOrder);
     file.transactions = std::move(parsed.transactions);
     file.categories = std::move(parsed.categories);
     file.sourceAccounts = std::move(parsed.sourceAccounts);
@@ -30,6 +30,9 @@ ImportFile ImportService::readQif(const QString &path)
     file.splitsTooLong = parsed.splitsTooLong;
     file.textsCut = parsed.textsCut;
     file.dateOrder = parsed.dateOrder;
+    file.detectedDateOrder = parsed.dateEvidence.detected;
+    file.dateOrderAmbiguous = parsed.dateEvidence.ambiguous;
+    file.sampleDate = parsed.dateEvidence.sample;
     return file;
 }
 

@@ -60,7 +60,10 @@ struct ImportFile {
     int splitsNotAddingUp = 0;
     int splitsTooLong = 0;
     int textsCut = 0;
-    int dateOrder = 1;
+    int dateOrder = 1;  // the order the dates were read in (QifReader::DateOrder)
+    int detectedDateOrder = 1;
+    bool dateOrderAmbiguous = false;
+    QString sampleDate;  // a date value as written, to show read in each order
     // QIF amounts are cents whatever the account; CSV amounts were read in
     // the target account's currency already.
     bool amountsInCents = true;
@@ -93,7 +96,8 @@ public:
     ImportService(TransactionRepository *transactions, CategoryRepository *categories, SplitLineRepository *splitLines,
                   QObject *parent = nullptr);
 
-    static ImportFile readQif(const QString &path);
+    // dateOrder: a QifReader::DateOrder; DetectOrder reads the file in the order it detects.
+    static ImportFile readQif(const QString &path, int dateOrder = 0);
     static ImportFile readCsv(const QString &path, const CsvMapping &mapping, int currency);
 
     // The mapping key of a record: its source account name, or the file path

@@ -28,8 +28,20 @@ struct Scan {
     QList<ParsedCategory> categories;
     int metadataCount = 0;
     int textsCut = 0;
-    bool dayFirstSeen = false;
     bool hasAccountBlock = false;
+
+    // What the date lines say about their order.
+    bool dateSeen = false;
+    bool dayFirstSeen = false;     // a first part above 12
+    bool monthFirstSeen = false;   // a second part above 12
+    bool notYearFirstSeen = false; // a first part of other than four digits
+    QString firstDate;
+    QString sample;  // the first value read differently month-first and day-first
+
+    bool dateEvidenceComplete() const
+    {
+        return notYearFirstSeen && (dayFirstSeen || monthFirstSeen) && !sample.isEmpty();
+    }
 };
 
 bool isAsciiDigits(QStringView s)
@@ -77,12 +89,6 @@ bool dateParts(QStringView value, QString parts[3])
     return true;
 }
 
-bool startsDayFirst(QStringView value)
-{
-    QString parts[3];
-    return dateParts(value, parts) && parts[0].size() != 4 && parts[0].toInt() > 12;
-}
-
 // "L" and "S" values: the class after "/" is dropped; "[Name]" is a transfer.
 void readCategoryOrTransfer(QStringView value, QString *category, QString *transfer)
 {
@@ -109,6 +115,7 @@ private:
     void line(QChar code, QStringView value);
     void endRecord();
     void transactionLine(QChar code, QStringView value);
+    void noteDate(QStringView value);
     void storeSplit();
     // A text value, cut to ImportLimits::kTextLength.
     QString text(QStringView value);
@@ -228,8 +235,8 @@ void Scanner::transactionLine(QChar code, QStringView value)
     case 'D':
         m_record.dateText = value.toString();
         m_record.hasDate = true;
-        if (!m_scan.dayFirstSeen && startsDayFirst(value))
-            m_scan.dayFirstSeen = true;
+        if (!m_scan.dateEvidenceComplete())
+            noteDate(value);
         break;
     case 'T':
     case 'U':
@@ -286,6 +293,27 @@ void Scanner::transactionLine(QChar code, QStringView value)
     m_hasContent = true;
 }
 
+void Scanner::noteDate(QStringView value)
+{
+    QString parts[3];
+    if (!dateParts(value, parts))
+        return;
+    if (!m_scan.dateSeen) {
+        m_scan.dateSeen = true;
+        m_scan.firstDate = value.toString();
+    }
+    if (parts[0].size() == 4)
+        return;
+    m_scan.notYearFirstSeen = true;
+    const int first = parts[0].toInt();
+    const int second = parts[1].toInt();
+    m_scan.dayFirstSeen = m_scan.dayFirstSeen || first > 12;
+    m_scan.monthFirstSeen = m_scan.monthFirstSeen || second > 12;
+    if (m_scan.sample.isEmpty() && first != second && first <= 12 && second <= 12
+        && QifReader::parseDate(value, QifReader::MonthFirst).isValid())
+        m_scan.sample = value.toString();
+}
+
 void Scanner::storeSplit()
 {
     // Past the limit the record is refused anyway; the lines are only counted.
@@ -340,6 +368,20 @@ void Scanner::endRecord()
     }
 }
 
+QifDateEvidence dateEvidence(const Scan &scan)
+{
+    QifDateEvidence e;
+    if (scan.dayFirstSeen)
+        e.detected = QifReader::DayFirst;
+    else if (scan.dateSeen && !scan.notYearFirstSeen)
+        e.detected = QifReader::YearFirst;
+    else
+        e.detected = QifReader::MonthFirst;
+    e.ambiguous = !scan.dayFirstSeen && !scan.monthFirstSeen && !scan.sample.isEmpty();
+    e.sample = scan.sample.isEmpty() ? scan.firstDate : scan.sample;
+    return e;
+}
+
 // A split must add up to its transaction: lines that do not would change the
 // account's balance whenever the split is edited.
 bool splitsAddUp(const ParsedTransaction &t)
@@ -360,7 +402,8 @@ QifParseResult QifReader::parse(const QString &text, int dateOrder)
     result.metadataCount = scan.metadataCount;
     result.textsCut = scan.textsCut;
     result.hasAccountBlock = scan.hasAccountBlock;
-    result.dateOrder = dateOrder == DetectOrder ? (scan.dayFirstSeen ? DayFirst : MonthFirst) : dateOrder;
+    result.dateEvidence = dateEvidence(scan);
+    result.dateOrder = dateOrder == DetectOrder ? result.dateEvidence.detected : dateOrder;
 
     QHash<QString, int> sourceIndex;
     result.transactions.reserve(scan.records.size());
@@ -391,7 +434,7 @@ QifParseResult QifReader::parse(const QString &text, int dateOrder)
     return result;
 }
 
-QifParseResult QifReader::parseFile(const QString &path, bool *ok)
+QifParseResult QifReader::parseFile(const QString &path, bool *ok, int dateOrder)
 {
     QFile file(path);
     const bool opened = file.open(QIODevice::ReadOnly);
@@ -399,7 +442,7 @@ QifParseResult QifReader::parseFile(const QString &path, bool *ok)
         *ok = opened;
     if (!opened)
         return QifParseResult();
-    return parse(TextDecoding::decode(file.readAll()));
+    return parse(TextDecoding::decode(file.readAll()), dateOrder);
 }
 
 bool QifReader::parseAmount(QStringView value, qint64 *cents)
@@ -500,6 +543,10 @@ QDate QifReader::parseDate(QStringView value, int dateOrder)
         year = a;
         month = b;
         day = c;
+    } else if (dateOrder == YearFirst) {
+        year = a;
+        month = b;
+        day = c;
     } else {
         year = (parts[2].size() == 4 || c >= 32) ? c : c + 2000;
         const bool dayFirst = dateOrder == DayFirst || (dateOrder == DetectOrder && a > 12);
@@ -516,7 +563,7 @@ QDate QifReader::parseDate(QStringView value, int dateOrder)
 
 int QifReader::detectDateOrder(const QString &text)
 {
-    return Scanner().run(text).dayFirstSeen ? DayFirst : MonthFirst;
+    return dateEvidence(Scanner().run(text)).detected;
 }
 
 int QifReader::typeCode(const QString &typeName)

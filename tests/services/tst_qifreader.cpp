@@ -121,6 +121,10 @@ void TestQifReader::dates_data()
     QTest::newRow("two parts") << "1/15" << detect << QDate();
     QTest::newRow("letters") << "Jan/15/2024" << detect << QDate();
     QTest::newRow("five-digit year") << "1/15/20245" << detect << QDate();
+    QTest::newRow("year first, two digits") << "24/05/03" << int(QifReader::YearFirst) << QDate(2024, 5, 3);
+    QTest::newRow("year first chosen, year last written") << "05/03/2024" << int(QifReader::YearFirst) << QDate();
+    QTest::newRow("four digits first are the year in any order")
+        << "2024-05-03" << int(QifReader::DayFirst) << QDate(2024, 5, 3);
     QTest::newRow("huge number") << "1/15/99999999999999" << detect << QDate();
 }
 
@@ -137,16 +141,29 @@ void TestQifReader::dateOrderIsDetectedPerFile_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("order");
     QTest::addColumn<QDate>("firstDate");
+    QTest::addColumn<bool>("ambiguous");
+    QTest::addColumn<QString>("sample");
 
+    const int mdy = QifReader::MonthFirst;
     QTest::newRow("a later day above 12 makes the file day-first")
-        << "!Type:Bank\nD01/02/2024\nT1\n^\nD15/01/2024\nT1\n^\n" << int(QifReader::DayFirst) << QDate(2024, 2, 1);
-    QTest::newRow("no day above 12: month-first")
-        << "!Type:Bank\nD01/02/2024\nT1\n^\nD12/01/2024\nT1\n^\n" << int(QifReader::MonthFirst) << QDate(2024, 1, 2);
+        << "!Type:Bank\nD01/02/2024\nT1\n^\nD15/01/2024\nT1\n^\n" << int(QifReader::DayFirst) << QDate(2024, 2, 1)
+        << false << "01/02/2024";
+    QTest::newRow("no day above 12: month-first, but ambiguous")
+        << "!Type:Bank\nD01/02/2024\nT1\n^\nD12/01/2024\nT1\n^\n" << mdy << QDate(2024, 1, 2) << true << "01/02/2024";
+    QTest::newRow("day-first file with no day above 12")
+        << "!Type:Bank\nD05/03/2024\nT1\n^\nD07/04/2024\nT1\n^\n" << mdy << QDate(2024, 5, 3) << true << "05/03/2024";
+    QTest::newRow("a day above 12 in second place makes month-first certain")
+        << "!Type:Bank\nD05/03/2024\nT1\n^\nD01/15/2024\nT1\n^\n" << mdy << QDate(2024, 5, 3) << false << "05/03/2024";
+    QTest::newRow("the same day and month read alike")
+        << "!Type:Bank\nD01/01/2024\nT1\n^\nD3/3'24\nT1\n^\n" << mdy << QDate(2024, 1, 1) << false << "01/01/2024";
+    QTest::newRow("year-first file")
+        << "!Type:Bank\nD2024-05-03\nT1\n^\nD2024-06-01\nT1\n^\n" << int(QifReader::YearFirst) << QDate(2024, 5, 3)
+        << false << "2024-05-03";
     QTest::newRow("year-first dates do not count")
-        << "!Type:Bank\nD2024/13/01\nT1\n^\nD01/02/2024\nT1\n^\n" << int(QifReader::MonthFirst) << QDate();
+        << "!Type:Bank\nD2024/13/01\nT1\n^\nD01/02/2024\nT1\n^\n" << mdy << QDate() << true << "01/02/2024";
     QTest::newRow("category descriptions are no date lines")
-        << "!Type:Cat\nNFood\nD13/01 budget\n^\n!Type:Bank\nD01/02/2024\nT1\n^\n" << int(QifReader::MonthFirst)
-        << QDate(2024, 1, 2);
+        << "!Type:Cat\nNFood\nD13/01 budget\n^\n!Type:Bank\nD01/02/2024\nT1\n^\n" << mdy << QDate(2024, 1, 2) << true
+        << "01/02/2024";
 }
 
 void TestQifReader::dateOrderIsDetectedPerFile()
@@ -154,8 +171,13 @@ void TestQifReader::dateOrderIsDetectedPerFile()
     QFETCH(QString, text);
     QFETCH(int, order);
     QFETCH(QDate, firstDate);
+    QFETCH(bool, ambiguous);
+    QFETCH(QString, sample);
     const QifParseResult r = QifReader::parse(text);
     QCOMPARE(r.dateOrder, order);
+    QCOMPARE(r.dateEvidence.detected, order);
+    QCOMPARE(r.dateEvidence.ambiguous, ambiguous);
+    QCOMPARE(r.dateEvidence.sample, sample);
     QCOMPARE(QifReader::detectDateOrder(text), order);
     if (firstDate.isValid())
         QCOMPARE(r.transactions.first().date, firstDate);

@@ -45,6 +45,8 @@ private Q_SLOTS:
     void fileWithoutAccountBlock();
     void abortExitsWithFailure();
     void csvImport();
+    void dateOrder_data();
+    void dateOrder();
     void heldLock_data();
     void heldLock();
     void twoImportsAtOnce();
@@ -190,6 +192,10 @@ void TestCliImport::usageErrors_data()
         << QStringList{csv, "--into", "Checking", "--csv-columns", "date=1,payee=2"} << "needs date and amount";
     QTest::newRow("unknown date format")
         << QStringList{csv, "--into", "Checking", "--csv-date-format", "dd.MM.yyyy"} << "unknown date format";
+    QTest::newRow("unknown date order")
+        << QStringList{qif, "--date-order", "dym"} << "unknown date order \"dym\" (mdy, dmy or ymd)";
+    QTest::newRow("date order for CSV")
+        << QStringList{csv, "--into", "Checking", "--date-order", "dmy"} << "--date-order is for QIF files";
 }
 
 void TestCliImport::usageErrors()
@@ -300,6 +306,39 @@ void TestCliImport::csvImport()
                                                       QStringLiteral("--csv-date-format"), QStringLiteral("dd/MM/yyyy")});
     QVERIFY(dayFirst.out.contains(QLatin1String("2 record(s) skipped (unparseable)")));
     QCOMPARE(balances().value(QStringLiteral("Checking")), qint64(-8412 - 450 + 240000 + 240000));
+}
+
+void TestCliImport::dateOrder_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<bool>("warned");
+    // No day above 12: the file itself cannot say.
+    QTest::newRow("guessed month first, with a warning") << QStringList{} << QStringList{"2024-05-03", "2024-07-04"}
+                                                         << true;
+    QTest::newRow("dmy") << QStringList{"--date-order", "dmy"} << QStringList{"2024-03-05", "2024-04-07"} << false;
+    QTest::newRow("mdy") << QStringList{"--date-order", "MDY"} << QStringList{"2024-05-03", "2024-07-04"} << false;
+    QTest::newRow("ymd: no such dates") << QStringList{"--date-order", "ymd"} << QStringList{} << false;
+}
+
+void TestCliImport::dateOrder()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, stored);
+    QFETCH(bool, warned);
+    addAccount(QStringLiteral("Checking"));
+    const QString path = m_dir->filePath(QStringLiteral("dayfirst.qif"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("!Type:Bank\nD05/03/2024\nT-1\nPA\n^\nD07/04/2024\nT-2\nPB\n^\n");
+    file.close();
+    const CliRun r = run(QStringList{path, QStringLiteral("--into"), QStringLiteral("Checking")} + args);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(dates(), stored);
+    QCOMPARE(r.err.contains(QLatin1String(": no date shows whether the day or the month comes first; read month first "
+                                          "(05/03/2024 is 2024-05-03, not 2024-03-05). Pass --date-order dmy to read "
+                                          "it day first.")),
+             warned);
 }
 
 void TestCliImport::heldLock_data()

@@ -1,11 +1,13 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
+#include "services/qifreader.h"
 #include "support/core/fixtures.h"
 #include "support/core/testdata.h"
 #include "support/gui/screenshots.h"
 #include "support/gui/testapp.h"
 #include "ui/import/csvmappingpanel.h"
+#include "ui/import/dateorderrows.h"
 #include "ui/import/importwindow.h"
 #include "ui/import/qifmappingpanel.h"
 #include "ui/prompt.h"
@@ -62,6 +64,7 @@ private Q_SLOTS:
     void csvWithThousandsOfColumnsStaysUsable();
     void csvIntoNewAccountTwiceMakesOneAccount();
     void controlsAreNamedAndEscapeCloses();
+    void dateOrderIsShownAndCanBeChosen();
 
 private:
     void choose(ImportWindow &window, const QString &paths);
@@ -317,6 +320,47 @@ void TestImportWindow::controlsAreNamedAndEscapeCloses()
     }
     QTest::keyClick(&window, Qt::Key_Escape);
     QVERIFY(!window.isVisible());
+}
+
+void TestImportWindow::dateOrderIsShownAndCanBeChosen()
+{
+    const Account checking = addAccount(m_app->state(), QStringLiteral("Checking"));
+    m_app->state()->setCurrentAccountId(checking.id);
+    // Day first, but no day above 12 says so.
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("dayfirst.qif")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("!Type:Bank\nD05/03/2024\nT-1\nPBakery\n^\nD07/04/2024\nT-2\nPButcher\n^\n");
+    file.close();
+    ImportWindow window(*m_app->state());
+    window.show();
+    choose(window, file.fileName());
+
+    QComboBox *order = window.qifPanel()->dateOrders()->choiceFor(file.fileName());
+    QVERIFY(order);
+    QCOMPARE(order->currentText(), QStringLiteral("Month/Day/Year (guessed)"));
+    QCOMPARE(order->accessibleName(), QStringLiteral("Date order of dayfirst.qif"));
+    const QList<QLabel *> labels = window.findChildren<QLabel *>();
+    QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [](const QLabel *l) {
+        return l->isVisible()
+               && l->text() == QLatin1String("Ambiguous: 05/03/2024 is May 3, 2024 (month first) or Mar 5, 2024 (day "
+                                             "first)");
+    }));
+    screenshot(&window, QStringLiteral("import_date_order"));
+
+    order->setFocus();
+    QTest::keyClick(order, Qt::Key_Down);
+    QCOMPARE(order->currentText(), QStringLiteral("Day/Month/Year"));
+    QVERIFY(window.qifPanel()->dateOrders()->choiceFor(file.fileName()) == order);
+    QTest::mouseClick(window.importButton(), Qt::LeftButton);
+    QCOMPARE(window.resultText(), QStringLiteral("2 transaction(s) imported"));
+    QStringList dates;
+    QSqlQuery q(m_app->state()->database()->connection());
+    QVERIFY(q.exec(QStringLiteral("SELECT date FROM transactions ORDER BY date")));
+    while (q.next())
+        dates.append(q.value(0).toString());
+    QCOMPARE(dates, (QStringList{"2024-03-05", "2024-04-07"}));
+    QCOMPARE(order->currentData().toInt(), int(QifReader::DayFirst));
 }
 
 QTEST_MAIN(TestImportWindow)
