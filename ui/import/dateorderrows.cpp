@@ -38,11 +38,13 @@ DateOrderRows::DateOrderRows(QWidget *parent)
     m_grid->setColumnStretch(2, 1);
 }
 
-QString DateOrderRows::readings(const QString &dateValue)
+QString DateOrderRows::readings(const QString &dateValue, bool yearFirstToo)
 {
     QList<QDate> dates;
     QStringList names;
     for (const Order &o : kOrders) {
+        if (o.order == QifReader::YearFirst && !yearFirstToo)
+            continue;
         const QDate date = QifReader::parseDate(dateValue, o.order);
         if (!date.isValid() || dates.contains(date))
             continue;
@@ -57,6 +59,15 @@ QString DateOrderRows::readings(const QString &dateValue)
     for (qsizetype i = 0; i < dates.size(); ++i)
         parts.append(tr("%1 (%2)").arg(DateText::formatLong(dates.at(i)), names.at(i)));
     return parts.join(tr(" or "));
+}
+
+QString DateOrderRows::example(const ImportFile &file)
+{
+    // Read year first, "2/1'24" is Jan 24, 2002: shown only for a file read,
+    // or detected, year first.
+    const bool yearFirst = file.dateOrder == QifReader::YearFirst || file.detectedDateOrder == QifReader::YearFirst;
+    const QString text = tr("%1 is %2").arg(file.sampleDate, readings(file.sampleDate, yearFirst));
+    return file.dateOrderAmbiguous ? tr("Ambiguous: %1").arg(text) : text;
 }
 
 void DateOrderRows::clearRows()
@@ -81,6 +92,7 @@ void DateOrderRows::setFiles(const QList<ImportFile> &files)
             QComboBox *choice = m_rows.at(i).choice;
             const QSignalBlocker blocker(choice);
             choice->setCurrentIndex(choice->findData(dated.at(i)->dateOrder));
+            m_rows.at(i).example->setText(example(*dated.at(i)));
         }
         return;
     }
@@ -100,17 +112,16 @@ void DateOrderRows::setFiles(const QList<ImportFile> &files)
         QComboBox *choice = makeChoice(file, fileName);
         name->setBuddy(choice);
 
-        const QString text = tr("%1 is %2").arg(file.sampleDate, readings(file.sampleDate));
-        auto *example = new QLabel(file.dateOrderAmbiguous ? tr("Ambiguous: %1").arg(text) : text, this);
-        example->setTextFormat(Qt::PlainText);
-        example->setWordWrap(true);
+        auto *readAs = new QLabel(example(file), this);
+        readAs->setTextFormat(Qt::PlainText);
+        readAs->setWordWrap(true);
         if (file.dateOrderAmbiguous)
-            ThemeManager::setRole(example, ThemeManager::Body, QFont::DemiBold);
+            ThemeManager::setRole(readAs, ThemeManager::Body, QFont::DemiBold);
 
         m_grid->addWidget(name, row, 0);
         m_grid->addWidget(choice, row, 1);
-        m_grid->addWidget(example, row, 2);
-        m_rows.append({file.path, choice});
+        m_grid->addWidget(readAs, row, 2);
+        m_rows.append({file.path, choice, readAs});
     }
     const QList<QWidget *> made = findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget *w : made)

@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QLabel;
 
 // One row per QIF file with dates: the order its dates are read in (the one
 // detected, until the user chooses another) and one of its dates read in
@@ -25,10 +26,6 @@ public:
     // The choice box of a file, for tests and screenshots.
     QComboBox *choiceFor(const QString &path) const;
 
-    // A date value read in every order that gives a date, e.g. "May 3, 2024
-    // (month first) or Mar 5, 2024 (day first)".
-    static QString readings(const QString &dateValue);
-
 Q_SIGNALS:
     // order: a QifReader::DateOrder other than DetectOrder.
     void orderChanged(const QString &path, int order);
@@ -37,8 +34,15 @@ private:
     struct Row {
         QString path;
         QComboBox *choice = nullptr;
+        QLabel *example = nullptr;
     };
 
+    // A date value read month first and day first, and year first when
+    // asked, as far as each gives a date: e.g. "May 3, 2024 (month first)
+    // or Mar 5, 2024 (day first)".
+    static QString readings(const QString &dateValue, bool yearFirstToo);
+    // The example shown for a file: its sample date and its readings.
+    static QString example(const ImportFile &file);
     void clearRows();
     QComboBox *makeChoice(const ImportFile &file, const QString &fileName);
 
