@@ -4,6 +4,7 @@
 #include "data/database.h"
 #include "data/dbtransaction.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,7 +113,8 @@ QString SafetyCopies::write(const QString &fileName, QString *error)
     if (!QDir().mkpath(folder()))
         return fail(QStringLiteral("cannot create %1").arg(folder()));
     const QString path = QDir(folder()).filePath(fileName);
-    const QString partial = path + QStringLiteral(".part");
+    // One per process: two programs copying at once must not share it.
+    const QString partial = path + QStringLiteral(".part%1").arg(QCoreApplication::applicationPid());
     QFile::remove(partial);
     QSqlQuery q(db);
     q.prepare(QStringLiteral("VACUUM INTO ?"));

@@ -21,9 +21,11 @@
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
+#include "ui/import/importwindow.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -104,6 +106,32 @@ void saveScreens(MainWindow &main, AppState &state, const QString &dir, const QS
     save(&details, QStringLiteral("%1/transaction-details-%2.png").arg(dir, themeSuffix));
 }
 
+// The import window over two QIF files: one whose dates cannot tell the day
+// from the month, one that is plainly day first.
+void saveImportWindow(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
+{
+    QTemporaryDir files;
+    const QList<QPair<QString, QByteArray>> contents = {
+        {QStringLiteral("statement-march.qif"),
+         "!Account\nNEveryday Checking\n^\n!Type:Bank\nD05/03/2024\nT-12.50\nPBakery\n^\n"
+         "D07/03/2024\nT-84.12\nPCorner Market\n^\n"},
+        {QStringLiteral("card-april.qif"),
+         "!Account\nNVisa Card\n^\n!Type:CCard\nD02/04/2024\nT-45.00\nPFuel\n^\nD15/04/2024\nT-9.99\nPMusic\n^\n"},
+    };
+    QStringList paths;
+    for (const auto &[name, content] : contents) {
+        QFile file(files.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(content);
+        paths.append(file.fileName());
+    }
+    ImportWindow window(state, &main);
+    window.setFiles(paths);
+    window.show();
+    save(&window, QStringLiteral("%1/import-%2.png").arg(dir, themeSuffix));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -165,6 +193,7 @@ int main(int argc, char *argv[])
             save(&window, QStringLiteral("%1/main-two-line-%2%3.png").arg(out, theme, suffix));
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), false);
             saveScreens(window, state, out, theme + suffix);
+            saveImportWindow(window, state, out, theme + suffix);
             SettingsScreen settings(&state);
             settings.resize(560, 560);
             settings.show();
