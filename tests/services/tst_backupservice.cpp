@@ -414,6 +414,33 @@ private Q_SLOTS:
         QCOMPARE(store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 0);
     }
 
+    // More than 65,535 entries, ended the way different writers end them:
+    // none of them is a damaged table of contents.
+    void largeArchivesAreWhole_data()
+    {
+        QTest::addColumn<int>("end");
+        QTest::newRow("16-bit count wrapped") << int(ZipBuilder::End::Classic);
+        QTest::newRow("ZIP64 end record") << int(ZipBuilder::End::Zip64);
+        QTest::newRow("ZIP64, classic fields at their maximum") << int(ZipBuilder::End::Zip64Maxed);
+    }
+
+    void largeArchivesAreWhole()
+    {
+        QFETCH(int, end);
+        const int count = 65600;
+        ZipBuilder zip;
+        for (int i = 0; i < count; ++i)
+            zip.add(QStringLiteral("split_lines/%1.json").arg(i), QByteArray::number(i));
+        zip.add(QStringLiteral("manifest.json"), manifestV1());
+        zip.setEnd(ZipBuilder::End(end));
+        ArchiveReader archive;
+        QVERIFY(archive.open(zip.bytes()));
+        QVERIFY(archive.isComplete());
+        QCOMPARE(archive.entries().size(), count + 1);
+        QCOMPARE(archive.entries().last().path, QStringLiteral("manifest.json"));
+        QCOMPARE(archive.read(count - 1), QByteArray::number(count - 1));
+    }
+
     void damagedArchivesAreReadSafely()
     {
         QByteArray bytes;
