@@ -5,6 +5,8 @@
 #include "data/dbtransaction.h"
 #include "data/sqlvalue.h"
 #include "services/archivereader.h"
+#include "services/backuparchive.h"
+#include "services/backupformat.h"
 #include "services/backuprestorer.h"
 
 #include <QBuffer>
@@ -17,29 +19,9 @@
 
 #include <private/qzipwriter_p.h>
 
-#include <exception>
-
 namespace {
 
-struct BackupTable {
-    const char *table;
-    const char *folder;
-    const char *countKey;
-};
-
-// Restore order: every table after the ones its rows refer to.
-constexpr BackupTable kTables[] = {
-    {"accounts", "accounts", "accountCount"},
-    {"categories", "categories", "categoryCount"},
-    {"transactions", "transactions", "transactionCount"},
-    {"split_lines", "split_lines", "splitLineCount"},
-    {"recurring_transactions", "recurring", "recurringCount"},
-    {"reconciliations", "reconciliations", "reconciliationCount"},
-};
-
-constexpr int kFormatVersion = 1;
 const QString kManifestPath = QStringLiteral("manifest.json");
-const QString kJsonSuffix = QStringLiteral(".json");
 
 QJsonValue jsonValue(const QVariant &value)
 {
@@ -58,16 +40,6 @@ QJsonValue jsonValue(const QVariant &value)
     }
 }
 
-// The manifest's version as the message shows it: 2, "two", or nothing.
-QString versionText(const QJsonValue &version)
-{
-    if (version.isDouble())
-        return QString::number(version.toDouble());
-    if (version.isString())
-        return version.toString();
-    return QString();
-}
-
 BackupImportResult refused(const QString &error)
 {
     BackupImportResult result;
@@ -76,12 +48,13 @@ BackupImportResult refused(const QString &error)
     return result;
 }
 
-QString tooLarge(const QString &path, qint64 size)
+// Why nothing was restored, in SQLite's own words.
+QString notRestored(const QString &reason)
 {
-    return BackupService::tr("%1: entry too large (%2 bytes, at most %3 allowed)")
-        .arg(path)
-        .arg(size)
-        .arg(BackupService::kMaxEntrySize);
+    if (reason.contains(QLatin1String("locked")) || reason.contains(QLatin1String("busy")))
+        return BackupService::tr("Nothing was restored: another program is writing to the store (database is "
+                                 "locked). Try again when it has finished.");
+    return BackupService::tr("Nothing was restored: the store could not be written (%1).").arg(reason);
 }
 
 } // namespace
@@ -99,13 +72,13 @@ QByteArray BackupService::exportBackup(QJsonObject *manifestOut)
     buffer.open(QIODevice::WriteOnly);
     QZipWriter writer(&buffer);
     QJsonObject manifest;
-    manifest.insert(QStringLiteral("version"), kFormatVersion);
+    manifest.insert(QStringLiteral("version"), BackupFormat::kVersion);
     manifest.insert(QStringLiteral("exportedAt"), SqlValue::timestamp(Clock::nowUtc()));
 
     // One read transaction: all six tables from the same moment, even while
     // another process writes to the store.
     DbTransaction snapshot(db, DbTransaction::Mode::Deferred);
-    for (const BackupTable &table : kTables) {
+    for (const BackupFormat::Table &table : BackupFormat::kTables) {
         const QString folder = QString::fromLatin1(table.folder);
         int count = 0;
         QSqlQuery q(db);
@@ -136,73 +109,23 @@ QByteArray BackupService::exportBackup(QJsonObject *manifestOut)
 
 BackupImportResult BackupService::importBackup(const QByteArray &bytes, BackupMode mode)
 {
-    ArchiveReader archive;
-    if (!archive.open(bytes))
-        return refused(tr("Failed to open ZIP archive"));
-    // Sizes as the archive declares them, checked before anything is decompressed.
-    if (archive.totalSize() > kMaxTotalSize) {
-        return refused(tr("Backup too large: its entries add up to %1 bytes, at most %2 allowed")
-                           .arg(archive.totalSize())
-                           .arg(kMaxTotalSize));
-    }
-
-    const QList<ArchiveReader::Entry> &entries = archive.entries();
-    int manifestIndex = -1;
-    for (int i = 0; i < entries.size() && manifestIndex < 0; ++i) {
-        if (entries.at(i).path == kManifestPath)
-            manifestIndex = i;
-    }
-    if (manifestIndex >= 0 && entries.at(manifestIndex).size > kMaxEntrySize)
-        return refused(tooLarge(kManifestPath, entries.at(manifestIndex).size));
-    const QByteArray manifestBytes = manifestIndex >= 0 ? archive.read(manifestIndex) : QByteArray();
-    if (manifestBytes.isEmpty())
-        return refused(tr("Invalid backup: missing manifest.json"));
-    const QJsonValue version = QJsonDocument::fromJson(manifestBytes).object().value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() != kFormatVersion)
-        return refused(tr("Unsupported backup version: %1").arg(versionText(version)));
-
+    BackupArchive archive;
+    QString error;
+    if (!archive.open(bytes, &error))
+        return refused(error);
     BackupImportResult result;
-    if (!archive.isComplete())
-        result.errors.append(tr("The backup's table of contents is damaged: some entries could not be read"));
+    if (!archive.warning().isEmpty())
+        result.errors.append(archive.warning());
 
     const QSqlDatabase db = m_database->connection();
     DbTransaction transaction(db);
     if (!transaction.isActive())
-        return refused(tr("The store could not be opened for writing"));
+        return refused(notRestored(transaction.error()));
     BackupRestorer restorer(db, mode, &result);
-    for (const BackupTable &table : kTables) {
-        const QString prefix = QString::fromLatin1(table.folder) + QLatin1Char('/');
-        restorer.beginTable(QString::fromLatin1(table.table));
-        for (int i = 0; i < entries.size(); ++i) {
-            const ArchiveReader::Entry &entry = entries.at(i);
-            if (!entry.path.startsWith(prefix) || !entry.path.endsWith(kJsonSuffix))
-                continue;
-            if (entry.size > kMaxEntrySize) {
-                result.errors.append(tooLarge(entry.path, entry.size));
-                continue;
-            }
-            try {
-                bool damaged = false;
-                const QByteArray data = archive.read(i, &damaged);
-                if (damaged) {
-                    result.errors.append(tr("%1: damaged entry").arg(entry.path));
-                    continue;
-                }
-                const QJsonDocument document = QJsonDocument::fromJson(data);
-                if (!document.isObject()) {
-                    result.errors.append(tr("%1: invalid JSON").arg(entry.path));
-                    continue;
-                }
-                restorer.addRow(entry.path, document.object());
-            } catch (const std::exception &) {
-                result.errors.append(tr("%1: unexpected error").arg(entry.path));
-            }
-        }
-        restorer.finishTable();
-    }
-
+    if (!restorer.restore(archive))
+        return refused(notRestored(restorer.failure()));
     if (!transaction.commit())
-        return refused(tr("The restored data could not be saved"));
+        return refused(notRestored(transaction.error()));
     if (result.imported > 0)
         Q_EMIT restored();
     return result;
@@ -219,6 +142,7 @@ bool BackupService::readFile(const QString &path, QByteArray *bytes)
 
 bool BackupService::writeFile(const QString &path, const QByteArray &bytes)
 {
+    // Written beside the file and renamed over it only when complete.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

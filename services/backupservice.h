@@ -38,13 +38,15 @@ public:
     // The archive's bytes; manifest, when given, receives the manifest written.
     QByteArray exportBackup(QJsonObject *manifest = nullptr);
 
-    // Restores every row of the archive in one database transaction. A row that
-    // cannot be written is skipped on its own; the others stay restored.
+    // Restores every row of the archive in one database transaction. A row
+    // that cannot be written is skipped on its own; a store that refuses
+    // every write (locked, full) fails the whole restore.
     BackupImportResult importBackup(const QByteArray &bytes, BackupMode mode);
 
     // The file as one piece; false when it cannot be opened or read.
     static bool readFile(const QString &path, QByteArray *bytes);
-    // Replaces path with bytes in one piece; false when it cannot be written.
+    // Replaces path with bytes in one piece; false when it cannot be written,
+    // and then the file that was there is left as it was.
     static bool writeFile(const QString &path, const QByteArray &bytes);
 
 Q_SIGNALS:
