@@ -43,12 +43,14 @@ BackupRestorer::BackupRestorer(const QSqlDatabase &db, BackupMode mode, BackupIm
 
 bool BackupRestorer::restore(BackupArchive &archive)
 {
+    if (m_mode == BackupMode::Exact && !clearStore())
+        return false;
     for (const BackupFormat::Table &table : BackupFormat::kTables) {
         restoreTable(archive, QLatin1String(table.folder), QLatin1String(table.table));
         if (!m_failure.isEmpty())
             return false;
     }
-    return true;
+    return m_mode != BackupMode::Exact || putTemplatesBack();
 }
 
 void BackupRestorer::restoreTable(BackupArchive &archive, const QString &folder, const QString &table)
@@ -212,20 +214,25 @@ BackupRestorer::Outcome BackupRestorer::write(const Row &row, QString *error)
         !m_writtenTransactions.contains(value(row, QStringLiteral("transaction_id")).toString()))
         return Outcome::Skipped;
 
-    QSqlQuery *lookup = m_statements.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table),
-                                             {row.id}, "BackupService lookup failed:");
-    if (!lookup) {
-        *error = BackupService::tr("the table cannot be read");
-        return Outcome::Failed;
+    bool found = false;
+    QString localUpdatedAt;
+    // After "restore exactly" emptied the store, no row can be there.
+    if (m_mode != BackupMode::Exact) {
+        QSqlQuery *lookup = m_statements.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table),
+                                                 {row.id}, "BackupService lookup failed:");
+        if (!lookup) {
+            *error = BackupService::tr("the table cannot be read");
+            return Outcome::Failed;
+        }
+        if (!lookup->exec()) {
+            const QSqlError failure = lookup->lastError();
+            *error = errorText(failure);
+            return stops(failure) ? Outcome::Stopped : Outcome::Failed;
+        }
+        found = lookup->next();
+        localUpdatedAt = found ? lookup->value(1).toString() : QString();
+        lookup->finish();
     }
-    if (!lookup->exec()) {
-        const QSqlError failure = lookup->lastError();
-        *error = errorText(failure);
-        return stops(failure) ? Outcome::Stopped : Outcome::Failed;
-    }
-    const bool found = lookup->next();
-    const QString localUpdatedAt = found ? lookup->value(1).toString() : QString();
-    lookup->finish();
 
     QStringList columns;
     QVariantList binds;
@@ -287,4 +294,39 @@ bool BackupRestorer::stops(const QSqlError &error) const
     // A full disk or an I/O error ends the whole transaction inside SQLite:
     // writing on would commit rows one by one outside of it.
     return !DbTransaction::inTransaction(m_statements.database()) || isStoreFailure(error.nativeErrorCode().toInt());
+}
+
+bool BackupRestorer::run(const QString &sql)
+{
+    QSqlQuery q(m_statements.database());
+    if (q.exec(sql))
+        return true;
+    m_failure = errorText(q.lastError());
+    return false;
+}
+
+bool BackupRestorer::clearStore()
+{
+    // Templates are no part of a backup, but they refer to accounts.
+    if (!run(QStringLiteral("DROP TABLE IF EXISTS temp.restore_templates")) ||
+        !run(QStringLiteral("CREATE TEMP TABLE restore_templates AS SELECT * FROM main.transaction_templates")) ||
+        !run(QStringLiteral("DELETE FROM main.transaction_templates")))
+        return false;
+    // Rows that refer to others go first.
+    for (auto it = std::crbegin(BackupFormat::kTables); it != std::crend(BackupFormat::kTables); ++it) {
+        if (!run(QStringLiteral("DELETE FROM main.%1").arg(QLatin1String(it->table))))
+            return false;
+    }
+    return true;
+}
+
+bool BackupRestorer::putTemplatesBack()
+{
+    return run(QStringLiteral(
+               "INSERT INTO main.transaction_templates (id, account_id, name, payee, amount, category_id, memo, "
+               "check_number, is_payment, created_at, updated_at) SELECT id, account_id, name, payee, amount, "
+               "CASE WHEN category_id IN (SELECT id FROM main.categories) THEN category_id END, memo, check_number, "
+               "is_payment, created_at, updated_at FROM temp.restore_templates WHERE account_id IN "
+               "(SELECT id FROM main.accounts)")) &&
+        run(QStringLiteral("DROP TABLE temp.restore_templates"));
 }

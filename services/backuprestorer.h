@@ -53,6 +53,12 @@ private:
     Outcome exec(const QString &sql, const QVariantList &binds, QString *error);
     // Whether error means the store as a whole refused the write.
     bool stops(const QSqlError &error) const;
+    bool run(const QString &sql);
+
+    // "Restore exactly": every table emptied first, the unbacked templates
+    // kept aside and put back where their account returns.
+    bool clearStore();
+    bool putTemplatesBack();
 
     StatementCache m_statements;
     BackupMode m_mode;

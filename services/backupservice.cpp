@@ -62,6 +62,7 @@ QString notRestored(const QString &reason)
 BackupService::BackupService(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
+    , m_safetyCopies(database)
 {
 }
 
@@ -117,6 +118,12 @@ BackupImportResult BackupService::importBackup(const QByteArray &bytes, BackupMo
     if (!archive.warning().isEmpty())
         result.errors.append(archive.warning());
 
+    // The way back, taken before anything is written.
+    result.safetyCopy = m_safetyCopies.make(
+        mode == BackupMode::Exact ? QStringLiteral("before-exact-restore") : QStringLiteral("before-restore"), &error);
+    if (result.safetyCopy.isEmpty())
+        return refused(tr("Nothing was restored: a safety copy of the store could not be made (%1).").arg(error));
+
     const QSqlDatabase db = m_database->connection();
     DbTransaction transaction(db);
     if (!transaction.isActive())
@@ -126,7 +133,7 @@ BackupImportResult BackupService::importBackup(const QByteArray &bytes, BackupMo
         return refused(notRestored(restorer.failure()));
     if (!transaction.commit())
         return refused(notRestored(transaction.error()));
-    if (result.imported > 0)
+    if (result.imported > 0 || mode == BackupMode::Exact)
         Q_EMIT restored();
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "services/safetycopies.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QObject>
@@ -12,6 +14,7 @@ enum class BackupMode {
     Replace,  // overwritten with the backup's values
     KeepNewer,  // overwritten only when the backup's updated_at is later (or missing)
     Skip,  // left as they are
+    Exact,  // the store becomes the backup: rows it does not hold go
 };
 
 struct BackupImportResult {
@@ -21,10 +24,13 @@ struct BackupImportResult {
     // False when the archive was refused as a whole (not a backup, unsupported,
     // too large) or the restore could not be saved: nothing was written.
     bool accepted = true;
+    // The copy of the store as it was before, kept in the safety copies' folder.
+    QString safetyCopy;
 };
 
 // Writes the whole store into one portable ZIP of JSON documents, one per row,
-// and restores such a file into the store.
+// and restores such a file into the store. Every restore first keeps a safety
+// copy of the store as it was.
 class BackupService : public QObject {
     Q_OBJECT
 public:
@@ -38,10 +44,12 @@ public:
     // The archive's bytes; manifest, when given, receives the manifest written.
     QByteArray exportBackup(QJsonObject *manifest = nullptr);
 
-    // Restores every row of the archive in one database transaction. A row
-    // that cannot be written is skipped on its own; a store that refuses
-    // every write (locked, full) fails the whole restore.
+    // Restores every row of the archive in one database transaction, after a
+    // safety copy. A row that cannot be written is skipped on its own; a store
+    // that refuses every write (locked, full) fails the whole restore.
     BackupImportResult importBackup(const QByteArray &bytes, BackupMode mode);
+
+    SafetyCopies *safetyCopies() { return &m_safetyCopies; }
 
     // The file as one piece; false when it cannot be opened or read.
     static bool readFile(const QString &path, QByteArray *bytes);
@@ -55,4 +63,5 @@ Q_SIGNALS:
 
 private:
     Database *m_database;
+    SafetyCopies m_safetyCopies;
 };

@@ -5,7 +5,9 @@
 #include "support/core/teststore.h"
 #include "support/core/zipbuilder.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -141,6 +143,14 @@ QByteArray archiveWith(const QList<QPair<QString, QJsonObject>> &entries)
     return zip.bytes();
 }
 
+QHash<QString, QList<QVariantMap>> allRows(const TestStore &store)
+{
+    QHash<QString, QList<QVariantMap>> rows;
+    for (const QString &table : kTables)
+        rows.insert(table, tableRows(store, table));
+    return rows;
+}
+
 // The first way store differs from the rows a backup was taken of (every
 // restored row pending again, without a server id, at version 1); empty
 // when it holds exactly those rows.
@@ -167,6 +177,21 @@ QString differenceFromBackup(const TestStore &store, const QHash<QString, QList<
         }
     }
     return QString();
+}
+
+// The first column of the first row of sql, read from the store file at path.
+QVariant scalarIn(const QString &path, const QString &sql)
+{
+    QVariant value;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        if (db.open() && q.exec(sql) && q.next())
+            value = q.value(0);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("copy"));
+    return value;
 }
 
 QStringList splitLineIds(const TestStore &store, const QString &transactionId)
@@ -332,6 +357,7 @@ private Q_SLOTS:
         QCOMPARE(result.imported, 0);
         QCOMPARE(store.scalar(QStringLiteral("SELECT COUNT(*) FROM accounts")).toInt(), 0);
         QCOMPARE(restored.count(), 0);
+        QVERIFY(service.safetyCopies()->list().isEmpty());
     }
 
     void skipModeTwiceImportsNothingTheSecondTime()
@@ -478,6 +504,7 @@ private Q_SLOTS:
         QTest::newRow("keep newer, local edit newer") << int(BackupMode::KeepNewer) << true << false;
         QTest::newRow("keep newer, local edit older") << int(BackupMode::KeepNewer) << false << true;
         QTest::newRow("skip") << int(BackupMode::Skip) << true << false;
+        QTest::newRow("exact") << int(BackupMode::Exact) << true << true;
     }
 
     void restoredSplitsHoldTheirTransactionsLines()
@@ -648,6 +675,92 @@ private Q_SLOTS:
         QCOMPARE(archive.entries().size(), count + 1);
         QCOMPARE(archive.entries().last().path, QStringLiteral("manifest.json"));
         QCOMPARE(archive.read(count - 1), QByteArray::number(count - 1));
+    }
+
+    // Whatever the mode, the store as it was is kept first, named for the restore.
+    void everyRestoreKeepsASafetyCopyFirst_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("replace") << int(BackupMode::Replace) << "before-restore";
+        QTest::newRow("keep newer") << int(BackupMode::KeepNewer) << "before-restore";
+        QTest::newRow("skip") << int(BackupMode::Skip) << "before-restore";
+        QTest::newRow("exact") << int(BackupMode::Exact) << "before-exact-restore";
+    }
+
+    void everyRestoreKeepsASafetyCopyFirst()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, reason);
+        TestStore store(false);
+        const Account account = store.addAccount(QStringLiteral("Checking"));
+        const QByteArray bytes = exportOf(store);
+        QVERIFY(store.exec(QStringLiteral("UPDATE accounts SET name = 'Edited since'")));
+
+        const BackupImportResult result = BackupService(store.db).importBackup(bytes, BackupMode(mode));
+        QVERIFY(result.accepted);
+        const QFileInfo copy(result.safetyCopy);
+        QCOMPARE(copy.fileName(), QStringLiteral("quillet-%1-%2.db")
+                                      .arg(kT0.toLocalTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss")), reason));
+        QCOMPARE(copy.absolutePath(), QDir(store.directory()).filePath(QStringLiteral("Backups")));
+        QCOMPARE(scalarIn(copy.filePath(), QStringLiteral("SELECT name FROM accounts WHERE id = '%1'").arg(account.id))
+                     .toString(),
+                 QStringLiteral("Edited since"));
+    }
+
+    // "Restore exactly": every table holds what the backup holds, no more.
+    void exactRestoreMakesTheStoreTheBackup()
+    {
+        TestStore store(true);
+        fill(store);
+        const QHash<QString, QList<QVariantMap>> before = allRows(store);
+        const QByteArray bytes = exportOf(store);
+        const QString checkingId = store.scalar(QStringLiteral("SELECT id FROM accounts WHERE name = 'Checking'")).toString();
+
+        // After the backup: rows added, changed and removed in every table.
+        const Account later = store.addAccount(QStringLiteral("Opened later"));
+        const Category newer = store.addCategory(QStringLiteral("Newer"));
+        store.addTransaction(later.id, QDate(2024, 3, 2), QStringLiteral("Later"), -500, newer.id);
+        QVERIFY(store.exec(QStringLiteral("UPDATE accounts SET name = 'Renamed' WHERE id = '%1'").arg(checkingId)));
+        QVERIFY(store.exec(QStringLiteral("DELETE FROM split_lines WHERE memo = 'food'")));
+        QVERIFY(store.exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = '2024-02-15'")));
+        QVERIFY(store.exec(QStringLiteral("INSERT INTO reconciliations (id, account_id, statement_date, "
+                                          "statement_balance, reconciled_balance, completed_at, created_at, updated_at) "
+                                          "VALUES ('r-later', '%1', '2024-02-29', 0, 0, '2024-03-01T00:00:00Z', "
+                                          "'2024-03-01T00:00:00Z', '2024-03-01T00:00:00Z')")
+                               .arg(later.id)));
+        // Templates are no part of a backup: one of a restored account stays.
+        for (const QString &accountId : {checkingId, later.id}) {
+            QVERIFY(store.exec(QStringLiteral("INSERT INTO transaction_templates (id, account_id, name, category_id, "
+                                              "created_at, updated_at) VALUES ('tpl-%1', '%1', 'Template', '%2', "
+                                              "'2024-03-01T00:00:00Z', '2024-03-01T00:00:00Z')")
+                                   .arg(accountId, newer.id)));
+        }
+
+        BackupService service(store.db);
+        QSignalSpy restored(&service, &BackupService::restored);
+        const BackupImportResult result = service.importBackup(bytes, BackupMode::Exact);
+        QVERIFY2(result.errors.isEmpty(), qPrintable(result.errors.join(QLatin1Char('\n'))));
+        QVERIFY(result.accepted);
+        QCOMPARE(restored.count(), 1);
+        const QString difference = differenceFromBackup(store, before);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        int rows = 0;
+        for (const QString &table : kTables)
+            rows += int(before.value(table).size());
+        QCOMPARE(result.imported, rows);
+        QCOMPARE(store.scalar(QStringLiteral("SELECT group_concat(account_id || ':' || IFNULL(category_id, '-')) "
+                                             "FROM transaction_templates"))
+                     .toString(),
+                 checkingId + QStringLiteral(":-"));
+        // The search index follows the rows it indexes.
+        QCOMPARE(store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH "
+                                             "'Later'"))
+                     .toInt(),
+                 0);
+        QCOMPARE(scalarIn(result.safetyCopy, QStringLiteral("SELECT COUNT(*) FROM accounts WHERE name = 'Opened later'"))
+                     .toInt(),
+                 1);
     }
 
     void damagedArchivesAreReadSafely()

@@ -1,7 +1,11 @@
+#include "data/store.h"
+#include "support/core/writelock.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,6 +34,27 @@ Run cli(const QString &dataDir, const QStringList &args)
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
+
+// Runs sql on the store of dataDir (created and migrated when missing).
+bool execIn(const QString &dataDir, const QString &sql)
+{
+    Store store;
+    QDir().mkpath(dataDir);
+    return store.open(QDir(dataDir).filePath(QStringLiteral("quillet.db"))) && QSqlQuery(store.connection()).exec(sql);
+}
+
+int countIn(const QString &dataDir, const QString &table)
+{
+    Store store;
+    if (!store.open(QDir(dataDir).filePath(QStringLiteral("quillet.db"))))
+        return -1;
+    QSqlQuery q(store.connection());
+    return q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) && q.next() ? q.value(0).toInt() : -1;
+}
+
+const QString kAccountRow = QStringLiteral(
+    "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('later', 'Opened later', "
+    "'2024-01-01T00:00:00Z', '2024-01-01T00:00:00Z')");
 
 } // namespace
 
@@ -93,6 +118,48 @@ private Q_SLOTS:
                      .code,
                  2);
         QCOMPARE(cli(data, {QStringLiteral("backup"), QStringLiteral("restore"), junk}).code, 2);
+    }
+
+    // "--mode exact" makes the store the backup after a safety copy.
+    void exactRestoreKeepsASafetyCopy()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a"));
+        const QString target = dir.filePath(QStringLiteral("b"));
+        const QString file = dir.filePath(QStringLiteral("backup.zip"));
+        QCOMPARE(cli(source, {QStringLiteral("backup"), QStringLiteral("export"), file}).code, 0);
+        QVERIFY(execIn(target, kAccountRow));
+
+        const Run exact = cli(target, {QStringLiteral("backup"), QStringLiteral("import"), file,
+                                       QStringLiteral("--mode"), QStringLiteral("exact")});
+        QCOMPARE(exact.code, 0);
+        const QString prefix = QStringLiteral("safety copy: ") + QDir(target).filePath(QStringLiteral("Backups/quillet-"));
+        QVERIFY2(exact.out.contains(QLatin1Char('\n') + prefix), qPrintable(exact.out));
+        QVERIFY(exact.out.endsWith(QStringLiteral("-before-exact-restore.db\n")));
+        QCOMPARE(countIn(target, QStringLiteral("accounts")), 0);
+    }
+
+    // A restore waits for another program's write; when that outlasts the
+    // wait, nothing is written and the exit code says so.
+    void importWhileAnotherProgramWrites()
+    {
+        QTemporaryDir dir;
+        const QString source = dir.filePath(QStringLiteral("a"));
+        const QString target = dir.filePath(QStringLiteral("b"));
+        const QString file = dir.filePath(QStringLiteral("backup.zip"));
+        QVERIFY(execIn(source, kAccountRow));
+        QCOMPARE(cli(source, {QStringLiteral("backup"), QStringLiteral("export"), file}).code, 0);
+        // Opened once, so that the store is migrated and seeded before the lock.
+        QCOMPARE(cli(target, {QStringLiteral("info")}).code, 0);
+
+        WriteLock lock(QDir(target).filePath(QStringLiteral("quillet.db")), 7000);
+        QVERIFY(lock.hold());
+        const Run locked = cli(target, {QStringLiteral("backup"), QStringLiteral("import"), file});
+        QCOMPARE(locked.code, 1);
+        QVERIFY2(locked.err.contains(QStringLiteral("database is locked")), qPrintable(locked.err));
+        QVERIFY(locked.out.isEmpty());
+        lock.wait();
+        QCOMPARE(countIn(target, QStringLiteral("accounts")), 0);
     }
 };
 

@@ -4,13 +4,14 @@
 #include "tools/cli/clistore.h"
 #include "tools/cli/command.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonObject>
 
 namespace {
 
 const char *const kUsage = "usage: quillet-cli backup export FILE.zip\n"
-                           "       quillet-cli backup import FILE.zip [--mode replace|keep-newer|skip]\n";
+                           "       quillet-cli backup import FILE.zip [--mode replace|keep-newer|skip|exact]\n";
 
 const char *const kCountKeys[] = {"accountCount",   "categoryCount",  "transactionCount",
                                   "splitLineCount", "recurringCount", "reconciliationCount"};
@@ -43,8 +44,11 @@ int runImport(CliStore &store, const QString &path, BackupMode mode, QTextStream
         return CliExit::Failure;
     }
     const BackupImportResult result = store.services()->backup()->importBackup(bytes, mode);
-    if (result.accepted)
+    if (result.accepted) {
         out << QStringLiteral("Imported %1 items, skipped %2.").arg(result.imported).arg(result.skipped) << "\n";
+        if (mode == BackupMode::Exact)
+            out << "safety copy: " << QDir::toNativeSeparators(result.safetyCopy) << "\n";
+    }
     for (const QString &error : result.errors)
         err << error << "\n";
     return result.accepted ? CliExit::Ok : CliExit::Failure;
@@ -72,6 +76,8 @@ int runBackup(CliStore &store, const QStringList &args, QTextStream &out, QTextS
             mode = BackupMode::KeepNewer;
         else if (name == QLatin1String("skip"))
             mode = BackupMode::Skip;
+        else if (name == QLatin1String("exact"))
+            mode = BackupMode::Exact;
         else
             return usage(err);
     }
@@ -80,7 +86,7 @@ int runBackup(CliStore &store, const QStringList &args, QTextStream &out, QTextS
 
 const CliCommand::Registrar backupCommand("backup",
                                           "backup export FILE.zip | backup import FILE.zip "
-                                          "[--mode replace|keep-newer|skip]",
+                                          "[--mode replace|keep-newer|skip|exact]",
                                           runBackup);
 
 } // namespace

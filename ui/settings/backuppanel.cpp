@@ -122,13 +122,14 @@ void BackupPanel::importBackup()
     if (path.isEmpty())
         return;
     const QStringList modes = {tr("Replace all with backup data"), tr("Keep newer (compare timestamps)"),
-                               tr("Skip existing items")};
+                               tr("Skip existing items"), tr("Restore exactly (the store becomes the backup)")};
     bool chosen = false;
     const int choice = int(modes.indexOf(
         Prompt::item(this, tr("Import Mode"), tr("How should existing data be handled?"), modes, 0, &chosen)));
     if (!chosen || choice < 0)
         return;
-    constexpr BackupMode kModes[] = {BackupMode::Replace, BackupMode::KeepNewer, BackupMode::Skip};
+    constexpr BackupMode kModes[] = {BackupMode::Replace, BackupMode::KeepNewer, BackupMode::Skip,
+                                     BackupMode::Exact};
 
     QByteArray bytes;
     if (!BackupService::readFile(path, &bytes)) {
@@ -149,5 +150,9 @@ void BackupPanel::importBackup()
     QString text = tr("Imported %1 items, skipped %2.").arg(result.imported).arg(result.skipped);
     if (!result.errors.isEmpty())
         text += tr("\n\n%n error(s) occurred.", nullptr, int(result.errors.size()));
+    if (kModes[choice] == BackupMode::Exact) {
+        text += tr("\n\nYour data as it was before is kept as a safety copy:\n%1")
+                    .arg(QDir::toNativeSeparators(result.safetyCopy));
+    }
     Prompt::information(this, tr("Import Complete"), text);
 }
