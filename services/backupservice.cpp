@@ -22,6 +22,8 @@
 namespace {
 
 const QString kManifestPath = QStringLiteral("manifest.json");
+// How many of quick_check's findings a message names.
+constexpr int kFindingsShown = 3;
 
 QJsonValue jsonValue(const QVariant &value)
 {
@@ -57,6 +59,12 @@ QString notRestored(const QString &reason)
     return BackupService::tr("Nothing was restored: the store could not be written (%1).").arg(reason);
 }
 
+QString unreadable(const QString &table, const QSqlError &error)
+{
+    return BackupService::tr("The store could not be read whole (%1: %2). No backup was written.")
+        .arg(table, error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}
+
 } // namespace
 
 BackupService::BackupService(Database *database, QObject *parent)
@@ -66,8 +74,36 @@ BackupService::BackupService(Database *database, QObject *parent)
 {
 }
 
-QByteArray BackupService::exportBackup(QJsonObject *manifestOut)
+bool BackupService::checkIntegrity(QString *problem)
 {
+    QSqlQuery q(m_database->connection());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
+        *problem = q.lastError().databaseText().isEmpty() ? q.lastError().text() : q.lastError().databaseText();
+        return false;
+    }
+    QStringList findings;
+    while (q.next() && findings.size() < kFindingsShown)
+        findings.append(q.value(0).toString());
+    if (q.lastError().isValid())
+        findings.append(q.lastError().databaseText());
+    if (findings == QStringList{QStringLiteral("ok")})
+        return true;
+    *problem = findings.join(QStringLiteral("; "));
+    if (problem->isEmpty())
+        *problem = tr("the check gave no answer");
+    return false;
+}
+
+QByteArray BackupService::exportBackup(QJsonObject *manifestOut, QString *error)
+{
+    QString problem;
+    if (!checkIntegrity(&problem)) {
+        if (error)
+            *error = tr("The store is damaged (%1). No backup was written.").arg(problem);
+        return QByteArray();
+    }
+
     const QSqlDatabase db = m_database->connection();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -86,16 +122,25 @@ QByteArray BackupService::exportBackup(QJsonObject *manifestOut)
         q.setForwardOnly(true);
         if (!q.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table.table)))) {
             qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
-        } else {
-            const QSqlRecord columns = q.record();
-            while (q.next()) {
-                QJsonObject row;
-                for (int i = 0; i < columns.count(); ++i)
-                    row.insert(columns.fieldName(i), jsonValue(q.value(i)));
-                writer.addFile(QStringLiteral("%1/%2.json").arg(folder, row.value(QStringLiteral("id")).toString()),
-                               QJsonDocument(row).toJson(QJsonDocument::Indented));
-                ++count;
-            }
+            if (error)
+                *error = unreadable(QLatin1String(table.table), q.lastError());
+            return QByteArray();
+        }
+        const QSqlRecord columns = q.record();
+        while (q.next()) {
+            QJsonObject row;
+            for (int i = 0; i < columns.count(); ++i)
+                row.insert(columns.fieldName(i), jsonValue(q.value(i)));
+            writer.addFile(QStringLiteral("%1/%2.json").arg(folder, row.value(QStringLiteral("id")).toString()),
+                           QJsonDocument(row).toJson(QJsonDocument::Indented));
+            ++count;
+        }
+        // A read that ends early (a damaged page) is no end of the table.
+        if (q.lastError().isValid()) {
+            qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
+            if (error)
+                *error = unreadable(QLatin1String(table.table), q.lastError());
+            return QByteArray();
         }
         manifest.insert(QLatin1String(table.countKey), count);
     }
@@ -136,6 +181,14 @@ BackupImportResult BackupService::importBackup(const QByteArray &bytes, BackupMo
     if (result.imported > 0 || mode == BackupMode::Exact)
         Q_EMIT restored();
     return result;
+}
+
+bool BackupService::restoreCopy(const QString &name, QString *safetyCopy, QString *error)
+{
+    if (!m_safetyCopies.restore(name, safetyCopy, error))
+        return false;
+    Q_EMIT restored();
+    return true;
 }
 
 bool BackupService::readFile(const QString &path, QByteArray *bytes)

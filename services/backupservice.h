@@ -42,12 +42,23 @@ public:
     explicit BackupService(Database *database, QObject *parent = nullptr);
 
     // The archive's bytes; manifest, when given, receives the manifest written.
-    QByteArray exportBackup(QJsonObject *manifest = nullptr);
+    // Empty, with error set, when the store is damaged or cannot be read
+    // whole: a backup of what is left would pass for a good one.
+    QByteArray exportBackup(QJsonObject *manifest = nullptr, QString *error = nullptr);
+
+    // SQLite's quick check of the store file. False, with the first findings
+    // in problem, when the file is damaged.
+    bool checkIntegrity(QString *problem);
 
     // Restores every row of the archive in one database transaction, after a
     // safety copy. A row that cannot be written is skipped on its own; a store
     // that refuses every write (locked, full) fails the whole restore.
     BackupImportResult importBackup(const QByteArray &bytes, BackupMode mode);
+
+    // Replaces the store with the safety copy named name (one of
+    // safetyCopies()->list()), after one more safety copy, whose path goes to
+    // safetyCopy. False, with error set, when nothing was changed.
+    bool restoreCopy(const QString &name, QString *safetyCopy, QString *error);
 
     SafetyCopies *safetyCopies() { return &m_safetyCopies; }
 

@@ -1,12 +1,17 @@
 #include "data/clock.h"
+#include "data/database.h"
 #include "data/dbtransaction.h"
 #include "data/store.h"
 #include "services/backupservice.h"
 #include "support/core/smallfilesystem.h"
+#include "support/core/storedamage.h"
 #include "support/core/teststore.h"
 #include "support/core/writelock.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -31,6 +36,30 @@ QByteArray backupOf(int transactions)
     return BackupService(source.db).exportBackup();
 }
 
+// Copies the closed-over store into path, the way a safety copy is taken.
+bool copyStore(const QSqlDatabase &db, const QString &path)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("VACUUM INTO ?"));
+    q.addBindValue(path);
+    return q.exec();
+}
+
+// A store file at path with a thousand accounts, then damaged; soundCopy,
+// when given, receives a copy taken before the accounts were renamed and the
+// file damaged.
+bool makeDamagedStore(const QString &path, const QString &soundCopy = QString())
+{
+    {
+        TestStore store(true);
+        if (!fillForDamage(store.connection()) || (!soundCopy.isEmpty() && !copyStore(store.connection(), soundCopy)) ||
+            !store.exec(QStringLiteral("UPDATE accounts SET name = 'Damaged later'")) ||
+            !copyStore(store.connection(), path))
+            return false;
+    }
+    return damageStoreFile(path);
+}
+
 int count(const QSqlDatabase &db, const QString &table)
 {
     QSqlQuery q(db);
@@ -41,8 +70,9 @@ int count(const QSqlDatabase &db, const QString &table)
 
 } // namespace
 
-// A store that refuses to write (locked by another program, on a full disk)
-// stops the restore: it is never reported as done, nor as a few skipped rows.
+// A store that refuses to write (locked by another program, on a full disk) or
+// cannot be read whole (damaged) stops the backup or the restore: it is
+// never reported as done, nor as a few skipped rows.
 class TestBackupFaults : public QObject
 {
     Q_OBJECT
@@ -117,6 +147,105 @@ private Q_SLOTS:
         const BackupImportResult again = BackupService(store.database()).importBackup(bytes, BackupMode::Replace);
         QVERIFY(again.accepted);
         QCOMPARE(count(store.connection(), QStringLiteral("transactions")), 6000);
+    }
+
+    // A damaged store is not exported: a backup of what can still be read
+    // would look whole and replace a good older one.
+    void damagedStoreIsNotExported()
+    {
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("damaged.db"));
+        QVERIFY(makeDamagedStore(copy));
+        Store damaged;
+        QVERIFY(damaged.open(copy));
+        BackupService service(damaged.database());
+        QString problem;
+        QVERIFY(!service.checkIntegrity(&problem));
+        QVERIFY(!problem.isEmpty());
+        QString error;
+        QVERIFY(service.exportBackup(nullptr, &error).isEmpty());
+        QCOMPARE(error, QStringLiteral("The store is damaged (%1). No backup was written.").arg(problem));
+    }
+
+    // The way back from damage: a sound copy goes in place of the damaged
+    // store, which is itself kept as it stands.
+    void aDamagedStoreIsReplacedByACopy()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("quillet.db"));
+        const QString name = QStringLiteral("quillet-2024-02-29-daily.db");
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Backups")));
+        QVERIFY(makeDamagedStore(path, dir.filePath(QStringLiteral("Backups/") + name)));
+        Store damaged;
+        QVERIFY(damaged.open(path));
+        BackupService service(damaged.database());
+        QString problem;
+        QVERIFY(!service.checkIntegrity(&problem));
+
+        QString before;
+        QString error;
+        QVERIFY2(service.restoreCopy(name, &before, &error), qPrintable(error));
+        QVERIFY(service.checkIntegrity(&problem));
+        QCOMPARE(count(damaged.connection(), QStringLiteral("accounts WHERE name LIKE 'Account%'")), 1024);
+        QFile kept(before);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QVERIFY(kept.size() > 8 * 4096);
+    }
+
+    // A file that cannot be written whole leaves the one that was there.
+    void fullDiskKeepsTheOlderBackup()
+    {
+        SmallFileSystem fs(4);
+        if (!fs.isValid())
+            QSKIP(qPrintable(fs.reason()));
+        const QString path = fs.filePath(QStringLiteral("backup.zip"));
+        QVERIFY(BackupService::writeFile(path, "the older backup"));
+        QVERIFY(fs.fill(64 * 1024));
+        QVERIFY(!BackupService::writeFile(path, backupOf(3000)));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("the older backup"));
+    }
+
+    // A copy that cannot go in leaves the store as it was.
+    void refusedCopyLeavesTheStore_data()
+    {
+        QTest::addColumn<QString>("copy");  // "good" or "damaged": made by the test; else a name to ask for
+        QTest::addColumn<int>("lockMs");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("no such copy") << "quillet-2024-01-01-daily.db" << 0 << "There is no safety copy named";
+        QTest::newRow("a path for a name") << "../quillet.db" << 0 << "There is no safety copy named";
+        QTest::newRow("damaged copy") << "damaged" << 0 << "is damaged";
+        QTest::newRow("another program writing") << "good" << 6000 << "Another program is writing to the store";
+    }
+
+    void refusedCopyLeavesTheStore()
+    {
+        QFETCH(QString, copy);
+        QFETCH(int, lockMs);
+        QFETCH(QString, error);
+        TestStore store(false);
+        QVERIFY(fillForDamage(store.connection()));
+        BackupService service(store.db);
+        QString name = copy;
+        if (copy == QLatin1String("good") || copy == QLatin1String("damaged")) {
+            const QString path = service.safetyCopies()->make(QStringLiteral("before-import"));
+            QVERIFY(!path.isEmpty());
+            if (copy == QLatin1String("damaged"))
+                QVERIFY(damageStoreFile(path));
+            name = QFileInfo(path).fileName();
+        }
+        Clock::setFixedNow(kT0.addSecs(60));
+        QVERIFY(store.exec(QStringLiteral("UPDATE accounts SET name = 'Kept' WHERE id = 'a1'")));
+
+        WriteLock lock(store.path(), lockMs);
+        if (lockMs > 0)
+            QVERIFY(lock.hold());
+        QString before;
+        QString message;
+        QVERIFY(!service.restoreCopy(name, &before, &message));
+        QVERIFY2(message.contains(error), qPrintable(message));
+        QCOMPARE(store.accounts->findById(QStringLiteral("a1"))->name, QStringLiteral("Kept"));
     }
 };
 

@@ -763,6 +763,43 @@ private Q_SLOTS:
                  1);
     }
 
+    // A safety copy goes back in place of the open store: every reader sees
+    // the copy's rows, and the store as it was becomes one more copy.
+    void restoringACopyPutsTheStoreBack()
+    {
+        TestStore store(false);
+        const Account account = store.addAccount(QStringLiteral("Checking"), Currency::USD, 10000);
+        store.addTransaction(account.id, QDate(2024, 2, 1), QStringLiteral("Grocer"), -2500);
+        BackupService service(store.db);
+        QString error;
+        const QString copy = service.safetyCopies()->make(QStringLiteral("before-import"), &error);
+        QVERIFY2(!copy.isEmpty(), qPrintable(error));
+
+        Clock::setFixedNow(kT0.addSecs(60));
+        QVERIFY(store.exec(QStringLiteral("UPDATE accounts SET name = 'Renamed'")));
+        store.addTransaction(account.id, QDate(2024, 2, 2), QStringLiteral("Landlord"), -100000);
+        // The register's cached balance and payee list, built before the restore.
+        QCOMPARE(store.transactions->balance(account.id), -92500);
+        QCOMPARE(store.transactions->payees(), (QStringList{QStringLiteral("Grocer"), QStringLiteral("Landlord")}));
+
+        QSignalSpy restored(&service, &BackupService::restored);
+        QString before;
+        QVERIFY2(service.restoreCopy(QFileInfo(copy).fileName(), &before, &error), qPrintable(error));
+        QCOMPARE(restored.count(), 1);
+        QCOMPARE(store.accounts->findById(account.id)->name, QStringLiteral("Checking"));
+        QCOMPARE(store.transactions->balance(account.id), 7500);
+        QCOMPARE(store.transactions->payees(), QStringList{QStringLiteral("Grocer")});
+        QVERIFY(before.endsWith(QStringLiteral("-before-copy-restore.db")));
+
+        // And back again.
+        Clock::setFixedNow(kT0.addSecs(120));
+        QString again;
+        QVERIFY2(service.restoreCopy(QFileInfo(before).fileName(), &again, &error), qPrintable(error));
+        QCOMPARE(store.accounts->findById(account.id)->name, QStringLiteral("Renamed"));
+        QCOMPARE(store.transactions->balance(account.id), -92500);
+        QCOMPARE(service.safetyCopies()->list().size(), 3);
+    }
+
     void damagedArchivesAreReadSafely()
     {
         QByteArray bytes;

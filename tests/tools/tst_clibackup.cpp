@@ -1,4 +1,5 @@
 #include "data/store.h"
+#include "support/core/storedamage.h"
 #include "support/core/writelock.h"
 
 #include <QCoreApplication>
@@ -50,6 +51,12 @@ int countIn(const QString &dataDir, const QString &table)
         return -1;
     QSqlQuery q(store.connection());
     return q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) && q.next() ? q.value(0).toInt() : -1;
+}
+
+QByteArray contentOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 const QString kAccountRow = QStringLiteral(
@@ -118,10 +125,13 @@ private Q_SLOTS:
                      .code,
                  2);
         QCOMPARE(cli(data, {QStringLiteral("backup"), QStringLiteral("restore"), junk}).code, 2);
+        QCOMPARE(cli(data, {QStringLiteral("backup"), QStringLiteral("list"), junk}).code, 2);
+        QCOMPARE(cli(data, {QStringLiteral("backup"), QStringLiteral("restore-copy")}).code, 2);
     }
 
-    // "--mode exact" makes the store the backup after a safety copy.
-    void exactRestoreKeepsASafetyCopy()
+    // "--mode exact" makes the store the backup after a safety copy, which
+    // "backup list" shows and "backup restore-copy" puts back.
+    void exactRestoreAndSafetyCopies()
     {
         QTemporaryDir dir;
         const QString source = dir.filePath(QStringLiteral("a"));
@@ -137,6 +147,49 @@ private Q_SLOTS:
         QVERIFY2(exact.out.contains(QLatin1Char('\n') + prefix), qPrintable(exact.out));
         QVERIFY(exact.out.endsWith(QStringLiteral("-before-exact-restore.db\n")));
         QCOMPARE(countIn(target, QStringLiteral("accounts")), 0);
+
+        const Run list = cli(target, {QStringLiteral("backup"), QStringLiteral("list")});
+        QCOMPARE(list.code, 0);
+        const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(0), QStringLiteral("folder: ") + QDir(target).filePath(QStringLiteral("Backups")));
+        const QString name = lines.at(1).section(QLatin1Char(' '), 0, 0);
+        QVERIFY2(name.endsWith(QStringLiteral("-before-exact-restore.db")), qPrintable(lines.at(1)));
+        QVERIFY(lines.at(1).endsWith(QStringLiteral(" bytes")));
+
+        const Run restored = cli(target, {QStringLiteral("backup"), QStringLiteral("restore-copy"), name});
+        QCOMPARE(restored.code, 0);
+        QVERIFY2(restored.out.startsWith(QStringLiteral("Restored %1.\nsafety copy: ").arg(name)), qPrintable(restored.out));
+        QCOMPARE(countIn(target, QStringLiteral("accounts")), 1);
+
+        const Run missing = cli(target, {QStringLiteral("backup"), QStringLiteral("restore-copy"), QStringLiteral("nope.db")});
+        QCOMPARE(missing.code, 1);
+        QCOMPARE(missing.err, QStringLiteral("quillet-cli: There is no safety copy named nope.db.\n"));
+    }
+
+    // A damaged store is not exported over a good older backup.
+    void damagedStoreKeepsTheOlderBackup()
+    {
+        QTemporaryDir dir;
+        const QString data = dir.filePath(QStringLiteral("data"));
+        const QString file = dir.filePath(QStringLiteral("backup.zip"));
+        {
+            Store store;
+            QVERIFY(QDir().mkpath(data));
+            QVERIFY(store.open(QDir(data).filePath(QStringLiteral("quillet.db"))) && fillForDamage(store.connection()));
+        }
+        QVERIFY(damageStoreFile(QDir(data).filePath(QStringLiteral("quillet.db"))));
+        QFile older(file);
+        QVERIFY(older.open(QIODevice::WriteOnly));
+        older.write("the older backup");
+        older.close();
+
+        const Run exported = cli(data, {QStringLiteral("backup"), QStringLiteral("export"), file});
+        QCOMPARE(exported.code, 1);
+        QVERIFY2(exported.err.startsWith(QStringLiteral("quillet-cli: The store is damaged (")), qPrintable(exported.err));
+        QVERIFY(exported.err.contains(QStringLiteral("(quillet-cli backup list)")));
+        QVERIFY(exported.out.isEmpty());
+        QCOMPARE(contentOf(file), QByteArray("the older backup"));
     }
 
     // A restore waits for another program's write; when that outlasts the

@@ -16,6 +16,8 @@
 #include "data/splitlinerepository.h"
 #include "data/store.h"
 #include "data/transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/safetycopies.h"
 #include "services/sampledata.h"
 #include "ui/appstyle.h"
 #include "ui/dialogs/spliteditordialog.h"
@@ -165,6 +167,11 @@ int main(int argc, char *argv[])
             save(&window, QStringLiteral("%1/main-two-line-%2%3.png").arg(out, theme, suffix));
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), false);
             saveScreens(window, state, out, theme + suffix);
+            // Safety copies, for the data page's list.
+            SafetyCopies *copies = state.backupService()->safetyCopies();
+            copies->make(QStringLiteral("before-import"));
+            copies->make(QStringLiteral("before-restore"));
+            copies->makeDailyIfDue();
             SettingsScreen settings(&state);
             settings.resize(560, 560);
             settings.show();
