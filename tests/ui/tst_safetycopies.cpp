@@ -5,6 +5,7 @@
 #include "data/database.h"
 #include "data/store.h"
 #include "services/backupservice.h"
+#include "services/datetext.h"
 #include "services/safetycopies.h"
 #include "support/core/fixtures.h"
 #include "support/core/storedamage.h"
@@ -117,8 +118,10 @@ private Q_SLOTS:
         AppState *state = app.state();
         Fixtures::addAccount(state->accounts(), QStringLiteral("Checking"));
         SafetyCopies *copies = state->backupService()->safetyCopies();
+        const QDateTime lastYear = kT0.addDays(-70);
+        Clock::setFixedNow(lastYear);
         QVERIFY(!copies->make(QStringLiteral("before-import")).isEmpty());
-        Clock::setFixedNow(kT0.addSecs(3600));
+        Clock::setFixedNow(kT0);
         QVERIFY(!copies->makeDailyIfDue().isEmpty());
         Account account = state->accounts()->listLive().first();
         account.name = QStringLiteral("Renamed");
@@ -131,20 +134,20 @@ private Q_SLOTS:
         auto *list = panel.findChild<QTreeWidget *>(QStringLiteral("safetyCopies"));
         QVERIFY(list);
         QCOMPARE(list->topLevelItemCount(), 2);
-        // Newest first; a daily copy carries its day only.
-        QTreeWidgetItem *first = list->topLevelItem(0);
-        const QString made = QStringLiteral("Mar 1, 2024, %1")
-                                 .arg(kT0.toLocalTime().time().toString(QStringLiteral("h:mm AP")));
-        QCOMPARE(first->text(0), made);
-        QCOMPARE(first->text(1), QStringLiteral("Before an import"));
-        QVERIFY(first->text(2).endsWith(QStringLiteral(" KB")));
-        QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("Mar 1, 2024"));
-        QCOMPARE(list->topLevelItem(1)->text(1), QStringLiteral("Daily"));
+        // Newest first; a daily copy by its day, the year only when it is not this one.
+        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Mar 1"));
+        QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("Daily"));
+        QTreeWidgetItem *older = list->topLevelItem(1);
+        const QString made = QStringLiteral("%1, %2").arg(DateText::formatLong(lastYear.toLocalTime().date()),
+                                                          lastYear.toLocalTime().time().toString(QStringLiteral("h:mm AP")));
+        QCOMPARE(older->text(0), made);
+        QCOMPARE(older->text(1), QStringLiteral("Before import"));
+        QVERIFY(older->text(2).endsWith(QStringLiteral(" KB")));
 
         QPushButton *restore = button(panel, QStringLiteral("Restore This Copy"));
         QVERIFY(restore);
         list->setFocus();
-        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(list, Qt::Key_End);
         QVERIFY(restore->isEnabled());
         QTest::keyClick(list, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), restore);

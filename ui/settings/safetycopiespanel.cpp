@@ -1,6 +1,7 @@
 #include "ui/settings/safetycopiespanel.h"
 
 #include "app/appstate.h"
+#include "data/clock.h"
 #include "services/backupservice.h"
 #include "services/datetext.h"
 #include "services/safetycopies.h"
@@ -13,6 +14,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QUrl>
@@ -29,13 +31,13 @@ QString kindText(const SafetyCopies::Copy &copy)
     if (copy.daily)
         return SafetyCopiesPanel::tr("Daily");
     if (copy.reason == QLatin1String("before-import"))
-        return SafetyCopiesPanel::tr("Before an import");
+        return SafetyCopiesPanel::tr("Before import");
     if (copy.reason == QLatin1String("before-restore"))
-        return SafetyCopiesPanel::tr("Before a restore");
+        return SafetyCopiesPanel::tr("Before restore");
     if (copy.reason == QLatin1String("before-exact-restore"))
-        return SafetyCopiesPanel::tr("Before an exact restore");
+        return SafetyCopiesPanel::tr("Before exact restore");
     if (copy.reason == QLatin1String("before-copy-restore"))
-        return SafetyCopiesPanel::tr("Before restoring a copy");
+        return SafetyCopiesPanel::tr("Before copy restore");
     QString text = copy.reason;
     text.replace(QLatin1Char('-'), QLatin1Char(' '));
     if (!text.isEmpty())
@@ -53,12 +55,16 @@ QString sizeText(qint64 bytes)
     return SafetyCopiesPanel::tr("%1 GB").arg(double(bytes) / (kMiB * 1024.0), 0, 'f', 1);
 }
 
+// "Mar 5, 9:30 AM"; the year only when it is not this one; a daily copy by its day.
 QString whenText(const SafetyCopies::Copy &copy)
 {
-    const QString date = DateText::formatLong(copy.created.date());
+    const QDate date = copy.created.date();
+    const QString day = date.year() == Clock::today().year()
+        ? QLocale(QLocale::English, QLocale::UnitedStates).toString(date, QStringLiteral("MMM d"))
+        : DateText::formatLong(date);
     if (copy.daily)
-        return date;
-    return SafetyCopiesPanel::tr("%1, %2").arg(date, copy.created.time().toString(QStringLiteral("h:mm AP")));
+        return day;
+    return SafetyCopiesPanel::tr("%1, %2").arg(day, copy.created.time().toString(QStringLiteral("h:mm AP")));
 }
 
 } // namespace
