@@ -16,6 +16,8 @@
 #include "data/splitlinerepository.h"
 #include "data/store.h"
 #include "data/transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/safetycopies.h"
 #include "services/sampledata.h"
 #include "ui/appstyle.h"
 #include "ui/dialogs/spliteditordialog.h"
@@ -194,6 +196,11 @@ int main(int argc, char *argv[])
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), false);
             saveScreens(window, state, out, theme + suffix);
             saveImportWindow(window, state, out, theme + suffix);
+            // Safety copies, for the data page's list.
+            SafetyCopies *copies = state.backupService()->safetyCopies();
+            copies->make(QStringLiteral("before-import"));
+            copies->make(QStringLiteral("before-restore"));
+            copies->makeDailyIfDue();
             SettingsScreen settings(&state);
             settings.resize(560, 560);
             settings.show();
