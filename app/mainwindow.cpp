@@ -9,6 +9,7 @@
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
 #include "services/backupservice.h"
+#include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "ui/glyph.h"
 #include "ui/register/registerscreen.h"
@@ -136,6 +137,18 @@ void MainWindow::connectSignals()
     connect(m_register, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
     connect(m_register, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { showStatusMessage(text, 5000); });
+    // An import keeps the event loop turning while it writes; the posting pass
+    // waits for it, or its rows would be rolled back with a failed import.
+    connect(m_state->importService(), &ImportService::runningChanged, this, [this](bool running) {
+        if (!m_postingTimer)
+            return;
+        if (running) {
+            m_postingTimer->stop();
+        } else {
+            m_postingTimer->start();
+            postDueRecurring();
+        }
+    });
     // A restore may have taken away the account on show.
     connect(m_state->backupService(), &BackupService::restored, this, [this] {
         const std::optional<Account> shown = m_state->accounts()->findById(m_state->currentAccountId());
