@@ -369,6 +369,14 @@ private Q_SLOTS:
         QVERIFY(w.mainStatusBar()->currentMessage().startsWith(QStringLiteral("Auto-posted 1 recurring")));
         QCOMPARE(w.totalText(), QStringLiteral("Total: -$9.99"));
         QVERIFY(w.mainStatusBar()->dueText().contains(QStringLiteral("1 recurring due")));
+        // The message has the bar to itself; the counts come back after it.
+        w.show();
+        QVERIFY(w.mainStatusBar()->shownLabels().isEmpty());
+        w.mainStatusBar()->clearMessage();
+        QCOMPARE(w.mainStatusBar()->shownLabels().size(), 3);
+        w.mainStatusBar()->showTransient(QStringLiteral("Sync complete"), 5000);
+        w.mainStatusBar()->setDueCount(2);
+        QVERIFY(w.mainStatusBar()->shownLabels().isEmpty());
     }
 
     void sampleDataEntriesFollowTheEnvironment()

@@ -757,6 +757,58 @@ private Q_SLOTS:
         QCOMPARE(line()->text(), QStringLiteral("Half typed"));
     }
 
+    void splitLinesThatDoNotAddUp_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<qint64>("storedAmount");
+        QTest::addColumn<int>("storedLines");
+
+        // Lines of 20.00 + 10.00 under a payment of 25.00.
+        QTest::newRow("adjust") << int(QMessageBox::Yes) << true << qint64(-3000) << 2;
+        QTest::newRow("go back") << int(QMessageBox::No) << false << qint64(-2500) << 0;
+        QTest::newRow("keep") << int(QMessageBox::Ignore) << true << qint64(-2500) << 2;
+    }
+
+    void splitLinesThatDoNotAddUp()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(qint64, storedAmount);
+        QFETCH(int, storedLines);
+
+        const Account a = addAccount(QStringLiteral("Checking"));
+        const QString groceries = state()->categories()->findByName(QStringLiteral("Groceries"))->id;
+        const QString household = state()->categories()->findByName(QStringLiteral("Household"))->id;
+        const Transaction t = addTransaction(a, QDate(2024, 4, 2), QStringLiteral("Farm Stand"), -2500, groceries);
+        open(a);
+        table()->setCurrentIndex(model()->index(model()->rowOfTransaction(t.id), RegisterModel::Payee));
+
+        Prompt::clear();
+        Prompt::queueAnswer(QMessageBox::StandardButton(answer));
+        bool stayedOpen = false;
+        whenDialogOpens<SplitEditorDialog>([&](SplitEditorDialog *d) {
+            auto *lines = d->findChild<SplitLinesWidget *>();
+            lines->clearLines();
+            lines->addLine(groceries, 2000);
+            lines->addLine(household, 1000);
+            d->accept();
+            stayedOpen = d->isVisible() && d->result() != QDialog::Accepted;
+            if (stayedOpen)
+                d->reject();
+        });
+        m_screen->editCurrentSplits();
+
+        QCOMPARE(Prompt::records().size(), 1);
+        QCOMPARE(Prompt::records().first().text,
+                 QStringLiteral("The split lines add up to $30.00, not $25.00. Adjust the total to $30.00?"));
+        QCOMPARE(!stayedOpen, closed);
+        const Transaction after = *state()->transactions()->getById(t.id);
+        QCOMPARE(after.amount, storedAmount);
+        QCOMPARE(int(state()->splitLines()->linesOf(t.id).size()), storedLines);
+        QCOMPARE(after.isSplit, storedLines > 0);
+    }
+
     void dialogsFromTheKeyboard()
     {
         const Account a = addAccount(QStringLiteral("Checking"));
