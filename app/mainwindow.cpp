@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/accountsidebar.h"
 #include "app/appstate.h"
 #include "app/statusbar.h"
 #include "app/thememanager.h"
@@ -85,8 +86,17 @@ void MainWindow::buildPages()
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setCollapsible(0, false);
     // Larger text needs a wider sidebar for the same names and balances.
-    m_splitter->setSizes({280 * qMax(100, ThemeManager::fontScale()) / 100, 1000});
-    m_splitter->restoreState(QSettings().value(QStringLiteral("mainwindow/splitter")).toByteArray());
+    // The sidebar fits its names and balances (see fitSidebar) until the user
+    // drags its edge; a dragged width is kept for the next run.
+    const int dragged = QSettings().value(QStringLiteral("mainwindow/sidebarWidth")).toInt();
+    if (dragged > 0) {
+        m_sidebarDragged = true;
+        m_splitter->setSizes({dragged, 1000});
+    } else {
+        m_splitter->setSizes({280 * qMax(100, ThemeManager::fontScale()) / 100, 1000});
+    }
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_sidebarDragged = true; });
+    m_splitter->installEventFilter(this);
     setCentralWidget(m_splitter);
 }
 
@@ -134,6 +144,12 @@ void MainWindow::connectSignals()
     connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this, &MainWindow::updateDueCount);
     connect(m_state->recurring(), &RecurringRepository::recurringChanged, this, &MainWindow::updateDueCount);
     connect(m_state->themeManager(), &ThemeManager::themeChanged, this, &MainWindow::restyle);
+    // Rows are as tall and the sidebar as wide as the new text needs.
+    connect(m_state->themeManager(), &ThemeManager::fontScaleChanged, this, [this] {
+        rebuildSidebar();
+        // Once the register has measured its columns at the new size.
+        QTimer::singleShot(0, this, &MainWindow::fitSidebar);
+    });
     connect(m_register, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
     connect(m_register, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { showStatusMessage(text, 5000); });
@@ -233,21 +249,12 @@ void MainWindow::selectAccount(const QString &accountId)
     m_state->setCurrentAccountId(accountId);
     m_register->setAccount(accountId);
     m_pages->setCurrentWidget(m_register);
-    for (int row = 0; row < m_sidebar->count(); ++row) {
-        QListWidgetItem *item = m_sidebar->item(row);
-        if (item->data(Qt::UserRole).toString() == accountId) {
-            const QSignalBlocker block(m_sidebar);
-            m_sidebar->setCurrentItem(item);
-            break;
-        }
-    }
+    m_accountSidebar->showCurrent(accountId);
+    fitSidebar();
 }
 
-void MainWindow::onAccountClicked(QListWidgetItem *item)
+void MainWindow::onAccountClicked(const QString &id)
 {
-    if (!item)
-        return;
-    const QString id = item->data(Qt::UserRole).toString();
     if (id == m_state->currentAccountId() && m_pages->currentWidget() == m_register)
         return;
     selectAccount(id);
@@ -286,9 +293,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     QSettings settings;
     settings.setValue(QStringLiteral("mainwindow/geometry"), saveGeometry());
-    if (m_splitter)
-        settings.setValue(QStringLiteral("mainwindow/splitter"), m_splitter->saveState());
+    if (m_splitter && m_sidebarDragged)
+        settings.setValue(QStringLiteral("mainwindow/sidebarWidth"), m_splitter->sizes().value(0));
     QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The splitter's own size is what the sidebar takes its share of.
+    if (watched == m_splitter && event->type() == QEvent::Resize)
+        fitSidebar();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class AccountSidebar;
 class AppState;
 class CategoriesScreen;
 class ImportWindow;
@@ -51,7 +52,7 @@ public:
     bool isSignedIn() const { return false; }
 
 public Q_SLOTS:
-    void onAccountClicked(QListWidgetItem *item);
+    void onAccountClicked(const QString &accountId);
     void onAccountsChanged();
     void selectAccount(const QString &accountId);
     void showNewAccountDialog();
@@ -66,7 +67,7 @@ public Q_SLOTS:
     void showImportWindow();
     void showPayeesWindow();
     void showShareAccountDialog();
-    void onAccountContextMenu(const QPoint &pos);
+    void onAccountContextMenu(const QString &accountId, const QPoint &globalPos);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
 
@@ -79,6 +80,7 @@ public Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
@@ -89,7 +91,7 @@ private:
     void rebuildSidebar();
     void scheduleSidebarRebuild();
     void rebuildAccountShortcuts(const QStringList &accountIds);
-    QWidget *accountRowWidget(const Account &account, qint64 balance);
+    void fitSidebar();
     void updateAuthUI();
     void showStartPage();
     void restyle();
@@ -102,10 +104,9 @@ private:
     void clearSampleData();
 
     AppState *m_state;
+    AccountSidebar *m_accountSidebar = nullptr;
     QListWidget *m_sidebar = nullptr;
-    QWidget *m_sidebarPanel = nullptr;
-    QLabel *m_sidebarTitle = nullptr;
-    QLabel *m_totalLabel = nullptr;
+    bool m_sidebarDragged = false;
     QSplitter *m_splitter = nullptr;
     QStackedWidget *m_pages = nullptr;
     WelcomeScreen *m_welcome = nullptr;

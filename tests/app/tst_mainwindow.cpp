@@ -174,9 +174,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("scale");
+        QTest::addColumn<bool>("live");
         for (int width : {1024, 1280, 1600}) {
-            for (int scale : {70, 100, 130, 160})
-                QTest::addRow("%d px at %d %%", width, scale) << width << scale;
+            for (int scale : {70, 100, 130, 160}) {
+                QTest::addRow("%d px at %d %%", width, scale) << width << scale << false;
+                QTest::addRow("%d px at %d %%, changed live", width, scale) << width << scale << true;
+            }
         }
     }
 
@@ -184,9 +187,11 @@ private Q_SLOTS:
     {
         QFETCH(int, width);
         QFETCH(int, scale);
+        QFETCH(bool, live);
         TestApp app;
-        app.state()->themeManager()->setFontScale(scale);
-        const Account checking = addAccount(app.state(), QStringLiteral("Checking"), Currency::USD, 3340945);
+        if (!live)
+            app.state()->themeManager()->setFontScale(scale);
+        const Account checking = addAccount(app.state(), QStringLiteral("Everyday Checking"), Currency::USD, 3340945);
         Transaction big = Fixtures::newTransaction(checking.id, QDate(2024, 2, 1), QStringLiteral("Maple Street "
                                                                                                  "Apartments"),
                                                    -165000);
@@ -197,9 +202,22 @@ private Q_SLOTS:
         w.show();
         w.selectAccount(checking.id);
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        if (live)
+            app.state()->themeManager()->setFontScale(scale);
         QCoreApplication::processEvents();
         RegisterTableView *table = w.registerPage()->table();
         QTRY_COMPARE(table->horizontalScrollBar()->maximum(), 0);
+        // Rows are as tall as their text, and so is every label of the window.
+        QVERIFY(table->rowHeight(0) >= table->fontMetrics().height() + 4);
+        for (QLabel *label : w.findChildren<QLabel *>()) {
+            if (!label->property("larkFontRole").isValid() && !label->font().resolveMask())
+                QCOMPARE(label->font().pointSizeF(), QApplication::font().pointSizeF());
+        }
+        // The sidebar shows the name whole, except in the narrowest window at
+        // the largest text, where the register's figures come first.
+        QLabel *name = w.sidebar()->findChild<QLabel *>(QStringLiteral("accountName"));
+        if (width >= 1280 || scale <= 130)
+            QTRY_COMPARE(name->text(), QStringLiteral("Everyday Checking"));
         QVERIFY(!table->isColumnHidden(RegisterModel::Balance));
         QVERIFY(!table->isColumnHidden(RegisterModel::Payment));
         // Every figure shows whole.

@@ -88,6 +88,23 @@ int RegisterColumns::availableWidth() const
     return m_table->width() - 2 * m_table->frameWidth() - scrollBar;
 }
 
+int RegisterColumns::leastWidth() const
+{
+    int width = 0;
+    for (int column = 0; column < RegisterModel::kColumnCount; ++column) {
+        if (isUserHidden(column))
+            continue;
+        const int stored = RegisterColumnLayout::userWidth(column);
+        if (stored > 0)
+            width += stored;
+        else if (column == RegisterModel::Memo)
+            continue;
+        else
+            width += isFlexible(column) ? minimumWidth(column) : contentWidth(column);
+    }
+    return width + m_table->width() - availableWidth();
+}
+
 int RegisterColumns::minimumWidth(int column) const
 {
     const int ch = QFontMetrics(m_table->font()).averageCharWidth();

@@ -36,6 +36,9 @@ public:
     // "Show columns" with a checkable entry per column, and "Reset register layout".
     QMenu *createHeaderMenu(QWidget *parent);
 
+    // The narrowest view that shows every column without a scroll bar: the
+    // figures whole, Payee and Category at their minimum, Memo given up.
+    int leastWidth() const;
     // The width a column's content needs at the current font.
     int contentWidth(int column) const;
     // Whether Memo is hidden only because the view is too narrow for it.

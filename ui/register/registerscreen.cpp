@@ -115,6 +115,8 @@ void RegisterScreen::buildUi()
                              this);
     m_hintLabel->setObjectName(QStringLiteral("registerHint"));
     ThemeManager::setRole(m_hintLabel, ThemeManager::Small);
+    // Narrow windows and large text wrap the hint instead of widening the page.
+    m_hintLabel->setWordWrap(true);
     m_messageLabel = new QLabel(this);
     m_messageLabel->setObjectName(QStringLiteral("registerMessage"));
     m_messageLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -378,6 +380,12 @@ void RegisterScreen::advance(bool forward, bool byEnter)
 void RegisterScreen::insertNewRow()
 {
     goToBlankRow(true);
+}
+
+int RegisterScreen::leastWidth() const
+{
+    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
+    return m_columns->leastWidth() + margins.left() + margins.right();
 }
 
 void RegisterScreen::focusEntryRow()

@@ -43,6 +43,8 @@ public:
 
     // Puts the keyboard on the entry row's date, ready to type a new transaction.
     void focusEntryRow();
+    // The narrowest this page can be with every figure of the register shown.
+    int leastWidth() const;
 
     // A transient message beside the hint line, cleared after timeoutMs.
     void showMessage(const QString &text, int timeoutMs);
