@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -92,7 +93,14 @@ WelcomeScreen::WelcomeScreen(QWidget *parent)
     card->setColumnStretch(1, 1);
     layout->addWidget(m_card);
 
-    outer->addWidget(column, 0, Qt::AlignHCenter);
+    // Centred by stretches, not by an alignment: an aligned widget only gets
+    // its size hint, which does not know how many lines the wrapped step
+    // texts take at this width and font, and the card was cut short.
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(column);
+    row->addStretch(1);
+    outer->addLayout(row);
     outer->addStretch(2);
 
     connect(m_primary, &QPushButton::clicked, this, &WelcomeScreen::onPrimary);

@@ -16,10 +16,12 @@
 #include "data/splitlinerepository.h"
 #include "data/store.h"
 #include "data/transactionrepository.h"
+#include "services/accountservice.h"
 #include "services/backupservice.h"
 #include "services/safetycopies.h"
 #include "services/sampledata.h"
 #include "ui/appstyle.h"
+#include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
@@ -79,6 +81,19 @@ void saveScreens(MainWindow &main, AppState &state, const QString &dir, const QS
         save(w, QStringLiteral("%1/%2-%3.png").arg(dir, name, themeSuffix));
         w->close();
         settle();
+    }
+
+    // The account form, new and over the current account.
+    AccountFormDialog created(&main);
+    created.show();
+    save(&created, QStringLiteral("%1/account-form-new-%2.png").arg(dir, themeSuffix));
+    created.close();
+    if (const std::optional<Account> current = state.accounts()->findById(state.currentAccountId())) {
+        AccountFormDialog edited(*current, &main);
+        edited.setOpeningBalance(state.accountService()->openingBalance(current->id));
+        edited.show();
+        save(&edited, QStringLiteral("%1/account-form-edit-%2.png").arg(dir, themeSuffix));
+        edited.close();
     }
 
     // The register's dialogs over the first split payment of the store.
