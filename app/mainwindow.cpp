@@ -56,6 +56,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     updateDueCount();
     showStartPage();
     restyle();
+    m_started = true;
 }
 
 MainWindow::~MainWindow() = default;
@@ -65,6 +66,7 @@ void MainWindow::buildPages()
     m_register = new RegisterScreen(m_state, this);
     m_welcome = new WelcomeScreen(this);
     connect(m_welcome, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+    m_welcome->setSignInAvailable(true);
 
     m_emptyState = buildEmptyState();
     m_pages = new QStackedWidget(this);
@@ -132,6 +134,7 @@ void MainWindow::connectSignals()
     connect(m_register, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
     connect(m_register, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { showStatusMessage(text, 5000); });
+    connectAuthSignals();
 }
 
 void MainWindow::onAccountsChanged()
@@ -168,18 +171,6 @@ void MainWindow::updateDueCount()
 void MainWindow::showStatusMessage(const QString &text, int timeoutMs)
 {
     m_statusBar->showTransient(text, timeoutMs);
-}
-
-void MainWindow::updateAuthUI()
-{
-    // Signing in to the online service is not available in this build, so the
-    // window always shows its signed-out state.
-    m_accountAction->setStatusTip(tr("Sign in or sign up"));
-    m_signOutAction->setVisible(false);
-    m_statusBar->setSyncText(tr("Not signed in"));
-    const bool returning = QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool();
-    m_welcome->setMode(returning ? WelcomeScreen::Mode::Returning : WelcomeScreen::Mode::FirstRun);
-    m_pages->setCurrentWidget(m_welcome);
 }
 
 void MainWindow::showStartPage()

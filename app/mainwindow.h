@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class AccountWindow;
 class AppState;
 class CategoriesScreen;
 class ImportWindow;
@@ -48,7 +49,8 @@ public:
     QAction *action(const QString &objectName) const;
 
     // Whether the user is signed in to the online service.
-    bool isSignedIn() const { return false; }
+    bool isSignedIn() const;
+    void showAccountWindow();
 
 public Q_SLOTS:
     void onAccountClicked(QListWidgetItem *item);
@@ -90,6 +92,7 @@ private:
     void scheduleSidebarRebuild();
     void rebuildAccountShortcuts(const QStringList &accountIds);
     QWidget *accountRowWidget(const Account &account, qint64 balance);
+    void connectAuthSignals();
     void updateAuthUI();
     void showStartPage();
     void restyle();
@@ -117,6 +120,8 @@ private:
     QAction *m_accountAction = nullptr;
     QAction *m_signOutAction = nullptr;
     QTimer *m_postingTimer = nullptr;
+    // Set once construction has chosen the start page.
+    bool m_started = false;
     bool m_sidebarRebuildPending = false;
     QPointer<SettingsScreen> m_settings;
     QPointer<ImportWindow> m_import;
@@ -125,4 +130,5 @@ private:
     QPointer<PayeeScreen> m_payees;
     QPointer<ReconciliationHistoryScreen> m_history;
     QPointer<SearchScreen> m_search;
+    QPointer<AccountWindow> m_accountWindow;
 };

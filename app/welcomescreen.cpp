@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -92,7 +93,13 @@ WelcomeScreen::WelcomeScreen(QWidget *parent)
     card->setColumnStretch(1, 1);
     layout->addWidget(m_card);
 
-    outer->addWidget(column, 0, Qt::AlignHCenter);
+    // Centred by stretches, not by alignment: an aligned item gets its plain
+    // size hint, too short for the wrapped lines at a large font.
+    auto *centre = new QHBoxLayout;
+    centre->addStretch(1);
+    centre->addWidget(column);
+    centre->addStretch(1);
+    outer->addLayout(centre);
     outer->addStretch(2);
 
     connect(m_primary, &QPushButton::clicked, this, &WelcomeScreen::onPrimary);
