@@ -8,9 +8,12 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "ui/glyph.h"
 #include "ui/register/registerscreen.h"
+#include "ui/settings/backupupkeep.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,6 +55,8 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     m_postingTimer->setInterval(kPostingIntervalMs);
     connect(m_postingTimer, &QTimer::timeout, this, &MainWindow::postDueRecurring);
     m_postingTimer->start();
+    // The store's daily check and safety copy, a little after start.
+    new BackupUpkeep(m_state, this);
 
     updateDueCount();
     showStartPage();
@@ -135,6 +140,27 @@ void MainWindow::connectSignals()
     connect(m_register, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { showStatusMessage(text, 5000); });
     connectAuthSignals();
+    // An import keeps the event loop turning while it writes; the posting pass
+    // waits for it, or its rows would be rolled back with a failed import.
+    connect(m_state->importService(), &ImportService::runningChanged, this, [this](bool running) {
+        if (!m_postingTimer)
+            return;
+        if (running) {
+            m_postingTimer->stop();
+        } else {
+            m_postingTimer->start();
+            postDueRecurring();
+        }
+    });
+    // A restore may have taken away the account on show.
+    connect(m_state->backupService(), &BackupService::restored, this, [this] {
+        const std::optional<Account> shown = m_state->accounts()->findById(m_state->currentAccountId());
+        if (!shown || shown->isDeleted()) {
+            m_state->setCurrentAccountId(QString());
+            m_register->setAccount(QString());
+        }
+        showStartPage();
+    });
 }
 
 void MainWindow::onAccountsChanged()

@@ -32,6 +32,7 @@ void MainWindow::showNewAccountDialog()
     }
     rebuildSidebar();
     selectAccount(created->id);
+    m_register->focusEntryRow();
 }
 
 void MainWindow::showEditAccountDialog()

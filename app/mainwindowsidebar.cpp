@@ -10,6 +10,7 @@
 #include "data/transactionrepository.h"
 #include "services/money.h"
 #include "ui/glyph.h"
+#include "ui/register/registerscreen.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -104,7 +106,15 @@ QWidget *MainWindow::buildSidebarPanel()
     // Clicks and keyboard moves both change the current item; a click on the
     // current one brings its register back.
     connect(m_sidebar, &QListWidget::currentItemChanged, this, &MainWindow::onAccountClicked);
-    connect(m_sidebar, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
+    // A click (or Enter) on an account means "I want to type in it": the
+    // entry row takes the keys. Arrowing through the list only shows them.
+    const auto openForTyping = [this](QListWidgetItem *item) {
+        onAccountClicked(item);
+        if (item && m_pages->currentWidget() == m_register)
+            m_register->focusEntryRow();
+    };
+    connect(m_sidebar, &QListWidget::itemClicked, this, openForTyping);
+    connect(m_sidebar, &QListWidget::itemActivated, this, openForTyping);
     connect(m_sidebar, &QWidget::customContextMenuRequested, this, &MainWindow::onAccountContextMenu);
     return m_sidebarPanel;
 }

@@ -24,6 +24,7 @@ Services::Services(Store &store)
     , m_safetyCopies(std::make_unique<SafetyCopies>(store.database()))
 {
     m_import->setAccounts(store.accounts());
+    m_import->setSafetyCopies(m_safetyCopies.get());
 }
 
 Services::~Services() = default;

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/settingsscreen.h"
 #include "app/statusbar.h"
+#include "app/thememanager.h"
 #include "app/welcomescreen.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
@@ -13,9 +14,9 @@
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
 #include "support/core/fixtures.h"
+#include "support/gui/modaldriver.h"
 #include "support/gui/testapp.h"
 #include "ui/prompt.h"
-#include "support/gui/modaldriver.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/registermodel.h"
@@ -24,13 +25,16 @@
 #include "ui/screens/searchscreen.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -122,6 +126,96 @@ private Q_SLOTS:
         QVERIFY(app.state()->transactions()->insert(t));
         QTRY_COMPARE(w.totalText(), QStringLiteral("Total: $64.50 \u00b7 \u00a51,500"));
         Q_UNUSED(yen);
+    }
+
+    // The register's columns fit the page, Balance included, at every window
+    // of at least 1024 px and every font scale, without a horizontal scroll
+    // bar; a width the user dragged is kept, and Memo gives way first.
+    void registerColumnsFitThePage_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("scale");
+        for (int width : {1024, 1280, 1600}) {
+            for (int scale : {70, 100, 130, 160})
+                QTest::addRow("%d px at %d %%", width, scale) << width << scale;
+        }
+    }
+
+    void registerColumnsFitThePage()
+    {
+        QFETCH(int, width);
+        QFETCH(int, scale);
+        TestApp app;
+        app.state()->themeManager()->setFontScale(scale);
+        const Account checking = addAccount(app.state(), QStringLiteral("Checking"), Currency::USD, 3340945);
+        Transaction big = Fixtures::newTransaction(checking.id, QDate(2024, 2, 1), QStringLiteral("Maple Street "
+                                                                                                 "Apartments"),
+                                                   -165000);
+        big.checkNumber = QStringLiteral("1231");
+        QVERIFY(app.state()->transactions()->insert(big));
+        MainWindow w(app.state());
+        w.resize(width, 900);
+        w.show();
+        w.selectAccount(checking.id);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCoreApplication::processEvents();
+        RegisterTableView *table = w.registerPage()->table();
+        QTRY_COMPARE(table->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(!table->isColumnHidden(RegisterModel::Balance));
+        QVERIFY(!table->isColumnHidden(RegisterModel::Payment));
+        // Every figure shows whole.
+        const QFontMetrics mono(ThemeManager::fontForRole(ThemeManager::Mono));
+        QVERIFY(table->columnWidth(RegisterModel::Balance) > mono.horizontalAdvance(QStringLiteral("31,690.45")));
+        QVERIFY(table->columnWidth(RegisterModel::Payment) > mono.horizontalAdvance(QStringLiteral("1,650.00")));
+        QVERIFY(table->columnWidth(RegisterModel::Date)
+                > table->fontMetrics().horizontalAdvance(QStringLiteral("12/28/2026")));
+        const bool memoShown = !table->isColumnHidden(RegisterModel::Memo);
+        QVERIFY(memoShown || table->columnWidth(RegisterModel::Payee) >= table->columnWidth(RegisterModel::Category));
+
+        // A width the user drags is kept, and the others make room for it.
+        const int narrower = table->columnWidth(RegisterModel::Category) * 3 / 4;
+        table->horizontalHeader()->resizeSection(RegisterModel::Category, narrower);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->columnWidth(RegisterModel::Category), narrower);
+        QTRY_COMPARE(table->horizontalScrollBar()->maximum(), 0);
+        w.registerPage()->resetColumnLayout();
+        app.state()->themeManager()->setFontScale(100);
+    }
+
+    // Choosing an account with the mouse (or Enter) puts the keys on the
+    // entry row's date, so that typing starts at once; so does creating one.
+    void theEntryRowTakesTheKeys()
+    {
+        TestApp app;
+        const Account checking = addAccount(app.state(), QStringLiteral("Checking"));
+        const Account savings = addAccount(app.state(), QStringLiteral("Savings"));
+        MainWindow w(app.state());
+        w.resize(1280, 900);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.selectAccount(checking.id);
+        w.sidebar()->setFocus();
+        QListWidgetItem *item = w.sidebar()->item(sidebarIds(w).indexOf(savings.id));
+        QTest::mouseClick(w.sidebar()->viewport(), Qt::LeftButton, {}, w.sidebar()->visualItemRect(item).center());
+        RegisterTableView *table = w.registerPage()->table();
+        QTRY_VERIFY(table->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == table);
+        QCOMPARE(table->currentIndex().row(), w.registerPage()->model()->blankRow());
+        QCOMPARE(table->currentIndex().column(), int(RegisterModel::Date));
+        QVERIFY(table->activeEditor());
+
+        const auto ran = ModalDriver::onNext<AccountFormDialog>([](AccountFormDialog *form) {
+            for (QLineEdit *line : form->findChildren<QLineEdit *>()) {
+                if (line->accessibleName() == QLatin1String("Name"))
+                    line->setText(QStringLiteral("Wallet"));
+            }
+            form->accept();
+        });
+        w.showNewAccountDialog();
+        QVERIFY(*ran);
+        // The test platform does not hand activation back after a dialog;
+        // the window's own focus widget is what the user gets on return.
+        QTRY_VERIFY(table->isAncestorOf(w.focusWidget()));
+        QCOMPARE(w.registerPage()->model()->blankRow(), table->currentIndex().row());
     }
 
     void theCurrencyOfAnAccountInUseCannotBeChanged()
@@ -275,6 +369,14 @@ private Q_SLOTS:
         QVERIFY(w.mainStatusBar()->currentMessage().startsWith(QStringLiteral("Auto-posted 1 recurring")));
         QCOMPARE(w.totalText(), QStringLiteral("Total: -$9.99"));
         QVERIFY(w.mainStatusBar()->dueText().contains(QStringLiteral("1 recurring due")));
+        // The message has the bar to itself; the counts come back after it.
+        w.show();
+        QVERIFY(w.mainStatusBar()->shownLabels().isEmpty());
+        w.mainStatusBar()->clearMessage();
+        QCOMPARE(w.mainStatusBar()->shownLabels().size(), 3);
+        w.mainStatusBar()->showTransient(QStringLiteral("Sync complete"), 5000);
+        w.mainStatusBar()->setDueCount(2);
+        QVERIFY(w.mainStatusBar()->shownLabels().isEmpty());
     }
 
     void sampleDataEntriesFollowTheEnvironment()
@@ -377,6 +479,8 @@ private Q_SLOTS:
         TestApp app;
         const Account checking = addAccount(app.state(), QStringLiteral("Checking"), Currency::USD, 10000);
         MainWindow w(app.state());
+        w.resize(1280, 900);
+        w.show();
         w.selectAccount(checking.id);
         RegisterScreen *reg = w.registerPage();
         SettingsScreen settings(app.state());

@@ -18,15 +18,19 @@
 #include "data/splitlinerepository.h"
 #include "data/store.h"
 #include "data/transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/safetycopies.h"
 #include "services/sampledata.h"
+#include "ui/account/accountwindow.h"
 #include "ui/appstyle.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
-#include "ui/account/accountwindow.h"
 #include "ui/dialogs/transactionformdialog.h"
+#include "ui/import/importwindow.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSettings>
@@ -140,6 +144,32 @@ void saveAccountWindow(MainWindow &main, AppState &state, const QString &dir, co
     client->signIn()->signOut();
 }
 
+// The import window over two QIF files: one whose dates cannot tell the day
+// from the month, one that is plainly day first.
+void saveImportWindow(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
+{
+    QTemporaryDir files;
+    const QList<QPair<QString, QByteArray>> contents = {
+        {QStringLiteral("statement-march.qif"),
+         "!Account\nNEveryday Checking\n^\n!Type:Bank\nD05/03/2024\nT-12.50\nPBakery\n^\n"
+         "D07/03/2024\nT-84.12\nPCorner Market\n^\n"},
+        {QStringLiteral("card-april.qif"),
+         "!Account\nNVisa Card\n^\n!Type:CCard\nD02/04/2024\nT-45.00\nPFuel\n^\nD15/04/2024\nT-9.99\nPMusic\n^\n"},
+    };
+    QStringList paths;
+    for (const auto &[name, content] : contents) {
+        QFile file(files.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(content);
+        paths.append(file.fileName());
+    }
+    ImportWindow window(state, &main);
+    window.setFiles(paths);
+    window.show();
+    save(&window, QStringLiteral("%1/import-%2.png").arg(dir, themeSuffix));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -196,7 +226,7 @@ int main(int argc, char *argv[])
         state.setCurrentAccountId(QStringLiteral("sample-acct-checking"));
         {
             MainWindow window(&state);
-            window.resize(1500, 860);  // wide enough for the register's default columns
+            window.resize(1280, 900);
             window.show();
             save(&window, QStringLiteral("%1/main-%2%3.png").arg(out, theme, suffix));
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
@@ -204,6 +234,12 @@ int main(int argc, char *argv[])
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), false);
             saveScreens(window, state, out, theme + suffix);
             saveAccountWindow(window, state, out, theme + suffix);
+            saveImportWindow(window, state, out, theme + suffix);
+            // Safety copies, for the data page's list.
+            SafetyCopies *copies = state.backupService()->safetyCopies();
+            copies->make(QStringLiteral("before-import"));
+            copies->make(QStringLiteral("before-restore"));
+            copies->makeDailyIfDue();
             SettingsScreen settings(&state);
             settings.resize(560, 560);
             settings.show();

@@ -8,6 +8,7 @@
 #include "data/transactionrepository.h"
 #include "services/money.h"
 #include "ui/register/registercolumnlayout.h"
+#include "ui/register/registercolumns.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registertableview.h"
@@ -49,7 +50,6 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     QHeaderView *header = m_table->horizontalHeader();
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(header, &QWidget::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
-    connect(header, &QHeaderView::sectionResized, this, &RegisterScreen::onSectionResized);
 
     connect(m_state->transactions(), &TransactionRepository::transactionsChanged, this,
             &RegisterScreen::onTransactionsChanged);
@@ -101,12 +101,15 @@ void RegisterScreen::buildUi()
     headerRow->addWidget(m_reconcileButton);
 
     m_table = new RegisterTableView(this);
+    m_columns = new RegisterColumns(m_table, m_model, this);
+    connect(m_columns, &RegisterColumns::wasReset, this, &RegisterScreen::applyColumnLayout);
     m_table->setModel(m_model);
     m_table->setItemDelegate(m_delegate);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
 
     const auto native = [](QKeyCombination keys) { return QKeySequence(keys).toString(QKeySequence::NativeText); };
-    m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+    m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above  |  "
+                                "-5 under Payment: a deposit of 5")
                                  .arg(native(Qt::CTRL | Qt::Key_Return), native(Qt::CTRL | Qt::Key_D),
                                       native(Qt::CTRL | Qt::Key_M)),
                              this);
@@ -224,11 +227,12 @@ void RegisterScreen::loadNow()
         m_model->setCurrency(m_account.currency);
         m_model->setTwoLine(twoLine);
         m_delegate->setTwoLine(twoLine);
+        m_table->setTwoLineRows(twoLine);
         m_delegate->invalidateLists();
         m_model->setEntries(m_account.id.isEmpty() ? QList<RegisterEntry>()
                                                    : m_state->transactions()->registerRows(m_account.id));
     });
-    applyColumnVisibility();
+    m_columns->apply();
 }
 
 void RegisterScreen::loadEntries(const std::function<void()> &fill)
@@ -374,6 +378,14 @@ void RegisterScreen::advance(bool forward, bool byEnter)
 
 void RegisterScreen::insertNewRow()
 {
+    goToBlankRow(true);
+}
+
+void RegisterScreen::focusEntryRow()
+{
+    if (m_account.id.isEmpty())
+        return;
+    m_table->setFocus(Qt::OtherFocusReason);
     goToBlankRow(true);
 }
 
