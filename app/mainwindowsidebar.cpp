@@ -148,7 +148,7 @@ QWidget *MainWindow::accountRowWidget(const Account &account, qint64 balance)
     amount->setObjectName(QStringLiteral("accountBalance"));
     amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ThemeManager::setRole(amount, ThemeManager::Body);
-    amount->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(balance < 0 ? "#FF8A80" : "#66BB6A")));
+    amount->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(balance < 0 ? "#FFA59C" : "#9CCC9F")));
     amount->setMinimumWidth(amount->fontMetrics().horizontalAdvance(amount->text()) + 4);
     top->addWidget(amount, 0);
     text->addLayout(top);
@@ -159,7 +159,7 @@ QWidget *MainWindow::accountRowWidget(const Account &account, qint64 balance)
     auto *second = new ElidedLabel(detail, row);
     second->setObjectName(QStringLiteral("accountDetail"));
     ThemeManager::setRole(second, ThemeManager::Small);
-    second->setStyleSheet(QStringLiteral("color: #8FAF9F;"));
+    second->setStyleSheet(QStringLiteral("color: #A9C4B7;"));
     text->addWidget(second);
     layout->addLayout(text, 1);
     return row;
@@ -249,13 +249,14 @@ void MainWindow::onAccountContextMenu(const QPoint &pos)
 
 void MainWindow::restyle()
 {
-    const bool dark = ThemeManager::isDarkPalette(palette());
-    // The sidebar is dark in both themes; its rows use light text on it.
+    const bool dark = ThemeManager::darkNow();
+    // The sidebar is dark in both themes; its rows use light text on it, at a
+    // contrast of 4.5:1 or more on the selected row too.
     const QString back = QLatin1String(dark ? "#0B1713" : "#16392F");
-    const QString selected = QLatin1String(dark ? "#1E3A32" : "#23564A");
+    const QString selected = QLatin1String(dark ? "#1E3A32" : "#204E43");
     const QString hover = QLatin1String(dark ? "#142822" : "#1C463A");
     m_sidebarPanel->setStyleSheet(
-        QStringLiteral("#sidebarPanel { background: %1; } #sidebarTitle { color: #8FAF9F; } "
+        QStringLiteral("#sidebarPanel { background: %1; } #sidebarTitle { color: #A9C4B7; } "
                        "#sidebarTotal { color: #D8E8DF; border-top: 1px solid %2; } "
                        "QListWidget#accountList { background: %1; border: none; outline: none; } "
                        "QListWidget#accountList::item { border-radius: 6px; margin: 1px 6px; } "
@@ -267,7 +268,7 @@ void MainWindow::restyle()
     if (m_welcome)
         m_welcome->restyle();
     if (m_emptyState) {
-        const QString muted = QLatin1String(dark ? "#8FAF9F" : "#6E8A7E");
+        const QString muted = ThemeManager::toneName(ThemeManager::Muted);
         if (auto *hint = m_emptyState->findChild<QLabel *>(QStringLiteral("emptyStateHint")))
             hint->setStyleSheet(QStringLiteral("color: %1;").arg(muted));
         if (auto *create = m_emptyState->findChild<QPushButton *>(QStringLiteral("emptyStateCreate")))

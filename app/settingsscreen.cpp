@@ -252,7 +252,7 @@ void SettingsScreen::changeEvent(QEvent *event)
 
 void SettingsScreen::restyle()
 {
-    const bool dark = ThemeManager::isDarkPalette(palette());
+    const bool dark = ThemeManager::darkNow();
     const QColor iconColor(QLatin1String(dark ? "#4DB6AC" : "#00897B"));
     const ushort glyphs[] = {Glyph::Settings, Glyph::ViewList, Glyph::Sync, Glyph::Info};
     const QColor selectedColor = palette().color(QPalette::HighlightedText);

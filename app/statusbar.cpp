@@ -83,9 +83,8 @@ void StatusBar::showTransient(const QString &text, int timeoutMs)
 
 void StatusBar::restyle()
 {
-    const bool dark = ThemeManager::isDarkPalette(palette());
-    m_due->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(dark ? "#66BB6A" : "#2E7D32")));
-    m_sync->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(dark ? "#8FAF9F" : "#5A7A6E")));
+    m_due->setStyleSheet(QStringLiteral("color: %1;").arg(ThemeManager::toneName(ThemeManager::Positive)));
+    m_sync->setStyleSheet(QStringLiteral("color: %1;").arg(ThemeManager::toneName(ThemeManager::Muted)));
 }
 
 QString StatusBar::accountText() const

@@ -158,11 +158,11 @@ void WelcomeScreen::onSecondary()
 
 void WelcomeScreen::restyle()
 {
-    const bool dark = ThemeManager::isDarkPalette(palette());
+    const bool dark = ThemeManager::darkNow();
     const QString accent = QLatin1String(dark ? "#4DB6AC" : "#00897B");
     const QString accentHover = QLatin1String(dark ? "#80CBC4" : "#00796B");
     const QString onAccent = QLatin1String(dark ? "#0F1E19" : "#FFFFFF");
-    const QString muted = QLatin1String(dark ? "#8FAF9F" : "#6E8A7E");
+    const QString muted = ThemeManager::toneName(ThemeManager::Muted);
     const QString border = QLatin1String(dark ? "#2A4038" : "#D8E0DB");
     const QString cardBack = QLatin1String(dark ? "#152420" : "#FFFFFF");
     m_primary->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 6px; "

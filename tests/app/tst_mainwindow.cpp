@@ -25,6 +25,8 @@
 #include "ui/screens/searchscreen.h"
 
 #include <QAction>
+#include <QHash>
+#include <QImage>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,6 +42,8 @@
 #include <QStackedWidget>
 #include <QTest>
 
+#include <cmath>
+
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -53,6 +57,41 @@ private:
         draft.currency = currency;
         draft.startingBalance = opening;
         return *state->accountService()->createAccount(draft, QDate(2024, 1, 1));
+    }
+
+    // The strongest contrast between any pixel of the area and its most
+    // common colour, the background. Anti-aliasing only ever blends text into
+    // its background, so this never reads higher than the text's own colour.
+    static double textContrast(const QImage &shot, const QRect &area)
+    {
+        const QImage part = shot.copy(area).convertToFormat(QImage::Format_RGB32);
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < part.height(); ++y) {
+            for (int x = 0; x < part.width(); ++x)
+                ++counts[part.pixel(x, y)];
+        }
+        QRgb background = 0;
+        int most = -1;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            if (it.value() > most) {
+                most = it.value();
+                background = it.key();
+            }
+        }
+        const auto luminance = [](QRgb rgb) {
+            const auto channel = [](int c) {
+                const double v = c / 255.0;
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+        };
+        const double back = luminance(background);
+        double best = 1.0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            const double front = luminance(it.key());
+            best = std::max(best, (std::max(front, back) + 0.05) / (std::min(front, back) + 0.05));
+        }
+        return best;
     }
 
     static QStringList sidebarIds(MainWindow &w)
@@ -344,6 +383,73 @@ private Q_SLOTS:
         QCOMPARE(settings.deletedAccountsList()->count(), 0);
         QCOMPARE(w.sidebar()->count(), 1);
         QCOMPARE(w.totalText(), QStringLiteral("Total: $50.00"));  // the opening balance came back with it
+    }
+
+    void textReadsInBothThemes_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("theme");
+        QTest::newRow("light") << int(ThemeManager::Dark) << int(ThemeManager::Light);
+        QTest::newRow("dark") << int(ThemeManager::Light) << int(ThemeManager::Dark);
+    }
+
+    // Switched live, from the other theme: every coloured text restyles and
+    // reads at 4.5:1 or more.
+    void textReadsInBothThemes()
+    {
+        QFETCH(int, before);
+        QFETCH(int, theme);
+        TestApp app;
+        const Account overdrawn = addAccount(app.state(), QStringLiteral("Checking"));
+        const Account savings = addAccount(app.state(), QStringLiteral("Savings"), Currency::USD, 120000);
+        Transaction rent = Fixtures::newTransaction(overdrawn.id, QDate(2024, 2, 1), QStringLiteral("Rent"), -95000);
+        rent.memo = QStringLiteral("February");
+        QVERIFY(app.state()->transactions()->insert(rent));
+        RecurringTransaction due;
+        due.id = Ids::newId();
+        due.accountId = savings.id;
+        due.payee = QStringLiteral("Interest");
+        due.amount = 100;
+        due.startDate = due.nextDueDate = Clock::today();
+        due.createdAt = due.updatedAt = Clock::nowUtc();
+        QVERIFY(app.state()->recurring()->insert(due));
+
+        app.state()->themeManager()->applyTheme(before);
+        MainWindow w(app.state());
+        w.resize(1280, 900);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.selectAccount(overdrawn.id);
+        app.state()->themeManager()->applyTheme(theme);
+        w.mainStatusBar()->clearMessage();
+        QApplication::processEvents();
+        const QImage shot = w.grab().toImage();
+
+        QList<QPair<QString, QRect>> areas;
+        const auto add = [&](const QString &what, QWidget *widget, QRect rect = QRect()) {
+            if (rect.isNull())
+                rect = widget->rect();
+            areas.append({what, QRect(widget->mapTo(&w, rect.topLeft()), rect.size())});
+        };
+        for (QWidget *label : w.mainStatusBar()->shownLabels())
+            add(label->accessibleName(), label);
+        for (QLabel *label : w.sidebar()->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty())
+                add(QStringLiteral("sidebar ") + label->text(), label);
+        }
+        add(QStringLiteral("sidebar total"), w.findChild<QLabel *>(QStringLiteral("sidebarTotal")));
+        RegisterTableView *table = w.registerPage()->table();
+        const int row = w.registerPage()->model()->rowOfTransaction(rent.id);
+        for (int column : {int(RegisterModel::Payment), int(RegisterModel::Balance), int(RegisterModel::Memo)}) {
+            const QRect cell = table->visualRect(w.registerPage()->model()->index(row, column)).adjusted(2, 2, -2, -2);
+            add(QStringLiteral("register column %1").arg(column), table->viewport(), cell);
+        }
+        QVERIFY(areas.size() >= 9);
+        for (const auto &[what, area] : areas) {
+            const double contrast = textContrast(shot, area);
+            if (contrast < 4.5)
+                QFAIL(qPrintable(QStringLiteral("%1 reads at %2:1").arg(what).arg(contrast, 0, 'f', 2)));
+        }
     }
 
     void autoPostsAtStart()

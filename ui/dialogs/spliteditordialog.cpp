@@ -54,7 +54,7 @@ void SplitEditorDialog::updateRemaining()
     m_remaining->setText(tr("Remaining: %1").arg(Money::formatMoney(remaining, m_currency)));
     // Green when the lines add up, red when they exceed the amount; the dark
     // palette takes the lighter shades that stay readable on it.
-    const bool dark = ThemeManager::isDarkPalette(palette());
+    const bool dark = ThemeManager::darkNow();
     QString style;
     if (remaining == 0)
         style = dark ? QStringLiteral("color: #66BB6A;") : QStringLiteral("color: green;");

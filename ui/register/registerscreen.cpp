@@ -133,8 +133,9 @@ void RegisterScreen::buildUi()
 
 void RegisterScreen::applyTheme()
 {
-    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
-    const bool dark = ThemeManager::isDarkPalette(QApplication::palette());
+    m_hintLabel->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeManager::toneName(ThemeManager::Muted)));
+    const bool dark = ThemeManager::darkNow();
     m_institutionLabel->setStyleSheet(
         QStringLiteral("color: %1;").arg(QApplication::palette().color(QPalette::PlaceholderText).name()));
     m_messageLabel->setStyleSheet(QStringLiteral("color: %1;").arg(dark ? QStringLiteral("#4DB6AC")
@@ -264,9 +265,7 @@ void RegisterScreen::refreshHeader()
     m_institutionLabel->setVisible(!line.isEmpty());
 
     const qint64 balance = m_model->entries().isEmpty() ? m_account.startingBalance : m_model->closingBalance();
-    const bool dark = ThemeManager::isDarkPalette(QApplication::palette());
-    const QString color = balance < 0 ? (dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"))
-                                      : (dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
+    const QString color = ThemeManager::toneName(balance < 0 ? ThemeManager::Negative : ThemeManager::Positive);
     m_balanceLabel->setText(m_account.id.isEmpty() ? QString() : Money::formatMoney(balance, m_account.currency));
     m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(color));
     m_reconcileButton->setEnabled(!m_account.id.isEmpty());
