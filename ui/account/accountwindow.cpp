@@ -4,7 +4,6 @@
 #include "cloud/accountclient.h"
 #include "cloud/signinclient.h"
 #include "ui/glyph.h"
-#include "ui/screens/screencolors.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -250,7 +249,7 @@ void AccountWindow::updateDevices()
         const QString text = (isSelf ? tr("%1 (this device)").arg(name) : name) + QLatin1Char('\n')
                              + details.join(QStringLiteral("  \u00b7  "));
         auto *item = new QListWidgetItem(text);
-        item->setIcon(Glyph::icon(isDesktop(platform) ? kComputer : kSmartphone, ScreenColors::muted(ScreenColors::dark()), 22));
+        item->setIcon(Glyph::icon(isDesktop(platform) ? kComputer : kSmartphone, ThemeManager::tone(ThemeManager::Muted), 22));
         if (isSelf)
             items.prepend(item);
         else
@@ -281,13 +280,16 @@ void AccountWindow::changeEvent(QEvent *event)
 
 void AccountWindow::restyle()
 {
-    const bool dark = ThemeManager::isDarkPalette(palette());
-    const QColor accent(QLatin1String(dark ? "#4DB6AC" : "#00897B"));
+    // The application palette is the theme in force; this window's own may
+    // not have caught up yet.
+    const bool dark = ThemeManager::darkNow();
+    const QColor accent = ThemeManager::tone(ThemeManager::Accent);
     m_outIcon->setPixmap(Glyph::pixmap(kAccountCircle, accent, 72, 80));
     m_avatar->setPixmap(Glyph::pixmap(kAccountCircle, accent, 56, 64));
+    const QString muted = QStringLiteral("color: %1;").arg(ThemeManager::toneName(ThemeManager::Muted));
     for (QLabel *label : std::as_const(m_muted))
-        label->setStyleSheet(ScreenColors::mutedStyle(dark));
-    m_error->setStyleSheet(QStringLiteral("color: %1;").arg(ScreenColors::negative(dark).name()));
+        label->setStyleSheet(muted);
+    m_error->setStyleSheet(QStringLiteral("color: %1;").arg(ThemeManager::toneName(ThemeManager::Negative)));
     const QString onAccent = QLatin1String(dark ? "#0F1E19" : "#FFFFFF");
     m_signIn->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 6px; "
                                            "padding: 8px 22px; } QPushButton:disabled { background: %3; } "
