@@ -62,6 +62,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     updateDueCount();
     showStartPage();
     restyle();
+    m_started = true;
 }
 
 MainWindow::~MainWindow() = default;
@@ -71,6 +72,7 @@ void MainWindow::buildPages()
     m_register = new RegisterScreen(m_state, this);
     m_welcome = new WelcomeScreen(this);
     connect(m_welcome, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+    m_welcome->setSignInAvailable(true);
 
     m_emptyState = buildEmptyState();
     m_pages = new QStackedWidget(this);
@@ -153,6 +155,7 @@ void MainWindow::connectSignals()
     connect(m_register, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
     connect(m_register, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { showStatusMessage(text, 5000); });
+    connectAuthSignals();
     // An import keeps the event loop turning while it writes; the posting pass
     // waits for it, or its rows would be rolled back with a failed import.
     connect(m_state->importService(), &ImportService::runningChanged, this, [this](bool running) {
@@ -210,18 +213,6 @@ void MainWindow::updateDueCount()
 void MainWindow::showStatusMessage(const QString &text, int timeoutMs)
 {
     m_statusBar->showTransient(text, timeoutMs);
-}
-
-void MainWindow::updateAuthUI()
-{
-    // Signing in to the online service is not available in this build, so the
-    // window always shows its signed-out state.
-    m_accountAction->setStatusTip(tr("Sign in or sign up"));
-    m_signOutAction->setVisible(false);
-    m_statusBar->setSyncText(tr("Not signed in"));
-    const bool returning = QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool();
-    m_welcome->setMode(returning ? WelcomeScreen::Mode::Returning : WelcomeScreen::Mode::FirstRun);
-    m_pages->setCurrentWidget(m_welcome);
 }
 
 void MainWindow::showStartPage()

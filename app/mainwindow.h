@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class AccountSidebar;
+class AccountWindow;
 class AppState;
 class CategoriesScreen;
 class ImportWindow;
@@ -49,7 +50,8 @@ public:
     QAction *action(const QString &objectName) const;
 
     // Whether the user is signed in to the online service.
-    bool isSignedIn() const { return false; }
+    bool isSignedIn() const;
+    void showAccountWindow();
 
 public Q_SLOTS:
     void onAccountClicked(const QString &accountId);
@@ -92,6 +94,7 @@ private:
     void scheduleSidebarRebuild();
     void rebuildAccountShortcuts(const QStringList &accountIds);
     void fitSidebar();
+    void connectAuthSignals();
     void updateAuthUI();
     void showStartPage();
     void restyle();
@@ -118,6 +121,8 @@ private:
     QAction *m_accountAction = nullptr;
     QAction *m_signOutAction = nullptr;
     QTimer *m_postingTimer = nullptr;
+    // Set once construction has chosen the start page.
+    bool m_started = false;
     bool m_sidebarRebuildPending = false;
     QPointer<SettingsScreen> m_settings;
     QPointer<ImportWindow> m_import;
@@ -126,4 +131,5 @@ private:
     QPointer<PayeeScreen> m_payees;
     QPointer<ReconciliationHistoryScreen> m_history;
     QPointer<SearchScreen> m_search;
+    QPointer<AccountWindow> m_accountWindow;
 };

@@ -7,6 +7,8 @@
 #include "app/settingsscreen.h"
 #include "app/thememanager.h"
 #include "app/welcomescreen.h"
+#include "cloud/accountclient.h"
+#include "cloud/signinclient.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/logging.h"
@@ -20,6 +22,7 @@
 #include "services/backupservice.h"
 #include "services/safetycopies.h"
 #include "services/sampledata.h"
+#include "ui/account/accountwindow.h"
 #include "ui/appstyle.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
@@ -30,6 +33,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -123,6 +128,37 @@ void saveScreens(MainWindow &main, AppState &state, const QString &dir, const QS
     save(&details, QStringLiteral("%1/transaction-details-%2.png").arg(dir, themeSuffix));
 }
 
+// The account window signed out, then signed in with a made-up account (no
+// service is asked: its addresses point at a closed local port).
+void saveAccountWindow(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
+{
+    LarkAccount::Client *client = state.accountClient();
+    AccountWindow window(client, &main);
+    window.resize(600, 550);
+    window.show();
+    save(&window, QStringLiteral("%1/account-signed-out-%2.png").arg(dir, themeSuffix));
+    client->signIn()->acceptTokens({{QStringLiteral("access_token"), QStringLiteral("shots")},
+                                    {QStringLiteral("refresh_token"), QStringLiteral("shots")},
+                                    {QStringLiteral("expires_in"), 900}},
+                                   [](bool) {});
+    client->applyProfile({{QStringLiteral("email"), QStringLiteral("ann.lee@example.org")},
+                          {QStringLiteral("display_name"), QStringLiteral("Ann Lee")}});
+    const QString seen = QDateTime::currentDateTimeUtc().addSecs(-3600).toString(Qt::ISODate);
+    client->applyDevices({QJsonObject{{QStringLiteral("device_id"), QStringLiteral("laptop")},
+                                      {QStringLiteral("name"), QStringLiteral("ann-laptop")},
+                                      {QStringLiteral("platform"), QStringLiteral("windows")},
+                                      {QStringLiteral("app_version"), QStringLiteral("1.1.0")},
+                                      {QStringLiteral("last_seen_at"), seen}},
+                          QJsonObject{{QStringLiteral("device_id"), LarkAccount::Client::deviceId()},
+                                      {QStringLiteral("name"), QStringLiteral("kitchen-pc")},
+                                      {QStringLiteral("platform"), QStringLiteral("linux")},
+                                      {QStringLiteral("app_version"), QStringLiteral("1.1.1")},
+                                      {QStringLiteral("last_seen_at"), seen}}});
+    save(&window, QStringLiteral("%1/account-signed-in-%2.png").arg(dir, themeSuffix));
+    save(&main, QStringLiteral("%1/main-signed-in-%2.png").arg(dir, themeSuffix));
+    client->signIn()->signOut();
+}
+
 // The import window over two QIF files: one whose dates cannot tell the day
 // from the month, one that is plainly day first.
 void saveImportWindow(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
@@ -173,6 +209,9 @@ int main(int argc, char *argv[])
 
     QTemporaryDir data;
     qputenv("QUILLET_DATA_DIR", data.path().toUtf8());
+    qputenv("QUILLET_TOKEN_STORE", "file");
+    for (const char *endpoint : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL"})
+        qputenv(endpoint, "http://127.0.0.1:9");
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, data.path());
     Application::setIdentity();
@@ -193,7 +232,6 @@ int main(int argc, char *argv[])
             window.show();
             save(&window, QStringLiteral("%1/welcome-%2%3.png").arg(out, theme, suffix));
             window.welcomePage()->setMode(WelcomeScreen::Mode::Returning);
-            window.welcomePage()->setSignInAvailable(true);
             save(&window, QStringLiteral("%1/welcome-returning-%2%3.png").arg(out, theme, suffix));
             window.pages()->setCurrentWidget(window.emptyStatePage());
             save(&window, QStringLiteral("%1/empty-state-%2%3.png").arg(out, theme, suffix));
@@ -210,6 +248,7 @@ int main(int argc, char *argv[])
             save(&window, QStringLiteral("%1/main-two-line-%2%3.png").arg(out, theme, suffix));
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), false);
             saveScreens(window, state, out, theme + suffix);
+            saveAccountWindow(window, state, out, theme + suffix);
             saveImportWindow(window, state, out, theme + suffix);
             // Safety copies, for the data page's list.
             SafetyCopies *copies = state.backupService()->safetyCopies();
