@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -265,7 +266,12 @@ void MainWindow::showWindow(QWidget *window, const QString &title, const QSize &
     // The first showing gets the initial size; a window kept for the run
     // opens again as the user left it.
     if (!window->property("larkSized").toBool()) {
-        window->resize(size);
+        // Grown to its content at the current font, as far as the screen
+        // allows.
+        QSize content = window->sizeHint();
+        if (const QScreen *screen = this->screen())
+            content = content.boundedTo(screen->availableSize());
+        window->resize(size.expandedTo(content));
         window->setProperty("larkSized", true);
     }
     // A window left minimized comes back as it was.

@@ -22,7 +22,10 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
@@ -55,6 +58,7 @@ SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
     connect(m_pageList, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
     m_pageList->setCurrentRow(0);
     restyle();
+    fitToFont();
 }
 
 void SettingsScreen::showPage(Page page)
@@ -247,7 +251,32 @@ void SettingsScreen::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::PaletteChange)
         restyle();
+    // The font size is chosen here: the window grows with it at once.
+    if (event->type() == QEvent::FontChange)
+        QTimer::singleShot(0, this, &SettingsScreen::fitToFont);
     QWidget::changeEvent(event);
+}
+
+void SettingsScreen::fitToFont()
+{
+    int widest = 0;
+    for (int row = 0; row < m_pageList->count(); ++row)
+        widest = qMax(widest, m_pageList->fontMetrics().horizontalAdvance(m_pageList->item(row)->text()));
+    m_pageList->setFixedWidth(qMax(150, widest + m_pageList->iconSize().width() + 40));
+    if (isVisible() && !isMaximized() && width() < sizeHint().width())
+        resize(sizeHint().width(), height());
+}
+
+QSize SettingsScreen::sizeHint() const
+{
+    int page = 0;
+    for (int i = 0; i < m_pages->count(); ++i) {
+        if (auto *scroll = qobject_cast<QScrollArea *>(m_pages->widget(i)))
+            page = qMax(page, scroll->widget()->minimumSizeHint().width());
+    }
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int scale = qMax(100, ThemeManager::fontScale());
+    return QSize(m_pageList->width() + page + scrollBar + 4, 550 * scale / 100);
 }
 
 void SettingsScreen::restyle()

@@ -33,6 +33,10 @@ public:
     // Where the data blocks (backups, sync) of the "Data & Sync" page go.
     QVBoxLayout *dataBlocks() const { return m_dataBlocks; }
 
+    // Wide enough for the widest page without a horizontal scroll bar, at
+    // the current font.
+    QSize sizeHint() const override;
+
 public Q_SLOTS:
     void refreshDeletedAccounts();
     void restoreSelected();
@@ -49,6 +53,7 @@ private:
     QWidget *buildDataPage();
     QWidget *buildAboutPage();
     void restyle();
+    void fitToFont();
 
     AppState *m_state;
     QListWidget *m_pageList = nullptr;

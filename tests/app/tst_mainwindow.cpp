@@ -36,6 +36,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
@@ -319,6 +320,48 @@ private Q_SLOTS:
 
         QTRY_COMPARE_WITH_TIMEOUT(balance->text(), QStringLiteral("$75.00"), 5000);
         QTRY_COMPARE(w.totalText(), QStringLiteral("Total: $75.00"));
+    }
+
+    void preferencesReadAtEveryScale_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<bool>("live");
+        for (int scale : {70, 100, 130, 160}) {
+            QTest::addRow("%d %%", scale) << scale << false;
+            QTest::addRow("%d %%, changed live", scale) << scale << true;
+        }
+    }
+
+    // Every page of the preferences shows whole, without a horizontal scroll
+    // bar, whether the text size was chosen before or while it is open.
+    void preferencesReadAtEveryScale()
+    {
+        QFETCH(int, scale);
+        QFETCH(bool, live);
+        TestApp app;
+        if (!live)
+            app.state()->themeManager()->setFontScale(scale);
+        MainWindow w(app.state());
+        w.show();
+        w.showSettingsWindow();
+        auto *settings = w.findChild<SettingsScreen *>();
+        QVERIFY(settings);
+        QVERIFY(QTest::qWaitForWindowExposed(settings));
+        if (live)
+            app.state()->themeManager()->setFontScale(scale);
+        for (int page : {SettingsScreen::General, SettingsScreen::Register, SettingsScreen::DataAndSync,
+                         SettingsScreen::About}) {
+            settings->showPage(SettingsScreen::Page(page));
+            QCoreApplication::processEvents();
+            for (QScrollArea *scroll : settings->findChildren<QScrollArea *>()) {
+                if (scroll->isVisible())
+                    QTRY_COMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+            }
+        }
+        settings->showPage(SettingsScreen::General);
+        QComboBox *language = settings->languageBox();
+        QTRY_VERIFY(language->mapTo(settings, QPoint(language->width(), 0)).x() <= settings->width());
+        app.state()->themeManager()->setFontScale(100);
     }
 
     void startingAccount()
