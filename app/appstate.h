@@ -18,6 +18,7 @@ class ReconciliationRepository;
 class RecurringRepository;
 class ReconciliationService;
 class RecurringService;
+class ReportService;
 class Services;
 class SplitLineRepository;
 class Store;
@@ -56,6 +57,7 @@ public:
     ReconciliationService *reconciliationService() const;
     BackupService *backupService() const;
     ImportService *importService() const;
+    ReportService *reportService() const;
     ThemeManager *themeManager() const { return m_themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
