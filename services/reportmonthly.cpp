@@ -204,12 +204,13 @@ void yearOverYear(Context &ctx)
         return;
     const DateRange current = ctx.filter.range;
     const DateRange earlier{current.from.addYears(-1), current.to.addYears(-1)};
-    QVariantList binds;
+    // Bound in the order the marks stand in the statement: the two dates of
+    // the select list come before the rows' own.
+    QVariantList binds{SqlValue::date(current.from), SqlValue::date(earlier.to)};
     const QString items = ctx.data.itemsSql({earlier.from, current.to},
                                             {QStringLiteral("cur"), QStringLiteral("catrow"), QStringLiteral("flow"),
                                              QStringLiteral("date"), QStringLiteral("amount")},
                                             &binds);
-    binds += {SqlValue::date(current.from), SqlValue::date(earlier.to)};
     const QString sql = QStringLiteral("SELECT i.cur, i.catrow, i.flow, substr(i.date, 1, 7) AS month, "
                                        "SUM(CASE WHEN i.date >= ? THEN i.amount ELSE 0 END), "
                                        "SUM(CASE WHEN i.date <= ? THEN i.amount ELSE 0 END) "
