@@ -21,6 +21,7 @@ class QTimer;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
 class RegisterScreen;
+class ReportsScreen;
 class SearchScreen;
 class SettingsScreen;
 class StatusBar;
@@ -125,4 +126,5 @@ private:
     QPointer<PayeeScreen> m_payees;
     QPointer<ReconciliationHistoryScreen> m_history;
     QPointer<SearchScreen> m_search;
+    QPointer<ReportsScreen> m_reports;
 };

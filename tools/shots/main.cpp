@@ -16,14 +16,21 @@
 #include "data/splitlinerepository.h"
 #include "data/store.h"
 #include "data/transactionrepository.h"
+#include "services/reportcatalog.h"
 #include "services/sampledata.h"
 #include "ui/appstyle.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
+#include "ui/charts/chartview.h"
+#include "ui/reports/reportpdf.h"
+#include "ui/reports/reportsscreen.h"
+#include "ui/reports/reporttablemodel.h"
 
 #include <QAction>
 #include <QDir>
+#include <QEventLoop>
+#include <QListWidget>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -104,6 +111,41 @@ void saveScreens(MainWindow &main, AppState &state, const QString &dir, const QS
     save(&details, QStringLiteral("%1/transaction-details-%2.png").arg(dir, themeSuffix));
 }
 
+// Each report over the last twelve months, with its chart; and the first as PDF.
+void saveReports(MainWindow &main, const QString &dir, const QString &themeSuffix)
+{
+    main.action(QStringLiteral("actionReports"))->trigger();
+    auto *screen = main.findChild<ReportsScreen *>();
+    if (!screen)
+        return;
+    QEventLoop loop;
+    QObject::connect(screen, &ReportsScreen::reportShown, &loop, &QEventLoop::quit);
+    QTimer::singleShot(0, screen, [screen] {
+        screen->selectPeriod(ReportPeriod::Last12Months);
+        screen->refresh();
+    });
+    loop.exec();
+    for (int k = 0; k < kReportKindCount; ++k) {
+        {
+            const QSignalBlocker quiet(screen->reportList());
+            screen->selectReport(ReportKind(k));
+        }
+        QTimer::singleShot(0, screen, &ReportsScreen::refresh);
+        loop.exec();
+        save(screen, QStringLiteral("%1/reports-%2-%3.png").arg(dir, ReportCatalog::code(ReportKind(k)), themeSuffix));
+    }
+    screen->selectReport(ReportKind::CategorySpending);
+    QTimer::singleShot(0, screen, &ReportsScreen::refresh);
+    loop.exec();
+    const QString pdf = QStringLiteral("%1/report-%2.pdf").arg(dir, themeSuffix);
+    QString error;
+    if (ReportPdf::write(screen->model()->report(), screen->chartView()->hasChart() ? &screen->chartView()->chart() : nullptr,
+                         pdf, &error, QPageSize::A4))
+        QTextStream(stdout) << pdf << "\n";
+    screen->close();
+    settle();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -165,6 +207,7 @@ int main(int argc, char *argv[])
             save(&window, QStringLiteral("%1/main-two-line-%2%3.png").arg(out, theme, suffix));
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), false);
             saveScreens(window, state, out, theme + suffix);
+            saveReports(window, out, theme + suffix);
             SettingsScreen settings(&state);
             settings.resize(560, 560);
             settings.show();

@@ -21,8 +21,8 @@ void ChartPainter::drawDonut(const QRectF &area, int highlighted)
         return;
     const double diameter = std::min(area.height(), area.width() * 0.45);
     const QRectF ring(area.left() + m_em * 0.5, area.top() + (area.height() - diameter) / 2, diameter, diameter);
-    const double thickness = diameter * 0.19;
-    const QRectF inner = ring.adjusted(thickness * 2, thickness * 2, -thickness * 2, -thickness * 2);
+    const double thickness = diameter * 0.2;
+    const QRectF inner = ring.adjusted(thickness, thickness, -thickness, -thickness);
 
     // Slices clockwise from twelve o'clock, in the order of the labels.
     double start = 90.0;
@@ -40,9 +40,20 @@ void ChartPainter::drawDonut(const QRectF &area, int highlighted)
         m_hits.append({slice, i, 0, itemText(m_chart, i)});
         start += span;
     }
-    m_p.setPen(m_colors.text);
+    // The total in the hole, in a smaller font when a long figure needs one.
     const QString totalText = Money::formatMoney(total, m_chart.currency);
+    QFont totalFont = m_font;
+    totalFont.setWeight(QFont::DemiBold);
+    const double room = inner.width() * 0.86;
+    const double needed = QFontMetricsF(totalFont, m_p.device()).horizontalAdvance(totalText);
+    if (needed > room && totalFont.pointSizeF() > 0)
+        totalFont.setPointSizeF(totalFont.pointSizeF() * room / needed);
+    else if (needed > room)
+        totalFont.setPixelSize(std::max(1, int(totalFont.pixelSize() * room / needed)));
+    m_p.setFont(totalFont);
+    m_p.setPen(m_colors.text);
     m_p.drawText(QRectF(inner.left(), inner.center().y() - m_em, inner.width(), m_em), Qt::AlignCenter, totalText);
+    m_p.setFont(m_font);
     m_p.setPen(m_colors.muted);
     m_p.drawText(QRectF(inner.left(), inner.center().y(), inner.width(), m_em), Qt::AlignCenter,
                  QCoreApplication::translate("ChartPainter", "Total"));
