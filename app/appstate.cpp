@@ -1,6 +1,9 @@
 #include "app/appstate.h"
 
 #include "app/thememanager.h"
+#include "cloud/accountclient.h"
+#include "cloud/apiclient.h"
+#include "cloud/signinclient.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/datadirectory.h"
@@ -16,6 +19,7 @@
 #include "services/services.h"
 
 #include <QLocale>
+#include <QSettings>
 
 namespace {
 Qt::DayOfWeek g_firstDayOfWeek = QLocale().firstDayOfWeek();
@@ -85,6 +89,8 @@ bool AppState::initialize()
     connect(m_outsideWrites, &OutsideWrites::changed, this, &AppState::announceEverything);
     m_outsideWrites->start();
 
+    createAccountClient();
+
     ThemeManager::captureBaseFont();
     bool ok = false;
     int scale = preferences()->get(QStringLiteral("fontScale"), QStringLiteral("100")).toInt(&ok, 10);
@@ -103,11 +109,49 @@ bool AppState::initialize()
 
     categoryService()->seedDefaultsIfEmpty();
 
+    // A stored sign-in comes back (at once from a file, after a turn of the
+    // event loop from a secret service) and is refreshed before first use.
+    connect(m_accountClient->signIn(), &LarkAccount::SignInClient::sessionRestored, this, &AppState::onSessionRestored);
+    connect(m_accountClient->signIn(), &LarkAccount::SignInClient::loginSucceeded, this, &AppState::onLoginSucceeded);
+    m_accountClient->start();
+
     if (const auto last = preferences()->get(QStringLiteral("lastViewedAccountId")))
         m_currentAccountId = *last;
 
     Q_EMIT databaseReady();
     return true;
+}
+
+void AppState::createAccountClient()
+{
+    const LarkAccount::Config config = LarkAccount::Config::fromEnvironment();
+    qInfo().noquote() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl
+                      << "Sync:" << config.syncApiUrl;
+    m_accountClient = new LarkAccount::Client(config, m_dataDirectory, this);
+    m_accountClient->api()->setBaseUrl(config.syncApiUrl);
+}
+
+bool AppState::isSignedIn() const
+{
+    return m_accountClient && m_accountClient->isAuthenticated();
+}
+
+void AppState::onSessionRestored()
+{
+    m_accountClient->signIn()->refresh([this](bool ok) {
+        qInfo().noquote() << "Startup token refresh:" << (ok ? "ok" : "failed") << "\u2014 authenticated="
+                          << m_accountClient->signIn()->stateText();
+        if (!isSignedIn())
+            return;
+        m_accountClient->refreshAccount();
+    });
+}
+
+void AppState::onLoginSucceeded()
+{
+    QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
+    m_accountClient->registerDevice();
+    qInfo("loginSucceeded: starting auto-sync + immediate sync");
 }
 
 void AppState::announceEverything()

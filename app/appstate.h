@@ -25,6 +25,9 @@ class Store;
 class ThemeManager;
 class TransactionService;
 class TransactionRepository;
+namespace LarkAccount {
+class Client;
+}
 
 // The application-wide state: the database connection, every repository and
 // service, and the account the user last viewed. Screens hold a reference.
@@ -59,6 +62,9 @@ public:
     ImportService *importService() const;
     ReportService *reportService() const;
     ThemeManager *themeManager() const { return m_themeManager; }
+    // The online account: sign-in, tokens and the service API client.
+    LarkAccount::Client *accountClient() const { return m_accountClient; }
+    bool isSignedIn() const;
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &accountId);
@@ -82,11 +88,16 @@ Q_SIGNALS:
     void databaseReady();
 
 private:
+    void createAccountClient();
+    void onSessionRestored();
+    void onLoginSucceeded();
+
     QString m_dataDirectory;
     // The store outlives the services built on it.
     std::unique_ptr<Store> m_store;
     std::unique_ptr<Services> m_services;
     OutsideWrites *m_outsideWrites = nullptr;
     ThemeManager *m_themeManager = nullptr;
+    LarkAccount::Client *m_accountClient = nullptr;
     QString m_currentAccountId;
 };

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/accountsidebar.h"
 #include "app/appstate.h"
 #include "app/statusbar.h"
 #include "app/thememanager.h"
@@ -8,9 +9,12 @@
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
 #include "data/transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/importservice.h"
 #include "services/recurringservice.h"
 #include "ui/glyph.h"
 #include "ui/register/registerscreen.h"
+#include "ui/settings/backupupkeep.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -52,10 +56,13 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     m_postingTimer->setInterval(kPostingIntervalMs);
     connect(m_postingTimer, &QTimer::timeout, this, &MainWindow::postDueRecurring);
     m_postingTimer->start();
+    // The store's daily check and safety copy, a little after start.
+    new BackupUpkeep(m_state, this);
 
     updateDueCount();
     showStartPage();
     restyle();
+    m_started = true;
 }
 
 MainWindow::~MainWindow() = default;
@@ -65,6 +72,7 @@ void MainWindow::buildPages()
     m_register = new RegisterScreen(m_state, this);
     m_welcome = new WelcomeScreen(this);
     connect(m_welcome, &WelcomeScreen::createAccountRequested, this, &MainWindow::showNewAccountDialog);
+    m_welcome->setSignInAvailable(true);
 
     m_emptyState = buildEmptyState();
     m_pages = new QStackedWidget(this);
@@ -80,8 +88,17 @@ void MainWindow::buildPages()
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setCollapsible(0, false);
     // Larger text needs a wider sidebar for the same names and balances.
-    m_splitter->setSizes({280 * qMax(100, ThemeManager::fontScale()) / 100, 1000});
-    m_splitter->restoreState(QSettings().value(QStringLiteral("mainwindow/splitter")).toByteArray());
+    // The sidebar fits its names and balances (see fitSidebar) until the user
+    // drags its edge; a dragged width is kept for the next run.
+    const int dragged = QSettings().value(QStringLiteral("mainwindow/sidebarWidth")).toInt();
+    if (dragged > 0) {
+        m_sidebarDragged = true;
+        m_splitter->setSizes({dragged, 1000});
+    } else {
+        m_splitter->setSizes({280 * qMax(100, ThemeManager::fontScale()) / 100, 1000});
+    }
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_sidebarDragged = true; });
+    m_splitter->installEventFilter(this);
     setCentralWidget(m_splitter);
 }
 
@@ -129,9 +146,37 @@ void MainWindow::connectSignals()
     connect(m_state->recurringService(), &RecurringService::pendingCountChanged, this, &MainWindow::updateDueCount);
     connect(m_state->recurring(), &RecurringRepository::recurringChanged, this, &MainWindow::updateDueCount);
     connect(m_state->themeManager(), &ThemeManager::themeChanged, this, &MainWindow::restyle);
+    // Rows are as tall and the sidebar as wide as the new text needs.
+    connect(m_state->themeManager(), &ThemeManager::fontScaleChanged, this, [this] {
+        rebuildSidebar();
+        // Once the register has measured its columns at the new size.
+        QTimer::singleShot(0, this, &MainWindow::fitSidebar);
+    });
     connect(m_register, &RegisterScreen::reconcileRequested, this, &MainWindow::showReconciliationWindow);
     connect(m_register, &RegisterScreen::errorMessage, this,
             [this](const QString &text) { showStatusMessage(text, 5000); });
+    connectAuthSignals();
+    // An import keeps the event loop turning while it writes; the posting pass
+    // waits for it, or its rows would be rolled back with a failed import.
+    connect(m_state->importService(), &ImportService::runningChanged, this, [this](bool running) {
+        if (!m_postingTimer)
+            return;
+        if (running) {
+            m_postingTimer->stop();
+        } else {
+            m_postingTimer->start();
+            postDueRecurring();
+        }
+    });
+    // A restore may have taken away the account on show.
+    connect(m_state->backupService(), &BackupService::restored, this, [this] {
+        const std::optional<Account> shown = m_state->accounts()->findById(m_state->currentAccountId());
+        if (!shown || shown->isDeleted()) {
+            m_state->setCurrentAccountId(QString());
+            m_register->setAccount(QString());
+        }
+        showStartPage();
+    });
 }
 
 void MainWindow::onAccountsChanged()
@@ -170,18 +215,6 @@ void MainWindow::showStatusMessage(const QString &text, int timeoutMs)
     m_statusBar->showTransient(text, timeoutMs);
 }
 
-void MainWindow::updateAuthUI()
-{
-    // Signing in to the online service is not available in this build, so the
-    // window always shows its signed-out state.
-    m_accountAction->setStatusTip(tr("Sign in or sign up"));
-    m_signOutAction->setVisible(false);
-    m_statusBar->setSyncText(tr("Not signed in"));
-    const bool returning = QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool();
-    m_welcome->setMode(returning ? WelcomeScreen::Mode::Returning : WelcomeScreen::Mode::FirstRun);
-    m_pages->setCurrentWidget(m_welcome);
-}
-
 void MainWindow::showStartPage()
 {
     const QString last = m_state->currentAccountId();
@@ -207,21 +240,12 @@ void MainWindow::selectAccount(const QString &accountId)
     m_state->setCurrentAccountId(accountId);
     m_register->setAccount(accountId);
     m_pages->setCurrentWidget(m_register);
-    for (int row = 0; row < m_sidebar->count(); ++row) {
-        QListWidgetItem *item = m_sidebar->item(row);
-        if (item->data(Qt::UserRole).toString() == accountId) {
-            const QSignalBlocker block(m_sidebar);
-            m_sidebar->setCurrentItem(item);
-            break;
-        }
-    }
+    m_accountSidebar->showCurrent(accountId);
+    fitSidebar();
 }
 
-void MainWindow::onAccountClicked(QListWidgetItem *item)
+void MainWindow::onAccountClicked(const QString &id)
 {
-    if (!item)
-        return;
-    const QString id = item->data(Qt::UserRole).toString();
     if (id == m_state->currentAccountId() && m_pages->currentWidget() == m_register)
         return;
     selectAccount(id);
@@ -260,9 +284,17 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     QSettings settings;
     settings.setValue(QStringLiteral("mainwindow/geometry"), saveGeometry());
-    if (m_splitter)
-        settings.setValue(QStringLiteral("mainwindow/splitter"), m_splitter->saveState());
+    if (m_splitter && m_sidebarDragged)
+        settings.setValue(QStringLiteral("mainwindow/sidebarWidth"), m_splitter->sizes().value(0));
     QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The splitter's own size is what the sidebar takes its share of.
+    if (watched == m_splitter && event->type() == QEvent::Resize)
+        fitSidebar();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::changeEvent(QEvent *event)

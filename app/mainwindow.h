@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class AccountSidebar;
+class AccountWindow;
 class AppState;
 class CategoriesScreen;
 class ImportWindow;
@@ -49,10 +51,11 @@ public:
     QAction *action(const QString &objectName) const;
 
     // Whether the user is signed in to the online service.
-    bool isSignedIn() const { return false; }
+    bool isSignedIn() const;
+    void showAccountWindow();
 
 public Q_SLOTS:
-    void onAccountClicked(QListWidgetItem *item);
+    void onAccountClicked(const QString &accountId);
     void onAccountsChanged();
     void selectAccount(const QString &accountId);
     void showNewAccountDialog();
@@ -67,7 +70,7 @@ public Q_SLOTS:
     void showImportWindow();
     void showPayeesWindow();
     void showShareAccountDialog();
-    void onAccountContextMenu(const QPoint &pos);
+    void onAccountContextMenu(const QString &accountId, const QPoint &globalPos);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
 
@@ -80,6 +83,7 @@ public Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildMenus();
@@ -90,7 +94,8 @@ private:
     void rebuildSidebar();
     void scheduleSidebarRebuild();
     void rebuildAccountShortcuts(const QStringList &accountIds);
-    QWidget *accountRowWidget(const Account &account, qint64 balance);
+    void fitSidebar();
+    void connectAuthSignals();
     void updateAuthUI();
     void showStartPage();
     void restyle();
@@ -103,10 +108,9 @@ private:
     void clearSampleData();
 
     AppState *m_state;
+    AccountSidebar *m_accountSidebar = nullptr;
     QListWidget *m_sidebar = nullptr;
-    QWidget *m_sidebarPanel = nullptr;
-    QLabel *m_sidebarTitle = nullptr;
-    QLabel *m_totalLabel = nullptr;
+    bool m_sidebarDragged = false;
     QSplitter *m_splitter = nullptr;
     QStackedWidget *m_pages = nullptr;
     WelcomeScreen *m_welcome = nullptr;
@@ -118,6 +122,8 @@ private:
     QAction *m_accountAction = nullptr;
     QAction *m_signOutAction = nullptr;
     QTimer *m_postingTimer = nullptr;
+    // Set once construction has chosen the start page.
+    bool m_started = false;
     bool m_sidebarRebuildPending = false;
     QPointer<SettingsScreen> m_settings;
     QPointer<ImportWindow> m_import;
@@ -127,4 +133,5 @@ private:
     QPointer<ReconciliationHistoryScreen> m_history;
     QPointer<SearchScreen> m_search;
     QPointer<ReportsScreen> m_reports;
+    QPointer<AccountWindow> m_accountWindow;
 };

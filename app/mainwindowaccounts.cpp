@@ -32,6 +32,7 @@ void MainWindow::showNewAccountDialog()
     }
     rebuildSidebar();
     selectAccount(created->id);
+    m_register->focusEntryRow();
 }
 
 void MainWindow::showEditAccountDialog()
@@ -43,6 +44,7 @@ void MainWindow::showEditAccountDialog()
         return;
     AccountFormDialog dialog(*account, this);
     dialog.setCurrencyLocked(m_state->accountService()->isCurrencyLocked(account->id));
+    dialog.setOpeningBalance(m_state->accountService()->openingBalance(account->id));
     bool blank = false;
     dialog.setSave([&] {
         blank = dialog.account().name.trimmed().isEmpty();

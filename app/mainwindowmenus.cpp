@@ -56,7 +56,6 @@ void MainWindow::buildMenus()
     file->addSeparator();
     m_accountAction = menuAction(file, QStringLiteral("actionOnlineAccount"), tr("Larkspire &Account..."));
     m_accountAction->setStatusTip(tr("Sign in or sign up"));
-    m_accountAction->setEnabled(false);
     file->addSeparator();
     m_signOutAction = menuAction(file, QStringLiteral("actionSignOut"), tr("Sign &Out"));
     m_signOutAction->setVisible(false);

@@ -1,7 +1,8 @@
-// The account sidebar: one row per live account with its balance, the total
-// underneath, the Alt+digit shortcuts and the right-click menu.
+// The window's side of the account sidebar: what its rows show, what a
+// choice in it does, its width, the Alt+digit shortcuts and its menu.
 #include "app/mainwindow.h"
 
+#include "app/accountsidebar.h"
 #include "app/appstate.h"
 #include "app/statusbar.h"
 #include "app/thememanager.h"
@@ -9,179 +10,71 @@
 #include "data/accountrepository.h"
 #include "data/transactionrepository.h"
 #include "services/money.h"
-#include "ui/glyph.h"
+#include "ui/register/registerscreen.h"
 
-#include <QFontMetrics>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
-#include <QVBoxLayout>
-
-namespace {
-
-ushort glyphFor(AccountType type)
-{
-    switch (type) {
-    case AccountType::Checking:
-        return Glyph::Checking;
-    case AccountType::Savings:
-        return Glyph::Savings;
-    case AccountType::CreditCard:
-        return Glyph::CreditCard;
-    case AccountType::Cash:
-        return Glyph::Cash;
-    case AccountType::Investment:
-        return Glyph::Investment;
-    case AccountType::Other:
-        break;
-    }
-    return Glyph::OtherAccount;
-}
-
-// A label that elides its text on the right to the width it is given.
-class ElidedLabel : public QLabel
-{
-public:
-    explicit ElidedLabel(const QString &text, QWidget *parent)
-        : QLabel(parent)
-        , m_full(text)
-    {
-        setToolTip(text);
-        setMinimumWidth(40);
-        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        setAccessibleName(text);
-        setText(text);
-    }
-
-protected:
-    void resizeEvent(QResizeEvent *event) override
-    {
-        setText(fontMetrics().elidedText(m_full, Qt::ElideRight, width()));
-        QLabel::resizeEvent(event);
-    }
-
-private:
-    QString m_full;
-};
-
-} // namespace
+#include <QSplitter>
+#include <QStackedWidget>
 
 QWidget *MainWindow::buildSidebarPanel()
 {
-    m_sidebarPanel = new QWidget(this);
-    m_sidebarPanel->setObjectName(QStringLiteral("sidebarPanel"));
-    m_sidebarPanel->setMinimumWidth(220);
-    auto *layout = new QVBoxLayout(m_sidebarPanel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    m_sidebarTitle = new QLabel(tr("ACCOUNTS"), m_sidebarPanel);
-    m_sidebarTitle->setObjectName(QStringLiteral("sidebarTitle"));
-    m_sidebarTitle->setContentsMargins(14, 14, 14, 6);
-    ThemeManager::setRole(m_sidebarTitle, ThemeManager::Small, 700);
-    layout->addWidget(m_sidebarTitle);
-
-    m_sidebar = new QListWidget(m_sidebarPanel);
-    m_sidebar->setObjectName(QStringLiteral("accountList"));
-    m_sidebar->setAccessibleName(tr("Accounts"));
-    m_sidebar->setFrameShape(QFrame::NoFrame);
-    m_sidebar->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_sidebar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_sidebar->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    layout->addWidget(m_sidebar, 1);
-    m_sidebarTitle->setBuddy(m_sidebar);
-
-    m_totalLabel = new QLabel(m_sidebarPanel);
-    m_totalLabel->setObjectName(QStringLiteral("sidebarTotal"));
-    m_totalLabel->setContentsMargins(14, 10, 14, 12);
-    m_totalLabel->setAccessibleName(tr("Total of all accounts"));
-    ThemeManager::setRole(m_totalLabel, ThemeManager::BodyMedium);
-    layout->addWidget(m_totalLabel);
-
-    // Clicks and keyboard moves both change the current item; a click on the
+    m_accountSidebar = new AccountSidebar(this);
+    m_sidebar = m_accountSidebar->list();
+    // Clicks and keyboard moves both change the current row; a click on the
     // current one brings its register back.
-    connect(m_sidebar, &QListWidget::currentItemChanged, this, &MainWindow::onAccountClicked);
-    connect(m_sidebar, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
-    connect(m_sidebar, &QWidget::customContextMenuRequested, this, &MainWindow::onAccountContextMenu);
-    return m_sidebarPanel;
-}
-
-QWidget *MainWindow::accountRowWidget(const Account &account, qint64 balance)
-{
-    auto *row = new QWidget;
-    row->setObjectName(QStringLiteral("accountRow"));
-    row->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(6, 8, 8, 8);
-    layout->setSpacing(8);
-
-    auto *icon = new QLabel(row);
-    icon->setFixedSize(24, 24);
-    icon->setPixmap(Glyph::pixmap(glyphFor(account.type), QColor(QStringLiteral("#4DB6AC")), 22, 24));
-    layout->addWidget(icon, 0, Qt::AlignTop);
-
-    auto *text = new QVBoxLayout;
-    text->setContentsMargins(0, 0, 0, 0);
-    text->setSpacing(2);
-    auto *top = new QHBoxLayout;
-    top->setSpacing(8);
-    auto *name = new ElidedLabel(account.name, row);
-    name->setObjectName(QStringLiteral("accountName"));
-    ThemeManager::setRole(name, ThemeManager::Body, 500);
-    name->setStyleSheet(QStringLiteral("color: #FFFFFF;"));
-    top->addWidget(name, 1);
-
-    auto *amount = new QLabel(Money::formatMoney(balance, account.currency), row);
-    amount->setObjectName(QStringLiteral("accountBalance"));
-    amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    ThemeManager::setRole(amount, ThemeManager::Body);
-    amount->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(balance < 0 ? "#FF8A80" : "#66BB6A")));
-    amount->setMinimumWidth(amount->fontMetrics().horizontalAdvance(amount->text()) + 4);
-    top->addWidget(amount, 0);
-    text->addLayout(top);
-
-    QString detail = account.institution.isEmpty() ? Codes::accountTypeLabel(account.type) : account.institution;
-    if (!account.accountNumberLast4.isEmpty())
-        detail += QStringLiteral("  \u00b7  *%1").arg(account.accountNumberLast4);
-    auto *second = new ElidedLabel(detail, row);
-    second->setObjectName(QStringLiteral("accountDetail"));
-    ThemeManager::setRole(second, ThemeManager::Small);
-    second->setStyleSheet(QStringLiteral("color: #8FAF9F;"));
-    text->addWidget(second);
-    layout->addLayout(text, 1);
-    return row;
+    connect(m_accountSidebar, &AccountSidebar::accountShown, this, &MainWindow::onAccountClicked);
+    // A click (or Enter) on an account means "I want to type in it": the
+    // entry row takes the keys. Arrowing through the list only shows them.
+    connect(m_accountSidebar, &AccountSidebar::accountChosen, this, [this](const QString &id) {
+        onAccountClicked(id);
+        if (m_pages->currentWidget() == m_register)
+            m_register->focusEntryRow();
+    });
+    connect(m_accountSidebar, &AccountSidebar::menuRequested, this, &MainWindow::onAccountContextMenu);
+    connect(m_accountSidebar, &AccountSidebar::widthNeededChanged, this, &MainWindow::fitSidebar);
+    return m_accountSidebar;
 }
 
 void MainWindow::rebuildSidebar()
 {
-    const QString current = m_state->currentAccountId();
-    const QSignalBlocker block(m_sidebar);
-    m_sidebar->clear();
-
     const QList<Account> accounts = m_state->accounts()->listLive();
+    QList<AccountSidebar::Row> rows;
     Money::Totals total;
     QStringList ids;
     for (const Account &account : accounts) {
         const qint64 balance = m_state->transactions()->balance(account.id);
         total.add(balance, account.currency);
         ids.append(account.id);
-        auto *item = new QListWidgetItem(m_sidebar);
-        item->setData(Qt::UserRole, account.id);
-        item->setData(Qt::AccessibleTextRole,
-                      tr("%1, balance %2").arg(account.name, Money::formatMoney(balance, account.currency)));
-        QWidget *row = accountRowWidget(account, balance);
-        item->setSizeHint(QSize(row->sizeHint().width(), row->sizeHint().height() + 10));
-        m_sidebar->setItemWidget(item, row);
-        if (account.id == current)
-            m_sidebar->setCurrentItem(item);
+        rows.append({account, balance});
     }
-
+    m_accountSidebar->setRows(rows, m_state->currentAccountId(),
+                              accounts.isEmpty() ? tr("No accounts") : tr("Total: %1").arg(total.text()));
     m_statusBar->setAccountCount(int(accounts.size()));
     rebuildAccountShortcuts(ids);
-    m_totalLabel->setText(accounts.isEmpty() ? tr("No accounts") : tr("Total: %1").arg(total.text()));
+}
+
+void MainWindow::fitSidebar()
+{
+    // A width the user dragged to is theirs; otherwise the names and balances
+    // show whole, up to two fifths of the window.
+    if (!m_splitter || m_sidebarDragged)
+        return;
+    const int total = m_splitter->width() - m_splitter->handleWidth();
+    if (total <= 0)
+        return;
+    const int least = m_accountSidebar->minimumWidth();
+    const int wanted = qMax(240, m_accountSidebar->widthNeeded());
+    // The register's figures come first: the sidebar gives way before a
+    // column of the register would.
+    const int room = m_pages->currentWidget() == m_register ? total - m_register->leastWidth() : total;
+    const int target = qBound(least, wanted, qMax(least, qMin(total * 2 / 5, room)));
+    if (m_splitter->sizes().value(0) != target)
+        m_splitter->setSizes({target, qMax(0, total - target)});
 }
 
 void MainWindow::rebuildAccountShortcuts(const QStringList &accountIds)
@@ -200,16 +93,14 @@ void MainWindow::rebuildAccountShortcuts(const QStringList &accountIds)
 
 QString MainWindow::totalText() const
 {
-    return m_totalLabel->text();
+    return m_accountSidebar->totalText();
 }
 
-void MainWindow::onAccountContextMenu(const QPoint &pos)
+void MainWindow::onAccountContextMenu(const QString &id, const QPoint &globalPos)
 {
-    QListWidgetItem *item = m_sidebar->itemAt(pos);
     QMenu menu(this);
     menu.addAction(tr("New Account..."), this, &MainWindow::showNewAccountDialog);
-    if (item) {
-        const QString id = item->data(Qt::UserRole).toString();
+    if (!id.isEmpty()) {
         const std::optional<Account> account = m_state->accounts()->findById(id);
         const QString name = account ? account->name : QString();
         auto onAccount = [this, id](void (MainWindow::*slot)()) {
@@ -234,30 +125,19 @@ void MainWindow::onAccountContextMenu(const QPoint &pos)
         payees->setEnabled(action(QStringLiteral("actionRenamePayees"))->isEnabled());
         share->setEnabled(action(QStringLiteral("actionShare"))->isEnabled());
     }
-    menu.exec(m_sidebar->viewport()->mapToGlobal(pos));
+    menu.exec(globalPos);
 }
 
 void MainWindow::restyle()
 {
-    const bool dark = ThemeManager::isDarkPalette(palette());
-    // The sidebar is dark in both themes; its rows use light text on it.
-    const QString back = QLatin1String(dark ? "#0B1713" : "#16392F");
-    const QString selected = QLatin1String(dark ? "#1E3A32" : "#23564A");
-    const QString hover = QLatin1String(dark ? "#142822" : "#1C463A");
-    m_sidebarPanel->setStyleSheet(
-        QStringLiteral("#sidebarPanel { background: %1; } #sidebarTitle { color: #8FAF9F; } "
-                       "#sidebarTotal { color: #D8E8DF; border-top: 1px solid %2; } "
-                       "QListWidget#accountList { background: %1; border: none; outline: none; } "
-                       "QListWidget#accountList::item { border-radius: 6px; margin: 1px 6px; } "
-                       "QListWidget#accountList::item:hover { background: %3; } "
-                       "QListWidget#accountList::item:selected { background: %2; }")
-            .arg(back, selected, hover));
+    const bool dark = ThemeManager::darkNow();
+    m_accountSidebar->restyle();
     if (m_statusBar)
         m_statusBar->restyle();
     if (m_welcome)
         m_welcome->restyle();
     if (m_emptyState) {
-        const QString muted = QLatin1String(dark ? "#8FAF9F" : "#6E8A7E");
+        const QString muted = ThemeManager::toneName(ThemeManager::Muted);
         if (auto *hint = m_emptyState->findChild<QLabel *>(QStringLiteral("emptyStateHint")))
             hint->setStyleSheet(QStringLiteral("color: %1;").arg(muted));
         if (auto *create = m_emptyState->findChild<QPushButton *>(QStringLiteral("emptyStateCreate")))

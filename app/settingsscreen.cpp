@@ -11,6 +11,7 @@
 #include "ui/glyph.h"
 #include "ui/prompt.h"
 #include "ui/settings/backuppanel.h"
+#include "ui/settings/safetycopiespanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -161,6 +162,7 @@ QWidget *SettingsScreen::buildDataPage()
     m_dataBlocks->setSpacing(14);
     layout->addLayout(m_dataBlocks);
     SettingsWidgets::addCard(m_dataBlocks, new BackupPanel(m_state, page));
+    SettingsWidgets::addCard(m_dataBlocks, new SafetyCopiesPanel(m_state, page));
 
     QFormLayout *deleted = SettingsWidgets::group(layout, tr("Deleted Accounts"), tr("Accounts you've deleted can be restored here."));
     m_deleted = new QListWidget(page);
@@ -250,7 +252,7 @@ void SettingsScreen::changeEvent(QEvent *event)
 
 void SettingsScreen::restyle()
 {
-    const bool dark = ThemeManager::isDarkPalette(palette());
+    const bool dark = ThemeManager::darkNow();
     const QColor iconColor(QLatin1String(dark ? "#4DB6AC" : "#00897B"));
     const ushort glyphs[] = {Glyph::Settings, Glyph::ViewList, Glyph::Sync, Glyph::Info};
     const QColor selectedColor = palette().color(QPalette::HighlightedText);

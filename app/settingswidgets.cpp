@@ -102,7 +102,7 @@ void restyle(QWidget *root, bool dark)
 {
     const QString card = QLatin1String(dark ? "#1A2E28" : "#FFFFFF");
     const QString border = QLatin1String(dark ? "#2A4038" : "#D8E0DB");
-    const QString muted = QLatin1String(dark ? "#8FAF9F" : "#6E8A7E");
+    const QString muted = ThemeManager::toneName(ThemeManager::Muted);
     const QString list = QLatin1String(dark ? "#0B1713" : "#F2F7F4");
     root->setStyleSheet(QStringLiteral("QFrame#settingsCard { background: %1; border: 1px solid %2; border-radius: 10px; } "
                                        "QLabel#settingsMuted { color: %3; } "

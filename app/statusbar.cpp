@@ -15,7 +15,6 @@ StatusBar::StatusBar(QWidget *parent)
     m_due = new QLabel(this);
     m_due->setAccessibleName(tr("Recurring transactions due"));
     ThemeManager::setRole(m_due, ThemeManager::Body, 700);
-    m_due->hide();
     m_sync = new QLabel(this);
     m_sync->setAccessibleName(tr("Sync status"));
     m_progress = new QProgressBar(this);
@@ -23,13 +22,14 @@ StatusBar::StatusBar(QWidget *parent)
     m_progress->setMaximumSize(100, 14);
     m_progress->setTextVisible(false);
     m_progress->setAccessibleName(tr("Sync in progress"));
-    m_progress->hide();
 
     addWidget(m_accounts);
     addWidget(m_due);
     addWidget(new QWidget(this), 1);
     addWidget(m_sync);
     addWidget(m_progress);
+    placeLabels();
+    connect(this, &QStatusBar::messageChanged, this, &StatusBar::placeLabels);
     restyle();
 }
 
@@ -42,7 +42,7 @@ void StatusBar::setDueCount(int count)
 {
     m_dueCount = count;
     m_due->setText(tr("  \u2022  %n recurring due", nullptr, count));
-    m_due->setVisible(count > 0);
+    placeLabels();
 }
 
 void StatusBar::setSyncText(const QString &text)
@@ -52,7 +52,28 @@ void StatusBar::setSyncText(const QString &text)
 
 void StatusBar::setSyncBusy(bool busy)
 {
-    m_progress->setVisible(busy);
+    m_busy = busy;
+    placeLabels();
+}
+
+void StatusBar::placeLabels()
+{
+    const bool quiet = currentMessage().isEmpty();
+    m_accounts->setVisible(quiet);
+    m_due->setVisible(quiet && m_dueCount > 0);
+    m_sync->setVisible(quiet);
+    m_progress->setVisible(quiet && m_busy);
+}
+
+QList<QWidget *> StatusBar::shownLabels() const
+{
+    QList<QWidget *> shown;
+    for (QWidget *label : {static_cast<QWidget *>(m_accounts), static_cast<QWidget *>(m_due),
+                           static_cast<QWidget *>(m_sync), static_cast<QWidget *>(m_progress)}) {
+        if (label->isVisibleTo(this))
+            shown.append(label);
+    }
+    return shown;
 }
 
 void StatusBar::showTransient(const QString &text, int timeoutMs)
@@ -62,9 +83,8 @@ void StatusBar::showTransient(const QString &text, int timeoutMs)
 
 void StatusBar::restyle()
 {
-    const bool dark = ThemeManager::isDarkPalette(palette());
-    m_due->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(dark ? "#66BB6A" : "#2E7D32")));
-    m_sync->setStyleSheet(QStringLiteral("color: %1;").arg(QLatin1String(dark ? "#8FAF9F" : "#5A7A6E")));
+    m_due->setStyleSheet(QStringLiteral("color: %1;").arg(ThemeManager::toneName(ThemeManager::Positive)));
+    m_sync->setStyleSheet(QStringLiteral("color: %1;").arg(ThemeManager::toneName(ThemeManager::Muted)));
 }
 
 QString StatusBar::accountText() const
@@ -74,7 +94,7 @@ QString StatusBar::accountText() const
 
 QString StatusBar::dueText() const
 {
-    return m_due->isVisibleTo(const_cast<StatusBar *>(this)) ? m_due->text() : QString();
+    return m_dueCount > 0 ? m_due->text() : QString();
 }
 
 QString StatusBar::syncText() const

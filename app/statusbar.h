@@ -25,11 +25,17 @@ public:
     QString accountText() const;
     QString dueText() const;
     QString syncText() const;
+    // The labels that show now; none while a message is shown.
+    QList<QWidget *> shownLabels() const;
 
 private:
+    // A message takes the whole bar: the labels step aside until it is gone.
+    void placeLabels();
+
     QLabel *m_accounts = nullptr;
     QLabel *m_due = nullptr;
     QLabel *m_sync = nullptr;
     QProgressBar *m_progress = nullptr;
     int m_dueCount = 0;
+    bool m_busy = false;
 };

@@ -169,6 +169,23 @@ QPalette ThemeManager::darkPalette()
     return buildPalette(true);
 }
 
+bool ThemeManager::darkNow()
+{
+    return isDarkPalette(QGuiApplication::palette());
+}
+
+QColor ThemeManager::tone(Tone t)
+{
+    //                       light      dark
+    static const char *const tones[][2] = {
+        {"#52705F", "#8FAF9F"},  // muted
+        {"#2A7530", "#66BB6A"},  // positive
+        {"#C62828", "#FF8A80"},  // negative
+        {"#00796B", "#4DB6AC"},  // accent
+    };
+    return QColor(QLatin1String(tones[t][darkNow() ? 1 : 0]));
+}
+
 bool ThemeManager::isDarkPalette(const QPalette &palette)
 {
     return palette.color(QPalette::Window).lightness() < 128;

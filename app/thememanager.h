@@ -41,6 +41,15 @@ public:
     // Sets the role on w and applies it at once.
     static void setRole(QWidget *w, int role, int weight = -1, bool italic = false);
 
+    // Text colours with a meaning, for the theme in force: each reads at a
+    // contrast of at least 4.5:1 on the window, base and alternate rows.
+    enum Tone { Muted = 0, Positive = 1, Negative = 2, Accent = 3 };
+    static QColor tone(Tone tone);
+    static QString toneName(Tone t) { return tone(t).name(); }
+    // The theme in force, from the application palette, which is set before
+    // themeChanged is sent (a widget's own palette may still be the old one).
+    static bool darkNow();
+
     static QPalette lightPalette();
     static QPalette darkPalette();
     // A palette counts as dark when the lightness of its window colour is below 128.

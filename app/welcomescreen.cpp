@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -92,7 +93,14 @@ WelcomeScreen::WelcomeScreen(QWidget *parent)
     card->setColumnStretch(1, 1);
     layout->addWidget(m_card);
 
-    outer->addWidget(column, 0, Qt::AlignHCenter);
+    // Centred by stretches, not by an alignment: an aligned widget only gets
+    // its size hint, which does not know how many lines the wrapped step
+    // texts take at this width and font, and the card was cut short.
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(column);
+    row->addStretch(1);
+    outer->addLayout(row);
     outer->addStretch(2);
 
     connect(m_primary, &QPushButton::clicked, this, &WelcomeScreen::onPrimary);
@@ -151,11 +159,11 @@ void WelcomeScreen::onSecondary()
 
 void WelcomeScreen::restyle()
 {
-    const bool dark = ThemeManager::isDarkPalette(palette());
+    const bool dark = ThemeManager::darkNow();
     const QString accent = QLatin1String(dark ? "#4DB6AC" : "#00897B");
     const QString accentHover = QLatin1String(dark ? "#80CBC4" : "#00796B");
     const QString onAccent = QLatin1String(dark ? "#0F1E19" : "#FFFFFF");
-    const QString muted = QLatin1String(dark ? "#8FAF9F" : "#6E8A7E");
+    const QString muted = ThemeManager::toneName(ThemeManager::Muted);
     const QString border = QLatin1String(dark ? "#2A4038" : "#D8E0DB");
     const QString cardBack = QLatin1String(dark ? "#152420" : "#FFFFFF");
     m_primary->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 6px; "

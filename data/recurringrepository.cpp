@@ -92,6 +92,13 @@ QList<RecurringTransaction> RecurringRepository::pending()
                   {});
 }
 
+QList<RecurringTransaction> RecurringRepository::listByCategory(const QString &categoryId)
+{
+    return select(
+        QStringLiteral("SELECT %1 FROM recurring_transactions WHERE category_id = ? AND deleted_at IS NULL").arg(kColumns),
+        {categoryId});
+}
+
 void RecurringRepository::warnIfBrokenNextDue(const RecurringTransaction &r, const char *operation) const
 {
     if (r.nextDueDate.isValid() && r.nextDueDate >= kDateFloor)

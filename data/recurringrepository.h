@@ -22,6 +22,8 @@ public:
     std::optional<RecurringTransaction> findById(const QString &id);
     QList<RecurringTransaction> dueOn(const QDate &date);
     QList<RecurringTransaction> pending();
+    // Live schedules filed under the category.
+    QList<RecurringTransaction> listByCategory(const QString &categoryId);
 
     bool insert(const RecurringTransaction &r);
     bool update(const RecurringTransaction &r);

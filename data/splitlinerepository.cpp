@@ -35,6 +35,21 @@ QList<SplitLine> SplitLineRepository::linesOf(const QString &transactionId)
     return lines;
 }
 
+QStringList SplitLineRepository::transactionsUsing(const QString &categoryId)
+{
+    QStringList ids;
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("SELECT DISTINCT s.transaction_id FROM split_lines s JOIN transactions t ON t.id = "
+                       "s.transaction_id WHERE s.category_id = ? AND t.deleted_at IS NULL"),
+        {categoryId}, "SplitLineRepository::transactionsUsing failed:");
+    if (!Sql::exec(q, "SplitLineRepository::transactionsUsing failed:"))
+        return ids;
+    while (q->next())
+        ids.append(q->value(0).toString());
+    q->finish();
+    return ids;
+}
+
 bool SplitLineRepository::deleteLinesOf(const QString &transactionId)
 {
     QSqlQuery *q = m_statements.prepare(QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"),

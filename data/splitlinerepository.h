@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QStringList>
 
 class Database;
 
@@ -17,6 +18,8 @@ public:
     explicit SplitLineRepository(Database *database, QObject *parent = nullptr);
 
     QList<SplitLine> linesOf(const QString &transactionId);
+    // Ids of the live transactions with at least one line in the category.
+    QStringList transactionsUsing(const QString &categoryId);
     bool deleteLinesOf(const QString &transactionId);
     bool insert(const SplitLine &line);
     // Replaces every stored line of the transaction with lines, in one database transaction.

@@ -145,6 +145,13 @@ QList<Transaction> TransactionRepository::unreconciled(const QString &accountId)
                 {accountId});
 }
 
+QList<Transaction> TransactionRepository::listByCategory(const QString &categoryId)
+{
+    return list(
+        QStringLiteral("SELECT %1 FROM transactions t WHERE t.category_id = ? AND t.deleted_at IS NULL").arg(kColumns),
+        {categoryId});
+}
+
 std::optional<Transaction> TransactionRepository::latestByPayee(const QString &payee, const QString &accountId)
 {
     const QList<Transaction> found =

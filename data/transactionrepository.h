@@ -37,6 +37,8 @@ public:
     QList<Transaction> pending();
     QList<Transaction> unreconciled(const QString &accountId);
     std::optional<Transaction> latestByPayee(const QString &payee, const QString &accountId);
+    // Live transactions filed under the category (split lines not counted).
+    QList<Transaction> listByCategory(const QString &categoryId);
     // The account's register in chronological order with running balances,
     // headed by a synthetic "Opening Balance" row when the starting balance is not 0.
     QList<RegisterEntry> registerRows(const QString &accountId);

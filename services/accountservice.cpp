@@ -83,6 +83,14 @@ std::optional<Account> AccountService::createAccount(const Account &draft, const
     return account;
 }
 
+std::optional<Transaction> AccountService::openingBalance(const QString &accountId)
+{
+    const std::optional<Transaction> t = m_transactions->latestByPayee(tr("Opening Balance"), accountId);
+    if (!t || t->isTransfer() || t->isSplit)
+        return std::nullopt;
+    return t;
+}
+
 bool AccountService::updateAccount(const Account &edited)
 {
     std::optional<Account> stored = m_accounts->findById(edited.id);

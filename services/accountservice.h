@@ -42,6 +42,9 @@ public:
     // entered in it, and another currency would read them as something else
     // ($98.00 as ¥9,800).
     bool isCurrencyLocked(const QString &accountId);
+    // The "Opening Balance" transaction createAccount() made for the account,
+    // if it is still there.
+    std::optional<Transaction> openingBalance(const QString &accountId);
 
     // Soft-deletes the account's transactions, schedules and reconciliations,
     // then the account.

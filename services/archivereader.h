@@ -9,11 +9,13 @@
 //
 // The toolkit's reader alone does not do for a backup: it takes the entry count
 // from the 16-bit field of the end record, which wraps for archives of more than
-// 65,535 entries (the toolkit's writer stores it that way), and it finds an entry
-// by comparing names from the first entry on, so reading every entry of a large
+// 65,535 entries (the toolkit's writer stores it that way), it knows nothing of
+// the ZIP64 records other writers put there instead, and it finds an entry by
+// comparing names from the first entry on, so reading every entry of a large
 // archive takes quadratic time. Here the central directory is walked record by
-// record up to the end record, and each entry is handed to a reader that sees a
-// central directory holding that entry alone.
+// record up to its end (the ZIP64 end record where there is one), and each
+// entry is handed to a reader that sees a central directory holding that entry
+// alone.
 class ArchiveReader {
 public:
     struct Entry {
@@ -46,9 +48,14 @@ public:
     static quint32 crc32(const QByteArray &data);
 
 private:
+    // Where an entry's central record lies, and its sizes and local header
+    // offset, taken from the ZIP64 extra field where the record defers to it.
     struct Record {
         qsizetype offset = 0;
         qsizetype length = 0;
+        qint64 localOffset = 0;
+        qint64 compressedSize = 0;
+        qint64 size = 0;
     };
 
     // The archive followed by scratch room for one central record and an end record.

@@ -1,36 +1,35 @@
 #include "services/backuprestorer.h"
 
+#include "data/dbtransaction.h"
+#include "services/backupformat.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
-
-#include <cmath>
 
 namespace {
 
 const QString kId = QStringLiteral("id");
 const QString kUpdatedAt = QStringLiteral("updated_at");
+const QString kTransactions = QStringLiteral("transactions");
+const QString kSplitLines = QStringLiteral("split_lines");
+const QString kCategories = QStringLiteral("categories");
 
-QVariant boundValue(const QJsonValue &value)
+// SQLite's primary result codes that mean the store refused the write as a
+// whole, not this one row: busy, locked, out of memory, read-only, I/O error,
+// damaged, full, cannot open, not a database.
+bool isStoreFailure(int code)
 {
-    switch (value.type()) {
-    case QJsonValue::Double: {
-        const QVariant exact = value.toVariant();
-        if (exact.typeId() == QMetaType::LongLong)
-            return exact;
-        // A number written with a fraction or exponent; the store keeps whole
-        // numbers, so an integral one goes in as an integer.
-        const double d = value.toDouble();
-        if (std::trunc(d) == d && std::fabs(d) < 9.0e18)
-            return qint64(d);
-        return d;
-    }
-    case QJsonValue::String:
-        return value.toString();
-    case QJsonValue::Bool:
-        return value.toBool();
+    switch (code & 0xff) {
+    case 5: case 6: case 7: case 8: case 10: case 11: case 13: case 14: case 26:
+        return true;
     default:
-        return QVariant();
+        return false;
     }
+}
+
+QString errorText(const QSqlError &error)
+{
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
 } // namespace
@@ -42,159 +41,292 @@ BackupRestorer::BackupRestorer(const QSqlDatabase &db, BackupMode mode, BackupIm
 {
 }
 
-void BackupRestorer::beginTable(const QString &table)
+bool BackupRestorer::restore(BackupArchive &archive)
+{
+    if (m_mode == BackupMode::Exact && !clearStore())
+        return false;
+    for (const BackupFormat::Table &table : BackupFormat::kTables) {
+        restoreTable(archive, QLatin1String(table.folder), QLatin1String(table.table));
+        if (!m_failure.isEmpty())
+            return false;
+    }
+    return m_mode != BackupMode::Exact || putTemplatesBack();
+}
+
+void BackupRestorer::restoreTable(BackupArchive &archive, const QString &folder, const QString &table)
 {
     m_table = table;
-    m_columns.clear();
+    m_columns = BackupColumn::of(m_statements.database(), table);
     m_columnIndex.clear();
-    QSqlQuery q(m_statements.database());
-    if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table)))
-        qWarning().noquote() << "BackupService cannot read the columns of" << table << q.lastError().text();
-    while (q.next()) {
-        m_columnIndex.insert(q.value(1).toString(), int(m_columns.size()));
-        m_columns.append(q.value(1).toString());
+    for (int i = 0; i < m_columns.size(); ++i)
+        m_columnIndex.insert(m_columns.at(i).name, i);
+    m_idColumn = m_columnIndex.value(kId, -1);
+    if (m_idColumn < 0 || m_columns.size() > 64) {
+        m_failure = BackupService::tr("the columns of %1 cannot be read").arg(table);
+        return;
+    }
+
+    QList<Row> rows;
+    archive.forEachDocument(folder, &m_result->errors, [this, &rows](const BackupArchive::Document &document) {
+        Row row;
+        if (accept(document, &row))
+            rows.append(std::move(row));
+    });
+    rows = withoutSharedIds(std::move(rows));
+    if (table == kCategories)
+        rows = parentsFirst(rows);
+
+    for (const Row &row : std::as_const(rows)) {
+        QString error;
+        switch (write(row, &error)) {
+        case Outcome::Written:
+            ++m_result->imported;
+            break;
+        case Outcome::Skipped:
+            ++m_result->skipped;
+            break;
+        case Outcome::Failed:
+            refuse(QStringLiteral("%1: %2").arg(row.path, error));
+            break;
+        case Outcome::Stopped:
+            m_failure = error;
+            return;
+        }
     }
 }
 
-void BackupRestorer::addRow(const QString &path, QJsonObject row)
+bool BackupRestorer::accept(const BackupArchive::Document &document, Row *row)
 {
-    for (auto it = row.begin(); it != row.end();) {
-        if (!m_columnIndex.contains(it.key())) {
+    const QString &path = document.path;
+    // "folder/NAME.json", where NAME is a path of its own: no row of ours.
+    if (!BackupColumn::isPlainName(path.mid(path.indexOf(QLatin1Char('/')) + 1).chopped(5))) {
+        refuse(BackupService::tr("%1: bad entry name").arg(path));
+        return false;
+    }
+    const QJsonObject &members = document.row;
+    for (auto it = members.constBegin(); it != members.constEnd(); ++it) {
+        if (!m_columnIndex.contains(it.key()))
             m_result->errors.append(BackupService::tr("%1: unknown column %2").arg(path, it.key()));
-            it = row.erase(it);
+    }
+    const QJsonValue id = members.value(kId);
+    if (!id.isString() || id.toString().isEmpty()) {
+        ++m_result->skipped;
+        return false;
+    }
+
+    row->path = path;
+    row->id = id.toString();
+    row->values.resize(m_columns.size());
+    for (auto it = members.constBegin(); it != members.constEnd(); ++it) {
+        const int i = m_columnIndex.value(it.key(), -1);
+        if (i < 0)
             continue;
+        if (!m_columns.at(i).fit(it.value(), &row->values[i])) {
+            refuse(BackupService::tr("%1: bad value for %2").arg(path, m_columns.at(i).name));
+            return false;
         }
-        if (it->isArray() || it->isObject()) {
-            m_result->errors.append(BackupService::tr("%1: unsupported value for %2").arg(path, it.key()));
-            ++m_result->skipped;
-            return;
-        }
-        ++it;
+        row->present |= quint64(1) << i;
     }
 
     // Restored rows go up to the service again as new versions. Split lines
     // carry no sync marks, so only the columns the table has are set.
-    if (m_columnIndex.contains(QStringLiteral("sync_status")))
-        row.insert(QStringLiteral("sync_status"), QStringLiteral("pending"));
-    if (m_columnIndex.contains(QStringLiteral("server_id")))
-        row.insert(QStringLiteral("server_id"), QJsonValue::Null);
-    if (m_columnIndex.contains(QStringLiteral("version")))
-        row.insert(QStringLiteral("version"), 1);
-
-    PendingRow pending{path, row.value(kId).toString(), row, QString()};
-    if (pending.id.isEmpty()) {
-        ++m_result->skipped;
-        return;
-    }
-    const Outcome outcome = write(pending);
-    if (outcome == Outcome::Failed)
-        m_failed.append(pending);
-    else
-        count(outcome);
-}
-
-void BackupRestorer::finishTable()
-{
-    // Each pass retries what failed before; it ends when a pass writes nothing.
-    bool progress = true;
-    while (!m_failed.isEmpty() && progress) {
-        progress = false;
-        QList<PendingRow> stillFailing;
-        for (PendingRow &pending : m_failed) {
-            const Outcome outcome = write(pending);
-            if (outcome == Outcome::Failed) {
-                stillFailing.append(pending);
-            } else {
-                count(outcome);
-                progress = true;
-            }
+    const auto set = [this, row](const QString &column, const QVariant &value) {
+        const int i = m_columnIndex.value(column, -1);
+        if (i >= 0) {
+            row->values[i] = value;
+            row->present |= quint64(1) << i;
         }
-        m_failed.swap(stillFailing);
-    }
-    for (const PendingRow &pending : std::as_const(m_failed)) {
-        ++m_result->skipped;
-        m_result->errors.append(QStringLiteral("%1: %2").arg(pending.path, pending.error));
-    }
-    m_failed.clear();
+    };
+    set(QStringLiteral("sync_status"), QStringLiteral("pending"));
+    set(QStringLiteral("server_id"), QVariant());
+    set(QStringLiteral("version"), 1);
+    return true;
 }
 
-BackupRestorer::Outcome BackupRestorer::write(PendingRow &pending)
+void BackupRestorer::refuse(const QString &error)
 {
-    QSqlQuery *lookup = m_statements.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table),
-                                             {pending.id}, "BackupService lookup failed:");
-    if (!lookup || !lookup->exec()) {
-        pending.error = lookup ? lookup->lastError().text() : BackupService::tr("the table cannot be read");
-        return Outcome::Failed;
-    }
-    const bool found = lookup->next();
-    const QString localUpdatedAt = found ? lookup->value(1).toString() : QString();
-    lookup->finish();
-
-    // Every member left is a column: its SQL name is the one the table reported.
-    QStringList columns;
-    for (auto it = pending.row.constBegin(); it != pending.row.constEnd(); ++it)
-        columns.append(m_columns.at(m_columnIndex.value(it.key())));
-
-    if (!found) {
-        const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                .arg(m_table, columns.join(QStringLiteral(", ")),
-                                     QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
-        return exec(sql, bindValues(columns, pending.row), pending);
-    }
-
-    if (m_mode == BackupMode::Skip)
-        return Outcome::Skipped;
-    if (m_mode == BackupMode::KeepNewer) {
-        const QJsonValue backupUpdatedAt = pending.row.value(kUpdatedAt);
-        const bool hasUpdatedAt = !backupUpdatedAt.isUndefined() && !backupUpdatedAt.isNull();
-        if (hasUpdatedAt && !(backupUpdatedAt.toString() > localUpdatedAt))
-            return Outcome::Skipped;
-    }
-    columns.removeAll(kId);
-    if (columns.isEmpty())
-        return Outcome::Skipped;
-    QStringList assignments;
-    assignments.reserve(columns.size());
-    for (const QString &column : std::as_const(columns))
-        assignments.append(column + QStringLiteral(" = ?"));
-    QVariantList binds = bindValues(columns, pending.row);
-    binds.append(pending.id);
-    return exec(QStringLiteral("UPDATE %1 SET %2 WHERE id = ?").arg(m_table, assignments.join(QStringLiteral(", "))),
-                binds, pending);
+    ++m_result->skipped;
+    m_result->errors.append(error);
 }
 
-BackupRestorer::Outcome BackupRestorer::exec(const QString &sql, const QVariantList &binds, PendingRow &pending)
+QList<BackupRestorer::Row> BackupRestorer::withoutSharedIds(QList<Row> rows)
+{
+    // A second row under one id would overwrite the first and be counted
+    // twice: neither is believed.
+    QHash<QString, int> count;
+    count.reserve(rows.size());
+    for (const Row &row : std::as_const(rows))
+        ++count[row.id];
+    if (count.size() == rows.size())
+        return rows;
+    QList<Row> unique;
+    unique.reserve(count.size());
+    for (Row &row : rows) {
+        if (count.value(row.id) > 1)
+            refuse(BackupService::tr("%1: the id %2 is in more than one entry").arg(row.path, row.id));
+        else
+            unique.append(std::move(row));
+    }
+    return unique;
+}
+
+QList<BackupRestorer::Row> BackupRestorer::parentsFirst(const QList<Row> &rows) const
+{
+    QHash<QString, int> index;
+    index.reserve(rows.size());
+    for (int i = 0; i < rows.size(); ++i)
+        index.insert(rows.at(i).id, i);
+    const QString parent = QStringLiteral("parent_id");
+
+    // Each row has at most one parent: walk up from every row not yet placed,
+    // then place that chain from its top down. A cycle ends the walk.
+    enum : char { Unplaced, OnChain, Placed };
+    QList<char> state(rows.size(), Unplaced);
+    QList<Row> ordered;
+    ordered.reserve(rows.size());
+    QList<int> chain;
+    for (int start = 0; start < rows.size(); ++start) {
+        chain.clear();
+        for (int i = start; i >= 0 && state.at(i) == Unplaced; i = index.value(value(rows.at(i), parent).toString(), -1)) {
+            state[i] = OnChain;
+            chain.append(i);
+        }
+        for (auto it = chain.crbegin(); it != chain.crend(); ++it) {
+            state[*it] = Placed;
+            ordered.append(rows.at(*it));
+        }
+    }
+    return ordered;
+}
+
+QVariant BackupRestorer::value(const Row &row, const QString &column) const
+{
+    const int i = m_columnIndex.value(column, -1);
+    return i >= 0 && (row.present & (quint64(1) << i)) ? row.values.at(i) : QVariant();
+}
+
+BackupRestorer::Outcome BackupRestorer::write(const Row &row, QString *error)
+{
+    // A split line follows its transaction: it is restored when the
+    // transaction was, and left out when the local transaction stays (with
+    // its own lines, which add up to it).
+    if (m_table == kSplitLines &&
+        !m_writtenTransactions.contains(value(row, QStringLiteral("transaction_id")).toString()))
+        return Outcome::Skipped;
+
+    bool found = false;
+    QString localUpdatedAt;
+    // After "restore exactly" emptied the store, no row can be there.
+    if (m_mode != BackupMode::Exact) {
+        QSqlQuery *lookup = m_statements.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table),
+                                                 {row.id}, "BackupService lookup failed:");
+        if (!lookup) {
+            *error = BackupService::tr("the table cannot be read");
+            return Outcome::Failed;
+        }
+        if (!lookup->exec()) {
+            const QSqlError failure = lookup->lastError();
+            *error = errorText(failure);
+            return stops(failure) ? Outcome::Stopped : Outcome::Failed;
+        }
+        found = lookup->next();
+        localUpdatedAt = found ? lookup->value(1).toString() : QString();
+        lookup->finish();
+    }
+
+    QStringList columns;
+    QVariantList binds;
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if ((row.present & (quint64(1) << i)) && (!found || i != m_idColumn)) {
+            columns.append(m_columns.at(i).name);
+            binds.append(row.values.at(i));
+        }
+    }
+    Outcome outcome;
+    if (!found) {
+        outcome = exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(m_table, columns.join(QStringLiteral(", ")),
+                                QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
+                       binds, error);
+    } else {
+        if (m_mode == BackupMode::Skip || columns.isEmpty())
+            return Outcome::Skipped;
+        if (m_mode == BackupMode::KeepNewer) {
+            const QVariant backupUpdatedAt = value(row, kUpdatedAt);
+            if (!backupUpdatedAt.isNull() && !(backupUpdatedAt.toString() > localUpdatedAt))
+                return Outcome::Skipped;
+        }
+        binds.append(row.id);
+        outcome = exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?")
+                           .arg(m_table, columns.join(QStringLiteral(" = ?, "))),
+                       binds, error);
+        // The transaction's lines become the backup's: the local ones go.
+        if (outcome == Outcome::Written && m_table == kTransactions)
+            outcome = exec(QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"), {row.id}, error);
+    }
+    if (outcome == Outcome::Written && m_table == kTransactions)
+        m_writtenTransactions.insert(row.id);
+    return outcome;
+}
+
+BackupRestorer::Outcome BackupRestorer::exec(const QString &sql, const QVariantList &binds, QString *error)
 {
     // One statement per row: when it fails, SQLite undoes that statement alone
-    // and the surrounding transaction carries on with the next row.
+    // and the surrounding transaction carries on with the next row, unless the
+    // store itself failed.
     QSqlQuery *q = m_statements.prepare(sql, binds, "BackupService cannot prepare:");
     if (!q) {
-        pending.error = BackupService::tr("cannot prepare the statement");
+        *error = BackupService::tr("cannot prepare the statement");
         return Outcome::Failed;
     }
     if (!q->exec()) {
-        const QSqlError error = q->lastError();
-        pending.error = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        const QSqlError failure = q->lastError();
         q->finish();
-        return Outcome::Failed;
+        *error = errorText(failure);
+        return stops(failure) ? Outcome::Stopped : Outcome::Failed;
     }
     q->finish();
     return Outcome::Written;
 }
 
-void BackupRestorer::count(Outcome outcome)
+bool BackupRestorer::stops(const QSqlError &error) const
 {
-    if (outcome == Outcome::Written)
-        ++m_result->imported;
-    else
-        ++m_result->skipped;
+    // A full disk or an I/O error ends the whole transaction inside SQLite:
+    // writing on would commit rows one by one outside of it.
+    return !DbTransaction::inTransaction(m_statements.database()) || isStoreFailure(error.nativeErrorCode().toInt());
 }
 
-QVariantList BackupRestorer::bindValues(const QStringList &columns, const QJsonObject &row) const
+bool BackupRestorer::run(const QString &sql)
 {
-    QVariantList values;
-    values.reserve(columns.size() + 1);
-    for (const QString &column : columns)
-        values.append(boundValue(row.value(column)));
-    return values;
+    QSqlQuery q(m_statements.database());
+    if (q.exec(sql))
+        return true;
+    m_failure = errorText(q.lastError());
+    return false;
+}
+
+bool BackupRestorer::clearStore()
+{
+    // Templates are no part of a backup, but they refer to accounts.
+    if (!run(QStringLiteral("DROP TABLE IF EXISTS temp.restore_templates")) ||
+        !run(QStringLiteral("CREATE TEMP TABLE restore_templates AS SELECT * FROM main.transaction_templates")) ||
+        !run(QStringLiteral("DELETE FROM main.transaction_templates")))
+        return false;
+    // Rows that refer to others go first.
+    for (auto it = std::crbegin(BackupFormat::kTables); it != std::crend(BackupFormat::kTables); ++it) {
+        if (!run(QStringLiteral("DELETE FROM main.%1").arg(QLatin1String(it->table))))
+            return false;
+    }
+    return true;
+}
+
+bool BackupRestorer::putTemplatesBack()
+{
+    return run(QStringLiteral(
+               "INSERT INTO main.transaction_templates (id, account_id, name, payee, amount, category_id, memo, "
+               "check_number, is_payment, created_at, updated_at) SELECT id, account_id, name, payee, amount, "
+               "CASE WHEN category_id IN (SELECT id FROM main.categories) THEN category_id END, memo, check_number, "
+               "is_payment, created_at, updated_at FROM temp.restore_templates WHERE account_id IN "
+               "(SELECT id FROM main.accounts)")) &&
+        run(QStringLiteral("DROP TABLE temp.restore_templates"));
 }

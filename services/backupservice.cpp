@@ -5,6 +5,8 @@
 #include "data/dbtransaction.h"
 #include "data/sqlvalue.h"
 #include "services/archivereader.h"
+#include "services/backuparchive.h"
+#include "services/backupformat.h"
 #include "services/backuprestorer.h"
 
 #include <QBuffer>
@@ -17,29 +19,11 @@
 
 #include <private/qzipwriter_p.h>
 
-#include <exception>
-
 namespace {
 
-struct BackupTable {
-    const char *table;
-    const char *folder;
-    const char *countKey;
-};
-
-// Restore order: every table after the ones its rows refer to.
-constexpr BackupTable kTables[] = {
-    {"accounts", "accounts", "accountCount"},
-    {"categories", "categories", "categoryCount"},
-    {"transactions", "transactions", "transactionCount"},
-    {"split_lines", "split_lines", "splitLineCount"},
-    {"recurring_transactions", "recurring", "recurringCount"},
-    {"reconciliations", "reconciliations", "reconciliationCount"},
-};
-
-constexpr int kFormatVersion = 1;
 const QString kManifestPath = QStringLiteral("manifest.json");
-const QString kJsonSuffix = QStringLiteral(".json");
+// How many of quick_check's findings a message names.
+constexpr int kFindingsShown = 3;
 
 QJsonValue jsonValue(const QVariant &value)
 {
@@ -58,16 +42,6 @@ QJsonValue jsonValue(const QVariant &value)
     }
 }
 
-// The manifest's version as the message shows it: 2, "two", or nothing.
-QString versionText(const QJsonValue &version)
-{
-    if (version.isDouble())
-        return QString::number(version.toDouble());
-    if (version.isString())
-        return version.toString();
-    return QString();
-}
-
 BackupImportResult refused(const QString &error)
 {
     BackupImportResult result;
@@ -76,12 +50,19 @@ BackupImportResult refused(const QString &error)
     return result;
 }
 
-QString tooLarge(const QString &path, qint64 size)
+// Why nothing was restored, in SQLite's own words.
+QString notRestored(const QString &reason)
 {
-    return BackupService::tr("%1: entry too large (%2 bytes, at most %3 allowed)")
-        .arg(path)
-        .arg(size)
-        .arg(BackupService::kMaxEntrySize);
+    if (reason.contains(QLatin1String("locked")) || reason.contains(QLatin1String("busy")))
+        return BackupService::tr("Nothing was restored: another program is writing to the store (database is "
+                                 "locked). Try again when it has finished.");
+    return BackupService::tr("Nothing was restored: the store could not be written (%1).").arg(reason);
+}
+
+QString unreadable(const QString &table, const QSqlError &error)
+{
+    return BackupService::tr("The store could not be read whole (%1: %2). No backup was written.")
+        .arg(table, error.databaseText().isEmpty() ? error.text() : error.databaseText());
 }
 
 } // namespace
@@ -89,39 +70,77 @@ QString tooLarge(const QString &path, qint64 size)
 BackupService::BackupService(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database)
+    , m_safetyCopies(database)
 {
 }
 
-QByteArray BackupService::exportBackup(QJsonObject *manifestOut)
+bool BackupService::checkIntegrity(QString *problem)
 {
+    QSqlQuery q(m_database->connection());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
+        *problem = q.lastError().databaseText().isEmpty() ? q.lastError().text() : q.lastError().databaseText();
+        return false;
+    }
+    QStringList findings;
+    while (q.next() && findings.size() < kFindingsShown)
+        findings.append(q.value(0).toString());
+    if (q.lastError().isValid())
+        findings.append(q.lastError().databaseText());
+    if (findings == QStringList{QStringLiteral("ok")})
+        return true;
+    *problem = findings.join(QStringLiteral("; "));
+    if (problem->isEmpty())
+        *problem = tr("the check gave no answer");
+    return false;
+}
+
+QByteArray BackupService::exportBackup(QJsonObject *manifestOut, QString *error)
+{
+    QString problem;
+    if (!checkIntegrity(&problem)) {
+        if (error)
+            *error = tr("The store is damaged (%1). No backup was written.").arg(problem);
+        return QByteArray();
+    }
+
     const QSqlDatabase db = m_database->connection();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QZipWriter writer(&buffer);
     QJsonObject manifest;
-    manifest.insert(QStringLiteral("version"), kFormatVersion);
+    manifest.insert(QStringLiteral("version"), BackupFormat::kVersion);
     manifest.insert(QStringLiteral("exportedAt"), SqlValue::timestamp(Clock::nowUtc()));
 
     // One read transaction: all six tables from the same moment, even while
     // another process writes to the store.
     DbTransaction snapshot(db, DbTransaction::Mode::Deferred);
-    for (const BackupTable &table : kTables) {
+    for (const BackupFormat::Table &table : BackupFormat::kTables) {
         const QString folder = QString::fromLatin1(table.folder);
         int count = 0;
         QSqlQuery q(db);
         q.setForwardOnly(true);
         if (!q.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table.table)))) {
             qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
-        } else {
-            const QSqlRecord columns = q.record();
-            while (q.next()) {
-                QJsonObject row;
-                for (int i = 0; i < columns.count(); ++i)
-                    row.insert(columns.fieldName(i), jsonValue(q.value(i)));
-                writer.addFile(QStringLiteral("%1/%2.json").arg(folder, row.value(QStringLiteral("id")).toString()),
-                               QJsonDocument(row).toJson(QJsonDocument::Indented));
-                ++count;
-            }
+            if (error)
+                *error = unreadable(QLatin1String(table.table), q.lastError());
+            return QByteArray();
+        }
+        const QSqlRecord columns = q.record();
+        while (q.next()) {
+            QJsonObject row;
+            for (int i = 0; i < columns.count(); ++i)
+                row.insert(columns.fieldName(i), jsonValue(q.value(i)));
+            writer.addFile(QStringLiteral("%1/%2.json").arg(folder, row.value(QStringLiteral("id")).toString()),
+                           QJsonDocument(row).toJson(QJsonDocument::Indented));
+            ++count;
+        }
+        // A read that ends early (a damaged page) is no end of the table.
+        if (q.lastError().isValid()) {
+            qWarning().noquote() << "BackupService export query failed:" << q.lastError().text();
+            if (error)
+                *error = unreadable(QLatin1String(table.table), q.lastError());
+            return QByteArray();
         }
         manifest.insert(QLatin1String(table.countKey), count);
     }
@@ -136,76 +155,40 @@ QByteArray BackupService::exportBackup(QJsonObject *manifestOut)
 
 BackupImportResult BackupService::importBackup(const QByteArray &bytes, BackupMode mode)
 {
-    ArchiveReader archive;
-    if (!archive.open(bytes))
-        return refused(tr("Failed to open ZIP archive"));
-    // Sizes as the archive declares them, checked before anything is decompressed.
-    if (archive.totalSize() > kMaxTotalSize) {
-        return refused(tr("Backup too large: its entries add up to %1 bytes, at most %2 allowed")
-                           .arg(archive.totalSize())
-                           .arg(kMaxTotalSize));
-    }
-
-    const QList<ArchiveReader::Entry> &entries = archive.entries();
-    int manifestIndex = -1;
-    for (int i = 0; i < entries.size() && manifestIndex < 0; ++i) {
-        if (entries.at(i).path == kManifestPath)
-            manifestIndex = i;
-    }
-    if (manifestIndex >= 0 && entries.at(manifestIndex).size > kMaxEntrySize)
-        return refused(tooLarge(kManifestPath, entries.at(manifestIndex).size));
-    const QByteArray manifestBytes = manifestIndex >= 0 ? archive.read(manifestIndex) : QByteArray();
-    if (manifestBytes.isEmpty())
-        return refused(tr("Invalid backup: missing manifest.json"));
-    const QJsonValue version = QJsonDocument::fromJson(manifestBytes).object().value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() != kFormatVersion)
-        return refused(tr("Unsupported backup version: %1").arg(versionText(version)));
-
+    BackupArchive archive;
+    QString error;
+    if (!archive.open(bytes, &error))
+        return refused(error);
     BackupImportResult result;
-    if (!archive.isComplete())
-        result.errors.append(tr("The backup's table of contents is damaged: some entries could not be read"));
+    if (!archive.warning().isEmpty())
+        result.errors.append(archive.warning());
+
+    // The way back, taken before anything is written.
+    result.safetyCopy = m_safetyCopies.make(
+        mode == BackupMode::Exact ? QStringLiteral("before-exact-restore") : QStringLiteral("before-restore"), &error);
+    if (result.safetyCopy.isEmpty())
+        return refused(tr("Nothing was restored: a safety copy of the store could not be made (%1).").arg(error));
 
     const QSqlDatabase db = m_database->connection();
     DbTransaction transaction(db);
     if (!transaction.isActive())
-        return refused(tr("The store could not be opened for writing"));
+        return refused(notRestored(transaction.error()));
     BackupRestorer restorer(db, mode, &result);
-    for (const BackupTable &table : kTables) {
-        const QString prefix = QString::fromLatin1(table.folder) + QLatin1Char('/');
-        restorer.beginTable(QString::fromLatin1(table.table));
-        for (int i = 0; i < entries.size(); ++i) {
-            const ArchiveReader::Entry &entry = entries.at(i);
-            if (!entry.path.startsWith(prefix) || !entry.path.endsWith(kJsonSuffix))
-                continue;
-            if (entry.size > kMaxEntrySize) {
-                result.errors.append(tooLarge(entry.path, entry.size));
-                continue;
-            }
-            try {
-                bool damaged = false;
-                const QByteArray data = archive.read(i, &damaged);
-                if (damaged) {
-                    result.errors.append(tr("%1: damaged entry").arg(entry.path));
-                    continue;
-                }
-                const QJsonDocument document = QJsonDocument::fromJson(data);
-                if (!document.isObject()) {
-                    result.errors.append(tr("%1: invalid JSON").arg(entry.path));
-                    continue;
-                }
-                restorer.addRow(entry.path, document.object());
-            } catch (const std::exception &) {
-                result.errors.append(tr("%1: unexpected error").arg(entry.path));
-            }
-        }
-        restorer.finishTable();
-    }
-
+    if (!restorer.restore(archive))
+        return refused(notRestored(restorer.failure()));
     if (!transaction.commit())
-        return refused(tr("The restored data could not be saved"));
-    if (result.imported > 0)
+        return refused(notRestored(transaction.error()));
+    if (result.imported > 0 || mode == BackupMode::Exact)
         Q_EMIT restored();
     return result;
+}
+
+bool BackupService::restoreCopy(const QString &name, QString *safetyCopy, QString *error)
+{
+    if (!m_safetyCopies.restore(name, safetyCopy, error))
+        return false;
+    Q_EMIT restored();
+    return true;
 }
 
 bool BackupService::readFile(const QString &path, QByteArray *bytes)
@@ -219,6 +202,7 @@ bool BackupService::readFile(const QString &path, QByteArray *bytes)
 
 bool BackupService::writeFile(const QString &path, const QByteArray &bytes)
 {
+    // Written beside the file and renamed over it only when complete.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

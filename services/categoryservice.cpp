@@ -4,8 +4,14 @@
 #include "data/clock.h"
 #include "data/dbtransaction.h"
 #include "data/ids.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/transactionrepository.h"
+#include "services/changebatch.h"
 #include "services/stamps.h"
 
+#include <QCoreApplication>
+#include <QSignalBlocker>
 #include <QUuid>
 
 namespace {
@@ -79,9 +85,12 @@ const DefaultCategory kDefaults[] = {
 
 } // namespace
 
-CategoryService::CategoryService(CategoryRepository *categories, QObject *parent)
+CategoryService::CategoryService(const Repositories &store, QObject *parent)
     : QObject(parent)
-    , m_categories(categories)
+    , m_categories(store.categories)
+    , m_transactions(store.transactions)
+    , m_splitLines(store.splitLines)
+    , m_recurring(store.recurring)
 {
 }
 
@@ -117,9 +126,103 @@ bool CategoryService::updateCategory(const Category &edited)
     return m_categories->update(c);
 }
 
+namespace {
+
+// Writes change over a copy of each stored record as the user's edit of it.
+template <typename Record, typename Change, typename Write>
+bool editEach(const QList<Record> &records, const QDateTime &now, Change change, Write write)
+{
+    for (const Record &stored : records) {
+        Record r = stored;
+        change(r);
+        Stamps::asEdit(r, stored, now);
+        if (!write(r))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool CategoryService::deleteCategory(const QString &categoryId)
 {
-    return m_categories->softDelete(categoryId);
+    const std::optional<Category> doomed = m_categories->findById(categoryId);
+    if (!doomed || doomed->isDeleted())
+        return false;
+    const QDateTime now = Clock::nowUtc();
+    ChangeBatch batch({nullptr, m_transactions, m_recurring, nullptr});
+    const auto writeTransaction = [&](const Transaction &t) {
+        batch.touchTransactions(t.accountId);
+        return m_transactions->update(t);
+    };
+    // A schedule that kept the category would post rows naming it again.
+    const auto writeSchedule = [&](const RecurringTransaction &r) {
+        batch.touchRecurring();
+        return m_recurring->update(r);
+    };
+    const auto writeCategory = [&](const Category &c) { return m_categories->update(c); };
+    {
+        // One announcement of the new tree once everything is written.
+        const QSignalBlocker quiet(m_categories);
+        DbTransaction tx(m_categories->connection());
+        QList<Category> children = m_categories->list();
+        children.removeIf([&](const Category &c) { return c.parentId != categoryId; });
+        if (!tx.isActive()
+            || !editEach(m_transactions->listByCategory(categoryId), now,
+                         [](Transaction &t) { t.categoryId.clear(); }, writeTransaction)
+            || !moveSplitLines(*doomed, now, batch)
+            || !editEach(m_recurring->listByCategory(categoryId), now,
+                         [](RecurringTransaction &r) { r.categoryId.clear(); }, writeSchedule)
+            || !editEach(children, now, [&](Category &c) { c.parentId = doomed->parentId; }, writeCategory)
+            || !m_categories->softDelete(categoryId) || !tx.commit())
+            return false;
+    }
+    batch.publish();
+    Q_EMIT m_categories->categoriesChanged();
+    return true;
+}
+
+bool CategoryService::moveSplitLines(const Category &doomed, const QDateTime &now, ChangeBatch &batch)
+{
+    const QStringList ids = m_splitLines->transactionsUsing(doomed.id);
+    if (ids.isEmpty())
+        return true;
+    const QString target = uncategorizedId(doomed.id, now);
+    if (target.isEmpty())
+        return false;
+    for (const QString &id : ids) {
+        const std::optional<Transaction> stored = m_transactions->getById(id);
+        if (!stored)
+            return false;
+        QList<SplitLine> lines = m_splitLines->linesOf(id);
+        for (SplitLine &line : lines) {
+            if (line.categoryId == doomed.id) {
+                line.categoryId = target;
+                line.updatedAt = now;
+            }
+        }
+        // Lines carry no version of their own: their transaction's edit stands for them.
+        Transaction t = *stored;
+        Stamps::asEdit(t, *stored, now);
+        if (!m_splitLines->replaceLines(id, lines) || !m_transactions->update(t))
+            return false;
+        batch.touchTransactions(t.accountId);
+    }
+    return true;
+}
+
+QString CategoryService::uncategorizedId(const QString &except, const QDateTime &now)
+{
+    // The same category a file's split lines without one are imported into.
+    const QString name = QCoreApplication::translate("ImportService", "Uncategorized");
+    for (const Category &c : m_categories->list()) {
+        if (c.id != except && c.name.compare(name, Qt::CaseInsensitive) == 0)
+            return c.id;
+    }
+    Category c;
+    c.name = name;
+    Stamps::asNew(c, now);
+    return m_categories->insert(c) ? c.id : QString();
 }
 
 void CategoryService::seedDefaults()

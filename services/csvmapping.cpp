@@ -340,6 +340,8 @@ CsvRowResult CsvConverter::readRow(const QStringList &row, const CsvMapping &map
     t.payee = cell(row, mapping.payee);
     t.memo = cell(row, mapping.memo);
     t.category = cell(row, mapping.category);
+    for (QString *text : {&t.payee, &t.memo, &t.category})
+        r.textsCut += ImportLimits::clip(text) ? 1 : 0;
     r.ok = true;
     return r;
 }
@@ -350,10 +352,12 @@ CsvConversion CsvConverter::convert(const CsvTable &table, const CsvMapping &map
     result.dateFormat = mapping.dateFormat.isEmpty() ? detectDateFormat(table, mapping) : mapping.dateFormat;
     for (qsizetype r = firstDataRow(table, mapping); r < table.rows.size(); ++r) {
         CsvRowResult row = readRow(table.rows.at(r), mapping, result.dateFormat, currency);
-        if (row.ok)
+        if (row.ok) {
             result.transactions.append(std::move(row.transaction));
-        else
+            result.textsCut += row.textsCut;
+        } else {
             ++result.unparseable;
+        }
     }
     return result;
 }

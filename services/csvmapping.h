@@ -28,11 +28,13 @@ struct CsvRowResult {
     ParsedTransaction transaction;
     bool ok = false;
     QString problem;  // why a row could not be read
+    int textsCut = 0;  // cells cut to ImportLimits::kTextLength
 };
 
 struct CsvConversion {
     QList<ParsedTransaction> transactions;
     int unparseable = 0;
+    int textsCut = 0;
     QString dateFormat;  // the format used (detected or given)
 };
 
@@ -45,7 +47,7 @@ public:
     // wins unless a day-first-only value appears); failing that, the one that
     // reads the most.
     static QString detectDateFormat(const CsvTable &table, const CsvMapping &mapping);
-    // A date in one of dateFormats(); two-digit years below 70 are 20xx, else 19xx.
+    // A date in one of dateFormats(); a two-digit year as DateText::fullYear() reads it.
     static QDate parseDate(const QString &text, const QString &format);
     // An amount cell through the money parser; also accepts "(12.00)", "12.00-"
     // and a decimal comma ("1.234,56"). False when the cell is not a number.

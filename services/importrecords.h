@@ -43,3 +43,26 @@ struct SourceAccount {
     int typeCode = 0;
     int records = 0;
 };
+
+// Bounds on what a file may bring in. A text field longer than kTextLength
+// is cut to it (and counted), so that one broken or hostile field cannot fill
+// the store or the screens; a split with more than kSplitLines lines is refused.
+namespace ImportLimits {
+
+constexpr int kTextLength = 4000;
+constexpr int kSplitLines = 1000;
+
+// Cuts text to kTextLength characters, never between the two halves of a
+// surrogate pair. True when it was cut.
+inline bool clip(QString *text)
+{
+    if (text->size() <= kTextLength)
+        return false;
+    qsizetype keep = kTextLength;
+    if (text->at(keep - 1).isHighSurrogate())
+        --keep;
+    text->truncate(keep);
+    return true;
+}
+
+} // namespace ImportLimits

@@ -13,6 +13,66 @@
 
 #include <QCoreApplication>
 #include <QSignalBlocker>
+#include <QSqlDriver>
+
+#include <sqlite3.h>
+
+namespace {
+
+using Stop = ImportResult::Stop;
+
+// What the last failed call on the connection says about the store as a
+// whole. A constraint or a trigger refuses one row; a full disk, an I/O
+// error or a lock held elsewhere would refuse every row after it too.
+Stop storeProblemOf(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return Stop::None;
+    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
+    switch (connection ? sqlite3_errcode(connection) & 0xff : SQLITE_OK) {
+    case SQLITE_FULL:
+        return Stop::DiskFull;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Stop::StoreBusy;
+    case SQLITE_IOERR:
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_NOMEM:
+    case SQLITE_PROTOCOL:
+        return Stop::DatabaseError;
+    default:
+        return Stop::None;
+    }
+}
+
+// A failed COMMIT is rolled back before the caller hears of it, so only the
+// error text is left to tell a full disk from other failures.
+Stop commitProblemOf(const QString &error)
+{
+    if (error.contains(QLatin1String("full"), Qt::CaseInsensitive))
+        return Stop::DiskFull;
+    if (error.contains(QLatin1String("locked"), Qt::CaseInsensitive))
+        return Stop::StoreBusy;
+    return Stop::DatabaseError;
+}
+
+const char *reasonFor(Stop stop)
+{
+    switch (stop) {
+    case Stop::DiskFull:
+        return "the disk is full";
+    case Stop::StoreBusy:
+        return "another connection holds the store";
+    default:
+        return "the database refuses writes";
+    }
+}
+
+} // namespace
 
 ImportService::Run::Run(ImportService *service, const QList<ImportFile> &files, QHash<QString, QString> mapping)
     : m_service(service)
@@ -24,6 +84,9 @@ ImportService::Run::Run(ImportService *service, const QList<ImportFile> &files, 
         m_total += int(file.transactions.size());
         m_result.metadata += file.metadata;
         m_result.unparseable += file.unparseable;
+        m_result.splitsNotAddingUp += file.splitsNotAddingUp;
+        m_result.splitsTooLong += file.splitsTooLong;
+        m_result.textsCut += file.textsCut;
         if (!file.readable)
             m_result.unreadableFiles.append(file.path);
     }
@@ -37,18 +100,25 @@ ImportResult ImportService::Run::execute(const NewAccounts &newAccounts)
     m_batch = &batch;
     {
         const QSignalBlocker blockCategories(categories);
+        // BEGIN IMMEDIATE: another writer is waited for here, before any
+        // row, and a lock that outlasts the wait fails the whole import.
         DbTransaction tx(m_service->m_splitLines->connection());
+        m_tx = &tx;
         if (!tx.isActive()) {
+            m_storeProblem = storeProblemOf(m_service->m_splitLines->connection());
             abort("cannot begin a database transaction");
         } else if (createAccounts(newAccounts)) {
             createListedCategories();
-            for (const ImportFile &file : m_files) {
-                if (!importFile(file))
-                    break;
+            if (storeStillWritable()) {
+                for (const ImportFile &file : m_files) {
+                    if (!importFile(file))
+                        break;
+                }
             }
             if (!m_result.rolledBack() && !tx.commit())
-                abort("commit failed");
+                abort("commit failed", commitProblemOf(tx.error()));
         }
+        m_tx = nullptr;
         if (m_result.rolledBack()) {
             tx.rollback();
             m_result.imported = 0;
@@ -69,12 +139,22 @@ ImportResult ImportService::Run::execute(const NewAccounts &newAccounts)
 
 bool ImportService::Run::createAccounts(const NewAccounts &newAccounts)
 {
+    QList<Account> live;
+    if (newAccounts.reuseSameName && newAccounts.repository)
+        live = newAccounts.repository->listLive();
     for (auto it = newAccounts.bySourceKey.cbegin(); it != newAccounts.bySourceKey.cend(); ++it) {
         if (m_mapping.value(it.key()) != ImportService::createMarker())
             continue;
-        if (!newAccounts.repository || !newAccounts.repository->insert(it.value())) {
-            qWarning().noquote() << "QIF import aborted: cannot create account" << it.value().name;
-            m_result.aborted = true;
+        const auto same = std::find_if(live.cbegin(), live.cend(), [&it](const Account &a) {
+            return a.name.compare(it.value().name, Qt::CaseInsensitive) == 0;
+        });
+        if (same != live.cend()) {
+            m_mapping.insert(it.key(), same->id);
+            continue;
+        }
+        if (!newAccounts.repository || !written(newAccounts.repository->insert(it.value()))) {
+            qWarning().noquote() << "QIF import: cannot create account" << it.value().name;
+            abort("cannot create an account");
             return false;
         }
         m_mapping.insert(it.key(), it.value().id);
@@ -114,7 +194,7 @@ QString ImportService::Run::categoryId(const QString &name, CategoryType type)
     c.type = type;
     c.createdAt = m_now;
     c.updatedAt = m_now;
-    if (!m_service->m_categories->insert(c))
+    if (!written(m_service->m_categories->insert(c)))
         return QString();
     ++m_result.categoriesCreated;
     m_categoryIds.insert(key, c.id);
@@ -183,7 +263,7 @@ bool ImportService::Run::importFile(const ImportFile &file)
     QHash<QString, QHash<QString, int>> insertedInFile;
     m_targetCache.clear();
     for (const ParsedTransaction &record : file.transactions) {
-        if (!importRecord(file, record, seenInFile, insertedInFile))
+        if (!importRecord(file, record, seenInFile, insertedInFile) || (m_writeFailed && !storeStillWritable()))
             return false;
     }
     for (auto account = insertedInFile.cbegin(); account != insertedInFile.cend(); ++account) {
@@ -287,16 +367,44 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
 bool ImportService::Run::insertWithLines(const Transaction &t, const QList<SplitLine> &lines)
 {
     if (lines.isEmpty())
-        return m_service->m_transactions->insert(t);
+        return written(m_service->m_transactions->insert(t));
     // A row with some of its lines missing would be worse than no row.
     DbTransaction rowTx(m_service->m_splitLines->connection());
-    if (!rowTx.isActive() || !m_service->m_transactions->insert(t))
+    if (!written(rowTx.isActive()) || !written(m_service->m_transactions->insert(t)))
         return false;
     for (const SplitLine &line : lines) {
-        if (!m_service->m_splitLines->insert(line))
+        if (!written(m_service->m_splitLines->insert(line)))
             return false;
     }
     return rowTx.commit();
+}
+
+bool ImportService::Run::written(bool ok)
+{
+    if (ok)
+        return true;
+    m_writeFailed = true;
+    if (m_storeProblem == Stop::None)
+        m_storeProblem = storeProblemOf(m_service->m_splitLines->connection());
+    return false;
+}
+
+bool ImportService::Run::storeStillWritable()
+{
+    if (m_result.rolledBack())
+        return false;
+    if (m_storeProblem != Stop::None) {
+        abort(reasonFor(m_storeProblem));
+        return false;
+    }
+    // SQLite's own flag: no statement runs.
+    if (!m_tx->isActive()) {
+        abort("the database ended the transaction by itself");
+        return false;
+    }
+    // A bad row: it alone is skipped.
+    m_writeFailed = false;
+    return true;
 }
 
 bool ImportService::Run::linkPartner(Candidate *partner, const Transaction &t)
@@ -309,7 +417,7 @@ bool ImportService::Run::linkPartner(Candidate *partner, const Transaction &t)
     stored->transferLinkId = t.id;
     stored->transferDestAccountId = t.accountId;
     stored->updatedAt = m_now;
-    if (!m_service->m_transactions->update(*stored)) {
+    if (!written(m_service->m_transactions->update(*stored))) {
         abort("failed to update retroactive partner");
         return false;
     }
@@ -344,13 +452,16 @@ bool ImportService::Run::reportProgress()
         m_result.cancelled = true;
         return false;
     }
-    return true;
+    // Whatever ran meanwhile must not have ended the import's transaction.
+    return storeStillWritable();
 }
 
-void ImportService::Run::abort(const char *reason)
+void ImportService::Run::abort(const char *reason, Stop stop)
 {
     qWarning().noquote() << "QIF import aborted:" << reason;
     m_result.aborted = true;
+    // What the database said first is the cause; later failures follow from it.
+    m_result.stop = m_storeProblem != Stop::None ? m_storeProblem : stop;
 }
 
 QString ImportService::Run::payeeFor(const ParsedTransaction &record)

@@ -8,6 +8,7 @@
 #include <optional>
 
 class ChangeBatch;
+class DbTransaction;
 
 // The state of one import while it runs: the category lookup, the duplicate
 // counts per account and the transfer records still waiting for their
@@ -37,7 +38,15 @@ private:
     bool insertWithLines(const Transaction &t, const QList<SplitLine> &lines);
     bool linkPartner(Candidate *partner, const Transaction &t);
     bool reportProgress();
-    void abort(const char *reason);
+    void abort(const char *reason, ImportResult::Stop stop = ImportResult::Stop::DatabaseError);
+
+    // Passes ok through; on a failed write notes what the database said,
+    // before anything else runs on the connection.
+    bool written(bool ok);
+    // False, with the import aborted, when the store as a whole refuses
+    // writes (a full disk, an I/O error, a lock) or SQLite has ended the
+    // import's transaction by itself: writing on would put rows outside it.
+    bool storeStillWritable();
 
     QString targetFor(const QString &key) const;
     QString categoryId(const QString &name, CategoryType type = CategoryType::Expense);
@@ -66,4 +75,7 @@ private:
     QHash<QString, QList<Candidate>> m_candidates;
     QHash<QString, int> m_currencies;  // account id -> currency
     ChangeBatch *m_batch = nullptr;
+    DbTransaction *m_tx = nullptr;
+    ImportResult::Stop m_storeProblem = ImportResult::Stop::None;
+    bool m_writeFailed = false;  // since the last storeStillWritable()
 };

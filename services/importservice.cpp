@@ -5,6 +5,7 @@
 #include "services/csvmapping.h"
 #include "services/importrun.h"
 #include "services/qifreader.h"
+#include "services/safetycopies.h"
 
 ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,
                              SplitLineRepository *splitLines, QObject *parent)
@@ -15,17 +16,23 @@ ImportService::ImportService(TransactionRepository *transactions, CategoryReposi
 {
 }
 
-ImportFile ImportService::readQif(const QString &path)
+ImportFile ImportService::readQif(const QString &path, int dateOrder)
 {
     ImportFile file;
     file.path = path;
-    QifParseResult parsed = QifReader::parseFile(path, &file.readable);
+    QifParseResult parsed = QifReader::parseFile(path, &file.readable, dateOrder);
     file.transactions = std::move(parsed.transactions);
     file.categories = std::move(parsed.categories);
     file.sourceAccounts = std::move(parsed.sourceAccounts);
     file.metadata = parsed.metadataCount;
     file.unparseable = parsed.unparseableCount;
+    file.splitsNotAddingUp = parsed.splitsNotAddingUp;
+    file.splitsTooLong = parsed.splitsTooLong;
+    file.textsCut = parsed.textsCut;
     file.dateOrder = parsed.dateOrder;
+    file.detectedDateOrder = parsed.dateEvidence.detected;
+    file.dateOrderAmbiguous = parsed.dateEvidence.ambiguous;
+    file.sampleDate = parsed.dateEvidence.sample;
     return file;
 }
 
@@ -37,6 +44,7 @@ ImportFile ImportService::readCsv(const QString &path, const CsvMapping &mapping
     CsvConversion converted = CsvConverter::convert(table, mapping, currency);
     file.transactions = std::move(converted.transactions);
     file.unparseable = converted.unparseable;
+    file.textsCut = converted.textsCut;
     file.amountsInCents = false;
     file.sourceAccounts.append({QString(), QifReader::Bank, int(file.transactions.size())});
     return file;
@@ -79,9 +87,36 @@ ImportResult ImportService::importFiles(const QList<ImportFile> &files, QHash<QS
     }
     m_running = true;
     m_cancelRequested = false;
-    Run run(this, files, std::move(mapping));
-    const ImportResult result = run.execute(newAccounts);
+    Q_EMIT runningChanged(true);
+    const ImportResult result = runImport(files, std::move(mapping), newAccounts);
     m_running = false;
+    Q_EMIT runningChanged(false);
+    return result;
+}
+
+ImportResult ImportService::runImport(const QList<ImportFile> &files, QHash<QString, QString> mapping,
+                                      const NewAccounts &newAccounts)
+{
+    // A way back from an import that turns out wrong: a backup restored
+    // later keeps every imported row. Without the copy there is no import;
+    // a copy that cannot be written most often means a full disk, where the
+    // import would fail as well.
+    QString copy;
+    if (m_safetyCopies) {
+        QString error;
+        copy = m_safetyCopies->make(QStringLiteral("before-import"), &error);
+        if (copy.isEmpty()) {
+            qWarning().noquote() << "QIF import refused: no safety copy:" << error;
+            ImportResult refused;
+            refused.aborted = true;
+            refused.stop = ImportResult::Stop::NoSafetyCopy;
+            refused.detail = error;
+            return refused;
+        }
+    }
+    Run run(this, files, std::move(mapping));
+    ImportResult result = run.execute(newAccounts);
+    result.safetyCopy = copy;
     return result;
 }
 
@@ -120,7 +155,7 @@ QStringList ImportService::resultLines(const ImportResult &r)
     for (const QString &path : r.unreadableFiles)
         lines.append(tr("Could not read %1").arg(path));
     if (r.rolledBack()) {
-        lines.append(r.cancelled ? cancelledMessage() : rollbackMessage());
+        lines.append(r.cancelled ? cancelledMessage() : stopMessage(r));
         return lines;
     }
     lines.append(tr("%n transaction(s) imported", nullptr, r.imported));
@@ -131,6 +166,9 @@ QStringList ImportService::resultLines(const ImportResult &r)
         {r.transfersLinked, QT_TR_N_NOOP("%n transfer(s) linked across accounts")},
         {r.duplicates, QT_TR_N_NOOP("%n duplicate(s) skipped")},
         {r.unparseable, QT_TR_N_NOOP("%n record(s) skipped (unparseable)")},
+        {r.splitsNotAddingUp, QT_TR_N_NOOP("%n split transaction(s) skipped (the lines do not add up to the amount)")},
+        {r.splitsTooLong, QT_TR_N_NOOP("%n split transaction(s) skipped (more than 1,000 lines)")},
+        {r.textsCut, QT_TR_N_NOOP("%n text(s) longer than 4,000 characters cut short")},
         {r.metadata, QT_TR_N_NOOP("%n metadata record(s) skipped")},
         {r.unmapped, QT_TR_N_NOOP("%n record(s) skipped (unmapped source account)")},
         {r.databaseErrors, QT_TR_N_NOOP("%n record(s) skipped (database error \u2014 see log)")},
@@ -145,6 +183,26 @@ QStringList ImportService::resultLines(const ImportResult &r)
 QString ImportService::rollbackMessage()
 {
     return tr("A database error stopped the import and all changes were rolled back. No transactions were added.");
+}
+
+QString ImportService::stopMessage(const ImportResult &result)
+{
+    switch (result.stop) {
+    case ImportResult::Stop::DiskFull:
+        return tr("The disk is full. The import was stopped and all changes were rolled back. No transactions were "
+                  "added.");
+    case ImportResult::Stop::StoreBusy:
+        return tr("Another program is writing to the data file and did not finish in time. Nothing was imported; "
+                  "try again when it is done.");
+    case ImportResult::Stop::NoSafetyCopy:
+        return tr("Nothing was imported: no safety copy of the data could be made first (%1). Make room on the "
+                  "disk and try again.")
+            .arg(result.detail);
+    case ImportResult::Stop::None:
+    case ImportResult::Stop::DatabaseError:
+        break;
+    }
+    return rollbackMessage();
 }
 
 QString ImportService::cancelledMessage()

@@ -11,11 +11,21 @@
 
 class AccountRepository;
 class CategoryRepository;
+class SafetyCopies;
 class SplitLineRepository;
 class TransactionRepository;
 struct CsvMapping;
 
 struct ImportResult {
+    // Why an import wrote nothing at all.
+    enum class Stop {
+        None,
+        DatabaseError,  // a write or the commit failed; everything was rolled back
+        DiskFull,       // the disk filled up; everything was rolled back
+        StoreBusy,      // another program held the store past the wait
+        NoSafetyCopy,   // no copy of the store could be made first
+    };
+
     int imported = 0;
     int transfersLinked = 0;
     int duplicates = 0;
@@ -23,10 +33,16 @@ struct ImportResult {
     int unparseable = 0;
     int unmapped = 0;  // records of sources mapped to no account, or skipped on purpose
     int databaseErrors = 0;
+    int splitsNotAddingUp = 0;
+    int splitsTooLong = 0;
+    int textsCut = 0;
     int categoriesCreated = 0;
     int accountsCreated = 0;
-    bool aborted = false;    // a database error: everything was rolled back
+    bool aborted = false;    // nothing was written: see stop
     bool cancelled = false;  // the user stopped it: everything was rolled back
+    Stop stop = Stop::None;
+    QString detail;      // for NoSafetyCopy, why not
+    QString safetyCopy;  // the copy of the store made before the import
     QStringList unreadableFiles;
 
     bool rolledBack() const { return aborted || cancelled; }
@@ -41,7 +57,13 @@ struct ImportFile {
     QList<SourceAccount> sourceAccounts;
     int metadata = 0;
     int unparseable = 0;
-    int dateOrder = 1;
+    int splitsNotAddingUp = 0;
+    int splitsTooLong = 0;
+    int textsCut = 0;
+    int dateOrder = 1;  // the order the dates were read in (QifReader::DateOrder)
+    int detectedDateOrder = 1;
+    bool dateOrderAmbiguous = false;
+    QString sampleDate;  // a date value as written, to show read in each order
     // QIF amounts are cents whatever the account; CSV amounts were read in
     // the target account's currency already.
     bool amountsInCents = true;
@@ -53,6 +75,10 @@ struct ImportFile {
 struct NewAccounts {
     AccountRepository *repository = nullptr;
     QHash<QString, Account> bySourceKey;
+    // Use a live account of the same name instead, when one exists by the
+    // time the import holds the store: another import may have made it
+    // while this one waited.
+    bool reuseSameName = false;
 };
 
 // Writes parsed QIF and CSV transactions into the user's accounts: one
@@ -70,7 +96,8 @@ public:
     ImportService(TransactionRepository *transactions, CategoryRepository *categories, SplitLineRepository *splitLines,
                   QObject *parent = nullptr);
 
-    static ImportFile readQif(const QString &path);
+    // dateOrder: a QifReader::DateOrder; DetectOrder reads the file in the order it detects.
+    static ImportFile readQif(const QString &path, int dateOrder = 0);
     static ImportFile readCsv(const QString &path, const CsvMapping &mapping, int currency);
 
     // The mapping key of a record: its source account name, or the file path
@@ -87,7 +114,12 @@ public:
     ImportResult importFiles(const QList<ImportFile> &files, QHash<QString, QString> mapping,
                              const NewAccounts &newAccounts = NewAccounts());
 
+    // From runningChanged(true) to runningChanged(false).
     bool isRunning() const { return m_running; }
+
+    // Where the copy of the store made before every import goes. Without
+    // it no copy is made.
+    void setSafetyCopies(SafetyCopies *copies) { m_safetyCopies = copies; }
 
     // Where the currencies of the target accounts are looked up: QIF amounts
     // going into an account without minor units (yen) are converted, and no
@@ -103,6 +135,8 @@ public:
     static QStringList resultLines(const ImportResult &result);
     static QString rollbackMessage();
     static QString cancelledMessage();
+    // Why nothing was imported, for an import that wrote nothing.
+    static QString stopMessage(const ImportResult &result);
 
 public Q_SLOTS:
     // Stops a running import at its next progress report and rolls it back.
@@ -110,15 +144,26 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void progress(int done, int total);
+    // True before an import makes its safety copy and opens its database
+    // transaction; false once that transaction is committed or rolled back.
+    // While it runs, the import lets events through (progress, Cancel), so
+    // anything else that would write to the store on a timer should hold
+    // until it hears false: its rows would join the import's transaction and
+    // be rolled back with it.
+    void runningChanged(bool running);
 
 private:
     class Run;
     friend class Run;
 
+    ImportResult runImport(const QList<ImportFile> &files, QHash<QString, QString> mapping,
+                           const NewAccounts &newAccounts);
+
     TransactionRepository *m_transactions;
     CategoryRepository *m_categories;
     SplitLineRepository *m_splitLines;
     AccountRepository *m_accounts = nullptr;
+    SafetyCopies *m_safetyCopies = nullptr;
     bool m_running = false;
     bool m_cancelRequested = false;
 };

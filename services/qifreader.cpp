@@ -18,6 +18,7 @@ struct RawRecord {
     ParsedTransaction t;
     QString dateText;
     int typeCode = 0;
+    int splitLines = 0;  // as written; only the first kSplitLines + 1 are kept
     bool hasDate = false;
     bool hasAmount = false;
 };
@@ -26,8 +27,21 @@ struct Scan {
     QList<RawRecord> records;
     QList<ParsedCategory> categories;
     int metadataCount = 0;
-    bool dayFirstSeen = false;
+    int textsCut = 0;
     bool hasAccountBlock = false;
+
+    // What the date lines say about their order.
+    bool dateSeen = false;
+    bool dayFirstSeen = false;     // a first part above 12
+    bool monthFirstSeen = false;   // a second part above 12
+    bool notYearFirstSeen = false; // a first part of other than four digits
+    QString firstDate;
+    QString sample;  // the first value read differently month-first and day-first
+
+    bool dateEvidenceComplete() const
+    {
+        return notYearFirstSeen && (dayFirstSeen || monthFirstSeen) && !sample.isEmpty();
+    }
 };
 
 bool isAsciiDigits(QStringView s)
@@ -75,12 +89,6 @@ bool dateParts(QStringView value, QString parts[3])
     return true;
 }
 
-bool startsDayFirst(QStringView value)
-{
-    QString parts[3];
-    return dateParts(value, parts) && parts[0].size() != 4 && parts[0].toInt() > 12;
-}
-
 // "L" and "S" values: the class after "/" is dropped; "[Name]" is a transfer.
 void readCategoryOrTransfer(QStringView value, QString *category, QString *transfer)
 {
@@ -107,6 +115,11 @@ private:
     void line(QChar code, QStringView value);
     void endRecord();
     void transactionLine(QChar code, QStringView value);
+    void noteDate(QStringView value);
+    void storeSplit();
+    // A text value, cut to ImportLimits::kTextLength.
+    QString text(QStringView value);
+    void cut(QString *text);
 
     Scan m_scan;
     Section m_section = Section::Transactions;
@@ -163,7 +176,9 @@ void Scanner::header(QStringView line)
         if (type == QLatin1String("cat")) {
             m_section = Section::Categories;
         } else if (type == QLatin1String("class") || type == QLatin1String("memorized") || type == QLatin1String("tag")
-                   || type == QLatin1String("security") || type == QLatin1String("prices")) {
+                   || type == QLatin1String("security") || type == QLatin1String("prices")
+                   || type == QLatin1String("budget") || type == QLatin1String("payee")) {
+            // Lists (budget amounts, payee names), not transactions.
             m_section = Section::Metadata;
         } else {
             m_section = Section::Transactions;
@@ -188,10 +203,10 @@ void Scanner::line(QChar code, QStringView value)
     case Section::Categories:
         switch (code.unicode()) {
         case 'N':
-            m_category.name = value.toString();
+            m_category.name = text(value);
             break;
         case 'D':
-            m_category.description = value.toString();
+            m_category.description = text(value);
             break;
         case 'I':
             m_category.income = true;
@@ -205,7 +220,7 @@ void Scanner::line(QChar code, QStringView value)
         break;
     case Section::Accounts:
         if (code == QLatin1Char('N'))
-            m_accountName = value.toString();
+            m_accountName = text(value);
         break;
     case Section::Metadata:
         m_metadataLine = true;
@@ -220,8 +235,8 @@ void Scanner::transactionLine(QChar code, QStringView value)
     case 'D':
         m_record.dateText = value.toString();
         m_record.hasDate = true;
-        if (!m_scan.dayFirstSeen && startsDayFirst(value))
-            m_scan.dayFirstSeen = true;
+        if (!m_scan.dateEvidenceComplete())
+            noteDate(value);
         break;
     case 'T':
     case 'U':
@@ -236,28 +251,32 @@ void Scanner::transactionLine(QChar code, QStringView value)
         }
         break;
     case 'P':
-        t.payee = value.toString();
+        t.payee = text(value);
         break;
     case 'M':
-        t.memo = value.toString();
+        t.memo = text(value);
         break;
     case 'N':
-        t.number = value.toString();
+        t.number = text(value);
         break;
     case 'L':
         readCategoryOrTransfer(value, &t.category, &t.transferAccount);
+        cut(&t.category);
+        cut(&t.transferAccount);
         break;
     case 'S':
         if (m_inSplit)
-            t.splits.append(m_split);
+            storeSplit();
         m_split = ParsedSplit();
         m_inSplit = true;
         readCategoryOrTransfer(value, &m_split.category, &m_split.transferAccount);
+        cut(&m_split.category);
+        cut(&m_split.transferAccount);
         break;
     case 'E':
         if (!m_inSplit)
             return;
-        m_split.memo = value.toString();
+        m_split.memo = text(value);
         break;
     case 'C': {
         const QChar c = value.isEmpty() ? QChar() : value.front().toLower();
@@ -266,7 +285,7 @@ void Scanner::transactionLine(QChar code, QStringView value)
         break;
     }
     case 'Y':
-        t.security = value.toString();
+        t.security = text(value);
         break;
     default:
         return;  // "A" address lines and unknown codes are not content
@@ -274,12 +293,53 @@ void Scanner::transactionLine(QChar code, QStringView value)
     m_hasContent = true;
 }
 
+void Scanner::noteDate(QStringView value)
+{
+    QString parts[3];
+    if (!dateParts(value, parts))
+        return;
+    if (!m_scan.dateSeen) {
+        m_scan.dateSeen = true;
+        m_scan.firstDate = value.toString();
+    }
+    if (parts[0].size() == 4)
+        return;
+    m_scan.notYearFirstSeen = true;
+    const int first = parts[0].toInt();
+    const int second = parts[1].toInt();
+    m_scan.dayFirstSeen = m_scan.dayFirstSeen || first > 12;
+    m_scan.monthFirstSeen = m_scan.monthFirstSeen || second > 12;
+    if (m_scan.sample.isEmpty() && first != second && first <= 12 && second <= 12
+        && QifReader::parseDate(value, QifReader::MonthFirst).isValid())
+        m_scan.sample = value.toString();
+}
+
+void Scanner::storeSplit()
+{
+    // Past the limit the record is refused anyway; the lines are only counted.
+    if (++m_record.splitLines <= ImportLimits::kSplitLines + 1)
+        m_record.t.splits.append(m_split);
+}
+
+QString Scanner::text(QStringView value)
+{
+    QString s = value.left(ImportLimits::kTextLength + 1).toString();
+    cut(&s);
+    return s;
+}
+
+void Scanner::cut(QString *text)
+{
+    if (ImportLimits::clip(text))
+        ++m_scan.textsCut;
+}
+
 void Scanner::endRecord()
 {
     switch (m_section) {
     case Section::Transactions:
         if (m_inSplit)
-            m_record.t.splits.append(m_split);
+            storeSplit();
         if (m_hasContent) {
             m_record.t.sourceAccount = m_currentAccount;
             m_record.typeCode = m_typeCode;
@@ -308,6 +368,30 @@ void Scanner::endRecord()
     }
 }
 
+QifDateEvidence dateEvidence(const Scan &scan)
+{
+    QifDateEvidence e;
+    if (scan.dayFirstSeen)
+        e.detected = QifReader::DayFirst;
+    else if (scan.dateSeen && !scan.notYearFirstSeen)
+        e.detected = QifReader::YearFirst;
+    else
+        e.detected = QifReader::MonthFirst;
+    e.ambiguous = !scan.dayFirstSeen && !scan.monthFirstSeen && !scan.sample.isEmpty();
+    e.sample = scan.sample.isEmpty() ? scan.firstDate : scan.sample;
+    return e;
+}
+
+// A split must add up to its transaction: lines that do not would change the
+// account's balance whenever the split is edited.
+bool splitsAddUp(const ParsedTransaction &t)
+{
+    qint64 sum = 0;
+    for (const ParsedSplit &line : t.splits)
+        sum += line.amount;
+    return sum == t.amount;
+}
+
 } // namespace
 
 QifParseResult QifReader::parse(const QString &text, int dateOrder)
@@ -316,8 +400,10 @@ QifParseResult QifReader::parse(const QString &text, int dateOrder)
     QifParseResult result;
     result.categories = std::move(scan.categories);
     result.metadataCount = scan.metadataCount;
+    result.textsCut = scan.textsCut;
     result.hasAccountBlock = scan.hasAccountBlock;
-    result.dateOrder = dateOrder == DetectOrder ? (scan.dayFirstSeen ? DayFirst : MonthFirst) : dateOrder;
+    result.dateEvidence = dateEvidence(scan);
+    result.dateOrder = dateOrder == DetectOrder ? result.dateEvidence.detected : dateOrder;
 
     QHash<QString, int> sourceIndex;
     result.transactions.reserve(scan.records.size());
@@ -325,6 +411,14 @@ QifParseResult QifReader::parse(const QString &text, int dateOrder)
         const QDate date = raw.hasDate ? parseDate(raw.dateText, result.dateOrder) : QDate();
         if (!date.isValid() || !raw.hasAmount) {
             ++result.unparseableCount;
+            continue;
+        }
+        if (raw.splitLines > ImportLimits::kSplitLines) {
+            ++result.splitsTooLong;
+            continue;
+        }
+        if (!raw.t.splits.isEmpty() && !splitsAddUp(raw.t)) {
+            ++result.splitsNotAddingUp;
             continue;
         }
         raw.t.date = date;
@@ -340,7 +434,7 @@ QifParseResult QifReader::parse(const QString &text, int dateOrder)
     return result;
 }
 
-QifParseResult QifReader::parseFile(const QString &path, bool *ok)
+QifParseResult QifReader::parseFile(const QString &path, bool *ok, int dateOrder)
 {
     QFile file(path);
     const bool opened = file.open(QIODevice::ReadOnly);
@@ -348,7 +442,7 @@ QifParseResult QifReader::parseFile(const QString &path, bool *ok)
         *ok = opened;
     if (!opened)
         return QifParseResult();
-    return parse(TextDecoding::decode(file.readAll()));
+    return parse(TextDecoding::decode(file.readAll()), dateOrder);
 }
 
 bool QifReader::parseAmount(QStringView value, qint64 *cents)
@@ -449,6 +543,10 @@ QDate QifReader::parseDate(QStringView value, int dateOrder)
         year = a;
         month = b;
         day = c;
+    } else if (dateOrder == YearFirst) {
+        year = a;
+        month = b;
+        day = c;
     } else {
         year = (parts[2].size() == 4 || c >= 32) ? c : c + 2000;
         const bool dayFirst = dateOrder == DayFirst || (dateOrder == DetectOrder && a > 12);
@@ -465,7 +563,7 @@ QDate QifReader::parseDate(QStringView value, int dateOrder)
 
 int QifReader::detectDateOrder(const QString &text)
 {
-    return Scanner().run(text).dayFirstSeen ? DayFirst : MonthFirst;
+    return dateEvidence(Scanner().run(text)).detected;
 }
 
 int QifReader::typeCode(const QString &typeName)

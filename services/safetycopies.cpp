@@ -4,6 +4,7 @@
 #include "data/database.h"
 #include "data/dbtransaction.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,9 @@
 namespace {
 
 const QString kDaily = QStringLiteral("daily");
+// SQLite's result codes for a damaged file.
+constexpr int kCorrupt = 11;
+constexpr int kNotADatabase = 26;
 
 // quillet-yyyy-MM-dd-HHmmss-<reason>.db and quillet-yyyy-MM-dd-daily.db
 const QRegularExpression &namePattern()
@@ -21,6 +25,11 @@ const QRegularExpression &namePattern()
     static const QRegularExpression pattern(
         QStringLiteral("^quillet-(\\d{4}-\\d{2}-\\d{2})(?:-(\\d{6}))?-([a-z0-9-]+)\\.db$"));
     return pattern;
+}
+
+QString dailyName()
+{
+    return QStringLiteral("quillet-%1-daily.db").arg(Clock::today().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 QString slug(const QString &reason)
@@ -47,22 +56,26 @@ QString SafetyCopies::folder() const
     return QFileInfo(m_database->path()).absoluteDir().filePath(QStringLiteral("Backups"));
 }
 
-QString SafetyCopies::make(const QString &reason, QString *error)
+QString SafetyCopies::make(const QString &reason, QString *error, const QString &keep)
 {
     const QDateTime now = Clock::nowUtc().toLocalTime();
     const QString name = QStringLiteral("quillet-%1-%2.db")
                              .arg(now.toString(QStringLiteral("yyyy-MM-dd-HHmmss")), slug(reason));
     const QString path = write(name, error);
     if (!path.isEmpty())
-        prune();
+        prune(keep);
     return path;
+}
+
+bool SafetyCopies::dailyDue() const
+{
+    return !QFile::exists(QDir(folder()).filePath(dailyName()));
 }
 
 QString SafetyCopies::makeDailyIfDue(QString *error)
 {
-    const QString name =
-        QStringLiteral("quillet-%1-daily.db").arg(Clock::today().toString(QStringLiteral("yyyy-MM-dd")));
-    if (QFile::exists(QDir(folder()).filePath(name)))
+    const QString name = dailyName();
+    if (!dailyDue())
         return QString();
     const QString path = write(name, error);
     if (!path.isEmpty())
@@ -112,15 +125,20 @@ QString SafetyCopies::write(const QString &fileName, QString *error)
     if (!QDir().mkpath(folder()))
         return fail(QStringLiteral("cannot create %1").arg(folder()));
     const QString path = QDir(folder()).filePath(fileName);
-    const QString partial = path + QStringLiteral(".part");
+    // One per process: two programs copying at once must not share it.
+    const QString partial = path + QStringLiteral(".part%1").arg(QCoreApplication::applicationPid());
     QFile::remove(partial);
     QSqlQuery q(db);
     q.prepare(QStringLiteral("VACUUM INTO ?"));
     q.addBindValue(partial);
     if (!q.exec()) {
-        const QString text = q.lastError().text();
+        const QSqlError failure = q.lastError();
         QFile::remove(partial);
-        return fail(QStringLiteral("cannot copy the store: %1").arg(text));
+        // A damaged store cannot be read through, but it must not be lost
+        // either when a copy replaces it: its file as it stands is kept.
+        const int code = failure.nativeErrorCode().toInt() & 0xff;
+        if ((code != kCorrupt && code != kNotADatabase) || !copyFile(partial))
+            return fail(QStringLiteral("cannot copy the store: %1").arg(failure.text()));
     }
     // Only a complete copy takes the name; a crash leaves at most a ".part".
     QFile::remove(path);
@@ -131,14 +149,29 @@ QString SafetyCopies::write(const QString &fileName, QString *error)
     return path;
 }
 
-void SafetyCopies::prune()
+bool SafetyCopies::copyFile(const QString &to)
+{
+    // Everything in the write-ahead log goes into the file first; a reader
+    // holding on to part of it leaves the file short of it.
+    QSqlQuery checkpoint(m_database->connection());
+    if (!checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")) || !checkpoint.next() ||
+        checkpoint.value(0).toInt() != 0)
+        return false;
+    checkpoint.finish();
+    if (QFile::copy(m_database->path(), to))
+        return true;
+    QFile::remove(to);
+    return false;
+}
+
+void SafetyCopies::prune(const QString &keep)
 {
     int safety = 0;
     int daily = 0;
     const QList<Copy> copies = list();
     for (const Copy &copy : copies) {
-        const bool keep = copy.daily ? ++daily <= kKeepDaily : ++safety <= kKeepSafety;
-        if (!keep && !QFile::remove(copy.path))
+        const bool kept = copy.daily ? ++daily <= kKeepDaily : ++safety <= kKeepSafety;
+        if (!kept && copy.name != keep && !QFile::remove(copy.path))
             qWarning().noquote() << "SafetyCopies: cannot remove" << copy.path;
     }
 }

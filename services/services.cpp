@@ -12,7 +12,7 @@
 #include "services/transactionservice.h"
 
 Services::Services(Store &store)
-    : m_categories(std::make_unique<CategoryService>(store.categories()))
+    : m_categories(std::make_unique<CategoryService>(store.repositories()))
     , m_transactions(std::make_unique<TransactionService>(store.transactions(), store.splitLines(), store.accounts()))
     , m_recurring(std::make_unique<RecurringService>(store.database(), store.recurring(), store.transactions(),
                                                      store.accounts()))
@@ -26,6 +26,7 @@ Services::Services(Store &store)
     , m_reports(std::make_unique<ReportService>(store.database()))
 {
     m_import->setAccounts(store.accounts());
+    m_import->setSafetyCopies(m_safetyCopies.get());
 }
 
 Services::~Services() = default;

@@ -39,6 +39,11 @@ QString decode(const QByteArray &bytes)
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
+    // Some exporters put a UTF-8 byte-order mark before Windows-1252 text;
+    // read as Windows-1252, its three bytes would become letters glued to the
+    // first line, and a header there would no longer be seen.
+    if (marked)
+        return fromWindows1252(bytes.mid(3));
     return fromWindows1252(bytes);
 }
 

@@ -59,6 +59,8 @@ bool TransactionService::addTransfer(Transaction t, const Account &from, const A
     if (from.id == to.id || from.currency != to.currency)
         return false;
     Stamps::asNew(t, Clock::nowUtc());
+    if (t.payee.trimmed().isEmpty())
+        t.payee = QCoreApplication::translate("RegisterScreen", "Transfer to %1").arg(to.name);
     clipTexts(t);
     t.accountId = from.id;
     t.isSplit = false;

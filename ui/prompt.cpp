@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QPushButton>
 #include <QQueue>
 
 namespace {
@@ -66,6 +67,22 @@ QMessageBox::StandardButton warningQuestion(QWidget *parent, const QString &titl
                                             QMessageBox::StandardButton defaultButton)
 {
     return ask(QMessageBox::Warning, parent, title, text, buttons, defaultButton);
+}
+
+QMessageBox::StandardButton choice(QWidget *parent, const QString &title, const QString &text,
+                                   const QList<QPair<QMessageBox::StandardButton, QString>> &labels,
+                                   QMessageBox::StandardButton defaultButton, QMessageBox::StandardButton escapeButton)
+{
+    if (state().on) {
+        record("question", title, text);
+        return state().answers.isEmpty() ? defaultButton : state().answers.dequeue();
+    }
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    for (const auto &[button, label] : labels)
+        box.addButton(button)->setText(label);
+    box.setDefaultButton(defaultButton);
+    box.setEscapeButton(escapeButton);
+    return QMessageBox::StandardButton(box.exec());
 }
 
 void information(QWidget *parent, const QString &title, const QString &text)

@@ -17,6 +17,12 @@ QMessageBox::StandardButton question(QWidget *parent, const QString &title, cons
 QMessageBox::StandardButton warningQuestion(QWidget *parent, const QString &title, const QString &text,
                                             QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
                                             QMessageBox::StandardButton defaultButton = QMessageBox::No);
+// A question whose buttons read as the action they take: each standard button
+// in labels is shown with its text, in the order given. Escape answers
+// escapeButton.
+QMessageBox::StandardButton choice(QWidget *parent, const QString &title, const QString &text,
+                                   const QList<QPair<QMessageBox::StandardButton, QString>> &labels,
+                                   QMessageBox::StandardButton defaultButton, QMessageBox::StandardButton escapeButton);
 void information(QWidget *parent, const QString &title, const QString &text);
 void warning(QWidget *parent, const QString &title, const QString &text);
 void critical(QWidget *parent, const QString &title, const QString &text);

@@ -51,6 +51,21 @@
         <translation>
             <numerusform>%n record skipped (database error — see log)</numerusform><numerusform>%n records skipped (database error — see log)</numerusform></translation>
     </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) skipped (the lines do not add up to the amount)</source>
+        <translation>
+            <numerusform>%n split transaction skipped (the lines do not add up to the amount)</numerusform><numerusform>%n split transactions skipped (the lines do not add up to the amount)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) skipped (more than 1,000 lines)</source>
+        <translation>
+            <numerusform>%n split transaction skipped (more than 1,000 lines)</numerusform><numerusform>%n split transactions skipped (more than 1,000 lines)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) longer than 4,000 characters cut short</source>
+        <translation>
+            <numerusform>%n text longer than 4,000 characters cut short</numerusform><numerusform>%n texts longer than 4,000 characters cut short</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -84,6 +99,11 @@
         <source>%n record(s) cannot be read and will be skipped.</source>
         <translation>
             <numerusform>%n record cannot be read and will be skipped.</numerusform><numerusform>%n records cannot be read and will be skipped.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n split transaction(s) will be skipped: their lines do not add up to the amount, or there are more than 1,000.</source>
+        <translation>
+            <numerusform>%n split transaction will be skipped: their lines do not add up to the amount, or there are more than 1,000.</numerusform><numerusform>%n split transactions will be skipped: their lines do not add up to the amount, or there are more than 1,000.</numerusform></translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/settingsscreen.h"
 #include "app/statusbar.h"
+#include "app/thememanager.h"
 #include "app/welcomescreen.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
@@ -13,9 +14,9 @@
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
 #include "support/core/fixtures.h"
+#include "support/gui/modaldriver.h"
 #include "support/gui/testapp.h"
 #include "ui/prompt.h"
-#include "support/gui/modaldriver.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/register/registermodel.h"
@@ -24,17 +25,24 @@
 #include "ui/screens/searchscreen.h"
 
 #include <QAction>
+#include <QHash>
+#include <QImage>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QTest>
+
+#include <cmath>
 
 class TestMainWindow : public QObject
 {
@@ -49,6 +57,41 @@ private:
         draft.currency = currency;
         draft.startingBalance = opening;
         return *state->accountService()->createAccount(draft, QDate(2024, 1, 1));
+    }
+
+    // The strongest contrast between any pixel of the area and its most
+    // common colour, the background. Anti-aliasing only ever blends text into
+    // its background, so this never reads higher than the text's own colour.
+    static double textContrast(const QImage &shot, const QRect &area)
+    {
+        const QImage part = shot.copy(area).convertToFormat(QImage::Format_RGB32);
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < part.height(); ++y) {
+            for (int x = 0; x < part.width(); ++x)
+                ++counts[part.pixel(x, y)];
+        }
+        QRgb background = 0;
+        int most = -1;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            if (it.value() > most) {
+                most = it.value();
+                background = it.key();
+            }
+        }
+        const auto luminance = [](QRgb rgb) {
+            const auto channel = [](int c) {
+                const double v = c / 255.0;
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) + 0.0722 * channel(qBlue(rgb));
+        };
+        const double back = luminance(background);
+        double best = 1.0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            const double front = luminance(it.key());
+            best = std::max(best, (std::max(front, back) + 0.05) / (std::min(front, back) + 0.05));
+        }
+        return best;
     }
 
     static QStringList sidebarIds(MainWindow &w)
@@ -122,6 +165,114 @@ private Q_SLOTS:
         QVERIFY(app.state()->transactions()->insert(t));
         QTRY_COMPARE(w.totalText(), QStringLiteral("Total: $64.50 \u00b7 \u00a51,500"));
         Q_UNUSED(yen);
+    }
+
+    // The register's columns fit the page, Balance included, at every window
+    // of at least 1024 px and every font scale, without a horizontal scroll
+    // bar; a width the user dragged is kept, and Memo gives way first.
+    void registerColumnsFitThePage_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<bool>("live");
+        for (int width : {1024, 1280, 1600}) {
+            for (int scale : {70, 100, 130, 160}) {
+                QTest::addRow("%d px at %d %%", width, scale) << width << scale << false;
+                QTest::addRow("%d px at %d %%, changed live", width, scale) << width << scale << true;
+            }
+        }
+    }
+
+    void registerColumnsFitThePage()
+    {
+        QFETCH(int, width);
+        QFETCH(int, scale);
+        QFETCH(bool, live);
+        TestApp app;
+        if (!live)
+            app.state()->themeManager()->setFontScale(scale);
+        const Account checking = addAccount(app.state(), QStringLiteral("Everyday Checking"), Currency::USD, 3340945);
+        Transaction big = Fixtures::newTransaction(checking.id, QDate(2024, 2, 1), QStringLiteral("Maple Street "
+                                                                                                 "Apartments"),
+                                                   -165000);
+        big.checkNumber = QStringLiteral("1231");
+        QVERIFY(app.state()->transactions()->insert(big));
+        MainWindow w(app.state());
+        w.resize(width, 900);
+        w.show();
+        w.selectAccount(checking.id);
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        if (live)
+            app.state()->themeManager()->setFontScale(scale);
+        QCoreApplication::processEvents();
+        RegisterTableView *table = w.registerPage()->table();
+        QTRY_COMPARE(table->horizontalScrollBar()->maximum(), 0);
+        // Rows are as tall as their text, and so is every label of the window.
+        QVERIFY(table->rowHeight(0) >= table->fontMetrics().height() + 4);
+        for (QLabel *label : w.findChildren<QLabel *>()) {
+            if (!label->property("larkFontRole").isValid() && !label->font().resolveMask())
+                QCOMPARE(label->font().pointSizeF(), QApplication::font().pointSizeF());
+        }
+        // The sidebar shows the name whole, except in the narrowest window at
+        // the largest text, where the register's figures come first.
+        QLabel *name = w.sidebar()->findChild<QLabel *>(QStringLiteral("accountName"));
+        if (width >= 1280 || scale <= 130)
+            QTRY_COMPARE(name->text(), QStringLiteral("Everyday Checking"));
+        QVERIFY(!table->isColumnHidden(RegisterModel::Balance));
+        QVERIFY(!table->isColumnHidden(RegisterModel::Payment));
+        // Every figure shows whole.
+        const QFontMetrics mono(ThemeManager::fontForRole(ThemeManager::Mono));
+        QVERIFY(table->columnWidth(RegisterModel::Balance) > mono.horizontalAdvance(QStringLiteral("31,690.45")));
+        QVERIFY(table->columnWidth(RegisterModel::Payment) > mono.horizontalAdvance(QStringLiteral("1,650.00")));
+        QVERIFY(table->columnWidth(RegisterModel::Date)
+                > table->fontMetrics().horizontalAdvance(QStringLiteral("12/28/2026")));
+        const bool memoShown = !table->isColumnHidden(RegisterModel::Memo);
+        QVERIFY(memoShown || table->columnWidth(RegisterModel::Payee) >= table->columnWidth(RegisterModel::Category));
+
+        // A width the user drags is kept, and the others make room for it.
+        const int narrower = table->columnWidth(RegisterModel::Category) * 3 / 4;
+        table->horizontalHeader()->resizeSection(RegisterModel::Category, narrower);
+        QCoreApplication::processEvents();
+        QCOMPARE(table->columnWidth(RegisterModel::Category), narrower);
+        QTRY_COMPARE(table->horizontalScrollBar()->maximum(), 0);
+        w.registerPage()->resetColumnLayout();
+        app.state()->themeManager()->setFontScale(100);
+    }
+
+    // Choosing an account with the mouse (or Enter) puts the keys on the
+    // entry row's date, so that typing starts at once; so does creating one.
+    void theEntryRowTakesTheKeys()
+    {
+        TestApp app;
+        const Account checking = addAccount(app.state(), QStringLiteral("Checking"));
+        const Account savings = addAccount(app.state(), QStringLiteral("Savings"));
+        MainWindow w(app.state());
+        w.resize(1280, 900);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.selectAccount(checking.id);
+        w.sidebar()->setFocus();
+        QListWidgetItem *item = w.sidebar()->item(sidebarIds(w).indexOf(savings.id));
+        QTest::mouseClick(w.sidebar()->viewport(), Qt::LeftButton, {}, w.sidebar()->visualItemRect(item).center());
+        RegisterTableView *table = w.registerPage()->table();
+        QTRY_VERIFY(table->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == table);
+        QCOMPARE(table->currentIndex().row(), w.registerPage()->model()->blankRow());
+        QCOMPARE(table->currentIndex().column(), int(RegisterModel::Date));
+        QVERIFY(table->activeEditor());
+
+        const auto ran = ModalDriver::onNext<AccountFormDialog>([](AccountFormDialog *form) {
+            for (QLineEdit *line : form->findChildren<QLineEdit *>()) {
+                if (line->accessibleName() == QLatin1String("Name"))
+                    line->setText(QStringLiteral("Wallet"));
+            }
+            form->accept();
+        });
+        w.showNewAccountDialog();
+        QVERIFY(*ran);
+        // The test platform does not hand activation back after a dialog;
+        // the window's own focus widget is what the user gets on return.
+        QTRY_VERIFY(table->isAncestorOf(w.focusWidget()));
+        QCOMPARE(w.registerPage()->model()->blankRow(), table->currentIndex().row());
     }
 
     void theCurrencyOfAnAccountInUseCannotBeChanged()
@@ -252,6 +403,73 @@ private Q_SLOTS:
         QCOMPARE(w.totalText(), QStringLiteral("Total: $50.00"));  // the opening balance came back with it
     }
 
+    void textReadsInBothThemes_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("theme");
+        QTest::newRow("light") << int(ThemeManager::Dark) << int(ThemeManager::Light);
+        QTest::newRow("dark") << int(ThemeManager::Light) << int(ThemeManager::Dark);
+    }
+
+    // Switched live, from the other theme: every coloured text restyles and
+    // reads at 4.5:1 or more.
+    void textReadsInBothThemes()
+    {
+        QFETCH(int, before);
+        QFETCH(int, theme);
+        TestApp app;
+        const Account overdrawn = addAccount(app.state(), QStringLiteral("Checking"));
+        const Account savings = addAccount(app.state(), QStringLiteral("Savings"), Currency::USD, 120000);
+        Transaction rent = Fixtures::newTransaction(overdrawn.id, QDate(2024, 2, 1), QStringLiteral("Rent"), -95000);
+        rent.memo = QStringLiteral("February");
+        QVERIFY(app.state()->transactions()->insert(rent));
+        RecurringTransaction due;
+        due.id = Ids::newId();
+        due.accountId = savings.id;
+        due.payee = QStringLiteral("Interest");
+        due.amount = 100;
+        due.startDate = due.nextDueDate = Clock::today();
+        due.createdAt = due.updatedAt = Clock::nowUtc();
+        QVERIFY(app.state()->recurring()->insert(due));
+
+        app.state()->themeManager()->applyTheme(before);
+        MainWindow w(app.state());
+        w.resize(1280, 900);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.selectAccount(overdrawn.id);
+        app.state()->themeManager()->applyTheme(theme);
+        w.mainStatusBar()->clearMessage();
+        QApplication::processEvents();
+        const QImage shot = w.grab().toImage();
+
+        QList<QPair<QString, QRect>> areas;
+        const auto add = [&](const QString &what, QWidget *widget, QRect rect = QRect()) {
+            if (rect.isNull())
+                rect = widget->rect();
+            areas.append({what, QRect(widget->mapTo(&w, rect.topLeft()), rect.size())});
+        };
+        for (QWidget *label : w.mainStatusBar()->shownLabels())
+            add(label->accessibleName(), label);
+        for (QLabel *label : w.sidebar()->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty())
+                add(QStringLiteral("sidebar ") + label->text(), label);
+        }
+        add(QStringLiteral("sidebar total"), w.findChild<QLabel *>(QStringLiteral("sidebarTotal")));
+        RegisterTableView *table = w.registerPage()->table();
+        const int row = w.registerPage()->model()->rowOfTransaction(rent.id);
+        for (int column : {int(RegisterModel::Payment), int(RegisterModel::Balance), int(RegisterModel::Memo)}) {
+            const QRect cell = table->visualRect(w.registerPage()->model()->index(row, column)).adjusted(2, 2, -2, -2);
+            add(QStringLiteral("register column %1").arg(column), table->viewport(), cell);
+        }
+        QVERIFY(areas.size() >= 9);
+        for (const auto &[what, area] : areas) {
+            const double contrast = textContrast(shot, area);
+            if (contrast < 4.5)
+                QFAIL(qPrintable(QStringLiteral("%1 reads at %2:1").arg(what).arg(contrast, 0, 'f', 2)));
+        }
+    }
+
     void autoPostsAtStart()
     {
         TestApp app;
@@ -275,6 +493,14 @@ private Q_SLOTS:
         QVERIFY(w.mainStatusBar()->currentMessage().startsWith(QStringLiteral("Auto-posted 1 recurring")));
         QCOMPARE(w.totalText(), QStringLiteral("Total: -$9.99"));
         QVERIFY(w.mainStatusBar()->dueText().contains(QStringLiteral("1 recurring due")));
+        // The message has the bar to itself; the counts come back after it.
+        w.show();
+        QVERIFY(w.mainStatusBar()->shownLabels().isEmpty());
+        w.mainStatusBar()->clearMessage();
+        QCOMPARE(w.mainStatusBar()->shownLabels().size(), 3);
+        w.mainStatusBar()->showTransient(QStringLiteral("Sync complete"), 5000);
+        w.mainStatusBar()->setDueCount(2);
+        QVERIFY(w.mainStatusBar()->shownLabels().isEmpty());
     }
 
     void sampleDataEntriesFollowTheEnvironment()
@@ -377,6 +603,8 @@ private Q_SLOTS:
         TestApp app;
         const Account checking = addAccount(app.state(), QStringLiteral("Checking"), Currency::USD, 10000);
         MainWindow w(app.state());
+        w.resize(1280, 900);
+        w.show();
         w.selectAccount(checking.id);
         RegisterScreen *reg = w.registerPage();
         SettingsScreen settings(app.state());
@@ -479,7 +707,8 @@ private Q_SLOTS:
         TestApp app;
         addAccount(app.state(), QStringLiteral("Checking"));
         MainWindow w(app.state());
-        for (const char *name : {"actionRecurring", "actionCategories", "actionFind", "actionPreferences"}) {
+        for (const char *name : {"actionRecurring", "actionCategories", "actionFind", "actionPreferences",
+                                 "actionOnlineAccount"}) {
             QAction *open = w.action(QString::fromLatin1(name));
             open->trigger();
             QWidget *window = nullptr;  // the one visible: the others were closed
@@ -501,7 +730,7 @@ private Q_SLOTS:
         TestApp app;
         MainWindow w(app.state());
         QVERIFY(w.action(QStringLiteral("actionFind"))->isEnabled());
-        for (const char *name : {"actionOnlineAccount", "actionShare",
+        for (const char *name : {"actionShare",
                                  "actionWhatsNew", "actionCheckUpdates"})
             QVERIFY2(!w.action(QString::fromLatin1(name))->isEnabled(), name);
         QVERIFY(!w.action(QStringLiteral("actionSignOut"))->isVisible());

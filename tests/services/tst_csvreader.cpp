@@ -1,14 +1,10 @@
 #include "services/csvmapping.h"
 #include "services/csvreader.h"
+#include "support/core/testdata.h"
 
 #include <QtTest>
 
 namespace {
-
-QString testFile(const char *name)
-{
-    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
-}
 
 CsvTable table(const QStringList &dates)
 {
@@ -26,6 +22,7 @@ class TestCsvReader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void quotingFollowsRfc4180();
     void separatorIsDetected_data();
     void separatorIsDetected();
@@ -40,6 +37,11 @@ private Q_SLOTS:
     void debitAndCreditColumns();
     void mappingIsGuessedFromHeaders();
 };
+
+void TestCsvReader::initTestCase()
+{
+    QVERIFY2(TestData::problem().isEmpty(), qPrintable(TestData::problem()));
+}
 
 void TestCsvReader::quotingFollowsRfc4180()
 {
@@ -82,7 +84,7 @@ void TestCsvReader::separatorIsDetected()
 void TestCsvReader::fileWithBomAndWindows1252()
 {
     bool ok = false;
-    const CsvTable t = CsvReader::parseFile(testFile("debitcredit_semicolon.csv"), &ok);
+    const CsvTable t = CsvReader::parseFile(TestData::file("debitcredit_semicolon.csv"), &ok);
     QVERIFY(ok);
     QCOMPARE(t.separator, QLatin1Char(';'));
     QCOMPARE(t.rows.first().first(), QStringLiteral("Buchungstag"));
@@ -189,7 +191,7 @@ void TestCsvReader::amounts()
 
 void TestCsvReader::convertReadsMappedColumns()
 {
-    const CsvTable t = CsvReader::parseFile(testFile("bank.csv"));
+    const CsvTable t = CsvReader::parseFile(TestData::file("bank.csv"));
     CsvMapping m;
     m.date = 0;
     m.payee = 1;
@@ -221,7 +223,7 @@ void TestCsvReader::convertReadsMappedColumns()
 
 void TestCsvReader::debitAndCreditColumns()
 {
-    const CsvTable t = CsvReader::parseFile(testFile("debitcredit_semicolon.csv"));
+    const CsvTable t = CsvReader::parseFile(TestData::file("debitcredit_semicolon.csv"));
     CsvMapping m;
     m.date = 0;
     m.payee = 1;
@@ -238,7 +240,7 @@ void TestCsvReader::debitAndCreditColumns()
 
 void TestCsvReader::mappingIsGuessedFromHeaders()
 {
-    const CsvMapping m = CsvConverter::guessMapping(CsvReader::parseFile(testFile("bank.csv")));
+    const CsvMapping m = CsvConverter::guessMapping(CsvReader::parseFile(TestData::file("bank.csv")));
     QVERIFY(m.firstRowIsHeader);
     QCOMPARE(m.date, 0);
     QCOMPARE(m.payee, 1);
@@ -259,7 +261,7 @@ void TestCsvReader::mappingIsGuessedFromHeaders()
 
     // Headers in words it does not know: the second row tells the columns,
     // and two number columns never filled together are debit and credit.
-    const CsvTable german = CsvReader::parseFile(testFile("debitcredit_semicolon.csv"));
+    const CsvTable german = CsvReader::parseFile(TestData::file("debitcredit_semicolon.csv"));
     const CsvMapping guessed = CsvConverter::guessMapping(german);
     QVERIFY(guessed.firstRowIsHeader);
     QCOMPARE(guessed.date, 0);

@@ -1,21 +1,23 @@
 #include "data/clock.h"
+#include "data/dbtransaction.h"
 #include "services/csvmapping.h"
 #include "services/importservice.h"
 #include "services/qifreader.h"
+#include "services/safetycopies.h"
+#include "support/core/fixtures.h"
+#include "support/core/lockholder.h"
 #include "support/core/logcapture.h"
+#include "support/core/testdata.h"
+#include "support/core/smallfilesystem.h"
 #include "support/core/teststore.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
 
 namespace {
-
-QString testFile(const char *name)
-{
-    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
-}
 
 // Every row of every table, so a test can tell that nothing at all changed.
 QStringList dump(const TestStore &store)
@@ -42,6 +44,34 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
     return f.fileName();
 }
 
+int scalar(const QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery q(db);
+    return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
+}
+
+// `count` payments of 1.00, 2.00, ... on one day, each with the memo given.
+QByteArray payments(int count, const QByteArray &memo = QByteArray())
+{
+    QByteArray text("!Type:Bank\n");
+    for (int i = 0; i < count; ++i) {
+        text += QStringLiteral("D1/1/2024\nT-%1\nPRow %1\n").arg(i + 1).toUtf8();
+        if (!memo.isEmpty())
+            text += "M" + memo + "\n";
+        text += "^\n";
+    }
+    return text;
+}
+
+// One payment split into `lines` lines of 1 cent.
+QByteArray centLines(int lines, const char *total)
+{
+    QByteArray text = "!Type:Bank\nD1/2/2024\nPShop\nT" + QByteArray(total) + "\n";
+    for (int i = 0; i < lines; ++i)
+        text += "SFood\n$-0.01\n";
+    return text + "^\n";
+}
+
 } // namespace
 
 class TestImportService : public QObject
@@ -49,6 +79,7 @@ class TestImportService : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -71,6 +102,14 @@ private Q_SLOTS:
     void windows1252FileImports();
     void qifAmountsGoIntoYenAccountsInYen();
     void csvFromSpreadsheetUnicodeText();
+    void announcesWhileItRuns();
+    void safetyCopyComesFirst_data();
+    void safetyCopyComesFirst();
+    void anotherWriterIsWaitedForOrFailsTheWholeImport_data();
+    void anotherWriterIsWaitedForOrFailsTheWholeImport();
+    void fullDiskKeepsNothingAndSaysSo();
+    void boundedInput_data();
+    void boundedInput();
 
 private:
     // Maps "visa card" to a new account instead of the existing one.
@@ -83,6 +122,11 @@ private:
     Account m_visa;
     QHash<QString, QString> m_mapping;
 };
+
+void TestImportService::initTestCase()
+{
+    QVERIFY2(TestData::problem().isEmpty(), qPrintable(TestData::problem()));
+}
 
 void TestImportService::init()
 {
@@ -117,7 +161,7 @@ NewAccounts TestImportService::createVisa(QHash<QString, QString> *mapping) cons
 
 void TestImportService::importsMappedAccountsAndLinksTransfers()
 {
-    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
     QVERIFY(!r.rolledBack());
     QCOMPARE(r.imported, 6);
     QCOMPARE(r.transfersLinked, 1);
@@ -147,9 +191,9 @@ void TestImportService::importsMappedAccountsAndLinksTransfers()
 
 void TestImportService::secondImportInsertsNothing()
 {
-    QCOMPARE(m_service->importQif({testFile("multi_account.qif")}, m_mapping).imported, 6);
+    QCOMPARE(m_service->importQif({TestData::file("multi_account.qif")}, m_mapping).imported, 6);
     const QStringList before = dump(*m_store);
-    const ImportResult again = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    const ImportResult again = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
     QCOMPARE(again.imported, 0);
     QCOMPARE(again.duplicates, 6);
     QCOMPARE(again.transfersLinked, 0);
@@ -174,7 +218,7 @@ void TestImportService::twinsInOneFileBothArrive()
 void TestImportService::fileListedTwiceImportsOnce()
 {
     const ImportResult r =
-        m_service->importQif({testFile("multi_account.qif"), testFile("multi_account.qif")}, m_mapping);
+        m_service->importQif({TestData::file("multi_account.qif"), TestData::file("multi_account.qif")}, m_mapping);
     QCOMPARE(r.imported, 6);
     QCOMPARE(r.duplicates, 6);
     QCOMPARE(r.transfersLinked, 1);
@@ -199,7 +243,7 @@ void TestImportService::unmappedAndSkippedSourcesAreCounted()
     QHash<QString, QString> mapping = m_mapping;
     mapping.remove(QStringLiteral("visa card"));
     mapping.insert(QStringLiteral("holiday savings"), ImportService::skipMarker());
-    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, mapping);
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, mapping);
     QCOMPARE(r.imported, 4);
     QCOMPARE(r.unmapped, 2);
     QCOMPARE(r.transfersLinked, 0);
@@ -212,7 +256,7 @@ void TestImportService::unmappedAndSkippedSourcesAreCounted()
 
 void TestImportService::headerlessFileMapsByPath()
 {
-    const QString path = testFile("dayfirst_crlf.qif");
+    const QString path = TestData::file("dayfirst_crlf.qif");
     const ImportResult r = m_service->importQif({path}, {{path.toLower(), m_checking.id}});
     QCOMPARE(r.imported, 2);
     QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-1000 - 123456));
@@ -256,7 +300,7 @@ void TestImportService::transferPartnerRules()
 void TestImportService::categoriesAreMatchedOrCreated()
 {
     const int before = m_store->categories->liveCount();
-    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
     // "Groceries" is a default category; "Salary" and "Auto:Fuel" come from
     // the list, "Taxes" and "Rent" from records.
     QCOMPARE(r.categoriesCreated, 4);
@@ -324,7 +368,7 @@ void TestImportService::abortRollsBackEverything()
     const NewAccounts created = createVisa(&mapping);
 
     LogCapture log;
-    const ImportResult r = m_service->importFiles({ImportService::readQif(testFile("multi_account.qif"))}, mapping,
+    const ImportResult r = m_service->importFiles({ImportService::readQif(TestData::file("multi_account.qif"))}, mapping,
                                                   created);
     QVERIFY(r.aborted);
     QCOMPARE(r.imported, 0);
@@ -339,7 +383,7 @@ void TestImportService::failedInsertIsCountedAndImportGoesOn()
     QVERIFY(m_store->exec(QStringLiteral("CREATE TRIGGER no_rent BEFORE INSERT ON transactions WHEN new.payee = "
                                          "'Landlord' BEGIN SELECT RAISE(ABORT, 'refused'); END")));
     LogCapture log;
-    const ImportResult r = m_service->importQif({testFile("multi_account.qif")}, m_mapping);
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
     QVERIFY(!r.aborted);
     QCOMPARE(r.databaseErrors, 1);
     QCOMPARE(r.imported, 5);
@@ -350,11 +394,8 @@ void TestImportService::failedInsertIsCountedAndImportGoesOn()
 
 void TestImportService::cancelRollsBack()
 {
-    QByteArray text("!Type:Bank\n");
-    for (int i = 0; i < 450; ++i)
-        text += QStringLiteral("D1/1/2024\nT-%1\nPRow %1\n^\n").arg(i + 1).toUtf8();
     QTemporaryDir dir;
-    const QString path = writeFile(dir, QStringLiteral("many.qif"), text);
+    const QString path = writeFile(dir, QStringLiteral("many.qif"), payments(450));
     const QStringList before = dump(*m_store);
     QList<int> reported;
     const QMetaObject::Connection canceller =
@@ -382,7 +423,7 @@ void TestImportService::signalsComeOncePerKindAfterTheImport()
     QHash<QString, QString> mapping = m_mapping;
     const NewAccounts created = createVisa(&mapping);
 
-    const ImportResult r = m_service->importFiles({ImportService::readQif(testFile("multi_account.qif"))}, mapping,
+    const ImportResult r = m_service->importFiles({ImportService::readQif(TestData::file("multi_account.qif"))}, mapping,
                                                   created);
     QCOMPARE(r.accountsCreated, 1);
     QCOMPARE(accounts.count(), 1);
@@ -401,17 +442,17 @@ void TestImportService::signalsComeOncePerKindAfterTheImport()
 
 void TestImportService::csvImportIntoOneAccount()
 {
-    const CsvMapping mapping = CsvConverter::guessMapping(CsvReader::parseFile(testFile("bank.csv")));
-    const ImportResult r = m_service->importCsv({testFile("bank.csv")}, mapping, m_checking.id, 0);
+    const CsvMapping mapping = CsvConverter::guessMapping(CsvReader::parseFile(TestData::file("bank.csv")));
+    const ImportResult r = m_service->importCsv({TestData::file("bank.csv")}, mapping, m_checking.id, 0);
     QCOMPARE(r.imported, 3);
     QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-8412 - 450 + 240000));
     QVERIFY(m_store->categories->findByName(QStringLiteral("Dining")));
-    QCOMPARE(m_service->importCsv({testFile("bank.csv")}, mapping, m_checking.id, 0).duplicates, 3);
+    QCOMPARE(m_service->importCsv({TestData::file("bank.csv")}, mapping, m_checking.id, 0).duplicates, 3);
 }
 
 void TestImportService::windows1252FileImports()
 {
-    const QString path = testFile("windows1252.qif");
+    const QString path = TestData::file("windows1252.qif");
     QCOMPARE(m_service->importQif({path}, {{path.toLower(), m_checking.id}}).imported, 1);
     QCOMPARE(m_store->transactions->listByAccount(m_checking.id).first().payee, QStringLiteral("Caf\u00e9 M\u00fcller"));
 }
@@ -467,6 +508,229 @@ void TestImportService::csvFromSpreadsheetUnicodeText()
     QCOMPARE(r.imported, 1);
     QCOMPARE(m_store->transactions->listByAccount(m_checking.id).first().payee, QStringLiteral("B\u00e4ckerei"));
     QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-1250));
+}
+
+void TestImportService::announcesWhileItRuns()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("many.qif"), payments(150));
+
+    // A timer that writes (the recurring posting pass) holds from true to
+    // false; by false the import's rows are committed and no transaction is open.
+    QList<bool> heard;
+    int rowsAtEnd = -1;
+    bool openAtEnd = true;
+    connect(m_service, &ImportService::runningChanged, this, [&](bool running) {
+        heard.append(running);
+        if (!running) {
+            openAtEnd = DbTransaction::inTransaction(m_store->connection());
+            rowsAtEnd = scalar(m_store->connection(), QStringLiteral("SELECT COUNT(*) FROM transactions"));
+        }
+    });
+    bool runningDuringProgress = false;
+    connect(m_service, &ImportService::progress, this, [&](int done) {
+        if (done == 100)
+            runningDuringProgress = m_service->isRunning() && heard == QList<bool>{true};
+    });
+    QCOMPARE(m_service->importQif({path}, {{path.toLower(), m_checking.id}}).imported, 150);
+    QVERIFY(runningDuringProgress);
+    QCOMPARE(heard, (QList<bool>{true, false}));
+    QVERIFY(!openAtEnd);
+    QCOMPARE(rowsAtEnd, 150);
+    QVERIFY(!m_service->isRunning());
+}
+
+void TestImportService::safetyCopyComesFirst_data()
+{
+    QTest::addColumn<bool>("roomForCopy");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<int>("copies");
+    QTest::newRow("a copy, then the import") << true << 6 << 1;
+    // A file where the folder should be: the copy cannot be written.
+    QTest::newRow("no copy, no import") << false << 0 << 0;
+}
+
+void TestImportService::safetyCopyComesFirst()
+{
+    QFETCH(bool, roomForCopy);
+    QFETCH(int, imported);
+    QFETCH(int, copies);
+    m_store->addTransaction(m_checking.id, QDate(2023, 12, 1), QStringLiteral("Before"), -100);
+    SafetyCopies *safety = m_store->services->safetyCopies();
+    if (!roomForCopy)
+        writeFile(m_store->m_dir, QStringLiteral("Backups"), "not a folder");
+    const QStringList before = dump(*m_store);
+
+    QSignalSpy running(m_service, &ImportService::runningChanged);
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
+    QCOMPARE(r.imported, imported);
+    QCOMPARE(safety->list().size(), copies);
+    QCOMPARE(running.count(), 2);
+    if (!roomForCopy) {
+        QVERIFY(r.aborted);
+        QCOMPARE(r.stop, ImportResult::Stop::NoSafetyCopy);
+        QCOMPARE(dump(*m_store), before);
+        QVERIFY2(ImportService::resultLines(r).last().startsWith(
+                     QLatin1String("Nothing was imported: no safety copy of the data could be made first (")),
+                 qPrintable(ImportService::resultLines(r).last()));
+        return;
+    }
+    // The copy is the store as it was: the row before, none of the import.
+    const SafetyCopies::Copy copy = safety->list().first();
+    QCOMPARE(copy.reason, QStringLiteral("before-import"));
+    QCOMPARE(copy.path, r.safetyCopy);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
+        db.setDatabaseName(copy.path);
+        QVERIFY(db.open());
+        QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM transactions")), 1);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("copy"));
+    QCOMPARE(scalar(m_store->connection(), QStringLiteral("SELECT COUNT(*) FROM transactions")), 1 + 6);
+}
+
+void TestImportService::anotherWriterIsWaitedForOrFailsTheWholeImport_data()
+{
+    QTest::addColumn<int>("holdMs");
+    QTest::addColumn<int>("busyTimeoutMs");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("lock released within the wait") << 800 << 5000 << 6 << "6 transaction(s) imported";
+    QTest::newRow("lock held past the wait")
+        << 1500 << 300 << 0
+        << "Another program is writing to the data file and did not finish in time. Nothing was imported; try "
+           "again when it is done.";
+}
+
+void TestImportService::anotherWriterIsWaitedForOrFailsTheWholeImport()
+{
+    QFETCH(int, holdMs);
+    QFETCH(int, busyTimeoutMs);
+    QFETCH(int, imported);
+    QFETCH(QString, message);
+    QVERIFY(m_store->exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeoutMs)));
+    const QStringList before = dump(*m_store);
+
+    LockHolder other(m_store->path(), holdMs);
+    QVERIFY(other.hold());
+    QElapsedTimer waited;
+    waited.start();
+    const ImportResult r = m_service->importQif({TestData::file("multi_account.qif")}, m_mapping);
+    QVERIFY2(waited.elapsed() >= qMin(holdMs, busyTimeoutMs) - 100, qPrintable(QString::number(waited.elapsed())));
+    QCOMPARE(ImportService::resultLines(r).first(), message);
+    QCOMPARE(r.imported, imported);
+    QCOMPARE(r.databaseErrors, 0);  // never a row skipped for the lock
+    if (imported == 0) {
+        QCOMPARE(r.stop, ImportResult::Stop::StoreBusy);
+        QCOMPARE(dump(*m_store), before);
+    } else {
+        QCOMPARE(scalar(m_store->connection(), QStringLiteral("SELECT COUNT(*) FROM transactions")), imported);
+    }
+}
+
+void TestImportService::fullDiskKeepsNothingAndSaysSo()
+{
+    SmallFileSystem fs(4);
+    if (!fs.isValid())
+        QSKIP(qPrintable(fs.reason()));
+    // One store per process: its connection is the default one.
+    m_service = nullptr;
+    m_store.reset();
+    Store store;
+    QVERIFY(store.open(fs.filePath(QStringLiteral("quillet.db"))));
+    Services services(store);
+    const Account checking = Fixtures::addAccount(store.accounts(), QStringLiteral("Checking"));
+    QVERIFY(store.transactions()->insert(
+        Fixtures::newTransaction(checking.id, QDate(2023, 12, 1), QStringLiteral("Before"), -100)));
+
+    // Four megabytes of rows, written from outside the small disk.
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("big.qif"), payments(4000, QByteArray(900, 'm')));
+
+    // Room for the safety copy of the store, not for the import.
+    const QString probe = services.safetyCopies()->make(QStringLiteral("probe"));
+    QVERIFY(!probe.isEmpty());
+    QVERIFY(fs.fill(QFileInfo(probe).size() + 256 * 1024));
+
+    LogCapture log;
+    const ImportResult r = services.import()->importQif({path}, {{path.toLower(), checking.id}});
+    fs.drain();
+    QVERIFY(!DbTransaction::inTransaction(store.connection()));
+    QVERIFY(r.aborted);
+    QCOMPARE(r.stop, ImportResult::Stop::DiskFull);
+    QCOMPARE(ImportService::resultLines(r),
+             QStringList{QStringLiteral("The disk is full. The import was stopped and all changes were rolled back. "
+                                        "No transactions were added.")});
+    QVERIFY(!log.contains(QStringLiteral("no such savepoint")));
+    QCOMPARE(scalar(store.connection(), QStringLiteral("SELECT COUNT(*) FROM transactions")), 1);
+    QCOMPARE(scalar(store.connection(), QStringLiteral("SELECT COUNT(*) FROM split_lines")), 0);
+}
+
+void TestImportService::boundedInput_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("longest");  // the longest text stored
+
+    const QString notAddingUp = QStringLiteral("1 split transaction(s) skipped (the lines do not add up to the amount)");
+    const QString tooLong = QStringLiteral("1 split transaction(s) skipped (more than 1,000 lines)");
+    const QString oneCut = QStringLiteral("1 text(s) longer than 4,000 characters cut short");
+    QTest::newRow("split lines add up")
+        << "qif" << QByteArray("!Type:Bank\nD1/2/2024\nT-10.00\nPShop\nSFood\n$-6.00\nSHome\n$-4.00\n^\n") << 1
+        << "1 transaction(s) imported" << 4;
+    QTest::newRow("split lines that do not add up")
+        << "qif" << QByteArray("!Type:Bank\nD1/2/2024\nT-10.00\nPShop\nSFood\n$-6.00\nSHome\n$-3.00\n^\n") << 0
+        << notAddingUp << 0;
+    QTest::newRow("split lines without amounts")
+        << "qif" << QByteArray("!Type:Bank\nD1/2/2024\nT-10.00\nPShop\nSFood\nSHome\n^\n") << 0 << notAddingUp << 0;
+    QTest::newRow("-10.00 in 200,000 lines of -0.01") << "qif" << centLines(200000, "-10.00") << 0 << tooLong << 0;
+    QTest::newRow("1,000 lines") << "qif" << centLines(1000, "-10.00") << 1 << "1 transaction(s) imported" << 4;
+    QTest::newRow("1,001 lines") << "qif" << centLines(1001, "-10.01") << 0 << tooLong << 0;
+    QTest::newRow("a 10 MB payee")
+        << "qif" << "!Type:Bank\nD1/2/2024\nT-1\nP" + QByteArray(10000000, 'p') + "\n^\n" << 1 << oneCut << 4000;
+    QTest::newRow("memo, number and category")
+        << "qif"
+        << "!Type:Bank\nD1/2/2024\nT-1\nPShop\nM" + QByteArray(4001, 'm') + "\nN" + QByteArray(5000, '1') + "\nL"
+               + QByteArray(6000, 'c') + "\n^\n"
+        << 1 << "3 text(s) longer than 4,000 characters cut short" << 4000;
+    QTest::newRow("4,000 characters stay whole")
+        << "qif" << "!Type:Bank\nD1/2/2024\nT-1\nP" + QByteArray(4000, 'p') + "\n^\n" << 1
+        << "1 transaction(s) imported" << 4000;
+    QTest::newRow("a CSV payee")
+        << "csv" << "Date,Payee,Amount\n2024-01-02," + QByteArray(5000, 'p') + ",-5.00\n" << 1 << oneCut << 4000;
+}
+
+void TestImportService::boundedInput()
+{
+    QFETCH(QString, suffix);
+    QFETCH(QByteArray, content);
+    QFETCH(int, imported);
+    QFETCH(QString, line);
+    QFETCH(int, longest);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("input.") + suffix, content);
+    const ImportResult r =
+        suffix == QLatin1String("csv")
+            ? m_service->importCsv({path}, CsvConverter::guessMapping(CsvReader::parseFile(path)), m_checking.id, 0)
+            : m_service->importQif({path}, {{path.toLower(), m_checking.id}});
+    QCOMPARE(r.imported, imported);
+    const QStringList lines = ImportService::resultLines(r);
+    QVERIFY2(lines.contains(line), qPrintable(lines.join(QLatin1String(" | "))));
+    if (!line.contains(QLatin1String("cut short")))
+        QCOMPARE(r.textsCut, 0);
+    const QSqlDatabase db = m_store->connection();
+    const int stored = qMax(scalar(db, QStringLiteral("SELECT MAX(IFNULL(MAX(LENGTH(payee)), 0), IFNULL(MAX(LENGTH(memo)), "
+                                                      "0), IFNULL(MAX(LENGTH(check_number)), 0)) FROM transactions")),
+                            scalar(db, QStringLiteral("SELECT IFNULL(MAX(LENGTH(name)), 0) FROM categories "
+                                                      "WHERE LENGTH(name) > 100")));
+    QCOMPARE(stored, longest);
+    // What was imported adds up.
+    QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM transactions t WHERE is_split = 1 AND amount <> "
+                                       "(SELECT SUM(amount) FROM split_lines WHERE transaction_id = t.id)")),
+             0);
 }
 
 QTEST_GUILESS_MAIN(TestImportService)

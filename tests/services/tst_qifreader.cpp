@@ -1,20 +1,16 @@
 #include "services/qifreader.h"
+#include "support/core/testdata.h"
 
 #include <QtTest>
 
 namespace {
 
-QString testFile(const char *name)
-{
-    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
-}
-
 QifParseResult parseFile(const char *name)
 {
     bool ok = false;
-    QifParseResult result = QifReader::parseFile(testFile(name), &ok);
+    QifParseResult result = QifReader::parseFile(TestData::file(name), &ok);
     if (!ok)
-        qWarning() << "cannot open" << testFile(name);
+        qWarning() << "cannot open" << TestData::file(name);
     return result;
 }
 
@@ -30,6 +26,7 @@ class TestQifReader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void amounts_data();
     void amounts();
     void dates_data();
@@ -54,6 +51,11 @@ private Q_SLOTS:
     void categoryList();
     void unreadableFile();
 };
+
+void TestQifReader::initTestCase()
+{
+    QVERIFY2(TestData::problem().isEmpty(), qPrintable(TestData::problem()));
+}
 
 void TestQifReader::amounts_data()
 {
@@ -119,6 +121,10 @@ void TestQifReader::dates_data()
     QTest::newRow("two parts") << "1/15" << detect << QDate();
     QTest::newRow("letters") << "Jan/15/2024" << detect << QDate();
     QTest::newRow("five-digit year") << "1/15/20245" << detect << QDate();
+    QTest::newRow("year first, two digits") << "24/05/03" << int(QifReader::YearFirst) << QDate(2024, 5, 3);
+    QTest::newRow("year first chosen, year last written") << "05/03/2024" << int(QifReader::YearFirst) << QDate();
+    QTest::newRow("four digits first are the year in any order")
+        << "2024-05-03" << int(QifReader::DayFirst) << QDate(2024, 5, 3);
     QTest::newRow("huge number") << "1/15/99999999999999" << detect << QDate();
 }
 
@@ -135,16 +141,29 @@ void TestQifReader::dateOrderIsDetectedPerFile_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("order");
     QTest::addColumn<QDate>("firstDate");
+    QTest::addColumn<bool>("ambiguous");
+    QTest::addColumn<QString>("sample");
 
+    const int mdy = QifReader::MonthFirst;
     QTest::newRow("a later day above 12 makes the file day-first")
-        << "!Type:Bank\nD01/02/2024\nT1\n^\nD15/01/2024\nT1\n^\n" << int(QifReader::DayFirst) << QDate(2024, 2, 1);
-    QTest::newRow("no day above 12: month-first")
-        << "!Type:Bank\nD01/02/2024\nT1\n^\nD12/01/2024\nT1\n^\n" << int(QifReader::MonthFirst) << QDate(2024, 1, 2);
+        << "!Type:Bank\nD01/02/2024\nT1\n^\nD15/01/2024\nT1\n^\n" << int(QifReader::DayFirst) << QDate(2024, 2, 1)
+        << false << "01/02/2024";
+    QTest::newRow("no day above 12: month-first, but ambiguous")
+        << "!Type:Bank\nD01/02/2024\nT1\n^\nD12/01/2024\nT1\n^\n" << mdy << QDate(2024, 1, 2) << true << "01/02/2024";
+    QTest::newRow("day-first file with no day above 12")
+        << "!Type:Bank\nD05/03/2024\nT1\n^\nD07/04/2024\nT1\n^\n" << mdy << QDate(2024, 5, 3) << true << "05/03/2024";
+    QTest::newRow("a day above 12 in second place makes month-first certain")
+        << "!Type:Bank\nD05/03/2024\nT1\n^\nD01/15/2024\nT1\n^\n" << mdy << QDate(2024, 5, 3) << false << "05/03/2024";
+    QTest::newRow("the same day and month read alike")
+        << "!Type:Bank\nD01/01/2024\nT1\n^\nD3/3'24\nT1\n^\n" << mdy << QDate(2024, 1, 1) << false << "01/01/2024";
+    QTest::newRow("year-first file")
+        << "!Type:Bank\nD2024-05-03\nT1\n^\nD2024-06-01\nT1\n^\n" << int(QifReader::YearFirst) << QDate(2024, 5, 3)
+        << false << "2024-05-03";
     QTest::newRow("year-first dates do not count")
-        << "!Type:Bank\nD2024/13/01\nT1\n^\nD01/02/2024\nT1\n^\n" << int(QifReader::MonthFirst) << QDate();
+        << "!Type:Bank\nD2024/13/01\nT1\n^\nD01/02/2024\nT1\n^\n" << mdy << QDate() << true << "01/02/2024";
     QTest::newRow("category descriptions are no date lines")
-        << "!Type:Cat\nNFood\nD13/01 budget\n^\n!Type:Bank\nD01/02/2024\nT1\n^\n" << int(QifReader::MonthFirst)
-        << QDate(2024, 1, 2);
+        << "!Type:Cat\nNFood\nD13/01 budget\n^\n!Type:Bank\nD01/02/2024\nT1\n^\n" << mdy << QDate(2024, 1, 2) << true
+        << "01/02/2024";
 }
 
 void TestQifReader::dateOrderIsDetectedPerFile()
@@ -152,8 +171,13 @@ void TestQifReader::dateOrderIsDetectedPerFile()
     QFETCH(QString, text);
     QFETCH(int, order);
     QFETCH(QDate, firstDate);
+    QFETCH(bool, ambiguous);
+    QFETCH(QString, sample);
     const QifParseResult r = QifReader::parse(text);
     QCOMPARE(r.dateOrder, order);
+    QCOMPARE(r.dateEvidence.detected, order);
+    QCOMPARE(r.dateEvidence.ambiguous, ambiguous);
+    QCOMPARE(r.dateEvidence.sample, sample);
     QCOMPARE(QifReader::detectDateOrder(text), order);
     if (firstDate.isValid())
         QCOMPARE(r.transactions.first().date, firstDate);
@@ -287,6 +311,7 @@ void TestQifReader::autoSwitchAccountListThenTransactions()
 void TestQifReader::splitsWithDollarLines()
 {
     const QifParseResult r = parseFile("multi_account.qif");
+    QCOMPARE(r.transactions.size(), 6);
     const ParsedTransaction &pay = r.transactions.at(2);
     QCOMPARE(pay.amount, qint64(240000));
     QCOMPARE(pay.splits.size(), 2);
@@ -331,8 +356,12 @@ void TestQifReader::memorizedAndOtherMetadataSections()
                                    "!Type:Security\nNACME\nSACM\n^\nNOther\n^\n"
                                    "!Type:Prices\n\"ACM\",12.5,\"1/2/24\"\n^\n"
                                    "!Type:Tag\nNtrip\n^\n^\n"
+                                   "!Type:Budget\nNGroceries\nB400.00\n^\nNRent\nB1,200.00\n^\n"
+                                   "!Type:Payee\nNCorner Market\nA12 Main St\n^\n"
                                    "!Type:Bank\nD1/1/2024\nT1\n^\n");
-    QCOMPARE(r.metadataCount, 4);
+    // Budget amounts and payee names are lists, not transactions.
+    QCOMPARE(r.metadataCount, 7);
+    QCOMPARE(r.unparseableCount, 0);
     QCOMPARE(r.transactions.size(), 1);
     QCOMPARE(r.transactions.first().sourceAccount, QStringLiteral("B"));
 }
@@ -366,6 +395,21 @@ void TestQifReader::windows1252File()
     QCOMPARE(r.transactions.size(), 1);
     QCOMPARE(r.transactions.first().payee, QStringLiteral("Caf\u00e9 M\u00fcller"));
     QCOMPARE(r.transactions.first().memo, QStringLiteral("\u201cFr\u00fchst\u00fcck\u201d \u20ac 12"));
+
+    // A UTF-8 byte-order mark before Windows-1252 bytes: the header on the
+    // first line is still read, so the card stays a card.
+    QTemporaryDir dir;
+    QFile marked(dir.filePath(QStringLiteral("marked.qif")));
+    QVERIFY(marked.open(QIODevice::WriteOnly));
+    marked.write("\xEF\xBB\xBF!Type:CCard\nD1/2/2024\nT-5.00\nPCaf\xE9\n^\n");
+    marked.close();
+    bool ok = false;
+    const QifParseResult card = QifReader::parseFile(marked.fileName(), &ok);
+    QVERIFY(ok);
+    QCOMPARE(card.sourceAccounts.size(), 1);
+    QCOMPARE(card.sourceAccounts.first().typeCode, int(QifReader::CreditCard));
+    QCOMPARE(card.transactions.size(), 1);
+    QCOMPARE(card.transactions.first().payee, QStringLiteral("Caf\u00e9"));
 }
 
 void TestQifReader::sourceAccountsMergeWithoutCase()
@@ -413,7 +457,7 @@ void TestQifReader::categoryList()
 void TestQifReader::unreadableFile()
 {
     bool ok = true;
-    const QifParseResult r = QifReader::parseFile(testFile("does-not-exist.qif"), &ok);
+    const QifParseResult r = QifReader::parseFile(TestData::file("does-not-exist.qif"), &ok);
     QVERIFY(!ok);
     QVERIFY(r.transactions.isEmpty());
 }

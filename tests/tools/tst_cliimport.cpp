@@ -2,8 +2,14 @@
 #include "data/clock.h"
 #include "data/database.h"
 #include "data/ids.h"
+#include "data/store.h"
 #include "data/transactionrepository.h"
+#include "services/categoryservice.h"
 #include "services/importservice.h"
+#include "services/services.h"
+#include "support/core/lockholder.h"
+#include "support/core/smallfilesystem.h"
+#include "support/core/testdata.h"
 
 #include <QProcess>
 #include <QSqlQuery>
@@ -12,11 +18,6 @@
 #include <memory>
 
 namespace {
-
-QString testFile(const char *name)
-{
-    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
-}
 
 struct CliRun {
     int code = -1;
@@ -31,6 +32,7 @@ class TestCliImport : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -43,20 +45,41 @@ private Q_SLOTS:
     void fileWithoutAccountBlock();
     void abortExitsWithFailure();
     void csvImport();
+    void dateOrder_data();
+    void dateOrder();
+    void heldLock_data();
+    void heldLock();
+    void twoImportsAtOnce();
+    void fullDisk();
 
 private:
+    // Starts quillet-cli import over the store in m_dataDir.
+    void start(QProcess *process, const QStringList &args) const;
+    static CliRun finish(QProcess *process);
     CliRun run(const QStringList &args) const;
+    QString storePath() const { return m_dataDir + QStringLiteral("/quillet.db"); }
     void addAccount(const QString &name);
     // Live accounts by name with their balances.
     QMap<QString, qint64> balances() const;
+    // The dates of every transaction, in order.
+    QStringList dates() const;
+    // A QIF file of one account named Shared with `records` payments.
+    QString writeQif(const QString &name, int records, const QByteArray &memo = QByteArray()) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_dataDir;
 };
+
+void TestCliImport::initTestCase()
+{
+    QVERIFY2(TestData::problem().isEmpty(), qPrintable(TestData::problem()));
+}
 
 void TestCliImport::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
+    m_dataDir = m_dir->path();
 }
 
 void TestCliImport::cleanup()
@@ -64,45 +87,58 @@ void TestCliImport::cleanup()
     m_dir.reset();
 }
 
-CliRun TestCliImport::run(const QStringList &args) const
+void TestCliImport::start(QProcess *process, const QStringList &args) const
 {
     const QString cli = qEnvironmentVariableIsEmpty("QUILLET_CLI")
                             ? QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/quillet-cli")
                             : qEnvironmentVariable("QUILLET_CLI");
-    QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QUILLET_DATA_DIR"), m_dir->path());
+    env.insert(QStringLiteral("QUILLET_DATA_DIR"), m_dataDir);
     env.remove(QStringLiteral("QUILLET_VERBOSE"));
-    p.setProcessEnvironment(env);
-    p.start(cli, QStringList{QStringLiteral("import")} + args);
+    process->setProcessEnvironment(env);
+    process->start(cli, QStringList{QStringLiteral("import")} + args);
+}
+
+CliRun TestCliImport::finish(QProcess *process)
+{
     CliRun r;
-    if (!p.waitForFinished(60000)) {
-        qWarning() << "quillet-cli did not finish:" << cli << p.errorString();
+    if (!process->waitForFinished(60000)) {
+        qWarning() << "quillet-cli did not finish:" << process->program() << process->errorString();
         return r;
     }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
+    r.code = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+    r.out = QString::fromUtf8(process->readAllStandardOutput());
+    r.err = QString::fromUtf8(process->readAllStandardError());
     return r;
+}
+
+CliRun TestCliImport::run(const QStringList &args) const
+{
+    QProcess p;
+    start(&p, args);
+    return finish(&p);
 }
 
 void TestCliImport::addAccount(const QString &name)
 {
-    Database db;
-    QVERIFY(db.open(m_dir->filePath(QStringLiteral("quillet.db"))) && db.runMigrations());
-    AccountRepository accounts(&db);
+    // The store as the command line leaves it, so that a run under a lock
+    // has nothing to write before its import.
+    Store store;
+    QVERIFY(store.open(storePath()));
+    Services services(store);
+    services.categories()->seedDefaultsIfEmpty();
     Account a;
     a.id = Ids::newId();
     a.name = name;
     a.createdAt = a.updatedAt = Clock::nowUtc();
-    QVERIFY(accounts.insert(a));
+    QVERIFY(store.accounts()->insert(a));
 }
 
 QMap<QString, qint64> TestCliImport::balances() const
 {
     QMap<QString, qint64> result;
     Database db;
-    if (!db.open(m_dir->filePath(QStringLiteral("quillet.db"))))
+    if (!db.open(storePath()))
         return result;
     AccountRepository accounts(&db);
     TransactionRepository transactions(&db);
@@ -112,12 +148,36 @@ QMap<QString, qint64> TestCliImport::balances() const
     return result;
 }
 
+QStringList TestCliImport::dates() const
+{
+    QStringList result;
+    Database db;
+    if (!db.open(storePath()))
+        return result;
+    QSqlQuery q(db.connection());
+    q.exec(QStringLiteral("SELECT date FROM transactions ORDER BY date"));
+    while (q.next())
+        result.append(q.value(0).toString());
+    return result;
+}
+
+QString TestCliImport::writeQif(const QString &name, int records, const QByteArray &memo) const
+{
+    QFile file(m_dir->filePath(name));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    file.write("!Account\nNShared\n^\n!Type:Bank\n");
+    for (int i = 0; i < records; ++i)
+        file.write(QStringLiteral("D1/1/2024\nT-%1\nPRow %1\nM").arg(i + 1).toUtf8() + memo + "\n^\n");
+    return file.fileName();
+}
+
 void TestCliImport::usageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
-    const QString qif = testFile("multi_account.qif");
-    const QString csv = testFile("bank.csv");
+    const QString qif = TestData::file("multi_account.qif");
+    const QString csv = TestData::file("bank.csv");
     QTest::newRow("no file") << QStringList{} << "no file given";
     QTest::newRow("unknown option") << QStringList{qif, "--bogus"} << "bogus";
     QTest::newRow("unknown into account") << QStringList{qif, "--into", "Nowhere"} << "unknown account \"Nowhere\"";
@@ -132,6 +192,10 @@ void TestCliImport::usageErrors_data()
         << QStringList{csv, "--into", "Checking", "--csv-columns", "date=1,payee=2"} << "needs date and amount";
     QTest::newRow("unknown date format")
         << QStringList{csv, "--into", "Checking", "--csv-date-format", "dd.MM.yyyy"} << "unknown date format";
+    QTest::newRow("unknown date order")
+        << QStringList{qif, "--date-order", "dym"} << "unknown date order \"dym\" (mdy, dmy or ymd)";
+    QTest::newRow("date order for CSV")
+        << QStringList{csv, "--into", "Checking", "--date-order", "dmy"} << "--date-order is for QIF files";
 }
 
 void TestCliImport::usageErrors()
@@ -156,11 +220,11 @@ void TestCliImport::unreadableFileFails()
 
 void TestCliImport::createMissingTwiceImportsOnce()
 {
-    const CliRun first = run({testFile("multi_account.qif"), QStringLiteral("--create-missing")});
+    const CliRun first = run({TestData::file("multi_account.qif"), QStringLiteral("--create-missing")});
     QCOMPARE(first.code, 0);
     QCOMPARE(first.out, QStringLiteral("6 transaction(s) imported\n1 transfer(s) linked across accounts\n"
                                        "1 metadata record(s) skipped\n"));
-    const CliRun second = run({testFile("multi_account.qif"), QStringLiteral("--create-missing")});
+    const CliRun second = run({TestData::file("multi_account.qif"), QStringLiteral("--create-missing")});
     QCOMPARE(second.code, 0);
     QCOMPARE(second.out,
              QStringLiteral("0 transaction(s) imported\n6 duplicate(s) skipped\n1 metadata record(s) skipped\n"));
@@ -173,7 +237,7 @@ void TestCliImport::mapIntoAndSkip()
 {
     addAccount(QStringLiteral("Checking"));
     addAccount(QStringLiteral("Savings"));
-    const CliRun r = run({testFile("multi_account.qif"), QStringLiteral("--map"),
+    const CliRun r = run({TestData::file("multi_account.qif"), QStringLiteral("--map"),
                           QStringLiteral("everyday checking=checking"), QStringLiteral("--map"),
                           QStringLiteral("Holiday Savings=__skip__"), QStringLiteral("--into"),
                           QStringLiteral("Savings")});
@@ -188,7 +252,7 @@ void TestCliImport::mapIntoAndSkip()
 
 void TestCliImport::unmappedSourcesAreReported()
 {
-    const CliRun r = run({testFile("multi_account.qif")});
+    const CliRun r = run({TestData::file("multi_account.qif")});
     QCOMPARE(r.code, 0);
     QVERIFY(r.out.contains(QLatin1String("0 transaction(s) imported\n")));
     QVERIFY(r.out.contains(QLatin1String("6 record(s) skipped (unmapped source account)\n")));
@@ -198,7 +262,7 @@ void TestCliImport::unmappedSourcesAreReported()
 void TestCliImport::fileWithoutAccountBlock()
 {
     addAccount(QStringLiteral("Checking"));
-    const QString path = testFile("dayfirst_crlf.qif");
+    const QString path = TestData::file("dayfirst_crlf.qif");
     const CliRun mapped = run({path, QStringLiteral("--map"), path + QStringLiteral("=Checking")});
     QCOMPARE(mapped.code, 0);
     QVERIFY(mapped.out.startsWith(QLatin1String("2 transaction(s) imported\n")));
@@ -218,7 +282,7 @@ void TestCliImport::abortExitsWithFailure()
         QVERIFY(q.exec(QStringLiteral("CREATE TRIGGER no_links BEFORE UPDATE OF transfer_link_id ON transactions "
                                       "BEGIN SELECT RAISE(ABORT, 'links refused'); END")));
     }
-    const CliRun r = run({testFile("multi_account.qif"), QStringLiteral("--create-missing")});
+    const CliRun r = run({TestData::file("multi_account.qif"), QStringLiteral("--create-missing")});
     QCOMPARE(r.code, 1);
     QCOMPARE(r.out.trimmed(), ImportService::rollbackMessage());
     QVERIFY(r.err.contains(QLatin1String("QIF import aborted: failed to update retroactive partner")));
@@ -228,7 +292,7 @@ void TestCliImport::abortExitsWithFailure()
 void TestCliImport::csvImport()
 {
     addAccount(QStringLiteral("Checking"));
-    const QStringList columns{testFile("bank.csv"), QStringLiteral("--into"), QStringLiteral("Checking"),
+    const QStringList columns{TestData::file("bank.csv"), QStringLiteral("--into"), QStringLiteral("Checking"),
                               QStringLiteral("--csv-columns"), QStringLiteral("date=1,payee=2,amount=3,memo=4")};
     const CliRun noHeader = run(columns);
     QCOMPARE(noHeader.code, 0);
@@ -242,6 +306,113 @@ void TestCliImport::csvImport()
                                                       QStringLiteral("--csv-date-format"), QStringLiteral("dd/MM/yyyy")});
     QVERIFY(dayFirst.out.contains(QLatin1String("2 record(s) skipped (unparseable)")));
     QCOMPARE(balances().value(QStringLiteral("Checking")), qint64(-8412 - 450 + 240000 + 240000));
+}
+
+void TestCliImport::dateOrder_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<bool>("warned");
+    // No day above 12: the file itself cannot say.
+    QTest::newRow("guessed month first, with a warning") << QStringList{} << QStringList{"2024-05-03", "2024-07-04"}
+                                                         << true;
+    QTest::newRow("dmy") << QStringList{"--date-order", "dmy"} << QStringList{"2024-03-05", "2024-04-07"} << false;
+    QTest::newRow("mdy") << QStringList{"--date-order", "MDY"} << QStringList{"2024-05-03", "2024-07-04"} << false;
+    QTest::newRow("ymd: no such dates") << QStringList{"--date-order", "ymd"} << QStringList{} << false;
+}
+
+void TestCliImport::dateOrder()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, stored);
+    QFETCH(bool, warned);
+    addAccount(QStringLiteral("Checking"));
+    const QString path = m_dir->filePath(QStringLiteral("dayfirst.qif"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("!Type:Bank\nD05/03/2024\nT-1\nPA\n^\nD07/04/2024\nT-2\nPB\n^\n");
+    file.close();
+    const CliRun r = run(QStringList{path, QStringLiteral("--into"), QStringLiteral("Checking")} + args);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(dates(), stored);
+    QCOMPARE(r.err.contains(QLatin1String(": no date shows whether the day or the month comes first; read month first "
+                                          "(05/03/2024 is 2024-05-03, not 2024-03-05). Pass --date-order dmy to read "
+                                          "it day first.")),
+             warned);
+}
+
+void TestCliImport::heldLock_data()
+{
+    QTest::addColumn<int>("holdMs");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QStringList>("accounts");
+    QTest::newRow("released within the wait") << 800 << 0 << "200 transaction(s) imported\n"
+                                              << QStringList{"Checking", "Shared"};
+    // Longer than the five seconds the store waits for a lock.
+    QTest::newRow("held past the wait")
+        << 6500 << 1
+        << "Another program is writing to the data file and did not finish in time. Nothing was imported; try again "
+           "when it is done.\n"
+        << QStringList{"Checking"};
+}
+
+void TestCliImport::heldLock()
+{
+    QFETCH(int, holdMs);
+    QFETCH(int, code);
+    QFETCH(QString, out);
+    QFETCH(QStringList, accounts);
+    addAccount(QStringLiteral("Checking"));
+    const QString path = writeQif(QStringLiteral("shared.qif"), 200);
+    LockHolder other(storePath(), holdMs);
+    QVERIFY(other.hold());
+    const CliRun r = run({path, QStringLiteral("--create-missing")});
+    QCOMPARE(r.out, out);
+    QCOMPARE(r.code, code);
+    QCOMPARE(balances().keys(), accounts);
+    QCOMPARE(dates().size(), code == 0 ? 200 : 0);
+}
+
+void TestCliImport::twoImportsAtOnce()
+{
+    addAccount(QStringLiteral("Checking"));
+    const QString path = writeQif(QStringLiteral("shared.qif"), 4000);
+    QProcess first;
+    QProcess second;
+    start(&first, {path, QStringLiteral("--create-missing")});
+    start(&second, {path, QStringLiteral("--create-missing")});
+    const CliRun a = finish(&first);
+    const CliRun b = finish(&second);
+    // One waits for the other, then finds every row there already.
+    QVERIFY2(a.code == 0, qPrintable(a.out + a.err));
+    QVERIFY2(b.code == 0, qPrintable(b.out + b.err));
+    QStringList outs{a.out, b.out};
+    outs.sort();
+    QCOMPARE(outs, (QStringList{"0 transaction(s) imported\n4000 duplicate(s) skipped\n",
+                                "4000 transaction(s) imported\n"}));
+    QCOMPARE(balances().keys(), (QStringList{"Checking", "Shared"}));
+    QCOMPARE(dates().size(), 4000);
+}
+
+void TestCliImport::fullDisk()
+{
+    SmallFileSystem fs(4);
+    if (!fs.isValid())
+        QSKIP(qPrintable(fs.reason()));
+    m_dataDir = fs.path();
+    addAccount(QStringLiteral("Checking"));
+    // Four megabytes of rows, from outside the small disk.
+    const QString path = writeQif(QStringLiteral("big.qif"), 4000, QByteArray(900, 'm'));
+    // Room for the safety copy, not for the import.
+    QVERIFY(fs.fill(2 * QFileInfo(storePath()).size() + 256 * 1024));
+    const CliRun r = run({path, QStringLiteral("--into"), QStringLiteral("Checking")});
+    fs.drain();
+    QCOMPARE(r.out, QStringLiteral("The disk is full. The import was stopped and all changes were rolled back. No "
+                                   "transactions were added.\n"));
+    QCOMPARE(r.code, 1);
+    QVERIFY2(!r.err.contains(QLatin1String("no such savepoint")), qPrintable(r.err));
+    QCOMPARE(dates().size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestCliImport)

@@ -144,6 +144,35 @@ private Q_SLOTS:
         QVERIFY(Prompt::records().at(2).text.startsWith(QStringLiteral("Imported 0 items, skipped ")));
     }
 
+    // The fourth mode leaves the store holding the backup alone, and says
+    // where the store as it was is kept.
+    void exactImportNamesTheSafetyCopy()
+    {
+        TestApp app;
+        QVERIFY(app.isReady());
+        AppState *state = app.state();
+        addAccount(state, QStringLiteral("Checking"));
+        const QString path = QDir(app.directory()).filePath(QStringLiteral("backup.zip"));
+        QVERIFY(BackupService::writeFile(path, state->backupService()->exportBackup()));
+        addAccount(state, QStringLiteral("Opened later"));
+
+        BackupPanel panel(state);
+        panel.show();
+        Prompt::queueText(path);
+        Prompt::queueText(QStringLiteral("Restore exactly (the store becomes the backup)"));
+        press(button(panel, QStringLiteral("Import Backup")));
+        QCOMPARE(lastKinds(), QStringLiteral("open,item,information"));
+        const QString text = Prompt::records().at(2).text;
+        const QString copies = QDir::toNativeSeparators(QDir(app.directory()).filePath(QStringLiteral("Backups")));
+        QVERIFY2(text.contains(QStringLiteral(" items, skipped 0.\n\nYour data as it was before is kept as a safety "
+                                              "copy:\n") + copies),
+                 qPrintable(text));
+        QVERIFY(text.endsWith(QStringLiteral("-before-exact-restore.db")));
+        const QList<Account> live = state->accounts()->listLive();
+        QCOMPARE(live.size(), 1);
+        QCOMPARE(live.first().name, QStringLiteral("Checking"));
+    }
+
     void importProblemsAreShown_data()
     {
         QTest::addColumn<QByteArray>("content");  // empty: the file does not exist

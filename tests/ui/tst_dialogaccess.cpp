@@ -6,17 +6,23 @@
 #include "services/transactionservice.h"
 #include "support/core/fixtures.h"
 #include "support/gui/dialogdriver.h"
+#include "services/accountservice.h"
 #include "support/gui/screenshots.h"
+#include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/splitlineswidget.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
+#include "ui/editors/datelineedit.h"
+#include "ui/screens/reconciliationscreen.h"
+#include "ui/screens/searchscreen.h"
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -73,6 +79,15 @@ class DialogAccessTest : public DialogTestCase
         add(new TransactionDetailsDialog(state(), t), "details-split");
         add(new TransactionDetailsDialog(state(), transfer), "details-transfer");
         add(new RecurringFormDialog(state(), RecurringFormDialog::Create), "recurringform");
+        add(new AccountFormDialog, "accountform-new");
+        Account opened;
+        opened.name = QStringLiteral("House Account");
+        opened.startingBalance = 150000;
+        if (const std::optional<Account> stored = state()->accountService()->createAccount(opened, QDate(2024, 3, 1))) {
+            auto *edit = new AccountFormDialog(*stored);
+            edit->setOpeningBalance(state()->accountService()->openingBalance(stored->id));
+            add(edit, "accountform-edit");
+        }
         return dialogs;
     }
 
@@ -104,6 +119,44 @@ private Q_SLOTS:
             }
             dialog->hide();
         }
+    }
+
+    // A date field is one stop of the tab chain, in every window that has one.
+    void oneTabLeavesEveryDateField()
+    {
+        const auto dialogs = buildDialogs();
+        std::vector<QWidget *> windows;
+        for (const auto &owned : dialogs)
+            windows.push_back(owned.get());
+        SearchScreen search(state());
+        ReconciliationScreen reconcile(state());
+        reconcile.setAccount(state()->currentAccountId());
+        windows.push_back(&search);
+        windows.push_back(&reconcile);
+        int checked = 0;
+        for (QWidget *window : windows) {
+            window->show();
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QList<QWidget *> fields;
+            for (QWidget *w : window->findChildren<QWidget *>()) {
+                if (qobject_cast<DateLineEdit *>(w) || qobject_cast<QDateTimeEdit *>(w))
+                    fields.append(w);
+            }
+            for (QWidget *field : std::as_const(fields)) {
+                field->setEnabled(true);
+                if (!field->isVisible())
+                    continue;
+                field->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget *now = QApplication::focusWidget();
+                const QByteArray what = window->objectName().toLatin1() + ' ' + field->objectName().toLatin1();
+                QVERIFY2(now && now != field && !field->isAncestorOf(now), what.constData());
+                ++checked;
+            }
+            window->hide();
+        }
+        QVERIFY(checked >= 6);
     }
 
     void renderLightAndDark()

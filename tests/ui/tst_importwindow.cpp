@@ -1,10 +1,13 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
-#include "support/gui/screenshots.h"
+#include "services/qifreader.h"
 #include "support/core/fixtures.h"
+#include "support/core/testdata.h"
+#include "support/gui/screenshots.h"
 #include "support/gui/testapp.h"
 #include "ui/import/csvmappingpanel.h"
+#include "ui/import/dateorderrows.h"
 #include "ui/import/importwindow.h"
 #include "ui/import/qifmappingpanel.h"
 #include "ui/prompt.h"
@@ -21,11 +24,6 @@
 #include <QtTest>
 
 namespace {
-
-QString testFile(const char *name)
-{
-    return qEnvironmentVariable("QUILLET_TEST_DATA") + QLatin1Char('/') + QLatin1String(name);
-}
 
 QAbstractButton *buttonWithText(QWidget *root, const QString &text)
 {
@@ -54,6 +52,7 @@ class TestImportWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -65,6 +64,7 @@ private Q_SLOTS:
     void csvWithThousandsOfColumnsStaysUsable();
     void csvIntoNewAccountTwiceMakesOneAccount();
     void controlsAreNamedAndEscapeCloses();
+    void dateOrderIsShownAndCanBeChosen();
 
 private:
     void choose(ImportWindow &window, const QString &paths);
@@ -72,6 +72,11 @@ private:
 
     std::unique_ptr<TestApp> m_app;
 };
+
+void TestImportWindow::initTestCase()
+{
+    QVERIFY2(TestData::problem().isEmpty(), qPrintable(TestData::problem()));
+}
 
 void TestImportWindow::init()
 {
@@ -103,7 +108,7 @@ void TestImportWindow::qifSourcesAreMappedAndImported()
     addAccount(m_app->state(), QStringLiteral("Brokerage"));
     ImportWindow window(*m_app->state());
     window.show();
-    choose(window, testFile("multi_account.qif") + QLatin1Char('\n') + testFile("investment.qif"));
+    choose(window, TestData::file("multi_account.qif") + QLatin1Char('\n') + TestData::file("investment.qif"));
     QCOMPARE(window.format(), ImportWindow::Qif);
     QifMappingPanel *panel = window.qifPanel();
     QCOMPARE(panel->sourceCount(), 4);
@@ -149,7 +154,7 @@ void TestImportWindow::fileWithoutAccountHeaderGoesToCurrentAccount()
     m_app->state()->setCurrentAccountId(current.id);
     ImportWindow window(*m_app->state());
     window.show();
-    const QString path = testFile("dayfirst_crlf.qif");
+    const QString path = TestData::file("dayfirst_crlf.qif");
     choose(window, path);
     QComboBox *choice = window.qifPanel()->choiceFor(path.toLower());
     QVERIFY(choice);
@@ -169,7 +174,7 @@ void TestImportWindow::abortShowsRollbackMessage()
                                   "SELECT RAISE(ABORT, 'links refused'); END")));
     ImportWindow window(*m_app->state());
     window.show();
-    choose(window, testFile("multi_account.qif"));
+    choose(window, TestData::file("multi_account.qif"));
     QTest::mouseClick(window.importButton(), Qt::LeftButton);
     QCOMPARE(window.resultText(), QStringLiteral("A database error stopped the import and all changes were rolled "
                                                  "back. No transactions were added."));
@@ -184,7 +189,7 @@ void TestImportWindow::csvPreviewFollowsMapping()
     m_app->state()->setCurrentAccountId(checking.id);
     ImportWindow window(*m_app->state());
     window.show();
-    choose(window, testFile("bank.csv"));
+    choose(window, TestData::file("bank.csv"));
     QCOMPARE(window.format(), ImportWindow::Csv);
     QTableWidget *preview = window.csvPanel()->preview();
     QCOMPARE(preview->rowCount(), 3);
@@ -266,7 +271,7 @@ void TestImportWindow::csvIntoNewAccountTwiceMakesOneAccount()
     addAccount(m_app->state(), QStringLiteral("Checking"));
     ImportWindow window(*m_app->state());
     window.show();
-    choose(window, testFile("bank.csv"));
+    choose(window, TestData::file("bank.csv"));
     QComboBox *target = nullptr;
     const QList<QComboBox *> boxes = window.csvPanel()->findChildren<QComboBox *>();
     for (QComboBox *box : boxes) {
@@ -295,7 +300,7 @@ void TestImportWindow::controlsAreNamedAndEscapeCloses()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (const char *file : {"multi_account.qif", "bank.csv"}) {
-        choose(window, testFile(file));
+        choose(window, TestData::file(file));
         QSet<const QWidget *> buddies;
         const QList<QLabel *> labels = window.findChildren<QLabel *>();
         for (const QLabel *l : labels) {
@@ -315,6 +320,47 @@ void TestImportWindow::controlsAreNamedAndEscapeCloses()
     }
     QTest::keyClick(&window, Qt::Key_Escape);
     QVERIFY(!window.isVisible());
+}
+
+void TestImportWindow::dateOrderIsShownAndCanBeChosen()
+{
+    const Account checking = addAccount(m_app->state(), QStringLiteral("Checking"));
+    m_app->state()->setCurrentAccountId(checking.id);
+    // Day first, but no day above 12 says so.
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("dayfirst.qif")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("!Type:Bank\nD05/03/2024\nT-1\nPBakery\n^\nD07/04/2024\nT-2\nPButcher\n^\n");
+    file.close();
+    ImportWindow window(*m_app->state());
+    window.show();
+    choose(window, file.fileName());
+
+    QComboBox *order = window.qifPanel()->dateOrders()->choiceFor(file.fileName());
+    QVERIFY(order);
+    QCOMPARE(order->currentText(), QStringLiteral("Month/Day/Year (guessed)"));
+    QCOMPARE(order->accessibleName(), QStringLiteral("Date order of dayfirst.qif"));
+    const QList<QLabel *> labels = window.findChildren<QLabel *>();
+    QVERIFY(std::any_of(labels.cbegin(), labels.cend(), [](const QLabel *l) {
+        return l->isVisible()
+               && l->text() == QLatin1String("Ambiguous: 05/03/2024 is May 3, 2024 (month first) or Mar 5, 2024 (day "
+                                             "first)");
+    }));
+    screenshot(&window, QStringLiteral("import_date_order"));
+
+    order->setFocus();
+    QTest::keyClick(order, Qt::Key_Down);
+    QCOMPARE(order->currentText(), QStringLiteral("Day/Month/Year"));
+    QVERIFY(window.qifPanel()->dateOrders()->choiceFor(file.fileName()) == order);
+    QTest::mouseClick(window.importButton(), Qt::LeftButton);
+    QCOMPARE(window.resultText(), QStringLiteral("2 transaction(s) imported"));
+    QStringList dates;
+    QSqlQuery q(m_app->state()->database()->connection());
+    QVERIFY(q.exec(QStringLiteral("SELECT date FROM transactions ORDER BY date")));
+    while (q.next())
+        dates.append(q.value(0).toString());
+    QCOMPARE(dates, (QStringList{"2024-03-05", "2024-04-07"}));
+    QCOMPARE(order->currentData().toInt(), int(QifReader::DayFirst));
 }
 
 QTEST_MAIN(TestImportWindow)

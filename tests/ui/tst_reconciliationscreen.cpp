@@ -101,7 +101,7 @@ private Q_SLOTS:
         ReconciliationScreen s(state());
         s.setAccount(m_account.id);
         QCOMPARE(s.model()->rowCount(), 2);  // the reconciled row is not listed
-        QCOMPARE(s.model()->index(0, ReconciliationModel::DateColumn).data().toString(), QStringLiteral("05/01/2025"));
+        QCOMPARE(s.model()->index(0, ReconciliationModel::DateColumn).data().toString(), QStringLiteral("5/1/2025"));
         QCOMPARE(s.model()->index(0, ReconciliationModel::ClearedColumn).data().toString(), QStringLiteral("C"));
         QCOMPARE(s.model()->index(1, ReconciliationModel::AmountColumn).data().toString(), QStringLiteral("-$12.34"));
         QCOMPARE(s.model()->index(1, ReconciliationModel::AmountColumn).data(Qt::ForegroundRole).value<QColor>(),
@@ -115,6 +115,9 @@ private Q_SLOTS:
         QCOMPARE(figure(s, 1), QStringLiteral("$50.00"));
         QCOMPARE(figure(s, 2), QStringLiteral("$0.00"));
         QCOMPARE(figure(s, 4), QStringLiteral("$170.00"));
+        // The statement balance starts as the cleared balance.
+        QCOMPARE(s.statementBalance(), qint64(17000));
+        QCOMPARE(figure(s, 7), QStringLiteral("$0.00"));
 
         DialogDriver::typeInto(s.statementBalanceField(), QStringLiteral("-12.34"));
         QCOMPARE(s.statementBalance(), qint64(-1234));
@@ -220,8 +223,16 @@ private Q_SLOTS:
         QVERIFY(s.model()->isChecked(1));  // the marks stay for another try
     }
 
+    void keysToggleTheCurrentRow_data()
+    {
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("plain") << Qt::KeyboardModifiers(Qt::NoModifier);
+        QTest::newRow("shift") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    }
+
     void keysToggleTheCurrentRow()
     {
+        QFETCH(Qt::KeyboardModifiers, modifiers);
         ReconciliationScreen s(state());
         s.setAccount(m_account.id);
         s.show();
@@ -229,20 +240,54 @@ private Q_SLOTS:
         QTableView *table = s.table();
         table->setFocus();
         table->setCurrentIndex(QModelIndex());
-        QTest::keyClick(table, Qt::Key_C);  // nothing current: swallowed, nothing changes
+        QTest::keyClick(table, Qt::Key_C, modifiers);  // nothing current: swallowed, nothing changes
         QVERIFY(s.model()->isChecked(0));
         QVERIFY(!s.model()->isChecked(1));
         QVERIFY(!table->currentIndex().isValid());
 
         table->setCurrentIndex(s.model()->index(1, 2));
-        QTest::keyClick(table, Qt::Key_Space);
+        QTest::keyClick(table, Qt::Key_Space, modifiers);
         QVERIFY(s.model()->isChecked(1));
         QCOMPARE(figure(s, 2), QStringLiteral("-$12.34"));
-        QTest::keyClick(table, Qt::Key_R);
+        QTest::keyClick(table, Qt::Key_R, modifiers);
         QVERIFY(!s.model()->isChecked(1));
-        QTest::keyClick(table, Qt::Key_C);
+        QTest::keyClick(table, Qt::Key_C, modifiers);
         QVERIFY(s.model()->isChecked(1));
         QCOMPARE(table->currentIndex().row(), 1);  // no type-ahead jump
+    }
+
+    void markAllAndClearAllActOnEveryListedRow_data()
+    {
+        QTest::addColumn<bool>("byKey");
+        QTest::newRow("keys") << true;
+        QTest::newRow("buttons") << false;
+    }
+
+    void markAllAndClearAllActOnEveryListedRow()
+    {
+        QFETCH(bool, byKey);
+        ReconciliationScreen s(state());
+        s.setAccount(m_account.id);
+        s.show();
+        s.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        s.table()->setFocus();
+        const auto press = [&](const char *button, Qt::KeyboardModifiers modifiers) {
+            if (byKey)
+                QTest::keyClick(s.table(), Qt::Key_A, modifiers);
+            else
+                QTest::mouseClick(s.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+        };
+        press("reconcileMarkAll", Qt::ControlModifier);
+        QVERIFY(s.model()->isChecked(0) && s.model()->isChecked(1));
+        QCOMPARE(figure(s, 2), QStringLiteral("-$12.34"));
+        QCOMPARE(s.clearedBalance(), qint64(12000 + 5000 - 1234));
+        press("reconcileClearAll", Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!s.model()->isChecked(0) && !s.model()->isChecked(1));
+        QCOMPARE(figure(s, 4), QStringLiteral("$120.00"));
+        // Marks only: nothing is written until the finish.
+        QVERIFY(stored(m_deposit).cleared);
+        QVERIFY(!stored(m_payment).cleared);
     }
 
     void checksSurviveAnAdd()

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -106,7 +107,12 @@ private Q_SLOTS:
         RecurringScreen s(state());
         QCOMPARE(ModalDriver::actionTexts(menuFor(s, active).get()),
                  (QStringList{QStringLiteral("&Edit"), QStringLiteral("&Confirm"), QStringLiteral("&Skip"),
-                              QStringLiteral("Enter &Early..."), QStringLiteral("&Delete")}));
+                              QStringLiteral("Enter E&arly..."), QStringLiteral("&Delete")}));
+        // Each entry has a key of its own.
+        QSet<QChar> keys;
+        for (const QString &entry : ModalDriver::actionTexts(menuFor(s, active).get()))
+            keys.insert(entry.at(entry.indexOf(QLatin1Char('&')) + 1).toLower());
+        QCOMPARE(keys.size(), 5);
         QCOMPARE(ModalDriver::actionTexts(menuFor(s, inactive).get()),
                  (QStringList{QStringLiteral("&Edit"), QStringLiteral("&Delete")}));
         QVERIFY(!s.createContextMenu(QModelIndex(), &s));
@@ -144,14 +150,14 @@ private Q_SLOTS:
         const RecurringTransaction rent = add(QStringLiteral("Rent"), QDate(2025, 7, 1));
         RecurringScreen s(state());
         QSignalSpy posted(&s, &RecurringScreen::transactionsChanged);
-        ModalDriver::action(menuFor(s, rent).get(), QStringLiteral("Enter &Early..."))->trigger();
+        ModalDriver::action(menuFor(s, rent).get(), QStringLiteral("Enter E&arly..."))->trigger();
         QCOMPARE(Prompt::records().last().title, QStringLiteral("Enter Early"));
         QCOMPARE(Prompt::records().last().text,
                  QStringLiteral("Enter \"Rent\" now, dated Jul 1, 2025? The transaction is dated its due date and you "
                                 "can edit or delete it later."));
         QCOMPARE(transactionCount(), 0);
         Prompt::queueAnswer(QMessageBox::Yes);
-        ModalDriver::action(menuFor(s, rent).get(), QStringLiteral("Enter &Early..."))->trigger();
+        ModalDriver::action(menuFor(s, rent).get(), QStringLiteral("Enter E&arly..."))->trigger();
         QCOMPARE(transactionCount(), 1);
         QCOMPARE(state()->transactions()->listByAccount(m_account.id).first().date, QDate(2025, 7, 1));
         QCOMPARE(posted.count(), 1);
@@ -164,7 +170,7 @@ private Q_SLOTS:
         state()->recurring()->update(back);
         s.reload();
         Prompt::queueAnswer(QMessageBox::Yes);
-        ModalDriver::action(menuFor(s, rent).get(), QStringLiteral("Enter &Early..."))->trigger();
+        ModalDriver::action(menuFor(s, rent).get(), QStringLiteral("Enter E&arly..."))->trigger();
         QCOMPARE(transactionCount(), 1);
         QCOMPARE(Prompt::records().last().title, QStringLiteral("Already Entered"));
         QCOMPARE(stored(rent).nextDueDate, QDate(2025, 8, 1));

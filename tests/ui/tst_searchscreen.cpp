@@ -11,6 +11,7 @@
 #include "support/core/logcapture.h"
 #include "support/gui/dialogdriver.h"
 #include "support/gui/screenshots.h"
+#include "ui/editors/datefield.h"
 #include "ui/register/registermodel.h"
 #include "ui/screens/searchscreen.h"
 
@@ -20,8 +21,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
@@ -158,6 +159,16 @@ private Q_SLOTS:
         screen.show();
         QSignalSpy searches(screen.model(), &QAbstractItemModel::modelReset);
         QCOMPARE(shownIds(screen), (QStringList{rent.id, paint.id, coffee.id, market.id}));
+        // Each row names its account, beside the date; no running balance.
+        const int accountColumn = RegisterModel::kColumnCount;
+        QCOMPARE(screen.model()->headerData(accountColumn, Qt::Horizontal).toString(), QStringLiteral("Account"));
+        QCOMPARE(screen.table()->horizontalHeader()->visualIndex(accountColumn), RegisterModel::Date + 1);
+        QStringList accounts;
+        for (int row = 0; row < screen.model()->rowCount(); ++row)
+            accounts.append(screen.model()->index(row, accountColumn).data().toString());
+        QCOMPARE(accounts, (QStringList{QStringLiteral("Savings"), QStringLiteral("Checking"), QStringLiteral("Savings"),
+                                        QStringLiteral("Checking")}));
+        QVERIFY(screen.table()->isColumnHidden(RegisterModel::Balance));
 
         choose(screen.accountCombo(), m_checking.id);  // searches at once
         QCOMPARE(shownIds(screen), (QStringList{paint.id, market.id}));
@@ -183,7 +194,8 @@ private Q_SLOTS:
         QTest::keyClick(screen.dateRangeCheck(), Qt::Key_Space);
         QVERIFY(screen.fromDateEdit()->isEnabled() && screen.toDateEdit()->isEnabled());
         QCOMPARE(shownIds(screen), (QStringList{paint.id, coffee.id}));  // both ends included
-        screen.toDateEdit()->setDate(QDate(2024, 5, 31));
+        DialogDriver::typeInto(screen.toDateEdit(), QStringLiteral("5/31/2024"));
+        QTest::keyClick(screen.toDateEdit(), Qt::Key_Return);
         QCOMPARE(shownIds(screen), QStringList{coffee.id});
 
         QTest::keyClick(screen.dateRangeCheck(), Qt::Key_Space);

@@ -316,8 +316,11 @@ private Q_SLOTS:
         typeAmount(lineAmount(lines, 0), QStringLiteral("30"));
         QCOMPARE(remaining->text(), QStringLiteral("Remaining: -$5.00"));
         QCOMPARE(remaining->styleSheet(), QStringLiteral("color: #cc0000;"));
+        // Asked about the remainder, the user keeps the amount as it is.
+        Prompt::queueAnswer(QMessageBox::Ignore);
         editor.accept();
         QCOMPARE(editor.result(), int(QDialog::Accepted));
+        QCOMPARE(editor.amount(), qint64(-2500));
         QCOMPARE(editor.lines().size(), 1);
         QCOMPARE(editor.lines().first().amount, qint64(-3000));
 

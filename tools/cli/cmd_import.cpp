@@ -1,6 +1,7 @@
 #include "data/accountrepository.h"
 #include "services/csvmapping.h"
 #include "services/importservice.h"
+#include "services/qifreader.h"
 #include "services/services.h"
 #include "tools/cli/clistore.h"
 #include "tools/cli/command.h"
@@ -13,7 +14,8 @@ namespace {
 
 const char *const kUsage =
     "import FILE... [--into ACCOUNT] [--map SOURCE=TARGET]... [--create-missing] [--format qif|csv] "
-    "[--csv-columns date=N,payee=N,amount=N[,memo=N][,category=N]] [--csv-header] [--csv-date-format FORMAT]";
+    "[--date-order mdy|dmy|ymd] [--csv-columns date=N,payee=N,amount=N[,memo=N][,category=N]] [--csv-header] "
+    "[--csv-date-format FORMAT]";
 
 // Everything the command line says, checked against the store.
 class ImportRequest
@@ -31,6 +33,7 @@ private:
     bool readFiles();
     bool csvMapping(const QString &firstFile, CsvMapping *mapping);
     bool mapSources();
+    void warnAmbiguousDates(const ImportFile &file);
     bool fail(const QString &error)
     {
         m_error = error;
@@ -42,6 +45,7 @@ private:
     QCommandLineParser m_parser;
     QStringList m_paths;
     bool m_csv = false;
+    int m_dateOrder = QifReader::DetectOrder;
     QList<Account> m_accounts;
     QList<ImportFile> m_files;
     QHash<QString, QString> m_mapping;
@@ -59,6 +63,7 @@ bool ImportRequest::parse(const QStringList &args)
     m_parser.addOption({QStringLiteral("csv-columns"), QString(), QStringLiteral("COLUMNS")});
     m_parser.addOption({QStringLiteral("csv-header"), QString()});
     m_parser.addOption({QStringLiteral("csv-date-format"), QString(), QStringLiteral("FORMAT")});
+    m_parser.addOption({QStringLiteral("date-order"), QString(), QStringLiteral("mdy|dmy|ymd")});
     if (!m_parser.parse(QStringList{QStringLiteral("quillet-cli")} + args))
         return fail(m_parser.errorText());
 
@@ -80,6 +85,17 @@ bool ImportRequest::parse(const QStringList &args)
         m_csv = csvFiles > 0;
     } else if (format != QLatin1String("qif")) {
         return fail(QStringLiteral("unknown format \"%1\" (qif or csv)").arg(format));
+    }
+    if (m_parser.isSet(QStringLiteral("date-order"))) {
+        const QString order = m_parser.value(QStringLiteral("date-order")).toLower();
+        m_dateOrder = order == QLatin1String("mdy")   ? QifReader::MonthFirst
+                      : order == QLatin1String("dmy") ? QifReader::DayFirst
+                      : order == QLatin1String("ymd") ? QifReader::YearFirst
+                                                      : QifReader::DetectOrder;
+        if (m_dateOrder == QifReader::DetectOrder)
+            return fail(QStringLiteral("unknown date order \"%1\" (mdy, dmy or ymd)").arg(order));
+        if (m_csv)
+            return fail(QStringLiteral("--date-order is for QIF files; CSV files take --csv-date-format"));
     }
     m_accounts = m_store.accounts()->listLive();
     return true;
@@ -179,6 +195,9 @@ bool ImportRequest::mapSources()
         return false;
     const bool create = m_parser.isSet(QStringLiteral("create-missing"));
     m_newAccounts.repository = m_store.accounts();
+    // Another import started at the same time may make the same accounts
+    // while this one waits for the store.
+    m_newAccounts.reuseSameName = true;
     int sortOrder = 0;
     for (const Account &a : std::as_const(m_accounts))
         sortOrder = qMax(sortOrder, a.sortOrder + 1);
@@ -240,14 +259,28 @@ bool ImportRequest::readFiles()
         }
     }
     for (const QString &path : std::as_const(m_paths)) {
-        ImportFile file = m_csv ? ImportService::readCsv(path, mapping, currency) : ImportService::readQif(path);
+        ImportFile file =
+            m_csv ? ImportService::readCsv(path, mapping, currency) : ImportService::readQif(path, m_dateOrder);
         if (!file.readable) {
             m_unreadable = true;
             return fail(QStringLiteral("cannot read %1").arg(path));
         }
+        if (m_dateOrder == QifReader::DetectOrder && file.dateOrderAmbiguous)
+            warnAmbiguousDates(file);
         m_files.append(std::move(file));
     }
     return true;
+}
+
+// Nothing in the file tells 05/03/2024 (May 3) from 05/03/2024 (5 March):
+// say which reading was taken and how to choose the other.
+void ImportRequest::warnAmbiguousDates(const ImportFile &file)
+{
+    const QDate monthFirst = QifReader::parseDate(file.sampleDate, QifReader::MonthFirst);
+    const QDate dayFirst = QifReader::parseDate(file.sampleDate, QifReader::DayFirst);
+    m_err << "warning: " << file.path << ": no date shows whether the day or the month comes first; read month first ("
+          << file.sampleDate << " is " << monthFirst.toString(Qt::ISODate) << ", not "
+          << dayFirst.toString(Qt::ISODate) << "). Pass --date-order dmy to read it day first.\n";
 }
 
 int ImportRequest::run(const QStringList &args, QTextStream &out)

@@ -7,6 +7,8 @@
 #include "app/settingsscreen.h"
 #include "app/thememanager.h"
 #include "app/welcomescreen.h"
+#include "cloud/accountclient.h"
+#include "cloud/signinclient.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/logging.h"
@@ -16,12 +18,18 @@
 #include "data/splitlinerepository.h"
 #include "data/store.h"
 #include "data/transactionrepository.h"
+#include "services/accountservice.h"
+#include "services/backupservice.h"
 #include "services/reportcatalog.h"
+#include "services/safetycopies.h"
 #include "services/sampledata.h"
+#include "ui/account/accountwindow.h"
 #include "ui/appstyle.h"
+#include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
+#include "ui/import/importwindow.h"
 #include "ui/charts/chartview.h"
 #include "ui/reports/reportpdf.h"
 #include "ui/reports/reportsscreen.h"
@@ -30,6 +38,9 @@
 #include <QAction>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QListWidget>
 #include <QSettings>
 #include <QStackedWidget>
@@ -82,6 +93,19 @@ void saveScreens(MainWindow &main, AppState &state, const QString &dir, const QS
         save(w, QStringLiteral("%1/%2-%3.png").arg(dir, name, themeSuffix));
         w->close();
         settle();
+    }
+
+    // The account form, new and over the current account.
+    AccountFormDialog created(&main);
+    created.show();
+    save(&created, QStringLiteral("%1/account-form-new-%2.png").arg(dir, themeSuffix));
+    created.close();
+    if (const std::optional<Account> current = state.accounts()->findById(state.currentAccountId())) {
+        AccountFormDialog edited(*current, &main);
+        edited.setOpeningBalance(state.accountService()->openingBalance(current->id));
+        edited.show();
+        save(&edited, QStringLiteral("%1/account-form-edit-%2.png").arg(dir, themeSuffix));
+        edited.close();
     }
 
     // The register's dialogs over the first split payment of the store.
@@ -146,6 +170,63 @@ void saveReports(MainWindow &main, const QString &dir, const QString &themeSuffi
     settle();
 }
 
+// The account window signed out, then signed in with a made-up account (no
+// service is asked: its addresses point at a closed local port).
+void saveAccountWindow(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
+{
+    LarkAccount::Client *client = state.accountClient();
+    AccountWindow window(client, &main);
+    window.resize(600, 550);
+    window.show();
+    save(&window, QStringLiteral("%1/account-signed-out-%2.png").arg(dir, themeSuffix));
+    client->signIn()->acceptTokens({{QStringLiteral("access_token"), QStringLiteral("shots")},
+                                    {QStringLiteral("refresh_token"), QStringLiteral("shots")},
+                                    {QStringLiteral("expires_in"), 900}},
+                                   [](bool) {});
+    client->applyProfile({{QStringLiteral("email"), QStringLiteral("ann.lee@example.org")},
+                          {QStringLiteral("display_name"), QStringLiteral("Ann Lee")}});
+    const QString seen = QDateTime::currentDateTimeUtc().addSecs(-3600).toString(Qt::ISODate);
+    client->applyDevices({QJsonObject{{QStringLiteral("device_id"), QStringLiteral("laptop")},
+                                      {QStringLiteral("name"), QStringLiteral("ann-laptop")},
+                                      {QStringLiteral("platform"), QStringLiteral("windows")},
+                                      {QStringLiteral("app_version"), QStringLiteral("1.1.0")},
+                                      {QStringLiteral("last_seen_at"), seen}},
+                          QJsonObject{{QStringLiteral("device_id"), LarkAccount::Client::deviceId()},
+                                      {QStringLiteral("name"), QStringLiteral("kitchen-pc")},
+                                      {QStringLiteral("platform"), QStringLiteral("linux")},
+                                      {QStringLiteral("app_version"), QStringLiteral("1.1.1")},
+                                      {QStringLiteral("last_seen_at"), seen}}});
+    save(&window, QStringLiteral("%1/account-signed-in-%2.png").arg(dir, themeSuffix));
+    save(&main, QStringLiteral("%1/main-signed-in-%2.png").arg(dir, themeSuffix));
+    client->signIn()->signOut();
+}
+
+// The import window over two QIF files: one whose dates cannot tell the day
+// from the month, one that is plainly day first.
+void saveImportWindow(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
+{
+    QTemporaryDir files;
+    const QList<QPair<QString, QByteArray>> contents = {
+        {QStringLiteral("statement-march.qif"),
+         "!Account\nNEveryday Checking\n^\n!Type:Bank\nD05/03/2024\nT-12.50\nPBakery\n^\n"
+         "D07/03/2024\nT-84.12\nPCorner Market\n^\n"},
+        {QStringLiteral("card-april.qif"),
+         "!Account\nNVisa Card\n^\n!Type:CCard\nD02/04/2024\nT-45.00\nPFuel\n^\nD15/04/2024\nT-9.99\nPMusic\n^\n"},
+    };
+    QStringList paths;
+    for (const auto &[name, content] : contents) {
+        QFile file(files.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(content);
+        paths.append(file.fileName());
+    }
+    ImportWindow window(state, &main);
+    window.setFiles(paths);
+    window.show();
+    save(&window, QStringLiteral("%1/import-%2.png").arg(dir, themeSuffix));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -170,6 +251,9 @@ int main(int argc, char *argv[])
 
     QTemporaryDir data;
     qputenv("QUILLET_DATA_DIR", data.path().toUtf8());
+    qputenv("QUILLET_TOKEN_STORE", "file");
+    for (const char *endpoint : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL"})
+        qputenv(endpoint, "http://127.0.0.1:9");
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, data.path());
     Application::setIdentity();
@@ -190,7 +274,6 @@ int main(int argc, char *argv[])
             window.show();
             save(&window, QStringLiteral("%1/welcome-%2%3.png").arg(out, theme, suffix));
             window.welcomePage()->setMode(WelcomeScreen::Mode::Returning);
-            window.welcomePage()->setSignInAvailable(true);
             save(&window, QStringLiteral("%1/welcome-returning-%2%3.png").arg(out, theme, suffix));
             window.pages()->setCurrentWidget(window.emptyStatePage());
             save(&window, QStringLiteral("%1/empty-state-%2%3.png").arg(out, theme, suffix));
@@ -200,7 +283,7 @@ int main(int argc, char *argv[])
         state.setCurrentAccountId(QStringLiteral("sample-acct-checking"));
         {
             MainWindow window(&state);
-            window.resize(1500, 860);  // wide enough for the register's default columns
+            window.resize(1280, 900);
             window.show();
             save(&window, QStringLiteral("%1/main-%2%3.png").arg(out, theme, suffix));
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
@@ -208,6 +291,13 @@ int main(int argc, char *argv[])
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), false);
             saveScreens(window, state, out, theme + suffix);
             saveReports(window, out, theme + suffix);
+            saveAccountWindow(window, state, out, theme + suffix);
+            saveImportWindow(window, state, out, theme + suffix);
+            // Safety copies, for the data page's list.
+            SafetyCopies *copies = state.backupService()->safetyCopies();
+            copies->make(QStringLiteral("before-import"));
+            copies->make(QStringLiteral("before-restore"));
+            copies->makeDailyIfDue();
             SettingsScreen settings(&state);
             settings.resize(560, 560);
             settings.show();

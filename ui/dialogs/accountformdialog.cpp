@@ -1,13 +1,15 @@
 #include "ui/dialogs/accountformdialog.h"
 
-#include "data/clock.h"
+#include "app/thememanager.h"
+#include "services/datetext.h"
 #include "services/money.h"
+#include "ui/editors/datefield.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -59,17 +61,38 @@ void AccountFormDialog::build()
         m_currency->addItem(Codes::currencyLabel(Currency(i)), Codes::currencyCode(Currency(i)));
     m_currency->setAccessibleName(tr("Currency"));
 
-    m_startingBalance = new QDoubleSpinBox(this);
+    // The starting balance is typed, or for an account whose balance is an
+    // opening-balance transaction, shown; the box holds either.
+    m_balanceBox = new QWidget(this);
+    m_startingBalance = new QDoubleSpinBox(m_balanceBox);
     // Amounts are typed with "." decimals whatever the system locale says.
     m_startingBalance->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     m_startingBalance->setGroupSeparatorShown(false);
     m_startingBalance->setAccessibleName(tr("Starting Balance"));
     applyCurrencyDecimals();
     m_startingBalance->setValue(0);
+    m_opening = new QLineEdit(m_balanceBox);
+    m_opening->setObjectName(QStringLiteral("openingBalance"));
+    m_opening->setReadOnly(true);
+    m_opening->setAccessibleName(tr("Starting Balance"));
+    m_openingNote = new QLabel(tr("This is the account's \"Opening Balance\" transaction. To change it, edit that "
+                                  "transaction in the register."),
+                               m_balanceBox);
+    m_openingNote->setWordWrap(true);
+    ThemeManager::setRole(m_openingNote, ThemeManager::Small);
+    m_opening->setAccessibleDescription(m_openingNote->text());
+    auto *balanceLayout = new QVBoxLayout(m_balanceBox);
+    balanceLayout->setContentsMargins(0, 0, 0, 0);
+    balanceLayout->addWidget(m_startingBalance);
+    balanceLayout->addWidget(m_opening);
+    balanceLayout->addWidget(m_openingNote);
+    m_opening->hide();
+    m_openingNote->hide();
+    m_balanceBox->setFocusProxy(m_startingBalance);
 
-    m_asOf = new QDateEdit(Clock::today(), this);
-    m_asOf->setDisplayFormat(QStringLiteral("M/d/yyyy"));
-    m_asOf->setCalendarPopup(true);
+    // A line, not a date-time box: one Tab leaves it.
+    m_asOf = new DateField(this);
+    m_asOf->setObjectName(QStringLiteral("asOfDate"));
     m_asOf->setAccessibleName(tr("As of"));
 
     m_institution = new QLineEdit(this);
@@ -87,7 +110,7 @@ void AccountFormDialog::build()
     m_form->addRow(tr("&Name:"), m_name);
     m_form->addRow(tr("&Type:"), m_type);
     m_form->addRow(tr("&Currency:"), m_currency);
-    m_form->addRow(tr("Starting &Balance:"), m_startingBalance);
+    m_form->addRow(tr("Starting &Balance:"), m_balanceBox);
     m_form->addRow(tr("&As of:"), m_asOf);
     m_form->addRow(tr("&Institution:"), m_institution);
     m_form->addRow(tr("Account &Number:"), m_last4);
@@ -126,6 +149,22 @@ void AccountFormDialog::setCurrencyLocked(bool locked)
                                        "were entered in this currency.")
                                   : QString());
     m_currency->setAccessibleDescription(m_currency->toolTip());
+}
+
+void AccountFormDialog::setOpeningBalance(const std::optional<Transaction> &opening)
+{
+    // An account row holding a starting balance of its own (from an older
+    // store) keeps it typeable: the register shows it as its first row and
+    // there is no transaction to count it twice.
+    const bool shown = m_editMode && opening && m_account.startingBalance == 0;
+    m_startingBalance->setVisible(!shown);
+    m_opening->setVisible(shown);
+    m_openingNote->setVisible(shown);
+    m_balanceBox->setFocusProxy(shown ? static_cast<QWidget *>(m_opening) : m_startingBalance);
+    if (shown) {
+        m_opening->setText(tr("%1 on %2").arg(Money::formatMoney(opening->amount, m_account.currency),
+                                              DateText::formatShort(opening->date)));
+    }
 }
 
 Currency AccountFormDialog::currency() const

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "data/records.h"
-
-#include <QDate>
 #include "ui/dialogs/formdialog.h"
 
+#include <QDate>
+
+#include <optional>
+
+class DateField;
 class QComboBox;
-class QDateEdit;
 class QDialogButtonBox;
 class QDoubleSpinBox;
 class QFormLayout;
+class QLabel;
 class QLineEdit;
 
 // The form behind "New Account" and "Edit Account". It only collects values;
@@ -32,6 +35,10 @@ public:
     QDate asOfDate() const;
     // Keeps the currency as it is, saying why: the account has transactions.
     void setCurrencyLocked(bool locked);
+    // The edited account's opening-balance transaction, when it has one. Its
+    // amount and date are then shown instead of the starting balance, which
+    // cannot be typed: the transaction is changed in the register.
+    void setOpeningBalance(const std::optional<Transaction> &opening);
 
 private:
     void build();
@@ -45,8 +52,11 @@ private:
     QLineEdit *m_name = nullptr;
     QComboBox *m_type = nullptr;
     QComboBox *m_currency = nullptr;
+    QWidget *m_balanceBox = nullptr;
     QDoubleSpinBox *m_startingBalance = nullptr;
-    QDateEdit *m_asOf = nullptr;
+    QLineEdit *m_opening = nullptr;
+    QLabel *m_openingNote = nullptr;
+    DateField *m_asOf = nullptr;
     QLineEdit *m_institution = nullptr;
     QLineEdit *m_last4 = nullptr;
     QDialogButtonBox *m_buttons = nullptr;

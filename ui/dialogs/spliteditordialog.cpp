@@ -4,6 +4,7 @@
 #include "app/thememanager.h"
 #include "services/money.h"
 #include "ui/dialogs/splitlineswidget.h"
+#include "ui/prompt.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -53,7 +54,7 @@ void SplitEditorDialog::updateRemaining()
     m_remaining->setText(tr("Remaining: %1").arg(Money::formatMoney(remaining, m_currency)));
     // Green when the lines add up, red when they exceed the amount; the dark
     // palette takes the lighter shades that stay readable on it.
-    const bool dark = ThemeManager::isDarkPalette(palette());
+    const bool dark = ThemeManager::darkNow();
     QString style;
     if (remaining == 0)
         style = dark ? QStringLiteral("color: #66BB6A;") : QStringLiteral("color: green;");
@@ -71,5 +72,22 @@ void SplitEditorDialog::changeEvent(QEvent *event)
 
 bool SplitEditorDialog::validate()
 {
-    return !m_lines->warnIfUncategorized();
+    if (m_lines->warnIfUncategorized())
+        return false;
+    const qint64 total = m_lines->total();
+    // No lines at all means "not split"; there is nothing to add up.
+    if (total == 0 || total == qAbs(m_amount))
+        return true;
+    const QString lines = Money::formatMoney(total, m_currency);
+    const QMessageBox::StandardButton answer = Prompt::choice(
+        this, windowTitle(),
+        tr("The split lines add up to %1, not %2. Adjust the total to %1?")
+            .arg(lines, Money::formatMoney(qAbs(m_amount), m_currency)),
+        {{QMessageBox::Yes, tr("&Adjust")}, {QMessageBox::No, tr("&Go Back")}, {QMessageBox::Ignore, tr("&Keep")}},
+        QMessageBox::Yes, QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        m_amount = m_amount < 0 ? -total : total;
+        return true;
+    }
+    return answer == QMessageBox::Ignore;
 }

@@ -10,8 +10,9 @@ class AppState;
 class QLabel;
 class SplitLinesWidget;
 
-// Divides a transaction's amount over category lines. The amount itself is
-// not changed here; a remainder is shown but does not block OK.
+// Divides a transaction's amount over category lines. A remainder is shown as
+// the lines change; OK with lines that do not add up asks whether to adjust
+// the transaction's amount to them, go back, or keep the amount as it is.
 class SplitEditorDialog : public FormDialog
 {
     Q_OBJECT
@@ -21,6 +22,9 @@ public:
 
     // The lines with an amount, signed like the transaction amount.
     QList<SplitLine> lines() const;
+    // The transaction's amount: as given, or the lines' total (with the
+    // amount's sign) once the user chose to adjust it.
+    qint64 amount() const { return m_amount; }
 
 public Q_SLOTS:
     void updateRemaining();

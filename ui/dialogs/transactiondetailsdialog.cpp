@@ -172,9 +172,9 @@ QWidget *TransactionDetailsDialog::buildSplitSection()
 
 void TransactionDetailsDialog::styleAmount()
 {
-    const bool dark = ThemeManager::isDarkPalette(palette());
-    const char *colour = m_transaction.amount < 0 ? (dark ? "#FF8A80" : "#C62828") : (dark ? "#66BB6A" : "#2E7D32");
-    m_amount->setStyleSheet(QStringLiteral("color: %1; font-weight: 600;").arg(QLatin1String(colour)));
+    const QString colour =
+        ThemeManager::toneName(m_transaction.amount < 0 ? ThemeManager::Negative : ThemeManager::Positive);
+    m_amount->setStyleSheet(QStringLiteral("color: %1; font-weight: 600;").arg(colour));
 }
 
 void TransactionDetailsDialog::changeEvent(QEvent *event)

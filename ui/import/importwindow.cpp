@@ -5,6 +5,7 @@
 #include "data/accountrepository.h"
 #include "services/qifreader.h"
 #include "ui/import/csvmappingpanel.h"
+#include "ui/import/dateorderrows.h"
 #include "ui/import/qifmappingpanel.h"
 #include "ui/prompt.h"
 
@@ -117,6 +118,7 @@ ImportWindow::ImportWindow(AppState &state, QWidget *parent)
     connect(m_buttons, &QDialogButtonBox::rejected, this, &ImportWindow::reject);
     connect(m_cancelButton, &QPushButton::clicked, m_state.importService(), &ImportService::cancel);
     connect(m_qifPanel, &QifMappingPanel::mappingChanged, this, &ImportWindow::updateImportButton);
+    connect(m_qifPanel->dateOrders(), &DateOrderRows::orderChanged, this, &ImportWindow::rereadQif);
     connect(m_csvPanel, &CsvMappingPanel::mappingChanged, this, &ImportWindow::updateImportButton);
     // Accounts made or renamed elsewhere show up in the choices; one refresh
     // per burst of changes, keeping what has been chosen.
@@ -204,6 +206,17 @@ void ImportWindow::loadFiles()
                         tr("These files could not be read:\n%1").arg(unreadable.join(QLatin1Char('\n'))));
     }
     updateImportButton();
+}
+
+void ImportWindow::rereadQif(const QString &path, int dateOrder)
+{
+    for (ImportFile &file : m_qifFiles) {
+        if (file.path == path)
+            file = ImportService::readQif(path, dateOrder);
+    }
+    // The records may fall differently on the source accounts now; the
+    // choices made for them stay.
+    refreshAccounts(m_qifPanel->mapping());
 }
 
 void ImportWindow::refreshAccounts(const QHash<QString, QString> &preferred, const QString &csvTarget)

@@ -53,6 +53,8 @@ protected:
 private:
     // Reads the chosen files and lays out the page for their format.
     void loadFiles();
+    // Reads one QIF file again with the dates in another order.
+    void rereadQif(const QString &path, int dateOrder);
     // Offers the current accounts again; preferred: QIF choices to keep
     // (source key -> account id or marker); csvTarget: the CSV target to choose.
     void refreshAccounts(const QHash<QString, QString> &preferred, const QString &csvTarget = QString());

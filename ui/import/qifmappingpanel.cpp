@@ -1,7 +1,8 @@
 #include "ui/import/qifmappingpanel.h"
 
-#include "app/thememanager.h"
 #include "services/qifreader.h"
+#include "ui/import/columnheader.h"
+#include "ui/import/dateorderrows.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -30,13 +31,6 @@ QString qifTypeLabel(int typeCode)
     }
 }
 
-QLabel *headerLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    ThemeManager::setRole(label, ThemeManager::Small, QFont::DemiBold);
-    return label;
-}
-
 } // namespace
 
 QifMappingPanel::QifMappingPanel(QWidget *parent)
@@ -51,21 +45,25 @@ QifMappingPanel::QifMappingPanel(QWidget *parent)
     auto *scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);
-    m_rows = new QWidget(scroll);
+    auto *content = new QWidget(scroll);
+    auto *stack = new QVBoxLayout(content);
+    stack->setSpacing(16);
+    m_dateOrders = new DateOrderRows(content);
+    m_rows = new QWidget(content);
     m_grid = new QGridLayout(m_rows);
+    m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->setHorizontalSpacing(12);
     m_grid->setColumnStretch(0, 3);
     m_grid->setColumnStretch(3, 2);
-    scroll->setWidget(m_rows);
+    stack->addWidget(m_dateOrders);
+    stack->addWidget(m_rows, 1);
+    scroll->setWidget(content);
     layout->addWidget(scroll, 1);
 }
 
 void QifMappingPanel::clearRows()
 {
-    while (QLayoutItem *item = m_grid->takeAt(0)) {
-        delete item->widget();
-        delete item;
-    }
+    clearGrid(m_grid);
     m_sources.clear();
 }
 
@@ -73,11 +71,14 @@ void QifMappingPanel::setFiles(const QList<ImportFile> &files, const QList<Accou
                                const QString &currentAccountId, const QHash<QString, QString> &preferred)
 {
     clearRows();
+    m_dateOrders->setFiles(files);
     int total = 0;
     int unreadable = 0;
     QHash<QString, int> index;
+    int badSplits = 0;
     for (const ImportFile &file : files) {
         unreadable += file.unparseable;
+        badSplits += file.splitsNotAddingUp + file.splitsTooLong;
         for (const SourceAccount &source : file.sourceAccounts) {
             total += source.records;
             const QString key = ImportService::sourceKey(source.name, file.path);
@@ -106,16 +107,20 @@ void QifMappingPanel::setFiles(const QList<ImportFile> &files, const QList<Accou
     QString summary = tr("%n transaction(s) found.", nullptr, total);
     if (unreadable > 0)
         summary += QLatin1Char(' ') + tr("%n record(s) cannot be read and will be skipped.", nullptr, unreadable);
+    if (badSplits > 0)
+        summary += QLatin1Char(' ')
+                   + tr("%n split transaction(s) will be skipped: their lines do not add up to the amount, or there "
+                        "are more than 1,000.", nullptr, badSplits);
     if (!m_sources.isEmpty())
         summary += QLatin1Char(' ') + tr("Choose where the records of each source account go.");
     m_summary->setText(summary);
 
     if (m_sources.isEmpty())
         return;
-    m_grid->addWidget(headerLabel(tr("Source account"), m_rows), 0, 0);
-    m_grid->addWidget(headerLabel(tr("Type"), m_rows), 0, 1);
-    m_grid->addWidget(headerLabel(tr("Records"), m_rows), 0, 2, Qt::AlignRight);
-    m_grid->addWidget(headerLabel(tr("Import into"), m_rows), 0, 3);
+    m_grid->addWidget(columnHeader(tr("Source account"), m_rows), 0, 0);
+    m_grid->addWidget(columnHeader(tr("Type"), m_rows), 0, 1);
+    m_grid->addWidget(columnHeader(tr("Records"), m_rows), 0, 2, Qt::AlignRight);
+    m_grid->addWidget(columnHeader(tr("Import into"), m_rows), 0, 3);
     for (int i = 0; i < m_sources.size(); ++i) {
         Source &s = m_sources[i];
         auto *name = new QLabel(s.label, m_rows);

@@ -7,12 +7,14 @@
 #include <QList>
 #include <QWidget>
 
+class DateOrderRows;
 class QComboBox;
 class QGridLayout;
 class QLabel;
 
 // One row per source account found in the chosen QIF files, each with the
-// choice of where its records go: an existing account, a new one, or nowhere.
+// choice of where its records go: an existing account, a new one, or nowhere;
+// above them, the order each file's dates are read in.
 class QifMappingPanel : public QWidget
 {
     Q_OBJECT
@@ -35,6 +37,7 @@ public:
     int sourceCount() const { return int(m_sources.size()); }
     // The choice box of a source (by its key), for tests and screenshots.
     QComboBox *choiceFor(const QString &sourceKey) const;
+    DateOrderRows *dateOrders() const { return m_dateOrders; }
 
 Q_SIGNALS:
     void mappingChanged();
@@ -55,6 +58,7 @@ private:
                           const QString &preferred);
 
     QLabel *m_summary;
+    DateOrderRows *m_dateOrders;
     QWidget *m_rows;
     QGridLayout *m_grid;
     QList<Source> m_sources;

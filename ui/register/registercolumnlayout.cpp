@@ -1,13 +1,10 @@
 #include "ui/register/registercolumnlayout.h"
 
-#include "app/thememanager.h"
 #include "ui/register/registermodel.h"
 
 #include <QSettings>
 
 namespace {
-
-constexpr int kDefaultWidths[RegisterModel::kColumnCount] = {130, 60, 250, 180, 180, 100, 100, 35, 110};
 
 QString widthKey(int column)
 {
@@ -26,25 +23,16 @@ const QString kSortOrderKey = QStringLiteral("register/sortOrder");
 
 namespace RegisterColumnLayout {
 
-int defaultWidth(int column)
-{
-    if (column < 0 || column >= RegisterModel::kColumnCount)
-        return 100;
-    const int scale = ThemeManager::fontScale();
-    const int width = kDefaultWidths[column];
-    return scale > 100 ? width * scale / 100 : width;
-}
-
 bool canHide(int column)
 {
     return column != RegisterModel::Date && column != RegisterModel::Balance;
 }
 
-int storedWidth(int column)
+int userWidth(int column)
 {
     bool ok = false;
     const int width = QSettings().value(widthKey(column)).toInt(&ok);
-    return ok && width > 0 ? width : defaultWidth(column);
+    return ok && width > 0 ? width : 0;
 }
 
 bool storedHidden(int column)

@@ -6,12 +6,11 @@
 // application's settings store (not the database) under "register/...".
 namespace RegisterColumnLayout {
 
-// Default width of a column, scaled up with the font scale above 100 percent.
-int defaultWidth(int column);
 // Date and Balance are always shown.
 bool canHide(int column);
 
-int storedWidth(int column);
+// The width the user gave the column by dragging its edge; 0 when none.
+int userWidth(int column);
 bool storedHidden(int column);
 void saveWidth(int column, int width);
 void saveHidden(int column, bool hidden);

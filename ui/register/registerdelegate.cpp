@@ -115,7 +115,12 @@ void RegisterDelegate::quickFill(const QString &payee, QLineEdit *memoEdit) cons
     });
     m_model->setBufferText(RegisterModel::Payee, payee);
 
-    const std::optional<Transaction> last = m_state->transactions()->latestByPayee(name, m_accountId);
+    // "[Transfer] Savings" is stored as "Transfer to Savings": the last such
+    // transfer fills the row like any payee's last transaction.
+    const QString transferPrefix = QStringLiteral("[Transfer] ");
+    const QString stored =
+        name.startsWith(transferPrefix) ? tr("Transfer to %1").arg(name.mid(transferPrefix.size())) : name;
+    const std::optional<Transaction> last = m_state->transactions()->latestByPayee(stored, m_accountId);
     if (!last)
         return;
     const QString amount = Money::formatAmount(last->amount < 0 ? -last->amount : last->amount, m_model->currency());

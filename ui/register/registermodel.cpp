@@ -23,21 +23,20 @@ const char *const kHeaders[RegisterModel::kColumnCount] = {
     QT_TRANSLATE_NOOP("RegisterModel", "Balance"),
 };
 
-const QColor kMuted(0x6E, 0x8A, 0x7E);
 
 bool darkPalette()
 {
-    return ThemeManager::isDarkPalette(QGuiApplication::palette());
+    return ThemeManager::darkNow();
 }
 
 QColor negativeColor()
 {
-    return darkPalette() ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
+    return ThemeManager::tone(ThemeManager::Negative);
 }
 
 QColor positiveColor()
 {
-    return darkPalette() ? QColor(0x66, 0xBB, 0x6A) : QColor(0x2E, 0x7D, 0x32);
+    return ThemeManager::tone(ThemeManager::Positive);
 }
 
 QColor entryTint()
@@ -213,11 +212,11 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const
         return QVariant();
     case Qt::ForegroundRole: {
         if (buffered && blank && column != Balance && m_buffer[column].isEmpty())
-            return kMuted;
+            return ThemeManager::tone(ThemeManager::Muted);
         switch (column) {
         case Memo:
         case Cleared:
-            return kMuted;
+            return ThemeManager::tone(ThemeManager::Muted);
         case Payment:
             return negativeColor();
         case Deposit:

@@ -8,6 +8,7 @@
 #include "data/transactionrepository.h"
 #include "services/money.h"
 #include "ui/register/registercolumnlayout.h"
+#include "ui/register/registercolumns.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registertableview.h"
@@ -49,7 +50,6 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     QHeaderView *header = m_table->horizontalHeader();
     header->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(header, &QWidget::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
-    connect(header, &QHeaderView::sectionResized, this, &RegisterScreen::onSectionResized);
 
     connect(m_state->transactions(), &TransactionRepository::transactionsChanged, this,
             &RegisterScreen::onTransactionsChanged);
@@ -101,17 +101,22 @@ void RegisterScreen::buildUi()
     headerRow->addWidget(m_reconcileButton);
 
     m_table = new RegisterTableView(this);
+    m_columns = new RegisterColumns(m_table, m_model, this);
+    connect(m_columns, &RegisterColumns::wasReset, this, &RegisterScreen::applyColumnLayout);
     m_table->setModel(m_model);
     m_table->setItemDelegate(m_delegate);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
 
     const auto native = [](QKeyCombination keys) { return QKeySequence(keys).toString(QKeySequence::NativeText); };
-    m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above")
+    m_hintLabel = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  ': copy above  |  "
+                                "-5 under Payment: a deposit of 5")
                                  .arg(native(Qt::CTRL | Qt::Key_Return), native(Qt::CTRL | Qt::Key_D),
                                       native(Qt::CTRL | Qt::Key_M)),
                              this);
     m_hintLabel->setObjectName(QStringLiteral("registerHint"));
     ThemeManager::setRole(m_hintLabel, ThemeManager::Small);
+    // Narrow windows and large text wrap the hint instead of widening the page.
+    m_hintLabel->setWordWrap(true);
     m_messageLabel = new QLabel(this);
     m_messageLabel->setObjectName(QStringLiteral("registerMessage"));
     m_messageLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -130,8 +135,9 @@ void RegisterScreen::buildUi()
 
 void RegisterScreen::applyTheme()
 {
-    m_hintLabel->setStyleSheet(QStringLiteral("color: %1; padding: 2px 4px;").arg(QStringLiteral("#5A7A6E")));
-    const bool dark = ThemeManager::isDarkPalette(QApplication::palette());
+    m_hintLabel->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(ThemeManager::toneName(ThemeManager::Muted)));
+    const bool dark = ThemeManager::darkNow();
     m_institutionLabel->setStyleSheet(
         QStringLiteral("color: %1;").arg(QApplication::palette().color(QPalette::PlaceholderText).name()));
     m_messageLabel->setStyleSheet(QStringLiteral("color: %1;").arg(dark ? QStringLiteral("#4DB6AC")
@@ -224,11 +230,12 @@ void RegisterScreen::loadNow()
         m_model->setCurrency(m_account.currency);
         m_model->setTwoLine(twoLine);
         m_delegate->setTwoLine(twoLine);
+        m_table->setTwoLineRows(twoLine);
         m_delegate->invalidateLists();
         m_model->setEntries(m_account.id.isEmpty() ? QList<RegisterEntry>()
                                                    : m_state->transactions()->registerRows(m_account.id));
     });
-    applyColumnVisibility();
+    m_columns->apply();
 }
 
 void RegisterScreen::loadEntries(const std::function<void()> &fill)
@@ -260,9 +267,7 @@ void RegisterScreen::refreshHeader()
     m_institutionLabel->setVisible(!line.isEmpty());
 
     const qint64 balance = m_model->entries().isEmpty() ? m_account.startingBalance : m_model->closingBalance();
-    const bool dark = ThemeManager::isDarkPalette(QApplication::palette());
-    const QString color = balance < 0 ? (dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828"))
-                                      : (dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32"));
+    const QString color = ThemeManager::toneName(balance < 0 ? ThemeManager::Negative : ThemeManager::Positive);
     m_balanceLabel->setText(m_account.id.isEmpty() ? QString() : Money::formatMoney(balance, m_account.currency));
     m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(color));
     m_reconcileButton->setEnabled(!m_account.id.isEmpty());
@@ -374,6 +379,20 @@ void RegisterScreen::advance(bool forward, bool byEnter)
 
 void RegisterScreen::insertNewRow()
 {
+    goToBlankRow(true);
+}
+
+int RegisterScreen::leastWidth() const
+{
+    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
+    return m_columns->leastWidth() + margins.left() + margins.right();
+}
+
+void RegisterScreen::focusEntryRow()
+{
+    if (m_account.id.isEmpty())
+        return;
+    m_table->setFocus(Qt::OtherFocusReason);
     goToBlankRow(true);
 }
 

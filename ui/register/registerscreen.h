@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class RegisterColumns;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
@@ -39,6 +40,11 @@ public:
     // The menus the right mouse button opens; the caller owns them.
     QMenu *createContextMenu(const QModelIndex &index);
     QMenu *createHeaderMenu();
+
+    // Puts the keyboard on the entry row's date, ready to type a new transaction.
+    void focusEntryRow();
+    // The narrowest this page can be with every figure of the register shown.
+    int leastWidth() const;
 
     // A transient message beside the hint line, cleared after timeoutMs.
     void showMessage(const QString &text, int timeoutMs);
@@ -105,16 +111,14 @@ private:
 
     // Writes.
     struct RowInput;
-    bool readRow(RowInput *input);
+    bool readRow(RowInput *input, bool splitEntry);
     QString categoryIdFromBuffer() const;
     // After this screen wrote rows: reads back just those rows, or the whole
     // register when fullReload (other changes are pending, or a write failed).
     void afterOwnWrite(bool fullReload, const QStringList &changedIds, const QStringList &removedIds);
 
-    // Column layout.
+    // Column layout and sort.
     void applyColumnLayout();
-    void applyColumnVisibility();
-    void onSectionResized(int column, int oldSize, int newSize);
     void rememberCurrentForSort();
 
     struct Anchor {
@@ -131,6 +135,7 @@ private:
     RegisterModel *m_model = nullptr;
     RegisterTableView *m_table = nullptr;
     RegisterDelegate *m_delegate = nullptr;
+    RegisterColumns *m_columns = nullptr;
     QLabel *m_nameLabel = nullptr;
     QLabel *m_institutionLabel = nullptr;
     QLabel *m_balanceLabel = nullptr;
@@ -139,6 +144,6 @@ private:
     QLabel *m_messageLabel = nullptr;
     QTimer *m_messageTimer = nullptr;
     QTimer *m_reloadTimer = nullptr;
-    bool m_applyingLayout = false;
+    bool m_applyingSort = false;
     bool m_loading = false;
 };

@@ -112,7 +112,11 @@ void RegisterScreen::editCurrentSplits()
         return;
     const Transaction t = entry->transaction;
     SplitEditorDialog dialog(m_state, t.amount, m_state->splitLines()->linesOf(t.id), m_account.currency, this);
-    dialog.setSave([&] { return m_state->transactionService()->update(t, dialog.lines()); });
+    dialog.setSave([&] {
+        Transaction changed = t;
+        changed.amount = dialog.amount();
+        return m_state->transactionService()->update(changed, dialog.lines());
+    });
     if (dialog.exec() != QDialog::Accepted)
         return;
     afterOwnWrite(m_reloadTimer->isActive(), {t.id}, {});

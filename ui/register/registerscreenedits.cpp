@@ -69,7 +69,7 @@ QString RegisterScreen::categoryIdFromBuffer() const
     return found ? found->id : QString();
 }
 
-bool RegisterScreen::readRow(RowInput *in)
+bool RegisterScreen::readRow(RowInput *in, bool splitEntry)
 {
     in->payee = m_model->bufferText(RegisterModel::Payee).trimmed();
     if (in->payee.isEmpty()) {
@@ -98,6 +98,13 @@ bool RegisterScreen::readRow(RowInput *in)
         in->date = Clock::today();
 
     in->categoryId = categoryIdFromBuffer();
+    // A category that does not exist is a typing slip, not "no category":
+    // saving the row uncategorized would lose what the user meant.
+    const QString categoryText = m_model->bufferText(RegisterModel::Category).trimmed();
+    if (!splitEntry && in->categoryId.isEmpty() && !categoryText.isEmpty()) {
+        showMessage(tr("Unknown category: %1").arg(categoryText), 5000);
+        return false;
+    }
 
     const QString marks = m_model->bufferText(RegisterModel::Cleared).trimmed().toUpper();
     in->cleared = marks == QLatin1String("C") || marks == QLatin1String("R");
@@ -142,7 +149,7 @@ void RegisterScreen::commitCurrentRow()
         return;
 
     RowInput in;
-    if (!readRow(&in))
+    if (!readRow(&in, entry && entry->transaction.isSplit))
         return;
 
     const bool wasPending = m_reloadTimer->isActive();

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "data/preferencesrepository.h"
 #include "ui/register/registercolumnlayout.h"
+#include "ui/register/registercolumns.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registertableview.h"
 
@@ -53,23 +54,7 @@ void RegisterScreen::onContextMenu(const QPoint &pos)
 
 QMenu *RegisterScreen::createHeaderMenu()
 {
-    auto *menu = new QMenu(this);
-    menu->addSection(tr("Show columns"));
-    const bool twoLine = m_model->isTwoLine();
-    for (int column = 0; column < RegisterModel::kColumnCount; ++column) {
-        QAction *action = menu->addAction(m_model->headerData(column, Qt::Horizontal).toString());
-        action->setCheckable(true);
-        action->setChecked(!m_table->isColumnHidden(column));
-        // The memo rides under the payee in two-line mode.
-        action->setEnabled(RegisterColumnLayout::canHide(column) && !(twoLine && column == RegisterModel::Memo));
-        connect(action, &QAction::toggled, this, [this, column](bool shown) {
-            RegisterColumnLayout::saveHidden(column, !shown);
-            applyColumnVisibility();
-        });
-    }
-    menu->addSeparator();
-    menu->addAction(tr("Reset register layout"), this, &RegisterScreen::resetColumnLayout);
-    return menu;
+    return m_columns->createHeaderMenu(this);
 }
 
 void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
@@ -81,45 +66,20 @@ void RegisterScreen::showHeaderContextMenu(const QPoint &pos)
 
 void RegisterScreen::resetColumnLayout()
 {
-    RegisterColumnLayout::clear();
-    applyColumnLayout();
+    m_columns->reset();  // applies the default sort through wasReset
 }
 
 void RegisterScreen::applyColumnLayout()
 {
-    m_applyingLayout = true;
-    for (int column = 0; column < RegisterModel::kColumnCount; ++column)
-        m_table->setColumnWidth(column, RegisterColumnLayout::storedWidth(column));
-    applyColumnVisibility();
+    m_columns->apply();
     int sortColumn = RegisterColumnLayout::initialSortColumn();
     const bool newestFirst = m_state->preferences()->getBool(QStringLiteral("registerNewestFirst"), true);
     const Qt::SortOrder order = RegisterColumnLayout::initialSortOrder(newestFirst);
     if (sortColumn < 0)
         sortColumn = RegisterModel::Date;
+    m_applyingSort = true;
     m_table->sortByColumn(sortColumn, order);
-    m_applyingLayout = false;
-}
-
-void RegisterScreen::applyColumnVisibility()
-{
-    const bool applying = m_applyingLayout;
-    m_applyingLayout = true;
-    for (int column = 0; column < RegisterModel::kColumnCount; ++column) {
-        const bool hidden =
-            RegisterColumnLayout::storedHidden(column) || (column == RegisterModel::Memo && m_model->isTwoLine());
-        if (m_table->isColumnHidden(column) != hidden) {
-            m_table->setColumnHidden(column, hidden);
-            if (!hidden && m_table->columnWidth(column) <= 0)
-                m_table->setColumnWidth(column, RegisterColumnLayout::storedWidth(column));
-        }
-    }
-    m_applyingLayout = applying;
-}
-
-void RegisterScreen::onSectionResized(int column, int, int newSize)
-{
-    if (!m_applyingLayout && newSize > 0)
-        RegisterColumnLayout::saveWidth(column, newSize);
+    m_applyingSort = false;
 }
 
 void RegisterScreen::rememberCurrentForSort()
@@ -136,7 +96,7 @@ void RegisterScreen::rememberCurrentForSort()
 
 void RegisterScreen::onSortChanged(int column, Qt::SortOrder order)
 {
-    if (!m_applyingLayout)
+    if (!m_applyingSort)
         RegisterColumnLayout::saveSort(column, order);
     int row = m_sortAnchor.transactionId.isEmpty() ? -1 : m_model->rowOfTransaction(m_sortAnchor.transactionId);
     if (row < 0)

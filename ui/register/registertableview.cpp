@@ -1,6 +1,9 @@
 #include "ui/register/registertableview.h"
 
+#include "app/thememanager.h"
+
 #include <QCompleter>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTimer>
@@ -26,6 +29,37 @@ RegisterTableView::RegisterTableView(QWidget *parent)
     setSortingEnabled(true);
     setWordWrap(false);
     setAccessibleName(tr("Register"));
+}
+
+void RegisterTableView::setTwoLineRows(bool twoLine)
+{
+    m_twoLine = twoLine;
+    updateRowHeight();
+}
+
+int RegisterTableView::rowHeightFor(bool twoLine) const
+{
+    const QFontMetrics body(font());
+    if (!twoLine)
+        return qMax(kRowHeight, body.height() * 2);
+    // The payee's line, the memo's line in the small font under it, and a
+    // margin above and below.
+    const QFontMetrics small(ThemeManager::fontForRole(ThemeManager::Small));
+    return qMax(kRowHeight, body.lineSpacing() + small.lineSpacing() + body.height() / 2 + 4);
+}
+
+void RegisterTableView::updateRowHeight()
+{
+    const int height = rowHeightFor(m_twoLine);
+    verticalHeader()->setMinimumSectionSize(height);
+    verticalHeader()->setDefaultSectionSize(height);
+}
+
+void RegisterTableView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        updateRowHeight();
 }
 
 QWidget *RegisterTableView::activeEditor() const

@@ -20,11 +20,24 @@ public:
     // Opens the editor of the cell when the model lets it be edited.
     bool openEditor(const QModelIndex &index);
 
+    // Rows of one line, or of two (payee over memo); their height follows the
+    // current font, never below kRowHeight.
+    void setTwoLineRows(bool twoLine);
+    int rowHeightFor(bool twoLine) const;
+
 Q_SIGNALS:
     // Queued: delivered on the next turn of the event loop, after the editor is gone.
     void nextFieldRequested();
     void previousFieldRequested();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 protected Q_SLOTS:
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    void updateRowHeight();
+
+    bool m_twoLine = false;
 };

@@ -3,6 +3,7 @@
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -35,14 +36,28 @@ bool TabCompleter::eventFilter(QObject *watched, QEvent *event)
             acceptAndMove(forward);
             return true;
         }
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & Qt::ControlModifier)) {
+            // Take the completion, then let the key go on to the editor,
+            // where the register saves the row.
+            acceptCompletion();
+            if (QWidget *target = widget()) {
+                QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+                QCoreApplication::sendEvent(target, &again);
+            }
+            return true;
+        }
     }
     return QCompleter::eventFilter(watched, event);
 }
 
-void TabCompleter::acceptAndMove(bool forward)
+bool TabCompleter::acceptCompletion()
 {
     QWidget *target = widget();
-    const QModelIndex current = popup()->currentIndex();
+    QModelIndex current = popup()->currentIndex();
+    // Nothing highlighted: the first completion is what the popup offers.
+    if (!current.isValid())
+        current = completionModel()->index(0, completionColumn());
     const QString text = current.isValid() ? current.data(completionRole()).toString() : QString();
     if (!text.isEmpty()) {
         // A combo box's completer sits on its line edit.
@@ -61,6 +76,13 @@ void TabCompleter::acceptAndMove(bool forward)
         Q_EMIT activated(text);
     }
     popup()->hide();
+    return !text.isEmpty();
+}
+
+void TabCompleter::acceptAndMove(bool forward)
+{
+    acceptCompletion();
+    QWidget *target = widget();
     if (!target)
         return;
 

@@ -4,6 +4,7 @@
 #include "app/thememanager.h"
 #include "data/accountrepository.h"
 #include "data/reconciliationrepository.h"
+#include "services/datetext.h"
 #include "services/money.h"
 #include "ui/screens/screencolors.h"
 
@@ -86,7 +87,7 @@ void ReconciliationHistoryScreen::reload()
     const bool dark = ScreenColors::dark();
     for (int row = 0; row < list.size(); ++row) {
         const Reconciliation &r = list.at(row);
-        m_table->setItem(row, 0, new QTableWidgetItem(r.statementDate.toString(QStringLiteral("MMM d, yyyy"))));
+        m_table->setItem(row, 0, new QTableWidgetItem(DateText::formatLong(r.statementDate)));
         m_table->setItem(row, 1, moneyItem(r.statementBalance, currency, dark));
         m_table->setItem(row, 2, moneyItem(r.reconciledBalance, currency, dark));
         m_table->setItem(row, 3,

@@ -1,5 +1,6 @@
 #include "ui/screens/reconciliationmodel.h"
 
+#include "services/datetext.h"
 #include "services/money.h"
 #include "ui/screens/screencolors.h"
 
@@ -34,6 +35,14 @@ void ReconciliationModel::toggle(int row)
     setChecked(row, !isChecked(row));
 }
 
+void ReconciliationModel::setAllChecked(bool checked)
+{
+    if (m_checks.isEmpty())
+        return;
+    m_checks.fill(checked ? 1 : 0);
+    Q_EMIT dataChanged(index(0, CheckColumn), index(rowCount() - 1, CheckColumn), {Qt::CheckStateRole});
+}
+
 int ReconciliationModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_transactions.size());
@@ -53,7 +62,7 @@ QVariant ReconciliationModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         switch (index.column()) {
         case DateColumn:
-            return t.date.toString(QStringLiteral("MM/dd/yyyy"));
+            return DateText::formatShort(t.date);
         case PayeeColumn:
             return t.payee;
         case AmountColumn:

@@ -25,6 +25,8 @@ public:
     bool isChecked(int row) const { return row >= 0 && row < m_checks.size() && m_checks.at(row); }
     void setChecked(int row, bool checked);
     void toggle(int row);
+    // Sets every row's mark at once; checkToggled is not emitted.
+    void setAllChecked(bool checked);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -12,6 +12,7 @@
 #include "ui/screens/reconciliationmodel.h"
 #include "ui/screens/screencolors.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,12 +25,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPanelWidth = 310;
 constexpr double kLargestBalance = 99999999.99;
 enum FigureRow { Previous = 0, Deposits = 1, Withdrawals = 2, Cleared = 4, Statement = 5, Difference = 7 };
 constexpr int kFigureRows = 8;
+const QKeyCombination kMarkAllKeys = Qt::CTRL | Qt::Key_A;
+const QKeyCombination kClearAllKeys = Qt::CTRL | Qt::SHIFT | Qt::Key_A;
 
 } // namespace
 
@@ -161,6 +166,16 @@ QWidget *ReconciliationScreen::buildTablePane()
     connect(add, &QPushButton::clicked, this, &ReconciliationScreen::addTransaction);
     connect(edit, &QPushButton::clicked, this, &ReconciliationScreen::editSelectedTransaction);
     connect(remove, &QPushButton::clicked, this, &ReconciliationScreen::deleteSelectedTransaction);
+    auto *markAll = new QPushButton(tr("Mark All"), pane);
+    markAll->setObjectName(QStringLiteral("reconcileMarkAll"));
+    markAll->setToolTip(tr("Count every listed transaction as cleared (%1)")
+                            .arg(QKeySequence(kMarkAllKeys).toString(QKeySequence::NativeText)));
+    auto *clearAll = new QPushButton(tr("Clear All"), pane);
+    clearAll->setObjectName(QStringLiteral("reconcileClearAll"));
+    clearAll->setToolTip(tr("Count no listed transaction as cleared (%1)")
+                             .arg(QKeySequence(kClearAllKeys).toString(QKeySequence::NativeText)));
+    connect(markAll, &QPushButton::clicked, this, &ReconciliationScreen::markAll);
+    connect(clearAll, &QPushButton::clicked, this, &ReconciliationScreen::clearAll);
 
     m_table = new QTableView(pane);
     m_table->setObjectName(QStringLiteral("reconcileTable"));
@@ -176,12 +191,10 @@ QWidget *ReconciliationScreen::buildTablePane()
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(ReconciliationModel::CheckColumn, QHeaderView::Fixed);
     header->resizeSection(ReconciliationModel::CheckColumn, 30);
-    header->resizeSection(ReconciliationModel::DateColumn, 100);
     header->setSectionResizeMode(ReconciliationModel::PayeeColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(ReconciliationModel::AmountColumn, QHeaderView::Fixed);
-    header->resizeSection(ReconciliationModel::AmountColumn, 100);
-    header->resizeSection(ReconciliationModel::ClearedColumn, 40);
     header->setStretchLastSection(false);
+    sizeColumns();
     m_table->installEventFilter(this);
     connect(m_table, &QAbstractItemView::doubleClicked, this, &ReconciliationScreen::editSelectedTransaction);
 
@@ -190,6 +203,8 @@ QWidget *ReconciliationScreen::buildTablePane()
     toolbar->addWidget(edit);
     toolbar->addWidget(remove);
     toolbar->addStretch(1);
+    toolbar->addWidget(markAll);
+    toolbar->addWidget(clearAll);
     auto *layout = new QVBoxLayout(pane);
     layout->addLayout(toolbar);
     layout->addWidget(m_table, 1);
@@ -207,10 +222,28 @@ void ReconciliationScreen::addShortcuts()
     };
     bind({QKeySequence(QKeySequence::New), QKeySequence(Qt::Key_Insert)}, &ReconciliationScreen::addTransaction);
     bind({QKeySequence(Qt::Key_F2)}, &ReconciliationScreen::editSelectedTransaction);
+    bind({QKeySequence(kMarkAllKeys)}, &ReconciliationScreen::markAll);
+    bind({QKeySequence(kClearAllKeys)}, &ReconciliationScreen::clearAll);
     QList<QKeySequence> deleteKeys = QKeySequence::keyBindings(QKeySequence::Delete);
     if (!deleteKeys.contains(QKeySequence(Qt::Key_Delete)))
         deleteKeys.append(QKeySequence(Qt::Key_Delete));
     bind(deleteKeys, &ReconciliationScreen::deleteSelectedTransaction);
+}
+
+// Wide enough for the longest date and a large amount at the current font, and
+// never narrower than the usual widths; measured rather than fitted to the rows,
+// which would read every row of a long list.
+void ReconciliationScreen::sizeColumns()
+{
+    const QFontMetrics metrics(m_table->font());
+    const int padding = 2 * metrics.averageCharWidth() + 8;
+    QHeaderView *header = m_table->horizontalHeader();
+    header->resizeSection(ReconciliationModel::DateColumn,
+                          std::max(100, metrics.horizontalAdvance(QStringLiteral("12/28/2088")) + padding));
+    header->resizeSection(ReconciliationModel::AmountColumn,
+                          std::max(100, metrics.horizontalAdvance(QStringLiteral("-$88,888.88")) + padding));
+    header->resizeSection(ReconciliationModel::ClearedColumn,
+                          std::max(40, metrics.horizontalAdvance(tr("Clr")) + padding));
 }
 
 QLabel *ReconciliationScreen::figureLabel(int row) const
@@ -234,6 +267,9 @@ void ReconciliationScreen::setAccount(const QString &accountId)
     if (opening.proposedStatementDate.isValid())
         m_statementDate->setDate(opening.proposedStatementDate);
     fillTable();
+    // Most statements agree with what is already cleared; the user corrects
+    // the figure where it does not.
+    m_statementBalance->setMinorUnits(clearedBalance());
 }
 
 void ReconciliationScreen::fillTable()
@@ -273,6 +309,18 @@ void ReconciliationScreen::refreshFromStore()
                                   m_state->reconciliations());
     m_previousBalance = service.opening(m_account).previousBalance;
     fillTable();
+}
+
+void ReconciliationScreen::markAll()
+{
+    m_model->setAllChecked(true);
+    updateDifference();
+}
+
+void ReconciliationScreen::clearAll()
+{
+    m_model->setAllChecked(false);
+    updateDifference();
 }
 
 void ReconciliationScreen::onTransactionToggled()
@@ -355,13 +403,16 @@ void ReconciliationScreen::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) && m_table)
         applyColours();
+    if (event->type() == QEvent::FontChange && m_table)
+        sizeColumns();
 }
 
 bool ReconciliationScreen::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_table && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        // Shift too: with Caps Lock or a held Shift the letter is still a toggle, not type-ahead.
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
         if (mods == Qt::NoModifier
             && (key->key() == Qt::Key_Space || key->key() == Qt::Key_C || key->key() == Qt::Key_R)) {
             const int row = currentRow();

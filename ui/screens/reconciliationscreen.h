@@ -49,6 +49,9 @@ public Q_SLOTS:
     void addTransaction();
     void editSelectedTransaction();
     void deleteSelectedTransaction();
+    // Count every listed transaction as cleared, or none.
+    void markAll();
+    void clearAll();
 
 Q_SIGNALS:
     void reconciliationCompleted();
@@ -62,6 +65,7 @@ private:
     QWidget *buildPanel();
     QWidget *buildTablePane();
     void addShortcuts();
+    void sizeColumns();
     // Reloads the listed transactions, keeping the marks of those still listed.
     void fillTable();
     void refreshFromStore();

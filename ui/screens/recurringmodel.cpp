@@ -1,11 +1,11 @@
 #include "ui/screens/recurringmodel.h"
 
 #include "data/clock.h"
+#include "services/datetext.h"
 #include "services/money.h"
 #include "ui/screens/screencolors.h"
 
 #include <QCollator>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -78,7 +78,7 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const
         case FrequencyColumn:
             return Codes::frequencyLabel(r->frequency);
         case NextDueColumn:
-            return QLocale::system().toString(r->nextDueDate, QLocale::ShortFormat);
+            return DateText::formatShort(r->nextDueDate);
         case AutoColumn:
             return r->autoPost ? tr("Yes") : tr("No");
         case StatusColumn:

@@ -130,7 +130,7 @@ QMenu *RecurringScreen::createContextMenu(const QModelIndex &index, QWidget *par
     if (r->isActive) {
         menu->addAction(tr("&Confirm"), this, &RecurringScreen::confirmSelected);
         menu->addAction(tr("&Skip"), this, &RecurringScreen::skipSelected);
-        menu->addAction(tr("Enter &Early..."), this, &RecurringScreen::enterSelectedEarly);
+        menu->addAction(tr("Enter E&arly..."), this, &RecurringScreen::enterSelectedEarly);
     }
     menu->addSeparator();
     menu->addAction(tr("&Delete"), this, &RecurringScreen::deleteSelected);

@@ -5,13 +5,12 @@
 #include "data/categoryrepository.h"
 #include "data/clock.h"
 #include "data/transactionrepository.h"
+#include "ui/editors/datefield.h"
 #include "ui/register/registermodel.h"
 #include "ui/screens/screencolors.h"
 
-#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -31,17 +30,35 @@ constexpr int kTypingDelayMs = 300;
 // Longer than any payee, memo or check number worth looking for.
 constexpr int kMaxSearchLength = 200;
 
-// The register model over rows of several accounts: each row names its
-// account in a tool tip, since the table has no account column.
+// The register model over rows of several accounts, with a column naming
+// each row's account after the register's own.
 class SearchResultsModel : public RegisterModel
 {
 public:
+    static constexpr int AccountColumn = RegisterModel::kColumnCount;
+
     using RegisterModel::RegisterModel;
 
-    void setAccountNames(const QHash<QString, QString> &names) { m_accountNames = names; }
+    void setAccountNames(const QHash<QString, QString> &names)
+    {
+        m_accountNames = names;
+        if (rowCount() > 0)
+            Q_EMIT dataChanged(index(0, AccountColumn), index(rowCount() - 1, AccountColumn), {Qt::DisplayRole});
+    }
+
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : AccountColumn + 1;
+    }
 
     QVariant data(const QModelIndex &index, int role) const override
     {
+        if (index.isValid() && index.column() == AccountColumn) {
+            const RegisterEntry *entry = entryAt(index.row());
+            if (!entry || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+                return {};
+            return m_accountNames.value(entry->transaction.accountId);
+        }
         if (role == Qt::ToolTipRole) {
             const RegisterEntry *entry = entryAt(index.row());
             if (!entry)
@@ -50,6 +67,20 @@ public:
             return name.isEmpty() ? QVariant() : QVariant(SearchScreen::tr("Account: %1").arg(name));
         }
         return RegisterModel::data(index, role);
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && section == AccountColumn)
+            return role == Qt::DisplayRole ? QVariant(SearchScreen::tr("Account")) : QVariant();
+        return RegisterModel::headerData(section, orientation, role);
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        if (index.isValid() && index.column() == AccountColumn)
+            return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        return RegisterModel::flags(index);
     }
 
 private:
@@ -99,8 +130,8 @@ SearchScreen::SearchScreen(AppState *state, QWidget *parent)
         if (m_dateRange->isChecked())
             performSearch();
     };
-    connect(m_from, &QDateEdit::dateChanged, this, dateMoved);
-    connect(m_to, &QDateEdit::dateChanged, this, dateMoved);
+    connect(m_from, &DateField::dateChanged, this, dateMoved);
+    connect(m_to, &DateField::dateChanged, this, dateMoved);
     connect(m_clearedOnly, &QCheckBox::toggled, this, &SearchScreen::performSearch);
     connect(m_table, &QAbstractItemView::doubleClicked, this, &SearchScreen::requestEdit);
 
@@ -161,13 +192,13 @@ QLayout *SearchScreen::buildFilters()
     m_dateRange->setObjectName(QStringLiteral("searchDateRange"));
     const QDate today = Clock::today();
     const auto dateEdit = [this](const char *name, const QDate &date, const QString &accessibleName) {
-        auto *edit = new QDateEdit(date, this);
+        auto *edit = new DateField(this);
         edit->setObjectName(QLatin1String(name));
-        edit->setCalendarPopup(true);
-        edit->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-        edit->calendarWidget()->setFirstDayOfWeek(AppState::firstDayOfWeek());
+        edit->setDate(date);
         edit->setAccessibleName(accessibleName);
         edit->setEnabled(false);
+        // Return searches with the typed date, as it does in the search text.
+        connect(edit, &QLineEdit::returnPressed, edit, &DateField::commitText);
         return edit;
     };
     m_from = dateEdit("searchFrom", today.addMonths(-1), tr("From date"));
@@ -209,13 +240,15 @@ void SearchScreen::buildTable()
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     QHeaderView *header = m_table->horizontalHeader();
     header->setStretchLastSection(false);
-    header->resizeSection(RegisterModel::Date, 90);
-    header->resizeSection(RegisterModel::CheckNumber, 60);
-    for (int column : {RegisterModel::Payee, RegisterModel::Category, RegisterModel::Memo})
+    // The short columns take what their texts need at the current font; the
+    // texts share the rest.
+    for (int column : {RegisterModel::Date, RegisterModel::CheckNumber, RegisterModel::Payment, RegisterModel::Deposit,
+                       RegisterModel::Cleared})
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    for (int column : {int(SearchResultsModel::AccountColumn), int(RegisterModel::Payee), int(RegisterModel::Category),
+                       int(RegisterModel::Memo)})
         header->setSectionResizeMode(column, QHeaderView::Stretch);
-    header->resizeSection(RegisterModel::Payment, 90);
-    header->resizeSection(RegisterModel::Deposit, 90);
-    header->resizeSection(RegisterModel::Cleared, 35);
+    header->moveSection(header->visualIndex(SearchResultsModel::AccountColumn), RegisterModel::Date + 1);
     // Results come from several accounts and are not a complete register, so
     // there is no running balance to show.
     m_table->setColumnHidden(RegisterModel::Balance, true);

@@ -3,9 +3,9 @@
 #include <QWidget>
 
 class AppState;
+class DateField;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -24,8 +24,8 @@ public:
     QComboBox *accountCombo() const { return m_account; }
     QComboBox *categoryCombo() const { return m_category; }
     QCheckBox *dateRangeCheck() const { return m_dateRange; }
-    QDateEdit *fromDateEdit() const { return m_from; }
-    QDateEdit *toDateEdit() const { return m_to; }
+    DateField *fromDateEdit() const { return m_from; }
+    DateField *toDateEdit() const { return m_to; }
     QCheckBox *clearedOnlyCheck() const { return m_clearedOnly; }
     QTableView *table() const { return m_table; }
     RegisterModel *model() const { return m_model; }
@@ -61,8 +61,8 @@ private:
     QComboBox *m_account = nullptr;
     QComboBox *m_category = nullptr;
     QCheckBox *m_dateRange = nullptr;
-    QDateEdit *m_from = nullptr;
-    QDateEdit *m_to = nullptr;
+    DateField *m_from = nullptr;
+    DateField *m_to = nullptr;
     QCheckBox *m_clearedOnly = nullptr;
     QLabel *m_status = nullptr;
     QTableView *m_table = nullptr;

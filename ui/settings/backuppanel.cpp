@@ -1,15 +1,14 @@
 #include "ui/settings/backuppanel.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "data/clock.h"
 #include "services/backupservice.h"
+#include "services/safetycopies.h"
 #include "ui/prompt.h"
+#include "ui/settings/panelblock.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -60,35 +59,12 @@ BackupPanel::BackupPanel(AppState *state, QWidget *parent)
     , m_exportButton(new QPushButton(tr("Export Backup"), this))
     , m_importButton(new QPushButton(tr("Import Backup"), this))
 {
-    setAccessibleName(tr("Backup & Restore"));
-
-    auto *heading = new QLabel(tr("Backup & Restore"), this);
-    heading->setTextFormat(Qt::PlainText);
-    ThemeManager::setRole(heading, ThemeManager::Subheading);
-    auto *note = new QLabel(tr("Save or restore your data to a portable backup file."), this);
-    note->setTextFormat(Qt::PlainText);
-    note->setWordWrap(true);
-    note->setForegroundRole(QPalette::PlaceholderText);
-    ThemeManager::setRole(note, ThemeManager::Small);
-
+    QVBoxLayout *layout =
+        PanelBlock::begin(this, tr("Backup & Restore"), tr("Save or restore your data to a portable backup file."));
     m_exportButton->setAccessibleDescription(
         tr("Save every account, category, transaction, schedule and reconciliation to a ZIP file."));
     m_importButton->setAccessibleDescription(tr("Restore data from a backup ZIP file."));
-    m_exportButton->setAutoDefault(false);
-    m_importButton->setAutoDefault(false);
-    setTabOrder(m_exportButton, m_importButton);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_exportButton);
-    buttons->addWidget(m_importButton);
-    buttons->addStretch(1);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(heading);
-    layout->addWidget(note);
-    layout->addSpacing(4);
-    layout->addLayout(buttons);
+    layout->addLayout(PanelBlock::buttonRow({m_exportButton, m_importButton}));
 
     connect(m_exportButton, &QPushButton::clicked, this, &BackupPanel::exportBackup);
     connect(m_importButton, &QPushButton::clicked, this, &BackupPanel::importBackup);
@@ -104,16 +80,26 @@ void BackupPanel::exportBackup()
     if (path.isEmpty())
         return;
 
+    QString error;
     bool written = false;
     {
         BusyButton busy(m_exportButton, m_importButton, tr("Exporting..."));
-        written = BackupService::writeFile(path, m_state->backupService()->exportBackup());
+        const QByteArray bytes = m_state->backupService()->exportBackup(nullptr, &error);
+        written = !bytes.isEmpty() && BackupService::writeFile(path, bytes);
     }
-    if (written)
+    if (written) {
         Prompt::information(this, tr("Backup Complete"),
                             tr("Backup saved to:\n%1").arg(QDir::toNativeSeparators(path)));
-    else
+    } else if (!error.isEmpty()) {
+        // The store itself could not be read whole; no file was touched.
+        const QString folder = QDir::toNativeSeparators(m_state->backupService()->safetyCopies()->folder());
+        Prompt::warning(this, tr("Backup Failed"),
+                        tr("%1\n\nAutomatic safety copies of your data are kept in:\n%2\nYou can restore one "
+                           "under Safety Copies on this page.")
+                            .arg(error, folder));
+    } else {
         Prompt::warning(this, tr("Backup Failed"), tr("Could not write to:\n%1").arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 void BackupPanel::importBackup()
@@ -122,13 +108,14 @@ void BackupPanel::importBackup()
     if (path.isEmpty())
         return;
     const QStringList modes = {tr("Replace all with backup data"), tr("Keep newer (compare timestamps)"),
-                               tr("Skip existing items")};
+                               tr("Skip existing items"), tr("Restore exactly (the store becomes the backup)")};
     bool chosen = false;
     const int choice = int(modes.indexOf(
         Prompt::item(this, tr("Import Mode"), tr("How should existing data be handled?"), modes, 0, &chosen)));
     if (!chosen || choice < 0)
         return;
-    constexpr BackupMode kModes[] = {BackupMode::Replace, BackupMode::KeepNewer, BackupMode::Skip};
+    constexpr BackupMode kModes[] = {BackupMode::Replace, BackupMode::KeepNewer, BackupMode::Skip,
+                                     BackupMode::Exact};
 
     QByteArray bytes;
     if (!BackupService::readFile(path, &bytes)) {
@@ -149,5 +136,9 @@ void BackupPanel::importBackup()
     QString text = tr("Imported %1 items, skipped %2.").arg(result.imported).arg(result.skipped);
     if (!result.errors.isEmpty())
         text += tr("\n\n%n error(s) occurred.", nullptr, int(result.errors.size()));
+    if (kModes[choice] == BackupMode::Exact) {
+        text += tr("\n\nYour data as it was before is kept as a safety copy:\n%1")
+                    .arg(QDir::toNativeSeparators(result.safetyCopy));
+    }
     Prompt::information(this, tr("Import Complete"), text);
 }

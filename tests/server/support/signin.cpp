@@ -49,4 +49,31 @@ Tokens signUp(HttpClient &client, const QString &email, const QString &password)
             tokens.value(QStringLiteral("refresh_token")).toString()};
 }
 
+HttpReply playBrowser(HttpClient &client, const QUrl &loginUrl, const QString &email,
+                      const std::function<QUrl(const QUrl &)> &tamper, QUrl *callback)
+{
+    const HttpReply page = client.get(loginUrl.path() + QLatin1Char('?') + loginUrl.query(QUrl::FullyEncoded));
+    if (page.status != 200)
+        return page;
+    FormFields fields;
+    const QUrlQuery asked(loginUrl);
+    for (const auto &item : asked.queryItems(QUrl::FullyDecoded))
+        fields.append(item);
+    fields += {{QStringLiteral("email"), email},
+               {QStringLiteral("display_name"), QStringLiteral("Test Person")},
+               {QStringLiteral("password"), QStringLiteral("correct horse")}};
+    const QString realmPath = loginUrl.path().section(QLatin1Char('/'), 0, -2);
+    HttpReply reply = client.postForm(realmPath + QStringLiteral("/register"), fields);
+    if (reply.status == 409)
+        reply = client.postForm(realmPath + QStringLiteral("/login"), fields);
+    if (reply.status != 303)
+        return reply;
+    QUrl location(QString::fromUtf8(reply.header("location")));
+    if (tamper)
+        location = tamper(location);
+    if (callback)
+        *callback = location;
+    return client.get(location.toString(QUrl::FullyEncoded));
+}
+
 } // namespace SignIn

@@ -3,6 +3,9 @@
 #include "httpclient.h"
 
 #include <QString>
+#include <QUrl>
+
+#include <functional>
 
 struct Tokens {
     QString access;
@@ -27,5 +30,13 @@ HttpReply exchange(HttpClient &client, const QString &code, const QString &verif
                    const QString &redirect = kRedirect);
 // Sign-up (or sign-in when the account exists) and the code exchange.
 Tokens signUp(HttpClient &client, const QString &email, const QString &password = QStringLiteral("correct horse"));
+
+// The browser's part of a sign-in started by the app: opens the app's
+// sign-in address, signs up (or in, when the address is taken) with the
+// hidden fields the page carries, and follows the redirect to the app's
+// listener. tamper may change the redirect first. The listener's answer is
+// returned; *callback is the address it was given.
+HttpReply playBrowser(HttpClient &client, const QUrl &loginUrl, const QString &email,
+                      const std::function<QUrl(const QUrl &)> &tamper = {}, QUrl *callback = nullptr);
 
 } // namespace SignIn

@@ -49,3 +49,12 @@ int TestServer::rowCount(const QString &table)
         return -1;
     return q.value(0).toInt();
 }
+
+void TestServer::exportEnvironment() const
+{
+    const QStringList lines = Server::environmentLines(m_base.toString(), m_server->context().config);
+    for (const QString &line : lines) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        qputenv(line.left(equals).toLatin1().constData(), line.mid(equals + 1).toUtf8());
+    }
+}

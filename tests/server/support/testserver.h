@@ -29,6 +29,9 @@ public:
     QUrl baseUrl() const { return m_base; }
     // Rows in a table of the store, for checking that nothing was written.
     int rowCount(const QString &table);
+    // Points the app's endpoint variables (AUTH_BASE_URL and the rest) at
+    // this server, as the lines it prints at start say.
+    void exportEnvironment() const;
 
 private:
     QTemporaryDir m_dir;

@@ -10,6 +10,17 @@ LockHolder::LockHolder(const QString &path, int holdMs, const QString &sql)
 {
 }
 
+LockHolder::~LockHolder()
+{
+    wait();
+}
+
+bool LockHolder::hold()
+{
+    start();
+    return waitUntilHeld();
+}
+
 bool LockHolder::waitUntilHeld()
 {
     return m_held.tryAcquire(1, 5000);

@@ -12,8 +12,12 @@ class LockHolder : public QThread
 public:
     LockHolder(const QString &path, int holdMs, const QString &sql = QString());
 
+    ~LockHolder() override;
+
     // Blocks until the lock is taken; false when that did not happen in 5 s.
     bool waitUntilHeld();
+    // Starts the thread and waits for the lock.
+    bool hold();
 
 protected:
     void run() override;

@@ -20,6 +20,13 @@ void put32(QByteArray &out, quint32 v)
     out.append(b, 4);
 }
 
+void put64(QByteArray &out, quint64 v)
+{
+    char b[8];
+    qToLittleEndian(v, b);
+    out.append(b, 8);
+}
+
 } // namespace
 
 void ZipBuilder::add(const QString &name, const QByteArray &data, qint64 declaredSize)
@@ -76,13 +83,39 @@ QByteArray ZipBuilder::bytes() const
     }
     const quint32 directoryOffset = quint32(out.size());
     out.append(directory);
+    quint16 count = quint16(m_items.size());
+    quint32 size = quint32(directory.size());
+    quint32 offset = directoryOffset;
+    if (m_end != End::Classic) {
+        const quint64 recordOffset = quint64(out.size());
+        put32(out, 0x06064b50);
+        put64(out, 44);
+        put16(out, 45);
+        put16(out, 45);
+        put32(out, 0);
+        put32(out, 0);
+        put64(out, quint64(m_items.size()));
+        put64(out, quint64(m_items.size()));
+        put64(out, quint64(directory.size()));
+        put64(out, directoryOffset);
+        put32(out, 0x07064b50);
+        put32(out, 0);
+        put64(out, recordOffset);
+        put32(out, 1);
+        count = quint16(std::min<qsizetype>(m_items.size(), 0xffff));
+        if (m_end == End::Zip64Maxed) {
+            count = 0xffff;
+            size = 0xffffffff;
+            offset = 0xffffffff;
+        }
+    }
     put32(out, 0x06054b50);
     put16(out, 0);
     put16(out, 0);
-    put16(out, quint16(m_items.size()));
-    put16(out, quint16(m_items.size()));
-    put32(out, quint32(directory.size()));
-    put32(out, directoryOffset);
+    put16(out, count);
+    put16(out, count);
+    put32(out, size);
+    put32(out, offset);
     put16(out, 0);
     return out;
 }

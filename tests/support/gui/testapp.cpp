@@ -11,6 +11,8 @@ TestApp::TestApp()
     // Settings go to the temporary directory too, so layout keys never leak between tests.
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path() + QStringLiteral("/settings"));
+    // Sign-in tokens go to a file in the data directory, never to the desktop's secret store.
+    qputenv("QUILLET_TOKEN_STORE", "file");
     QCoreApplication::setOrganizationName(QStringLiteral("LarkspireTest"));
     QCoreApplication::setApplicationName(QStringLiteral("QuilletTest"));
     Prompt::setTestMode(true);

@@ -1,0 +1,61 @@
+// The online account in the main window: the account window, sign-out, the
+// sign-in messages and the signed-in or signed-out look of the window.
+#include "app/mainwindow.h"
+
+#include "app/appstate.h"
+#include "app/statusbar.h"
+#include "app/welcomescreen.h"
+#include "cloud/accountclient.h"
+#include "cloud/signinclient.h"
+#include "ui/account/accountwindow.h"
+
+#include <QAction>
+#include <QSettings>
+#include <QStackedWidget>
+
+bool MainWindow::isSignedIn() const
+{
+    return m_state->isSignedIn();
+}
+
+void MainWindow::connectAuthSignals()
+{
+    LarkAccount::SignInClient *signIn = m_state->accountClient()->signIn();
+    connect(m_accountAction, &QAction::triggered, this, &MainWindow::showAccountWindow);
+    connect(m_signOutAction, &QAction::triggered, signIn, [signIn] { signIn->signOut(); });
+    connect(m_welcome, &WelcomeScreen::signInRequested, signIn, [signIn] { signIn->signIn(); });
+    connect(signIn, &LarkAccount::SignInClient::stateChanged, this, &MainWindow::updateAuthUI);
+    connect(signIn, &LarkAccount::SignInClient::loginSucceeded, this,
+            [this] { showStatusMessage(tr("Signed in successfully"), 3000); });
+    connect(signIn, &LarkAccount::SignInClient::loginFailed, this,
+            [this](const QString &reason) { showStatusMessage(tr("Sign-in failed: %1").arg(reason), 5000); });
+}
+
+void MainWindow::showAccountWindow()
+{
+    if (!m_accountWindow)
+        m_accountWindow = new AccountWindow(m_state->accountClient(), this);
+    showWindow(m_accountWindow, tr("Larkspire Account"), QSize(600, 550));
+}
+
+void MainWindow::updateAuthUI()
+{
+    if (isSignedIn()) {
+        m_accountAction->setStatusTip(tr("Manage your account"));
+        m_signOutAction->setVisible(true);
+        m_statusBar->setSyncText(tr("Signed in"));
+        m_welcome->setMode(WelcomeScreen::Mode::FirstRun);
+        // The register of the current account, or of the first one when none
+        // is current, rather than an empty page asking for a first account.
+        // During construction the start page comes later anyway.
+        if (m_started && m_pages->currentWidget() == m_welcome)
+            showStartPage();
+        return;
+    }
+    m_accountAction->setStatusTip(tr("Sign in or sign up"));
+    m_signOutAction->setVisible(false);
+    m_statusBar->setSyncText(tr("Not signed in"));
+    const bool returning = QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool();
+    m_welcome->setMode(returning ? WelcomeScreen::Mode::Returning : WelcomeScreen::Mode::FirstRun);
+    m_pages->setCurrentWidget(m_welcome);
+}

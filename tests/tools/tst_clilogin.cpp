@@ -1,0 +1,105 @@
+// quillet-cli login, account and logout against the real server in this
+// process; the test approves the device code over HTTP as a person would in
+// a browser.
+#include "signin.h"
+#include "testserver.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestCliLogin : public QObject
+{
+    Q_OBJECT
+
+    TestServer m_server;
+    QTemporaryDir m_home;
+
+    // The server runs on this thread, so the tool is waited for with the event loop running.
+    void start(QProcess &process, const QStringList &args)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QUILLET_DATA_DIR"), m_home.filePath(QStringLiteral("data")));
+        env.insert(QStringLiteral("QUILLET_TOKEN_STORE"), QStringLiteral("file"));
+        env.insert(QStringLiteral("HOME"), m_home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        env.remove(QStringLiteral("QUILLET_VERBOSE"));
+        process.setProcessEnvironment(env);
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/quillet-cli"), args);
+    }
+
+    struct Run {
+        int code = -1;
+        QString out;
+    };
+    Run run(const QStringList &args)
+    {
+        QProcess process;
+        QSignalSpy finished(&process, &QProcess::finished);
+        start(process, args);
+        Run result;
+        if (!finished.wait(30000))
+            return result;
+        result.code = process.exitCode();
+        result.out = QString::fromUtf8(process.readAllStandardOutput());
+        return result;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QString why;
+        QVERIFY2(m_server.start(StoreKind::Sqlite, nullptr, &why), qPrintable(why));
+        m_server.exportEnvironment();
+        SignIn::signUp(m_server.client(), QStringLiteral("cli@example.org"));
+    }
+
+    void loginAccountLogout()
+    {
+        QCOMPARE(run({QStringLiteral("account")}).out, QStringLiteral("Not signed in.\n"));
+
+        QProcess login;
+        QSignalSpy finished(&login, &QProcess::finished);
+        start(login, {QStringLiteral("login")});
+        QString out;
+        const QRegularExpression codeLine(QStringLiteral("enter the code ([A-Z]{4}-[A-Z]{4})"));
+        QTRY_VERIFY_WITH_TIMEOUT((out += QString::fromUtf8(login.readAllStandardOutput()), codeLine.match(out).hasMatch()),
+                                 20000);
+        QVERIFY(out.contains(m_server.baseUrl().toString() + QStringLiteral("/larkspire/device")));
+        const QString userCode = codeLine.match(out).captured(1);
+        const HttpReply approved = m_server.client().postForm(
+            QStringLiteral("/larkspire/device"), {{QStringLiteral("user_code"), userCode},
+                                                 {QStringLiteral("email"), QStringLiteral("cli@example.org")},
+                                                 {QStringLiteral("password"), QStringLiteral("correct horse")},
+                                                 {QStringLiteral("action"), QStringLiteral("approve")}});
+        QCOMPARE(approved.status, 200);
+        QVERIFY(finished.wait(20000));
+        out += QString::fromUtf8(login.readAllStandardOutput());
+        QCOMPARE(login.exitCode(), 0);
+        QVERIFY2(out.endsWith(QStringLiteral("Signed in as cli@example.org.\n")), qPrintable(out));
+        const QString tokens = m_home.filePath(QStringLiteral("data/signin-tokens.json"));
+        QCOMPARE(QFile::permissions(tokens) & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+
+        const Run account = run({QStringLiteral("account")});
+        QCOMPARE(account.code, 0);
+        QVERIFY2(account.out.startsWith(QStringLiteral("email: cli@example.org\nname: Test\ndevices: 1\n")),
+                 qPrintable(account.out));
+        QVERIFY(account.out.contains(QStringLiteral("\tlinux\t1.1.1\t")));
+        QVERIFY(account.out.contains(QStringLiteral("(this device)")));
+
+        const Run logout = run({QStringLiteral("logout")});
+        QCOMPARE(logout.code, 0);
+        QCOMPARE(logout.out, QStringLiteral("Signed out.\n"));
+        QVERIFY(!QFile::exists(tokens));
+        const Run after = run({QStringLiteral("account")});
+        QCOMPARE(after.code, 1);
+        QCOMPARE(after.out, QStringLiteral("Not signed in.\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliLogin)
+#include "tst_clilogin.moc"

@@ -1,0 +1,21 @@
+#include "ui/import/columnheader.h"
+
+#include "app/thememanager.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+QLabel *columnHeader(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    ThemeManager::setRole(label, ThemeManager::Small, QFont::DemiBold);
+    return label;
+}
+
+void clearGrid(QGridLayout *grid)
+{
+    while (QLayoutItem *item = grid->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+}
