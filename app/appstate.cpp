@@ -58,6 +58,7 @@ ReconciliationService *AppState::reconciliationService() const
 }
 BackupService *AppState::backupService() const { return m_services ? m_services->backup() : nullptr; }
 ImportService *AppState::importService() const { return m_services ? m_services->import() : nullptr; }
+ReportService *AppState::reportService() const { return m_services ? m_services->reports() : nullptr; }
 
 Qt::DayOfWeek AppState::firstDayOfWeek()
 {

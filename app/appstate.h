@@ -18,6 +18,7 @@ class ReconciliationRepository;
 class RecurringRepository;
 class ReconciliationService;
 class RecurringService;
+class ReportService;
 class Services;
 class SplitLineRepository;
 class Store;
@@ -59,6 +60,7 @@ public:
     ReconciliationService *reconciliationService() const;
     BackupService *backupService() const;
     ImportService *importService() const;
+    ReportService *reportService() const;
     ThemeManager *themeManager() const { return m_themeManager; }
     // The online account: sign-in, tokens and the service API client.
     LarkAccount::Client *accountClient() const { return m_accountClient; }

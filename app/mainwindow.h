@@ -23,6 +23,7 @@ class QTimer;
 class ReconciliationHistoryScreen;
 class RecurringScreen;
 class RegisterScreen;
+class ReportsScreen;
 class SearchScreen;
 class SettingsScreen;
 class StatusBar;
@@ -131,5 +132,6 @@ private:
     QPointer<PayeeScreen> m_payees;
     QPointer<ReconciliationHistoryScreen> m_history;
     QPointer<SearchScreen> m_search;
+    QPointer<ReportsScreen> m_reports;
     QPointer<AccountWindow> m_accountWindow;
 };

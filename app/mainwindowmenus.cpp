@@ -93,7 +93,6 @@ void MainWindow::buildMenus()
     QMenu *view = menuBar()->addMenu(tr("&View"));
     QAction *reports = menuAction(view, QStringLiteral("actionReports"), tr("&Reports"), QKeySequence(Qt::CTRL | Qt::Key_2));
     connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
-    reports->setEnabled(false);
     QAction *recurring = menuAction(view, QStringLiteral("actionRecurring"), tr("Re&curring Transactions"),
                                    QKeySequence(Qt::CTRL | Qt::Key_3));
     connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
@@ -121,7 +120,6 @@ void MainWindow::buildMenus()
     }
 }
 
-void MainWindow::showReportsWindow() {}
 void MainWindow::showShareAccountDialog() {}
 
 void MainWindow::showAboutBox()

@@ -5,6 +5,7 @@
 #include "data/accountrepository.h"
 #include "data/transactionrepository.h"
 #include "ui/register/registerscreen.h"
+#include "ui/reports/reportsscreen.h"
 #include "ui/screens/categoriesscreen.h"
 #include "ui/screens/payeescreen.h"
 #include "ui/screens/reconciliationhistoryscreen.h"
@@ -39,6 +40,16 @@ void MainWindow::showCategoriesWindow()
     if (!m_categories)
         m_categories = makeWindow(new CategoriesScreen(m_state, this), false);
     showWindow(m_categories, tr("Categories"), QSize(600, 500));
+}
+
+void MainWindow::showReportsWindow()
+{
+    // Kept for the rest of the run, so the chosen report and period survive.
+    if (!m_reports) {
+        m_reports = makeWindow(new ReportsScreen(m_state, this), false);
+        connect(m_reports, &ReportsScreen::editTransactionRequested, this, &MainWindow::editFoundTransaction);
+    }
+    showWindow(m_reports, tr("Reports"), QSize(800, 600));
 }
 
 void MainWindow::showPayeesWindow()

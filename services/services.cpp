@@ -7,6 +7,7 @@
 #include "services/importservice.h"
 #include "services/reconciliationservice.h"
 #include "services/recurringservice.h"
+#include "services/reportservice.h"
 #include "services/safetycopies.h"
 #include "services/transactionservice.h"
 
@@ -22,6 +23,7 @@ Services::Services(Store &store)
     , m_import(std::make_unique<ImportService>(store.transactions(), store.categories(), store.splitLines()))
     , m_backup(std::make_unique<BackupService>(store.database()))
     , m_safetyCopies(std::make_unique<SafetyCopies>(store.database()))
+    , m_reports(std::make_unique<ReportService>(store.database()))
 {
     m_import->setAccounts(store.accounts());
     m_import->setSafetyCopies(m_safetyCopies.get());

@@ -8,6 +8,7 @@ class CategoryService;
 class ImportService;
 class ReconciliationService;
 class RecurringService;
+class ReportService;
 class SafetyCopies;
 class Store;
 class TransactionService;
@@ -33,6 +34,7 @@ public:
     ImportService *import() const { return m_import.get(); }
     BackupService *backup() const { return m_backup.get(); }
     SafetyCopies *safetyCopies() const { return m_safetyCopies.get(); }
+    ReportService *reports() const { return m_reports.get(); }
 
 private:
     std::unique_ptr<CategoryService> m_categories;
@@ -43,4 +45,5 @@ private:
     std::unique_ptr<ImportService> m_import;
     std::unique_ptr<BackupService> m_backup;
     std::unique_ptr<SafetyCopies> m_safetyCopies;
+    std::unique_ptr<ReportService> m_reports;
 };

@@ -773,7 +773,7 @@ private Q_SLOTS:
         TestApp app;
         MainWindow w(app.state());
         QVERIFY(w.action(QStringLiteral("actionFind"))->isEnabled());
-        for (const char *name : {"actionReports", "actionShare",
+        for (const char *name : {"actionShare",
                                  "actionWhatsNew", "actionCheckUpdates"})
             QVERIFY2(!w.action(QString::fromLatin1(name))->isEnabled(), name);
         QVERIFY(!w.action(QStringLiteral("actionSignOut"))->isVisible());

@@ -20,6 +20,7 @@
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
 #include "services/backupservice.h"
+#include "services/reportcatalog.h"
 #include "services/safetycopies.h"
 #include "services/sampledata.h"
 #include "ui/account/accountwindow.h"
@@ -29,12 +30,18 @@
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/import/importwindow.h"
+#include "ui/charts/chartview.h"
+#include "ui/reports/reportpdf.h"
+#include "ui/reports/reportsscreen.h"
+#include "ui/reports/reporttablemodel.h"
 
 #include <QAction>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QListWidget>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -126,6 +133,41 @@ void saveScreens(MainWindow &main, AppState &state, const QString &dir, const QS
     TransactionDetailsDialog details(&state, *split, &main);
     details.show();
     save(&details, QStringLiteral("%1/transaction-details-%2.png").arg(dir, themeSuffix));
+}
+
+// Each report over the last twelve months, with its chart; and the first as PDF.
+void saveReports(MainWindow &main, const QString &dir, const QString &themeSuffix)
+{
+    main.action(QStringLiteral("actionReports"))->trigger();
+    auto *screen = main.findChild<ReportsScreen *>();
+    if (!screen)
+        return;
+    QEventLoop loop;
+    QObject::connect(screen, &ReportsScreen::reportShown, &loop, &QEventLoop::quit);
+    QTimer::singleShot(0, screen, [screen] {
+        screen->selectPeriod(ReportPeriod::Last12Months);
+        screen->refresh();
+    });
+    loop.exec();
+    for (int k = 0; k < kReportKindCount; ++k) {
+        {
+            const QSignalBlocker quiet(screen->reportList());
+            screen->selectReport(ReportKind(k));
+        }
+        QTimer::singleShot(0, screen, &ReportsScreen::refresh);
+        loop.exec();
+        save(screen, QStringLiteral("%1/reports-%2-%3.png").arg(dir, ReportCatalog::code(ReportKind(k)), themeSuffix));
+    }
+    screen->selectReport(ReportKind::CategorySpending);
+    QTimer::singleShot(0, screen, &ReportsScreen::refresh);
+    loop.exec();
+    const QString pdf = QStringLiteral("%1/report-%2.pdf").arg(dir, themeSuffix);
+    QString error;
+    if (ReportPdf::write(screen->model()->report(), screen->chartView()->hasChart() ? &screen->chartView()->chart() : nullptr,
+                         pdf, &error, QPageSize::A4))
+        QTextStream(stdout) << pdf << "\n";
+    screen->close();
+    settle();
 }
 
 // The account window signed out, then signed in with a made-up account (no
@@ -248,6 +290,7 @@ int main(int argc, char *argv[])
             save(&window, QStringLiteral("%1/main-two-line-%2%3.png").arg(out, theme, suffix));
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), false);
             saveScreens(window, state, out, theme + suffix);
+            saveReports(window, out, theme + suffix);
             saveAccountWindow(window, state, out, theme + suffix);
             saveImportWindow(window, state, out, theme + suffix);
             // Safety copies, for the data page's list.

@@ -1,0 +1,275 @@
+#include "services/reportdata.h"
+
+#include "data/sqlvalue.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <algorithm>
+
+namespace {
+
+// "?, ?, ?" for n values.
+QString placeholders(qsizetype n)
+{
+    QStringList marks;
+    marks.fill(QStringLiteral("?"), n);
+    return marks.join(QStringLiteral(", "));
+}
+
+void append(QVariantList *binds, const QStringList &values)
+{
+    for (const QString &v : values)
+        binds->append(v);
+}
+
+} // namespace
+
+bool ReportData::load(const QSqlDatabase &db, const ReportFilter &filter, QString *error)
+{
+    m_accounts.clear();
+    m_accountNames.clear();
+    m_accountIndex.clear();
+    m_categories.clear();
+    m_categoryRows.clear();
+    m_currencies.clear();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT id, name, currency, starting_balance, deleted_at IS NULL FROM accounts "
+                               "ORDER BY sort_order, name"))) {
+        *error = q.lastError().text();
+        return false;
+    }
+    const QSet<QString> wanted(filter.accountIds.cbegin(), filter.accountIds.cend());
+    while (q.next()) {
+        const QString id = q.value(0).toString();
+        m_accountNames.insert(id, q.value(1).toString());
+        if (!q.value(4).toBool() || !(wanted.isEmpty() || wanted.contains(id)))
+            continue;
+        m_accountIndex.insert(id, int(m_accounts.size()));
+        m_accounts.append({id, q.value(1).toString(), Codes::currencyFromCode(q.value(2).toString()),
+                               q.value(3).toLongLong()});
+    }
+    for (const AccountInfo &a : m_accounts) {
+        if (!m_currencies.contains(a.currency))
+            m_currencies.append(a.currency);
+    }
+    std::sort(m_currencies.begin(), m_currencies.end());
+    if (!q.exec(QStringLiteral("SELECT id, name, category_type, parent_id, is_tax_relevant, tax_category, rowid "
+                               "FROM categories"))) {
+        *error = q.lastError().text();
+        return false;
+    }
+    while (q.next()) {
+        CategoryInfo c;
+        c.id = q.value(0).toString();
+        c.name = q.value(1).toString();
+        c.type = Codes::categoryTypeFromCode(q.value(2).toString());
+        c.parentId = q.value(3).toString();
+        c.taxRelevant = q.value(4).toInt() != 0;
+        c.taxCode = q.value(5).toString();
+        m_categories.insert(c.id, c);
+        m_categoryRows.insert(q.value(6).toLongLong(), c.id);
+    }
+    return true;
+}
+
+const ReportData::AccountInfo *ReportData::account(const QString &id) const
+{
+    const auto it = m_accountIndex.constFind(id);
+    return it == m_accountIndex.constEnd() ? nullptr : &m_accounts.at(*it);
+}
+
+const ReportData::CategoryInfo *ReportData::category(const QString &id) const
+{
+    const auto it = m_categories.constFind(id);
+    return it == m_categories.constEnd() ? nullptr : &*it;
+}
+
+QString ReportData::topLevelOf(const QString &categoryId) const
+{
+    QString id = categoryId;
+    // Bounded, in case a synced tree ever holds a loop.
+    for (int depth = 0; depth < 16; ++depth) {
+        const CategoryInfo *c = category(id);
+        if (!c || c->parentId.isEmpty() || !category(c->parentId))
+            break;
+        id = c->parentId;
+    }
+    return id;
+}
+
+QString ReportData::subcategoryOf(const QString &categoryId) const
+{
+    const QString top = topLevelOf(categoryId);
+    QString id = categoryId;
+    for (int depth = 0; depth < 16 && id != top; ++depth) {
+        const CategoryInfo *c = category(id);
+        if (!c || c->parentId == top)
+            return id;
+        id = c->parentId;
+    }
+    return QString();
+}
+
+QString ReportData::displayName(const QString &categoryId) const
+{
+    const CategoryInfo *c = category(categoryId);
+    if (!c)
+        return QString();
+    const CategoryInfo *parent = category(c->parentId);
+    return parent ? QStringLiteral("%1 > %2").arg(parent->name, c->name) : c->name;
+}
+
+QStringList ReportData::withDescendants(const QString &categoryId) const
+{
+    QStringList ids{categoryId};
+    // Breadth first, each id once, so a loop in a synced tree ends too.
+    for (int i = 0; i < ids.size(); ++i) {
+        for (const CategoryInfo &c : m_categories) {
+            if (c.parentId == ids.at(i) && !ids.contains(c.id))
+                ids.append(c.id);
+        }
+    }
+    return ids;
+}
+
+QStringList ReportData::accountIds(Currency currency) const
+{
+    QStringList ids;
+    for (const AccountInfo &a : m_accounts) {
+        if (a.currency == currency)
+            ids.append(a.id);
+    }
+    return ids;
+}
+
+QString ReportData::transactionsWhere(const DateRange &range, QVariantList *binds) const
+{
+    QString where = QStringLiteral(" AND t.deleted_at IS NULL");
+    if (range.from.isValid()) {
+        where += QStringLiteral(" AND t.date >= ?");
+        binds->append(SqlValue::date(range.from));
+    }
+    if (range.to.isValid()) {
+        where += QStringLiteral(" AND t.date <= ?");
+        binds->append(SqlValue::date(range.to));
+    }
+    QStringList ids;
+    for (const AccountInfo &a : m_accounts)
+        ids.append(a.id);
+    if (ids.isEmpty())
+        return where + QStringLiteral(" AND 0");
+    append(binds, ids);
+    return where + QStringLiteral(" AND t.account_id IN (%1)").arg(placeholders(ids.size()));
+}
+
+QString ReportData::flowSql(const char *amount, QVariantList *binds)
+{
+    // Opening balances are written by the account form under this payee, in
+    // the language of the day; they are money the user already had.
+    binds->append(QStringLiteral("Opening Balance"));
+    binds->append(QCoreApplication::translate("AccountService", "Opening Balance"));
+    return QStringLiteral("CASE WHEN COALESCE(t.transfer_link_id, '') <> '' THEN 0 "
+                          "WHEN c.category_type = 'income' THEN 1 "
+                          "WHEN c.category_type = 'transfer' THEN 0 "
+                          "WHEN c.id IS NOT NULL THEN 2 "
+                          "WHEN t.payee IN (?, ?) THEN 0 "
+                          "WHEN %1 > 0 THEN 1 WHEN %1 < 0 THEN 2 ELSE 0 END")
+        .arg(QLatin1String(amount));
+}
+
+QString ReportData::currencySql() const
+{
+    if (m_currencies.size() < 2)
+        return QStringLiteral("0");
+    QString sql = QStringLiteral("CASE t.account_id");
+    for (const AccountInfo &a : m_accounts) {
+        sql += QStringLiteral(" WHEN '%1' THEN %2")
+                   .arg(QString(a.id).replace(QLatin1Char('\''), QStringLiteral("''")))
+                   .arg(m_currencies.indexOf(a.currency));
+    }
+    return sql + QStringLiteral(" END");
+}
+
+QString ReportData::itemsSql(const DateRange &range, const QStringList &columns, QVariantList *binds) const
+{
+    // The same columns from a whole transaction and from a split line; the
+    // line's own memo wins over its transaction's.
+    const auto select = [&](bool line) {
+        QStringList parts;
+        for (const QString &name : columns) {
+            if (name == QLatin1String("tid"))
+                parts.append(QStringLiteral("t.id AS tid"));
+            else if (name == QLatin1String("cur"))
+                parts.append(currencySql() + QStringLiteral(" AS cur"));
+            else if (name == QLatin1String("amount"))
+                parts.append(line ? QStringLiteral("s.amount AS amount") : QStringLiteral("t.amount"));
+            else if (name == QLatin1String("memo"))
+                parts.append(line ? QStringLiteral("COALESCE(NULLIF(s.memo, ''), t.memo) AS memo")
+                                  : QStringLiteral("t.memo"));
+            else if (name == QLatin1String("cat"))
+                parts.append(QStringLiteral("c.id AS cat"));
+            else if (name == QLatin1String("catrow"))
+                parts.append(QStringLiteral("c.rowid AS catrow"));
+            else if (name == QLatin1String("flow"))
+                parts.append(flowSql(line ? "s.amount" : "t.amount", binds) + QStringLiteral(" AS flow"));
+            else
+                parts.append(QStringLiteral("t.") + name);
+        }
+        return parts.join(QStringLiteral(", "));
+    };
+    QString sql = QStringLiteral("(SELECT %1 FROM transactions t LEFT JOIN categories c ON c.id = t.category_id "
+                                 "WHERE t.is_split = 0")
+                      .arg(select(false));
+    sql += transactionsWhere(range, binds);
+    sql += QStringLiteral(" UNION ALL SELECT %1 FROM split_lines s JOIN transactions t ON t.id = s.transaction_id "
+                          "LEFT JOIN categories c ON c.id = s.category_id WHERE t.is_split = 1")
+               .arg(select(true));
+    sql += transactionsWhere(range, binds);
+    return sql + QStringLiteral(")");
+}
+
+QString ReportData::internalTransferSql(const char *alias, QVariantList *binds) const
+{
+    for (const AccountInfo &a : m_accounts)
+        binds->append(a.id);
+    if (m_accounts.isEmpty())
+        binds->append(QString());
+    return QStringLiteral("(COALESCE(%1.transfer_link_id, '') <> '' AND COALESCE(%1.transfer_dest_account_id, '') IN (%2))")
+        .arg(QLatin1String(alias), placeholders(std::max<qsizetype>(1, m_accounts.size())));
+}
+
+QString ReportData::conditionsSql(const ReportFilter &filter, QVariantList *binds) const
+{
+    QString sql;
+    if (!filter.categoryIds.isEmpty()) {
+        sql += QStringLiteral(" AND i.cat IN (%1)").arg(placeholders(filter.categoryIds.size()));
+        append(binds, filter.categoryIds);
+    }
+    if (filter.uncategorized)
+        sql += QStringLiteral(" AND i.cat IS NULL");
+    if (!filter.payee.isEmpty()) {
+        sql += QStringLiteral(" AND i.payee = ?");
+        binds->append(filter.payee);
+    }
+    switch (filter.flow) {
+    case ReportFilter::Flow::Any:
+        break;
+    case ReportFilter::Flow::IncomeOrExpense:
+        sql += QStringLiteral(" AND i.flow <> 0");
+        break;
+    case ReportFilter::Flow::Income:
+        sql += QStringLiteral(" AND i.flow = 1");
+        break;
+    case ReportFilter::Flow::Expense:
+        sql += QStringLiteral(" AND i.flow = 2");
+        break;
+    case ReportFilter::Flow::CashFlow:
+        sql += QStringLiteral(" AND NOT %1").arg(internalTransferSql("i", binds));
+        break;
+    }
+    return sql;
+}

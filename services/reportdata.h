@@ -1,0 +1,96 @@
+#pragma once
+
+#include "services/reportrecords.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+// What every report needs besides its own query: the accounts it covers and
+// every category by id (deleted ones too: their rows still count under their
+// names), plus the pieces of SQL the reports share, so that a total and the
+// rows opened from it are picked by the same rule.
+class ReportData
+{
+public:
+    struct AccountInfo {
+        QString id;
+        QString name;
+        Currency currency = Currency::USD;
+        qint64 startingBalance = 0;
+    };
+    struct CategoryInfo {
+        QString id;
+        QString name;
+        CategoryType type = CategoryType::Expense;
+        QString parentId;
+        bool taxRelevant = false;
+        QString taxCode;
+    };
+
+    // Reads the live accounts the filter names (all of them when it names
+    // none, in sidebar order) and every category. False with error set when
+    // a statement fails.
+    bool load(const QSqlDatabase &db, const ReportFilter &filter, QString *error);
+
+    const QList<AccountInfo> &accounts() const { return m_accounts; }
+    const AccountInfo *account(const QString &id) const;
+    const CategoryInfo *category(const QString &id) const;
+    const QHash<QString, CategoryInfo> &categories() const { return m_categories; }
+    // The category itself when it is top-level, else its top-level ancestor.
+    QString topLevelOf(const QString &categoryId) const;
+    // The subcategory of its top-level ancestor the category is in (itself
+    // for a direct subcategory), or empty for a top-level category.
+    QString subcategoryOf(const QString &categoryId) const;
+    // "Housing > Maintenance" for a subcategory, the name for a top-level one.
+    QString displayName(const QString &categoryId) const;
+    // The category and every category below it.
+    QStringList withDescendants(const QString &categoryId) const;
+    // The currencies of the accounts, in currency order.
+    const QList<Currency> &currencies() const { return m_currencies; }
+    // The ids of the accounts in a currency.
+    QStringList accountIds(Currency currency) const;
+
+    // The name of any account, deleted ones too (the other side of a transfer).
+    QString accountName(const QString &id) const { return m_accountNames.value(id); }
+
+    // The rows a report adds up, as a sub-select to be named i: every live
+    // transaction of the accounts that is not split, and every line of a
+    // live split one, dated in the range. Only the columns asked for are
+    // made, since every one costs on a large store:
+    //   tid, account_id, date, payee, memo, amount, created_at,
+    //   transfer_link_id, transfer_dest_account_id as stored;
+    //   cur: the index of the account's currency in currencies();
+    //   cat: the category's id, NULL when the row has none or it no longer exists;
+    //   catrow: the category's rowid (see categoryAt), the cheaper key to group by;
+    //   flow: 1 income, 2 expense, 0 neither (a transfer, an opening
+    //   balance, a row in a transfer category).
+    // Appends its bindings to binds.
+    QString itemsSql(const DateRange &range, const QStringList &columns, QVariantList *binds) const;
+    // The flow of a row of transactions t in categories c (see itemsSql),
+    // with amount the expression of its amount.
+    static QString flowSql(const char *amount, QVariantList *binds);
+    // The index of the account's currency in currencies(), as SQL over t.account_id.
+    QString currencySql() const;
+    // The category with the given rowid, or empty.
+    QString categoryAt(qint64 rowid) const { return m_categoryRows.value(rowid); }
+    Currency currencyAt(int index) const { return m_currencies.value(index, Currency::USD); }
+
+    // " AND t.deleted_at IS NULL AND ..." for transactions t of the accounts
+    // in the range.
+    QString transactionsWhere(const DateRange &range, QVariantList *binds) const;
+    // Whether a row of table `alias` is a transfer to another of the
+    // accounts, which only moves money inside them.
+    QString internalTransferSql(const char *alias, QVariantList *binds) const;
+    // " AND ..." on the items' columns for the filter's categories, payee and flow.
+    QString conditionsSql(const ReportFilter &filter, QVariantList *binds) const;
+
+private:
+    QList<AccountInfo> m_accounts;
+    QHash<QString, int> m_accountIndex;
+    QHash<QString, QString> m_accountNames;
+    QHash<QString, CategoryInfo> m_categories;
+    QHash<qint64, QString> m_categoryRows;
+    QList<Currency> m_currencies;
+};

@@ -1,0 +1,176 @@
+// Account Summary and Transactions: the registers themselves, summed per
+// account or listed row by row.
+#include "services/reportparts.h"
+
+#include "data/sqlvalue.h"
+
+#include <QCoreApplication>
+#include <QMap>
+
+#include <algorithm>
+
+namespace ReportParts {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReportBuilder", text);
+}
+
+} // namespace
+
+void accountSummary(Context &ctx)
+{
+    Report &r = *ctx.report;
+    r.columns = {column(QT_TRANSLATE_NOOP("ReportBuilder", "Account"), ColumnType::Text),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Opening"), ColumnType::Money),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Inflow"), ColumnType::Money),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Outflow"), ColumnType::Money),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Closing"), ColumnType::Money),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Cleared"), ColumnType::Money),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Last Reconciled"), ColumnType::Date),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Currency"), ColumnType::Currency)};
+    const DateRange range = ctx.filter.range;
+    // An empty store leaves the range open: every sum below is then 0.
+    const QString from = range.from.isValid() ? SqlValue::date(range.from) : QStringLiteral("0000-00-00");
+    const QString to = range.to.isValid() ? SqlValue::date(range.to) : QStringLiteral("0000-00-00");
+    QVariantList binds{from, from, to, from, to, to};
+    QString sql = QStringLiteral(
+        "SELECT t.account_id, SUM(CASE WHEN t.date < ? THEN t.amount ELSE 0 END), "
+        "SUM(CASE WHEN t.date >= ? AND t.date <= ? AND t.amount > 0 THEN t.amount ELSE 0 END), "
+        "SUM(CASE WHEN t.date >= ? AND t.date <= ? AND t.amount < 0 THEN -t.amount ELSE 0 END), "
+        "SUM(CASE WHEN t.date <= ? AND (t.cleared = 1 OR t.reconciled = 1) THEN t.amount ELSE 0 END) "
+        "FROM transactions t WHERE 1");
+    sql += ctx.data.transactionsWhere({}, &binds) + QStringLiteral(" GROUP BY t.account_id");
+    QSqlQuery q(ctx.db);
+    if (!ctx.exec(q, sql, binds))
+        return;
+    struct Sums {
+        qint64 before = 0, inflow = 0, outflow = 0, cleared = 0;
+    };
+    QHash<QString, Sums> sums;
+    while (q.next())
+        sums.insert(q.value(0).toString(),
+                    {q.value(1).toLongLong(), q.value(2).toLongLong(), q.value(3).toLongLong(), q.value(4).toLongLong()});
+
+    // The statement dates of the newest reconciliation up to the period's end.
+    QHash<QString, QDate> reconciled;
+    if (!ctx.exec(q, QStringLiteral("SELECT account_id, MAX(statement_date) FROM reconciliations "
+                                    "WHERE deleted_at IS NULL AND statement_date <= ? GROUP BY account_id"),
+                  {to}))
+        return;
+    while (q.next())
+        reconciled.insert(q.value(0).toString(), SqlValue::parseDate(q.value(1).toString()));
+
+    for (const Currency currency : ctx.data.currencies()) {
+        Sums total;
+        qint64 openingTotal = 0;
+        for (const ReportData::AccountInfo &a : ctx.data.accounts()) {
+            if (a.currency != currency)
+                continue;
+            const Sums s = sums.value(a.id);
+            const qint64 opening = a.startingBalance + s.before;
+            const QDate last = reconciled.value(a.id);
+            ReportRow row = makeRow({a.name, opening, s.inflow, s.outflow, opening + s.inflow - s.outflow,
+                                     a.startingBalance + s.cleared, last.isValid() ? QVariant(last) : QVariant()},
+                                    currency);
+            row.filterIndex = ctx.addFilter(currency, [&](ReportFilter &f) { f.accountIds = {a.id}; });
+            ctx.add(row);
+            openingTotal += opening;
+            total.inflow += s.inflow;
+            total.outflow += s.outflow;
+            total.cleared += a.startingBalance + s.cleared;
+        }
+        ReportRow sum = makeRow({tr("Total"), openingTotal, total.inflow, total.outflow,
+                                 openingTotal + total.inflow - total.outflow, total.cleared, QVariant()},
+                                currency, 0, true);
+        sum.filterIndex = ctx.addFilter(currency, [](ReportFilter &) {});
+        ctx.add(sum);
+    }
+}
+
+void transactions(Context &ctx)
+{
+    Report &r = *ctx.report;
+    r.columns = {column(QT_TRANSLATE_NOOP("ReportBuilder", "Date"), ColumnType::Date),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Account"), ColumnType::Text),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Payee"), ColumnType::Text),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Category"), ColumnType::Text),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Memo"), ColumnType::Text),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Amount"), ColumnType::Money),
+                 column(QT_TRANSLATE_NOOP("ReportBuilder", "Currency"), ColumnType::Currency)};
+    QVariantList binds;
+    QString from = ctx.data.itemsSql(
+        ctx.filter.range,
+        {QStringLiteral("tid"), QStringLiteral("account_id"), QStringLiteral("date"), QStringLiteral("payee"),
+         QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("transfer_link_id"),
+         QStringLiteral("transfer_dest_account_id"), QStringLiteral("created_at"), QStringLiteral("flow")},
+        &binds);
+    from = QStringLiteral(" FROM %1 i WHERE 1%2").arg(from, ctx.data.conditionsSql(ctx.filter, &binds));
+    const bool limited = ctx.rowLimit >= 0;
+    // With a limit, the newest rows are kept, read newest first and then
+    // turned around.
+    QString sql = QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.cat, "
+                                 "i.transfer_link_id, i.transfer_dest_account_id") +
+        from;
+    sql += limited ? QStringLiteral(" ORDER BY i.date DESC, i.created_at DESC, i.tid DESC LIMIT %1").arg(ctx.rowLimit + 1)
+                   : QStringLiteral(" ORDER BY i.date, i.created_at, i.tid");
+    QSqlQuery q(ctx.db);
+    if (!ctx.exec(q, sql, binds))
+        return;
+    QMap<Currency, qint64> totals;
+    QHash<QString, QString> categoryNames;
+    qint64 count = 0;
+    while (q.next()) {
+        const ReportData::AccountInfo *account = ctx.data.account(q.value(1).toString());
+        if (!account)
+            continue;
+        if (limited && count == ctx.rowLimit) {
+            r.truncated = true;
+            break;
+        }
+        ++count;
+        QString category;
+        if (!q.value(7).toString().isEmpty()) {
+            category = tr("Transfer: %1").arg(ctx.data.accountName(q.value(8).toString()));
+        } else if (!q.value(6).isNull()) {
+            const QString id = q.value(6).toString();
+            auto it = categoryNames.find(id);
+            if (it == categoryNames.end())
+                it = categoryNames.insert(id, ctx.data.displayName(id));
+            category = *it;
+        }
+        const qint64 amount = q.value(5).toLongLong();
+        ReportRow row = makeRow({SqlValue::parseDate(q.value(2).toString()), account->name, q.value(3).toString(),
+                                 category, q.value(4).toString(), amount},
+                                account->currency);
+        row.transactionId = q.value(0).toString();
+        totals[account->currency] += amount;
+        if (!ctx.add(row))
+            return;
+    }
+    if (limited)
+        std::reverse(r.rows.begin(), r.rows.end());
+    r.matchingRows = count;
+
+    // The totals cover every matching row, also those left out.
+    if (r.truncated) {
+        totals.clear();
+        r.matchingRows = 0;
+        if (!ctx.exec(q, QStringLiteral("SELECT i.account_id, COUNT(*), SUM(i.amount)") + from + QStringLiteral(" GROUP BY i.account_id"),
+                      binds))
+            return;
+        while (q.next()) {
+            if (const ReportData::AccountInfo *account = ctx.data.account(q.value(0).toString())) {
+                r.matchingRows += q.value(1).toLongLong();
+                totals[account->currency] += q.value(2).toLongLong();
+            }
+        }
+    }
+    for (auto it = totals.cbegin(); it != totals.cend(); ++it) {
+        ctx.add(makeRow({tr("Total"), QVariant(), QVariant(), QVariant(), QVariant(), it.value()}, it.key(), 0, true));
+    }
+}
+
+} // namespace ReportParts
