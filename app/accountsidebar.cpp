@@ -159,8 +159,9 @@ void AccountSidebar::setRows(const QList<Row> &rows, const QString &currentId, c
             m_list->setCurrentItem(item);
     }
     sizeRows();
+    // "Total: $1,500.00" speaks for itself, figure and all.
     m_total->setText(totalText);
-    m_total->setAccessibleDescription(totalText);
+    m_total->setAccessibleName(totalText);
     Q_EMIT widthNeededChanged();
 }
 

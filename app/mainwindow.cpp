@@ -12,6 +12,7 @@
 #include "services/backupservice.h"
 #include "services/importservice.h"
 #include "services/recurringservice.h"
+#include "ui/accessibility.h"
 #include "ui/glyph.h"
 #include "ui/register/registerscreen.h"
 #include "ui/settings/backupupkeep.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     buildMenus();
     buildPages();
 
+    Accessibility::install();
     m_statusBar = new StatusBar(this);
     setStatusBar(m_statusBar);
 

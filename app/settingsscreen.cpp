@@ -47,10 +47,10 @@ SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
     layout->addWidget(m_pageList);
 
     m_pages = new QStackedWidget(this);
-    m_pages->addWidget(SettingsWidgets::scrollPage(buildGeneralPage()));
-    m_pages->addWidget(SettingsWidgets::scrollPage(buildRegisterPage()));
-    m_pages->addWidget(SettingsWidgets::scrollPage(buildDataPage()));
-    m_pages->addWidget(SettingsWidgets::scrollPage(buildAboutPage()));
+    m_pages->addWidget(SettingsWidgets::scrollPage(buildGeneralPage(), tr("General")));
+    m_pages->addWidget(SettingsWidgets::scrollPage(buildRegisterPage(), tr("Register")));
+    m_pages->addWidget(SettingsWidgets::scrollPage(buildDataPage(), tr("Data & Sync")));
+    m_pages->addWidget(SettingsWidgets::scrollPage(buildAboutPage(), tr("About")));
     layout->addWidget(m_pages, 1);
 
     for (const QString &name : {tr("General"), tr("Register"), tr("Data & Sync"), tr("About")})

@@ -19,9 +19,10 @@ QVBoxLayout *pageLayout(QWidget *page)
     return layout;
 }
 
-QWidget *scrollPage(QWidget *content)
+QWidget *scrollPage(QWidget *content, const QString &name)
 {
     auto *scroll = new QScrollArea;
+    scroll->setAccessibleName(name);
     scroll->setWidget(content);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);

@@ -11,7 +11,7 @@ class QWidget;
 // The card-like groups, notes and rows the preference pages are made of.
 namespace SettingsWidgets {
 
-QWidget *scrollPage(QWidget *content);
+QWidget *scrollPage(QWidget *content, const QString &name);
 // The column of groups a new page is laid out in.
 QVBoxLayout *pageLayout(QWidget *page);
 // A titled group with an optional note; returns the form inside it.

@@ -24,6 +24,8 @@
 #include "ui/register/registertableview.h"
 #include "ui/screens/searchscreen.h"
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
 #include <QHash>
 #include <QImage>
@@ -583,6 +585,66 @@ private Q_SLOTS:
         }
         MainWindow w(app.state());
         QCOMPARE(w.size(), QSize(1000, 700));
+    }
+
+    // What a screen reader meets in every window: each control that takes
+    // the keyboard speaks a name, and each window is a window.
+    void everyWindowSpeaks()
+    {
+        TestApp app;
+        const Account checking = addAccount(app.state(), QStringLiteral("Checking"), Currency::USD, 12500);
+        MainWindow w(app.state());
+        w.resize(1280, 900);
+        w.show();
+        w.selectAccount(checking.id);
+        for (const char *name : {"actionRecurring", "actionCategories", "actionRenamePayees",
+                                 "actionReconciliationHistory", "actionFind", "actionImport", "actionPreferences",
+                                 "actionReports", "actionReconcile"}) {
+            QAction *action = w.action(QString::fromLatin1(name));
+            QVERIFY2(action, name);
+            if (action->isEnabled())
+                action->trigger();
+        }
+        QCoreApplication::processEvents();
+
+        QStringList silent;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible())
+                continue;
+            QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(window);
+            if (!frame || (frame->role() != QAccessible::Window && frame->role() != QAccessible::Dialog))
+                silent.append(QStringLiteral("%1: not a window").arg(window->windowTitle()));
+            for (QWidget *child : window->findChildren<QWidget *>()) {
+                // Windows of their own are walked as such; a spin box's line
+                // edit speaks through the spin box.
+                if (child->window() != window || !child->isVisibleTo(window) || !child->isEnabled()
+                    || !(child->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractSpinBox *>(child->parentWidget()))
+                    continue;
+                QAccessibleInterface *control = QAccessible::queryAccessibleInterface(child);
+                if (!control || control->text(QAccessible::Name).trimmed().isEmpty())
+                    silent.append(QStringLiteral("%1: %2 %3")
+                                      .arg(window->windowTitle(), QString::fromLatin1(child->metaObject()->className()),
+                                           child->objectName()));
+            }
+        }
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(QLatin1Char('\n'))));
+
+        // Figures speak their value with their caption.
+        const auto spoken = [](QWidget *widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken(w.findChild<QLabel *>(QStringLiteral("sidebarTotal"))),
+                 QStringLiteral("Total: $125.00"));
+        QWidget *reconcile = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->windowTitle().startsWith(QStringLiteral("Reconcile")))
+                reconcile = window;
+        }
+        QVERIFY(reconcile);
+        for (QLabel *figure : reconcile->findChildren<QLabel *>()) {
+            if (figure->objectName().startsWith(QLatin1String("figure")))
+                QVERIFY2(spoken(figure).contains(QLatin1Char('$')), qPrintable(spoken(figure)));
+        }
     }
 
     void screenWindows()

@@ -347,6 +347,8 @@ bool ImportWindow::eventFilter(QObject *watched, QEvent *event)
 void ImportWindow::showResult(const ImportResult &result)
 {
     m_result->setText(ImportService::resultLines(result).join(QLatin1Char('\n')));
+    // The whole result, not only its caption, for a screen reader.
+    m_result->setAccessibleDescription(m_result->text());
     ThemeManager::setRole(m_result, ThemeManager::Body, result.rolledBack() ? QFont::DemiBold : QFont::Normal);
     m_result->show();
 }

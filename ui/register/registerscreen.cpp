@@ -7,6 +7,7 @@
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
 #include "services/money.h"
+#include "ui/accessibility.h"
 #include "ui/register/registercolumnlayout.h"
 #include "ui/register/registercolumns.h"
 #include "ui/register/registerdelegate.h"
@@ -268,7 +269,8 @@ void RegisterScreen::refreshHeader()
 
     const qint64 balance = m_model->entries().isEmpty() ? m_account.startingBalance : m_model->closingBalance();
     const QString color = ThemeManager::toneName(balance < 0 ? ThemeManager::Negative : ThemeManager::Positive);
-    m_balanceLabel->setText(m_account.id.isEmpty() ? QString() : Money::formatMoney(balance, m_account.currency));
+    Accessibility::showFigure(m_balanceLabel, tr("Balance"),
+                              m_account.id.isEmpty() ? QString() : Money::formatMoney(balance, m_account.currency));
     m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(color));
     m_reconcileButton->setEnabled(!m_account.id.isEmpty());
 }

@@ -6,6 +6,7 @@
 #include "data/transactionrepository.h"
 #include "services/money.h"
 #include "services/reconciliationservice.h"
+#include "ui/accessibility.h"
 #include "ui/editors/datefield.h"
 #include "ui/editors/smartamountfield.h"
 #include "ui/prompt.h"
@@ -362,12 +363,16 @@ void ReconciliationScreen::updateDifference()
     const qint64 cleared = m_previousBalance + deposits + withdrawals;
     const qint64 statement = statementBalance();
     const Currency currency = m_account.currency;
-    m_figureValues.at(Previous)->setText(Money::formatMoney(m_previousBalance, currency));
-    m_figureValues.at(Deposits)->setText(Money::formatMoney(deposits, currency));
-    m_figureValues.at(Withdrawals)->setText(Money::formatMoney(withdrawals, currency));
-    m_figureValues.at(Cleared)->setText(Money::formatMoney(cleared, currency));
-    m_figureValues.at(Statement)->setText(Money::formatMoney(statement, currency));
-    m_figureValues.at(Difference)->setText(Money::formatMoney(statement - cleared, currency));
+    const auto show = [&](int row, qint64 amount) {
+        Accessibility::showFigure(m_figureValues.at(row), m_figureNames.at(row)->text(),
+                                  Money::formatMoney(amount, currency));
+    };
+    show(Previous, m_previousBalance);
+    show(Deposits, deposits);
+    show(Withdrawals, withdrawals);
+    show(Cleared, cleared);
+    show(Statement, statement);
+    show(Difference, statement - cleared);
     m_finish->setEnabled(cleared == statement);
     applyDifferenceColour();
 }
