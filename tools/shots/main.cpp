@@ -299,7 +299,8 @@ int main(int argc, char *argv[])
             copies->make(QStringLiteral("before-restore"));
             copies->makeDailyIfDue();
             SettingsScreen settings(&state);
-            settings.resize(560, 560);
+            // Sized as the main window opens it: its own size, grown to its content.
+            settings.resize(QSize(500, 550).expandedTo(settings.sizeHint()));
             settings.show();
             const char *pages[] = {"general", "register", "data", "about"};
             for (int i = 0; i < 4; ++i) {
