@@ -19,11 +19,12 @@ const QString kDaily = QStringLiteral("daily");
 constexpr int kCorrupt = 11;
 constexpr int kNotADatabase = 26;
 
-// quillet-yyyy-MM-dd-HHmmss-<reason>.db and quillet-yyyy-MM-dd-daily.db
+// quillet-yyyy-MM-dd-HHmmss-<reason>.db, quillet-yyyy-MM-dd-HHmmss.N-<reason>.db
+// for the Nth copy of one second, and quillet-yyyy-MM-dd-daily.db
 const QRegularExpression &namePattern()
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^quillet-(\\d{4}-\\d{2}-\\d{2})(?:-(\\d{6}))?-([a-z0-9-]+)\\.db$"));
+        QStringLiteral("^quillet-(\\d{4}-\\d{2}-\\d{2})(?:-(\\d{6})(?:\\.\\d+)?)?-([a-z0-9-]+)\\.db$"));
     return pattern;
 }
 
@@ -59,8 +60,12 @@ QString SafetyCopies::folder() const
 QString SafetyCopies::make(const QString &reason, QString *error, const QString &keep)
 {
     const QDateTime now = Clock::nowUtc().toLocalTime();
-    const QString name = QStringLiteral("quillet-%1-%2.db")
-                             .arg(now.toString(QStringLiteral("yyyy-MM-dd-HHmmss")), slug(reason));
+    const QString stamp = now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    // A second copy within the same second gets a name of its own rather than
+    // taking the place of the first, which may be the only way back.
+    QString name = QStringLiteral("quillet-%1-%2.db").arg(stamp, slug(reason));
+    for (int n = 2; QFile::exists(QDir(folder()).filePath(name)); ++n)
+        name = QStringLiteral("quillet-%1.%2-%3.db").arg(stamp).arg(n).arg(slug(reason));
     const QString path = write(name, error);
     if (!path.isEmpty())
         prune(keep);

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -761,6 +762,29 @@ private Q_SLOTS:
         QCOMPARE(scalarIn(result.safetyCopy, QStringLiteral("SELECT COUNT(*) FROM accounts WHERE name = 'Opened later'"))
                      .toInt(),
                  1);
+    }
+
+    // Copies made within one second keep each other: the first may be the
+    // only way back to the store as it was.
+    void copiesOfOneSecondAreAllKept()
+    {
+        TestStore store(false);
+        const Account account = store.addAccount(QStringLiteral("Checking"), Currency::USD, 10000);
+        BackupService service(store.db);
+        QStringList paths;
+        for (const char *name : {"First", "Second", "Third"}) {
+            QVERIFY(store.exec(QStringLiteral("UPDATE accounts SET name = '%1'").arg(QLatin1String(name))));
+            paths.append(service.safetyCopies()->make(QStringLiteral("before-import")));
+            QVERIFY(!paths.last().isEmpty());
+        }
+        QCOMPARE(QSet<QString>(paths.cbegin(), paths.cend()).size(), 3);
+        const QList<SafetyCopies::Copy> copies = service.safetyCopies()->list();
+        QCOMPARE(copies.size(), 3);
+        for (const SafetyCopies::Copy &copy : copies)
+            QCOMPARE(copy.reason, QStringLiteral("before-import"));
+        QCOMPARE(scalarIn(paths.first(), QStringLiteral("SELECT name FROM accounts")).toString(),
+                 QStringLiteral("First"));
+        Q_UNUSED(account);
     }
 
     // A safety copy goes back in place of the open store: every reader sees
