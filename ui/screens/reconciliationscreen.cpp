@@ -76,7 +76,8 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
 QWidget *ReconciliationScreen::buildPanel()
 {
     auto *panel = new QWidget(this);
-    panel->setFixedWidth(kPanelWidth);
+    // Its captions and figures grow with the text; so does the panel.
+    panel->setFixedWidth(kPanelWidth * qMax(100, ThemeManager::fontScale()) / 100);
 
     auto *heading = new QLabel(tr("Reconcile Account"), panel);
     ThemeManager::setRole(heading, ThemeManager::Heading);
