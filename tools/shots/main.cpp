@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/appstate.h"
 #include "app/mainwindow.h"
+#include "app/statusbar.h"
 #include "app/settingsscreen.h"
 #include "app/thememanager.h"
 #include "app/welcomescreen.h"
@@ -286,6 +287,10 @@ int main(int argc, char *argv[])
             window.resize(1280, 900);
             window.show();
             save(&window, QStringLiteral("%1/main-%2%3.png").arg(out, theme, suffix));
+            // A message has the status bar to itself while it shows.
+            window.mainStatusBar()->showTransient(QStringLiteral("Auto-posted 1 recurring transaction"), 60000);
+            save(&window, QStringLiteral("%1/main-message-%2%3.png").arg(out, theme, suffix));
+            window.mainStatusBar()->clearMessage();
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), true);
             save(&window, QStringLiteral("%1/main-two-line-%2%3.png").arg(out, theme, suffix));
             state.preferences()->setBool(QStringLiteral("registerTwoLine"), false);
