@@ -268,12 +268,12 @@ void MainWindow::showWindow(QWidget *window, const QString &title, const QSize &
     // The first showing gets the initial size; a window kept for the run
     // opens again as the user left it.
     if (!window->property("larkSized").toBool()) {
-        // Grown to its content at the current font, as far as the screen
-        // allows.
-        QSize content = window->sizeHint();
+        // Larger text gets a larger window, grown to its content, as far as
+        // the screen allows; never smaller than the size asked for.
+        QSize grown = (size * qMax(100, ThemeManager::fontScale()) / 100.0).expandedTo(window->sizeHint());
         if (const QScreen *screen = this->screen())
-            content = content.boundedTo(screen->availableSize());
-        window->resize(size.expandedTo(content));
+            grown = grown.boundedTo(screen->availableSize());
+        window->resize(size.expandedTo(grown));
         window->setProperty("larkSized", true);
     }
     // A window left minimized comes back as it was.
