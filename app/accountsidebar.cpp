@@ -159,6 +159,7 @@ void AccountSidebar::setRows(const QList<Row> &rows, const QString &currentId, c
             m_list->setCurrentItem(item);
     }
     sizeRows();
+    m_widthNeeded = measureWidthNeeded();
     // "Total: $1,500.00" speaks for itself, figure and all.
     m_total->setText(totalText);
     m_total->setAccessibleName(totalText);
@@ -190,7 +191,7 @@ QStringList AccountSidebar::accountIds() const
     return ids;
 }
 
-int AccountSidebar::widthNeeded() const
+int AccountSidebar::measureWidthNeeded() const
 {
     const QFontMetrics names(nameFont());
     const QFontMetrics figures(ThemeManager::fontForRole(ThemeManager::Body));
@@ -281,6 +282,7 @@ void AccountSidebar::changeEvent(QEvent *event)
     // heights and the width the names need follow.
     if (event->type() == QEvent::FontChange) {
         sizeRows();
+        m_widthNeeded = measureWidthNeeded();
         Q_EMIT widthNeededChanged();
     }
 }

@@ -34,7 +34,7 @@ public:
     QString totalText() const;
     QStringList accountIds() const;
     // The width that shows every name and balance whole at the current font.
-    int widthNeeded() const;
+    int widthNeeded() const { return m_widthNeeded; }
     void restyle();
 
 Q_SIGNALS:
@@ -53,9 +53,12 @@ protected:
 private:
     QWidget *rowWidget(const Account &account, qint64 balance);
     void sizeRows();
+    // Measured when the rows or their font change; read on every resize.
+    int measureWidthNeeded() const;
     static QString idOf(const QListWidgetItem *item);
 
     QLabel *m_title = nullptr;
     QListWidget *m_list = nullptr;
     QLabel *m_total = nullptr;
+    int m_widthNeeded = 0;
 };

@@ -8,7 +8,6 @@
 #include "services/reconciliationservice.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
-#include "services/safetycopies.h"
 #include "services/transactionservice.h"
 
 Services::Services(Store &store)
@@ -22,11 +21,15 @@ Services::Services(Store &store)
                                                                 store.transactions(), store.reconciliations()))
     , m_import(std::make_unique<ImportService>(store.transactions(), store.categories(), store.splitLines()))
     , m_backup(std::make_unique<BackupService>(store.database()))
-    , m_safetyCopies(std::make_unique<SafetyCopies>(store.database()))
     , m_reports(std::make_unique<ReportService>(store.database()))
 {
     m_import->setAccounts(store.accounts());
-    m_import->setSafetyCopies(m_safetyCopies.get());
+    m_import->setSafetyCopies(m_backup->safetyCopies());
+}
+
+SafetyCopies *Services::safetyCopies() const
+{
+    return m_backup->safetyCopies();
 }
 
 Services::~Services() = default;

@@ -33,7 +33,8 @@ public:
     ReconciliationService *reconciliations() const { return m_reconciliations.get(); }
     ImportService *import() const { return m_import.get(); }
     BackupService *backup() const { return m_backup.get(); }
-    SafetyCopies *safetyCopies() const { return m_safetyCopies.get(); }
+    // The backup service's: one keeper of the copies beside the store.
+    SafetyCopies *safetyCopies() const;
     ReportService *reports() const { return m_reports.get(); }
 
 private:
@@ -44,6 +45,5 @@ private:
     std::unique_ptr<ReconciliationService> m_reconciliations;
     std::unique_ptr<ImportService> m_import;
     std::unique_ptr<BackupService> m_backup;
-    std::unique_ptr<SafetyCopies> m_safetyCopies;
     std::unique_ptr<ReportService> m_reports;
 };

@@ -6,7 +6,7 @@
 #include "support/core/smallfilesystem.h"
 #include "support/core/storedamage.h"
 #include "support/core/teststore.h"
-#include "support/core/writelock.h"
+#include "support/core/lockholder.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -98,7 +98,7 @@ private Q_SLOTS:
         const QByteArray bytes = backupOf(300);
         TestStore store(false);
         QVERIFY(store.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(busyTimeoutMs)));
-        WriteLock lock(store.path(), holdMs);
+        LockHolder lock(store.path(), holdMs);
         QVERIFY(lock.hold());
 
         const BackupImportResult result = BackupService(store.db).importBackup(bytes, BackupMode::Replace);
@@ -238,7 +238,7 @@ private Q_SLOTS:
         Clock::setFixedNow(kT0.addSecs(60));
         QVERIFY(store.exec(QStringLiteral("UPDATE accounts SET name = 'Kept' WHERE id = 'a1'")));
 
-        WriteLock lock(store.path(), lockMs);
+        LockHolder lock(store.path(), lockMs);
         if (lockMs > 0)
             QVERIFY(lock.hold());
         QString before;

@@ -1,6 +1,6 @@
 #include "data/store.h"
 #include "support/core/storedamage.h"
-#include "support/core/writelock.h"
+#include "support/core/lockholder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -205,7 +205,7 @@ private Q_SLOTS:
         // Opened once, so that the store is migrated and seeded before the lock.
         QCOMPARE(cli(target, {QStringLiteral("info")}).code, 0);
 
-        WriteLock lock(QDir(target).filePath(QStringLiteral("quillet.db")), 7000);
+        LockHolder lock(QDir(target).filePath(QStringLiteral("quillet.db")), 7000);
         QVERIFY(lock.hold());
         const Run locked = cli(target, {QStringLiteral("backup"), QStringLiteral("import"), file});
         QCOMPARE(locked.code, 1);

@@ -44,6 +44,14 @@ RegisterColumns::RegisterColumns(RegisterTableView *table, RegisterModel *model,
     connect(m_model, &QAbstractItemModel::modelReset, this, &RegisterColumns::scheduleFit);
     connect(m_model, &QAbstractItemModel::layoutChanged, this, &RegisterColumns::scheduleFit);
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &RegisterColumns::scheduleFit);
+    // The largest figures are read once per change of the rows, not on every
+    // resize of the window.
+    const auto forget = [this] { m_extremes.known = false; };
+    connect(m_model, &QAbstractItemModel::modelReset, this, forget);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, forget);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, forget);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, forget);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, forget);
     m_table->installEventFilter(this);
 }
 
@@ -118,6 +126,22 @@ int RegisterColumns::minimumWidth(int column) const
     }
 }
 
+const RegisterColumns::Extremes &RegisterColumns::figures() const
+{
+    if (!m_extremes.known) {
+        // Room to type 1,000.00 on a new row at the least.
+        Extremes e;
+        for (const RegisterEntry &entry : m_model->entries()) {
+            e.amount = qMax(e.amount, qAbs(entry.transaction.amount));
+            e.balance = qMax(e.balance, qAbs(entry.balance));
+            e.negativeBalance = e.negativeBalance || entry.balance < 0;
+        }
+        e.known = true;
+        m_extremes = e;
+    }
+    return m_extremes;
+}
+
 int RegisterColumns::contentWidth(int column) const
 {
     const QFont font = isMoney(column) ? ThemeManager::fontForRole(ThemeManager::Mono) : m_table->font();
@@ -144,15 +168,10 @@ int RegisterColumns::contentWidth(int column) const
     case RegisterModel::Payment:
     case RegisterModel::Deposit:
     case RegisterModel::Balance: {
-        qint64 largest = 100000;  // room to type 1,000.00 on a new row
-        bool negative = false;
-        for (const RegisterEntry &entry : m_model->entries()) {
-            const qint64 value = column == RegisterModel::Balance ? entry.balance : entry.transaction.amount;
-            largest = qMax(largest, qAbs(value));
-            negative = negative || (column == RegisterModel::Balance && value < 0);
-        }
-        widest = m_model->amountText(largest, m_model->currency());
-        if (negative)
+        const Extremes &extremes = figures();
+        const bool balance = column == RegisterModel::Balance;
+        widest = m_model->amountText(balance ? extremes.balance : extremes.amount, m_model->currency());
+        if (balance && extremes.negativeBalance)
             widest.prepend(QLatin1Char('-'));
         break;
     }

@@ -58,9 +58,20 @@ private:
     int minimumWidth(int column) const;
     bool isUserHidden(int column) const;
 
+    // The largest amount and balance of the rows shown, which size the money
+    // columns.
+    struct Extremes {
+        qint64 amount = 100000;
+        qint64 balance = 100000;
+        bool negativeBalance = false;
+        bool known = false;
+    };
+    const Extremes &figures() const;
+
     RegisterTableView *m_table;
     RegisterModel *m_model;
     bool m_applying = false;
     bool m_fitPending = false;
     bool m_memoSqueezed = false;
+    mutable Extremes m_extremes;
 };

@@ -23,7 +23,7 @@ bool LockHolder::hold()
 
 bool LockHolder::waitUntilHeld()
 {
-    return m_held.tryAcquire(1, 5000);
+    return m_held.tryAcquire(1, 10000) && m_locked;
 }
 
 void LockHolder::run()
@@ -35,6 +35,7 @@ void LockHolder::run()
         if (db.open()) {
             QSqlQuery q(db);
             const bool locked = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+            m_locked = locked;
             if (locked && !m_sql.isEmpty())
                 q.exec(m_sql);
             m_held.release();

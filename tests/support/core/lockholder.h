@@ -11,10 +11,10 @@ class LockHolder : public QThread
 {
 public:
     LockHolder(const QString &path, int holdMs, const QString &sql = QString());
-
     ~LockHolder() override;
 
-    // Blocks until the lock is taken; false when that did not happen in 5 s.
+    // Blocks until the lock is taken; false when it could not be taken or
+    // that did not happen in 10 s.
     bool waitUntilHeld();
     // Starts the thread and waits for the lock.
     bool hold();
@@ -27,4 +27,5 @@ private:
     int m_holdMs;
     QString m_sql;
     QSemaphore m_held;
+    bool m_locked = false;
 };
