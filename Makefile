@@ -34,6 +34,7 @@ service: build
 
 translations: configure
 	cmake --build $(BUILD_DIR) --target quillet_gui_lupdate
+	cmake --build $(BUILD_DIR) --target quillet_languages_lupdate
 	python3 scripts/fill-english-plurals.py resources/translations/quillet_en.ts
 
 clean:

@@ -15,6 +15,14 @@
     </message>
 </context>
 <context>
+    <name>ChartPainter</name>
+    <message numerus="yes">
+        <source>; and %n more</source>
+        <translation>
+            <numerusform>; and %n more</numerusform><numerusform>; and %n more</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>ImportService</name>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
@@ -104,6 +112,14 @@
         <source>%n split transaction(s) will be skipped: their lines do not add up to the amount, or there are more than 1,000.</source>
         <translation>
             <numerusform>%n split transaction will be skipped: their lines do not add up to the amount, or there are more than 1,000.</numerusform><numerusform>%n split transactions will be skipped: their lines do not add up to the amount, or there are more than 1,000.</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>ReportRowsWindow</name>
+    <message numerus="yes">
+        <source>%n transaction(s)</source>
+        <translation>
+            <numerusform>%n transaction</numerusform><numerusform>%n transactions</numerusform></translation>
     </message>
 </context>
 <context>
