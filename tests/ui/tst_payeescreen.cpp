@@ -10,6 +10,9 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
@@ -167,6 +170,42 @@ private Q_SLOTS:
         QCOMPARE(countOf(QStringLiteral("ACME")), 4);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(listed(screen), QStringList{QStringLiteral("ACME")});
+    }
+
+    // Everything a screen reader user needs goes through the accessibility
+    // interfaces alone: each payee's Toggle action, the spoken count, and the
+    // Merge button's press action.
+    void aScreenReaderSelectsAndMerges()
+    {
+        add(m_checking, QStringLiteral("Acme"));
+        add(m_checking, QStringLiteral("Acme Corp"));
+        add(m_checking, QStringLiteral("Zed"));
+        PayeeScreen screen(state());
+        screen.show();
+        QAccessible::setActive(true);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(screen.list());
+        QVERIFY(list);
+        QCOMPARE(list->text(QAccessible::Description), QStringLiteral("Selected: 0 of 3"));
+        for (int row : {0, 1}) {
+            QAccessibleInterface *item = list->child(row);
+            QVERIFY(item && item->actionInterface());
+            QVERIFY(item->state().selectable);
+            item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            QVERIFY(item->state().selected);
+        }
+        QCOMPARE(list->text(QAccessible::Description), QStringLiteral("Selected: 2 of 3"));
+        QCOMPARE(screen.findChild<QLabel *>(QStringLiteral("payeeSelection"))->text(),
+                 QStringLiteral("Selected: 2 of 3"));
+
+        QAccessibleInterface *merge =
+            QAccessible::queryAccessibleInterface(screen.findChild<QPushButton *>(QStringLiteral("mergePayees")));
+        QVERIFY(merge && merge->actionInterface());
+        QCOMPARE(merge->text(QAccessible::Name), QStringLiteral("Merge Selected"));
+        Prompt::queueAnswer(QMessageBox::Yes);
+        merge->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(countOf(QStringLiteral("Acme")), 2);  // the press is an animated click
+        QCOMPARE(listed(screen), (QStringList{QStringLiteral("Acme"), QStringLiteral("Zed")}));
+        QAccessible::setActive(false);
     }
 
     void failedMergeChangesNothing()

@@ -26,6 +26,11 @@ PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
     m_list->setObjectName(QStringLiteral("payeeList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setAccessibleName(tr("Payees"));
+    // Each payee is a list item that a screen reader can select and unselect
+    // through its Toggle action; the count of selected payees is spoken as
+    // the list's description and shown beside the buttons.
+    m_selectionLabel = new QLabel(this);
+    m_selectionLabel->setObjectName(QStringLiteral("payeeSelection"));
 
     m_target = new QLineEdit(this);
 
@@ -40,6 +45,8 @@ PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
     m_mergeButton->setObjectName(QStringLiteral("mergePayees"));
 
     auto *row = new QHBoxLayout;
+    row->addWidget(m_selectionLabel);
+    row->addSpacing(12);
     row->addWidget(targetLabel);
     row->addWidget(m_target, 1);
     row->addWidget(m_renameButton);
@@ -53,6 +60,7 @@ PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
     connect(m_renameButton, &QPushButton::clicked, this, &PayeeScreen::onRename);
     connect(m_mergeButton, &QPushButton::clicked, this, &PayeeScreen::onMerge);
     connect(m_target, &QLineEdit::returnPressed, this, &PayeeScreen::onRename);
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &PayeeScreen::describeSelection);
 
     // The list is read when the window shows and, while it is open, once
     // after each burst of changes made elsewhere.
@@ -85,6 +93,15 @@ void PayeeScreen::reload()
         if (selected.contains(m_list->item(row)->text()))
             m_list->item(row)->setSelected(true);
     }
+    describeSelection();
+}
+
+void PayeeScreen::describeSelection()
+{
+    const int selected = int(m_list->selectedItems().size());
+    const QString text = tr("Selected: %1 of %2").arg(selected).arg(m_list->count());
+    m_selectionLabel->setText(text);
+    m_list->setAccessibleDescription(text);
 }
 
 QStringList PayeeScreen::selectedPayees() const

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class AppState;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -33,6 +34,7 @@ protected:
 
 private:
     QStringList selectedPayees() const;
+    void describeSelection();
     // Renames every payee of `from` to target and updates the list; false
     // after telling the user it failed.
     bool rename(const QStringList &from, const QString &target, int *changed);
@@ -40,6 +42,7 @@ private:
     AppState *m_state;
     QListWidget *m_list = nullptr;
     QLineEdit *m_target = nullptr;
+    QLabel *m_selectionLabel = nullptr;
     QPushButton *m_renameButton = nullptr;
     QPushButton *m_mergeButton = nullptr;
     QTimer *m_reloadTimer = nullptr;
