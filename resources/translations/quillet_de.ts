@@ -5,259 +5,260 @@
     <name>Accessibility</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto bearbeiten</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoname</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung</translation>
     </message>
     <message>
         <source>Starting Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangssaldo</translation>
     </message>
     <message>
         <source>This is the account&apos;s &quot;Opening Balance&quot; transaction. To change it, edit that transaction in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist die Buchung „Anfangssaldo“ des Kontos. Um sie zu ändern, bearbeiten Sie diese Buchung im Kontoregister.</translation>
     </message>
     <message>
         <source>As of</source>
-        <translation type="unfinished"></translation>
+        <translation>Stichtag</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Bank (optional)</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 4 Ziffern (optional)</translation>
     </message>
     <message>
         <source>Account Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontonummer</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Währung:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangs&amp;saldo:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sti&amp;chtag:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bank:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontonu&amp;mmer:</translation>
     </message>
     <message>
         <source>The currency cannot change once the account has transactions: their amounts were entered in this currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Währung lässt sich nicht mehr ändern, sobald das Konto Buchungen enthält: Deren Beträge wurden in dieser Währung erfasst.</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 am %2</translation>
     </message>
 </context>
 <context>
     <name>AccountService</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangssaldo</translation>
     </message>
 </context>
 <context>
     <name>AccountSidebar</name>
     <message>
         <source>ACCOUNTS</source>
-        <translation type="unfinished"></translation>
+        <translation>KONTEN</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konten</translation>
     </message>
     <message>
         <source>Total of all accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe aller Konten</translation>
     </message>
     <message>
         <source>%1, balance %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Saldo %2</translation>
     </message>
 </context>
 <context>
     <name>AccountWindow</name>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>macOS</source>
-        <translation type="unfinished"></translation>
+        <translation>macOS</translation>
     </message>
     <message>
         <source>Linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux</translation>
     </message>
     <message>
         <source>Larkspire Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire-Konto</translation>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Your Larkspire Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Larkspire-Konto</translation>
     </message>
     <message>
         <source>Sign in to keep your register in sync on all your devices. Everything stays on this device as well, and Larkspire Quillet keeps working offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden Sie sich an, um Ihr Kontoregister auf all Ihren Geräten synchron zu halten. Alle Daten bleiben auch auf diesem Gerät, und Larkspire Quillet funktioniert weiterhin offline.</translation>
     </message>
     <message>
         <source>&amp;Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anmelden</translation>
     </message>
     <message>
         <source>&amp;Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto &amp;erstellen</translation>
     </message>
     <message>
         <source>Finish signing in in your browser. This window updates when you are done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie die Anmeldung in Ihrem Browser ab. Dieses Fenster wird danach aktualisiert.</translation>
     </message>
     <message>
         <source>Cance&amp;l Sign-In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung a&amp;bbrechen</translation>
     </message>
     <message>
         <source>&amp;Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geräte</translation>
     </message>
     <message>
         <source>Where this account is in use. This device comes first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo dieses Konto verwendet wird. Dieses Gerät steht an erster Stelle.</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte</translation>
     </message>
     <message>
         <source>&amp;Manage Account Online…</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto online &amp;verwalten…</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;melden</translation>
     </message>
     <message>
         <source>Unnamed device</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenanntes Gerät</translation>
     </message>
     <message>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>last seen %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zuletzt aktiv %1</translation>
     </message>
     <message>
         <source>%1 (this device)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (dieses Gerät)</translation>
     </message>
 </context>
 <context>
     <name>BackupPanel</name>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung exportieren</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung importieren</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern &amp; Wiederherstellen</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern Sie Ihre Daten in einer portablen Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
     </message>
     <message>
         <source>Save every account, category, transaction, schedule and reconciliation to a ZIP file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten, Kategorien, Buchungen, Zeitpläne und Kontoabgleiche in einer ZIP-Datei speichern.</translation>
     </message>
     <message>
         <source>Restore data from a backup ZIP file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten aus einer ZIP-Sicherungsdatei wiederherstellen.</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Dateien (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird exportiert...</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung abgeschlossen</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung gespeichert unter:
+%1</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1
@@ -265,60 +266,69 @@
 Automatic safety copies of your data are kept in:
 %2
 You can restore one under Safety Copies on this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Automatische Sicherheitskopien Ihrer Daten liegen in:
+%2
+Sie können eine davon auf dieser Seite unter „Sicherheitskopien“ wiederherstellen.</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben nicht möglich:
+%1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles durch Sicherungsdaten ersetzen</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Einträge überspringen</translation>
     </message>
     <message>
         <source>Restore exactly (the store becomes the backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exakt wiederherstellen (Datenbestand wird zur Sicherung)</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Importmodus</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen</translation>
     </message>
     <message>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird importiert...</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
     </message>
     <message numerus="yes">
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+%n Fehler ist aufgetreten.</numerusform>
+            <numerusform>
+
+%n Fehler sind aufgetreten.</numerusform>
         </translation>
     </message>
     <message>
@@ -326,109 +336,112 @@ You can restore one under Safety Copies on this page.</source>
 
 Your data as it was before is kept as a safety copy:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ihre Daten im vorherigen Zustand sind als Sicherheitskopie erhalten:
+%1</translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>%1: entry too large (%2 bytes, at most %3 allowed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Eintrag zu groß (%2 Byte, höchstens %3 erlaubt)</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ZIP-Archiv konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Backup too large: its entries add up to %1 bytes, at most %2 allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung zu groß: Die Einträge umfassen zusammen %1 Byte, höchstens %2 erlaubt</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Sicherung: manifest.json fehlt</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht unterstützte Sicherungsversion: %1</translation>
     </message>
     <message>
         <source>The backup&apos;s table of contents is damaged: some entries could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Inhaltsverzeichnis der Sicherung ist beschädigt: Einige Einträge konnten nicht gelesen werden</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: beschädigter Eintrag</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiges JSON</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unerwarteter Fehler</translation>
     </message>
     <message>
         <source>the columns of %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spalten von %1 können nicht gelesen werden</translation>
     </message>
     <message>
         <source>%1: bad entry name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiger Eintragsname</translation>
     </message>
     <message>
         <source>%1: unknown column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekannte Spalte %2</translation>
     </message>
     <message>
         <source>%1: bad value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiger Wert für %2</translation>
     </message>
     <message>
         <source>%1: the id %2 is in more than one entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die ID %2 kommt in mehr als einem Eintrag vor</translation>
     </message>
     <message>
         <source>the table cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tabelle kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>cannot prepare the statement</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datenbankabfrage kann nicht vorbereitet werden</translation>
     </message>
     <message>
         <source>Nothing was restored: another program is writing to the store (database is locked). Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts wiederhergestellt: Ein anderes Programm schreibt gerade in den Datenbestand (Datenbank ist gesperrt). Versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
     <message>
         <source>Nothing was restored: the store could not be written (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts wiederhergestellt: Der Datenbestand konnte nicht geschrieben werden (%1).</translation>
     </message>
     <message>
         <source>The store could not be read whole (%1: %2). No backup was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenbestand konnte nicht vollständig gelesen werden (%1: %2). Es wurde keine Sicherung geschrieben.</translation>
     </message>
     <message>
         <source>the check gave no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>die Prüfung lieferte kein Ergebnis</translation>
     </message>
     <message>
         <source>The store is damaged (%1). No backup was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenbestand ist beschädigt (%1). Es wurde keine Sicherung geschrieben.</translation>
     </message>
     <message>
         <source>Nothing was restored: a safety copy of the store could not be made (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts wiederhergestellt: Es konnte keine Sicherheitskopie des Datenbestands erstellt werden (%1).</translation>
     </message>
 </context>
 <context>
     <name>BackupUpkeep</name>
     <message>
         <source>Data File Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Datendatei beschädigt</translation>
     </message>
     <message>
         <source>Larkspire Quillet found damage in its data file:
@@ -438,699 +451,705 @@ Backups cannot be exported until this is repaired. Automatic safety copies of yo
 %2
 
 You can restore one under Edit › Preferences › Data &amp; Sync › Safety Copies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet hat Schäden in seiner Datendatei gefunden:
+%1
+
+Bis dies behoben ist, können keine Sicherungen exportiert werden. Automatische Sicherheitskopien Ihrer Daten liegen in:
+%2
+
+Sie können eine davon unter Bearbeiten › Einstellungen › Daten &amp; Sync › Sicherheitskopien wiederherstellen.</translation>
     </message>
 </context>
 <context>
     <name>CalendarPopup</name>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien suchen...</translation>
     </message>
     <message>
         <source>Search categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien suchen</translation>
     </message>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Neue Kategorie</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Kategorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterkategorie hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie löschen</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen? Buchungen mit dieser Kategorie sind danach ohne Kategorie.</translation>
     </message>
     <message>
         <source>The category could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kategorie konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
     <name>CategoryChoices</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Kategorie</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriename</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerrelevant</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kategorie in Berichte für die Steuererklärung aufnehmen.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Überge&amp;ordnet:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Typ:</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Steuercode:</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Unterkategorie</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie bearbeiten</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankheitskosten</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsausgaben</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitszimmer</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildungskosten</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Landes- &amp; Kommunalsteuern</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothekenzinsen</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundsteuer</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohnen</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Miete/Kreditrate</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Instandhaltung</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausgeld</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebenkosten</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Strom</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobilität</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanken</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorate</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz-Versicherung</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>ÖPNV</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Lebensmittel</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurants &amp; Cafés</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Körperpflege</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Haustiere</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschenke</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhaltung</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Kino</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Veranstaltungen</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufen</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleidung</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Elektronik</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Haushalt</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Versicherungen</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Kranken</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Leben</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausrat/Gebäude</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Kfz</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebühren &amp; Entgelte</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankgebühren</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldautomatengebühren</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Mahngebühren</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehalt / Lohn</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividenden</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Mieteinnahmen</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Freiberuflich / Beratung</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungen</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhaltene Geschenke</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Einnahmen</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuercode</translation>
     </message>
 </context>
 <context>
     <name>ChartPainter</name>
     <message>
         <source>%1: %2 (%3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>; and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; und %n weiterer Eintrag</numerusform>
+            <numerusform>; und %n weitere Einträge</numerusform>
         </translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
 </context>
 <context>
     <name>ChartView</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
 </context>
 <context>
     <name>Codes</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Girokonto</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparkonto</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle 2 Wochen</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
 </context>
 <context>
     <name>CsvConverter</name>
     <message>
         <source>No date</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Datum</translation>
     </message>
     <message>
         <source>Unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlesbares Datum „%1“</translation>
     </message>
     <message>
         <source>No amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Betrag</translation>
     </message>
     <message>
         <source>Unreadable amount &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Unlesbarer Betrag „%1“</translation>
     </message>
 </context>
 <context>
     <name>CsvMappingPanel</name>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsspalte:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerspalte:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betragsspalte:</translation>
     </message>
     <message>
         <source>Debit column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll-Spalte:</translation>
     </message>
     <message>
         <source>Credit column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Haben-Spalte:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizspalte:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriespalte:</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat:</translation>
     </message>
     <message>
         <source>Import into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren in:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile ist Kopfzeile</translation>
     </message>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch erkennen</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Preview of the rows as they will be imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der Zeilen, wie sie importiert werden</translation>
     </message>
     <message>
         <source>New account &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto „%1“</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Column %1 (e.g. %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1 (z. B. %2)</translation>
     </message>
     <message>
         <source>Debit and credit columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll- und Haben-Spalten</translation>
     </message>
     <message>
         <source>Choose the date column</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsspalte auswählen</translation>
     </message>
     <message>
         <source>Dates detected as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsangaben erkannt als %1</translation>
     </message>
     <message>
         <source>Dates read as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsangaben gelesen als %1</translation>
     </message>
     <message>
         <source>Skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungen: %1</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Buchung</translation>
     </message>
 </context>
 <context>
     <name>DateLineEdit</name>
     <message>
         <source>Open calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen</translation>
     </message>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen (F4)</translation>
     </message>
 </context>
 <context>
     <name>DateOrderRows</name>
     <message>
         <source>Month/Day/Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat/Tag/Jahr</translation>
     </message>
     <message>
         <source>month first</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat zuerst</translation>
     </message>
     <message>
         <source>Day/Month/Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag/Monat/Jahr</translation>
     </message>
     <message>
         <source>day first</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag zuerst</translation>
     </message>
     <message>
         <source>Year/Month/Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr/Monat/Tag</translation>
     </message>
     <message>
         <source>year first</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr zuerst</translation>
     </message>
     <message>
         <source>no date in any order</source>
-        <translation type="unfinished"></translation>
+        <translation>in keiner Reihenfolge ein Datum</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>%1 is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2</translation>
     </message>
     <message>
         <source>Ambiguous: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehrdeutig: %1</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Date order</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsreihenfolge</translation>
     </message>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispiel</translation>
     </message>
     <message>
         <source>Date order of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsreihenfolge von %1</translation>
     </message>
     <message>
         <source>%1 (guessed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vermutet)</translation>
     </message>
     <message>
         <source>%1 (detected)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (erkannt)</translation>
     </message>
 </context>
 <context>
     <name>DeviceSignIn</name>
     <message>
         <source>the service sent no tokens</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dienst hat keine Tokens gesendet</translation>
     </message>
     <message>
         <source>the request was denied</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anfrage wurde abgelehnt</translation>
     </message>
     <message>
         <source>the code expired before it was approved</source>
-        <translation type="unfinished"></translation>
+        <translation>der Code ist abgelaufen, bevor er bestätigt wurde</translation>
     </message>
 </context>
 <context>
     <name>FormDialog</name>
     <message>
         <source>Everything you entered is kept: try again, or cancel and come back to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Eingaben bleiben erhalten: Versuchen Sie es erneut, oder brechen Sie ab und kommen Sie später darauf zurück.</translation>
     </message>
     <message>
         <source>This could not be saved.
@@ -1138,676 +1157,685 @@ You can restore one under Edit › Preferences › Data &amp; Sync › Safety Co
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies konnte nicht gespeichert werden.
+
+%1
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>ImportService</name>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Kategorie</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Importierte Buchung</translation>
     </message>
     <message>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Umbuchung zwischen Konten verknüpft</numerusform>
+            <numerusform>%n Umbuchungen zwischen Konten verknüpft</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (nicht lesbar)</numerusform>
+            <numerusform>%n Datensätze übersprungen (nicht lesbar)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n split transaction(s) skipped (the lines do not add up to the amount)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Splittbuchung übersprungen (die Zeilen ergeben nicht den Betrag)</numerusform>
+            <numerusform>%n Splittbuchungen übersprungen (die Zeilen ergeben nicht den Betrag)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n split transaction(s) skipped (more than 1,000 lines)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Splittbuchung übersprungen (mehr als 1.000 Zeilen)</numerusform>
+            <numerusform>%n Splittbuchungen übersprungen (mehr als 1.000 Zeilen)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n text(s) longer than 4,000 characters cut short</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Text mit mehr als 4.000 Zeichen gekürzt</numerusform>
+            <numerusform>%n Texte mit mehr als 4.000 Zeichen gekürzt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Metadatensatz übersprungen</numerusform>
+            <numerusform>%n Metadatensätze übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Quellkonto nicht zugeordnet)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Quellkonto nicht zugeordnet)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz übersprungen (Datenbankfehler – siehe Protokoll)</numerusform>
+            <numerusform>%n Datensätze übersprungen (Datenbankfehler – siehe Protokoll)</numerusform>
         </translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datenbankfehler hat den Import abgebrochen; alle Änderungen wurden rückgängig gemacht. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message>
         <source>The disk is full. The import was stopped and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll. Der Import wurde abgebrochen und alle Änderungen wurden rückgängig gemacht. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
     <message>
         <source>Another program is writing to the data file and did not finish in time. Nothing was imported; try again when it is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm schreibt in die Datendatei und wurde nicht rechtzeitig fertig. Es wurde nichts importiert; versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
     <message>
         <source>Nothing was imported: no safety copy of the data could be made first (%1). Make room on the disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts importiert: Zuvor konnte keine Sicherheitskopie der Daten erstellt werden (%1). Schaffen Sie Platz auf dem Datenträger und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import wurde abgebrochen und alle Änderungen wurden rückgängig gemacht. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
 </context>
 <context>
     <name>ImportWindow</name>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>No files chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Dateien ausgewählt</translation>
     </message>
     <message>
         <source>&amp;Choose Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien &amp;auswählen...</translation>
     </message>
     <message>
         <source>&amp;Files:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dateien:</translation>
     </message>
     <message>
         <source>QIF (Quicken Interchange Format)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF (Quicken Interchange Format)</translation>
     </message>
     <message>
         <source>CSV (comma-separated values)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (kommagetrennte Werte)</translation>
     </message>
     <message>
         <source>F&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format:</translation>
     </message>
     <message>
         <source>Choose one or more QIF or CSV files to import.
 
 QIF files keep their accounts, categories, splits and transfers. A CSV file from your bank goes into one account you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine oder mehrere QIF- oder CSV-Dateien zum Importieren aus.
+
+QIF-Dateien behalten ihre Konten, Kategorien, Aufteilungen und Umbuchungen. Eine CSV-Datei Ihrer Bank wird in ein Konto Ihrer Wahl importiert.</translation>
     </message>
     <message>
         <source>Import progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Importfortschritt</translation>
     </message>
     <message>
         <source>%v of %m records</source>
-        <translation type="unfinished"></translation>
+        <translation>%v von %m Datensätzen</translation>
     </message>
     <message>
         <source>Cancel Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abbrechen</translation>
     </message>
     <message>
         <source>Import result</source>
-        <translation type="unfinished"></translation>
+        <translation>Importergebnis</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>Choose Files to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien zum Importieren auswählen</translation>
     </message>
     <message>
         <source>QIF and CSV files (*.qif *.QIF *.csv *.CSV *.txt);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF- und CSV-Dateien (*.qif *.QIF *.csv *.CSV *.txt);;QIF-Dateien (*.qif *.QIF);;CSV-Dateien (*.csv *.CSV *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>These files could not be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien konnten nicht gelesen werden:
+%1</translation>
     </message>
 </context>
 <context>
     <name>LarkAccount::LoopbackListener</name>
     <message>
         <source>Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet</translation>
     </message>
 </context>
 <context>
     <name>LoopbackListener</name>
     <message>
         <source>The request was not understood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anfrage wurde nicht verstanden.</translation>
     </message>
     <message>
         <source>There is nothing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier gibt es nichts.</translation>
     </message>
     <message>
         <source>This sign-in has already finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Anmeldung ist bereits abgeschlossen.</translation>
     </message>
     <message>
         <source>You are signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie sind angemeldet</translation>
     </message>
     <message>
         <source>Sign-in did not complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung nicht abgeschlossen</translation>
     </message>
     <message>
         <source>You can close this tab and return to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können diesen Tab schließen und zu %1 zurückkehren.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet</translation>
     </message>
     <message>
         <source>Wallet</source>
-        <translation type="unfinished"></translation>
+        <translation>Geldbörse</translation>
     </message>
     <message>
         <source>Welcome to Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Larkspire Quillet</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen Sie zunächst Ihr erstes Konto.</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto erstellen</translation>
     </message>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen lassen sich auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
         </translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst ein Konto aus</translation>
     </message>
     <message>
         <source>An account needs a name; nothing was created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Konto braucht einen Namen; es wurde nichts erstellt.</translation>
     </message>
     <message>
         <source>An account needs a name; it was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Konto braucht einen Namen; es wurde nicht geändert.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto löschen</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Sync wiederherstellen.</translation>
     </message>
     <message>
         <source>The account could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich angemeldet</translation>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Larkspire Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire-Konto</translation>
     </message>
     <message>
         <source>Manage your account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto verwalten</translation>
     </message>
     <message>
         <source>Signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Angemeldet</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden oder registrieren</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues &amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>Larkspire &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Larkspire-Konto...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;melden</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich&amp;verlauf...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empfänger umbenennen...</translation>
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Teilen...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berichte</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kategorien</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Larkspire Quillet</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuigkeiten...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Updates suchen...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Feedback senden...</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkürzel</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beispieldaten laden</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten &amp;entfernen</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A fast, keyboard-first check register for your household accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein schnelles, auf die Tastatur ausgelegtes Kontoregister für Ihre Haushaltskonten.</translation>
     </message>
     <message>
         <source>© Larkspire. Built with the Qt framework under the GNU LGPL v3.</source>
-        <translation type="unfinished"></translation>
+        <translation>© Larkspire. Erstellt mit dem Qt-Framework unter der GNU LGPL v3.</translation>
     </message>
     <message>
         <source>About Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Larkspire Quillet</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoregister</translation>
     </message>
     <message>
         <source>Save transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung speichern</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung einfügen</translation>
     </message>
     <message>
         <source>Delete current transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Buchung löschen</translation>
     </message>
     <message>
         <source>Tab / Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab / Shift+Tab</translation>
     </message>
     <message>
         <source>Next / previous field</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes / vorheriges Feld</translation>
     </message>
     <message>
         <source>&apos; (apostrophe)</source>
-        <translation type="unfinished"></translation>
+        <translation>' (Apostroph)</translation>
     </message>
     <message>
         <source>Copy value from field above</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert aus dem Feld darüber kopieren</translation>
     </message>
     <message>
         <source>Date Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsfeld</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Next / previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster / vorheriger Tag</translation>
     </message>
     <message>
         <source>First / last day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster / letzter Tag des Monats</translation>
     </message>
     <message>
         <source>First / last day of year</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster / letzter Tag des Jahres</translation>
     </message>
     <message>
         <source>First / last day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster / letzter Tag der Woche</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>New transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <source>New account</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto</translation>
     </message>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrend</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konten</translation>
     </message>
     <message>
         <source>Switch to account 1Ĺ</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Konto 1–9 wechseln</translation>
     </message>
     <message>
         <source>Switch to account 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Konto 10 wechseln</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerverwaltung</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoabgleich — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Konten</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe: %1</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ bearbeiten...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger umbenennen...</translation>
     </message>
     <message>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ löschen</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerverwaltung</translation>
     </message>
     <message>
         <source>Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen in:</translation>
     </message>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl umbenennen</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl zusammenführen</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen fehlgeschlagen</translation>
     </message>
     <message>
         <source>The payees could not be renamed. No transaction was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Empfänger konnten nicht umbenannt werden. Es wurde keine Buchung geändert.</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung geändert.</numerusform>
+            <numerusform>%n Buchungen geändert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie mindestens 2 Empfänger zum Zusammenführen aus.</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger zusammenführen</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Empfänger zu „%2“ zusammenführen?</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung geändert.</numerusform>
+            <numerusform>%n Buchungen geändert.</numerusform>
         </translation>
     </message>
 </context>
@@ -1815,1139 +1843,1143 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>PaymentTypeChoice</name>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsmiete</translation>
     </message>
     <message>
         <source>Direct deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehaltseingang</translation>
     </message>
     <message>
         <source>Monthly savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Sparrate</translation>
     </message>
     <message>
         <source>ATM withdrawal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeldabhebung</translation>
     </message>
     <message>
         <source>Card payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkartenausgleich</translation>
     </message>
     <message>
         <source>Quarterly gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Quartalsspende</translation>
     </message>
     <message>
         <source>Holiday gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Festtagsgeschenke</translation>
     </message>
     <message>
         <source>Six-month premium</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjahresbeitrag</translation>
     </message>
     <message>
         <source>Two tickets</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei Karten</translation>
     </message>
     <message>
         <source>Weekly run</source>
-        <translation type="unfinished"></translation>
+        <translation>Wocheneinkauf</translation>
     </message>
     <message>
         <source>Yearly investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Geldanlage</translation>
     </message>
 </context>
 <context>
     <name>QifMappingPanel</name>
     <message>
         <source>Credit card</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditkarte</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Depot</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bargeld</translation>
     </message>
     <message>
         <source>Other asset</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges Vermögen</translation>
     </message>
     <message>
         <source>Other liability</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Verbindlichkeit</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank</translation>
     </message>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ohne Kontokopf)</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) found.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung gefunden.</numerusform>
+            <numerusform>%n Buchungen gefunden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) cannot be read and will be skipped.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz ist nicht lesbar und wird übersprungen.</numerusform>
+            <numerusform>%n Datensätze sind nicht lesbar und werden übersprungen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n split transaction(s) will be skipped: their lines do not add up to the amount, or there are more than 1,000.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Splittbuchung wird übersprungen: Ihre Zeilen ergeben nicht den Betrag oder es sind mehr als 1.000.</numerusform>
+            <numerusform>%n Splittbuchungen werden übersprungen: Ihre Zeilen ergeben nicht den Betrag oder es sind mehr als 1.000.</numerusform>
         </translation>
     </message>
     <message>
         <source>Choose where the records of each source account go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, wohin die Datensätze jedes Quellkontos importiert werden.</translation>
     </message>
     <message>
         <source>Source account</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellkonto</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensätze</translation>
     </message>
     <message>
         <source>Import into</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren in</translation>
     </message>
     <message>
         <source>Import %1 into</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importieren in</translation>
     </message>
     <message>
         <source>New account (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Konto (%1)</translation>
     </message>
     <message>
         <source>Skip (do not import)</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen (nicht importieren)</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisherige Kontoabgleiche für dieses Konto.</translation>
     </message>
     <message>
         <source>Reconciliation history</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichener Saldo</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Kontoabgleiche. Gleichen Sie Ihr Konto im Kontoregister ab, um hier den Verlauf zu sehen.</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichverlauf — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Counted as cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als bestätigt gezählt</translation>
     </message>
     <message>
         <source>Not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gezählt</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugsdatum:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Saldo</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigte Einzahlungen</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigte Auszahlungen</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigter Saldo</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszugssaldo</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abschließen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen (%1)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung löschen (Del)</translation>
     </message>
     <message>
         <source>Mark All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle markieren</translation>
     </message>
     <message>
         <source>Count every listed transaction as cleared (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle aufgeführten Buchungen als bestätigt zählen (%1)</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle abwählen</translation>
     </message>
     <message>
         <source>Count no listed transaction as cleared (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine aufgeführte Buchung als bestätigt zählen (%1)</translation>
     </message>
     <message>
         <source>Transactions to reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Abzugleichende Buchungen</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.</translation>
     </message>
     <message>
         <source>Reconciliation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich fehlgeschlagen</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved. No transaction was changed; your check marks are kept so you can try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kontoabgleich konnte nicht gespeichert werden. Es wurde keine Buchung geändert; Ihre Häkchen bleiben erhalten, sodass Sie es erneut versuchen können.</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abgeschlossen</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto erfolgreich abgeglichen.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung für %1 löschen?</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue wiederkehrende Buchung</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung merken</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Enddatum</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Fälligkeit automatisch buchen</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> Tage</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum:</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorab buchen:</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällig am</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Autom.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle fälligen buchen</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste 7 Tage buchen</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu anlegen</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 fällig)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;uchen</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Überspringen</translation>
     </message>
     <message>
         <source>Enter E&amp;arly...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorzeitig buchen...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Not Posted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gebucht</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be posted. Its schedule needs editing: check its date and, for a transfer, its accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gebucht werden. Der Zeitplan muss bearbeitet werden: Prüfen Sie das Datum und bei einer Umbuchung die Konten.</translation>
     </message>
     <message>
         <source>Already Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits gebucht</translation>
     </message>
     <message>
         <source>&quot;%1&quot; of %2 was entered already, so it was not entered again. The schedule moved on to its next date.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ vom %2 wurde bereits gebucht und daher nicht erneut gebucht. Der Zeitplan ist zum nächsten Termin weitergerückt.</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorzeitig buchen</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ jetzt mit Datum %2 buchen? Die Buchung erhält ihr Fälligkeitsdatum, und Sie können sie später bearbeiten oder löschen.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
     </message>
     <message>
         <source>The recurring transaction could not be deleted.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrende Buchung konnte nicht gelöscht werden.
+
+%1</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle in den nächsten 7 Tagen fälligen wiederkehrenden Buchungen buchen? Sie erhalten ihr jeweiliges Fälligkeitsdatum, und Sie können sie später bearbeiten oder löschen.</translation>
     </message>
 </context>
 <context>
     <name>RegisterColumns</name>
     <message>
         <source>Show columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten anzeigen</translation>
     </message>
     <message>
         <source>Reset register layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Registerlayout zurücksetzen</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Transfer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung auf %1</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender öffnen (F4)</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheck-Nr.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlung</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Best.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Splitt—</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger / Notiz</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above  |  -5 under Payment: a deposit of 5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  ': von oben kopieren  |  -5 unter Zahlung: Einzahlung von 5</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung als wiederkehrend gemerkt</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger ist erforderlich</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie einen Zahlungs- oder Einzahlungsbetrag ein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount; type it like %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Betrag; geben Sie ihn z. B. als %2 ein</translation>
     </message>
     <message>
         <source>Unknown category: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Kategorie: %1</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenkonto der Umbuchung nicht gefunden</translation>
     </message>
     <message>
         <source>A transfer needs another account</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Umbuchung erfordert ein anderes Konto</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Umbuchungen müssen beide Konten dieselbe Währung haben</translation>
     </message>
     <message>
         <source>Transfer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung auf %1</translation>
     </message>
     <message>
         <source>The transaction was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung wurde nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>Transaction Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung nicht gespeichert</translation>
     </message>
     <message>
         <source>Everything you typed is still in the row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Eingaben stehen noch in der Zeile.</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung „%1“ über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ über %2 löschen?</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder geleert</translation>
     </message>
     <message>
         <source>The opening balance is the account&apos;s starting balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anfangssaldo ist der Kontostand zu Beginn des Kontos</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Buchung...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im &amp;Dialog bearbeiten...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Det&amp;ails anzeigen...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung &amp;bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung au&amp;fteilen...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;unbestätigt markieren</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als bes&amp;tätigt markieren</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Transfer from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung von %1</translation>
     </message>
 </context>
 <context>
     <name>RegisterTableView</name>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoregister</translation>
     </message>
 </context>
 <context>
     <name>ReportBuilder</name>
     <message>
         <source>The report could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht erstellt werden: %1</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Opening</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangssaldo</translation>
     </message>
     <message>
         <source>Inflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufluss</translation>
     </message>
     <message>
         <source>Outflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfluss</translation>
     </message>
     <message>
         <source>Closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Endsaldo</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>Last Reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt abgeglichen</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Category / Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie / Monat</translation>
     </message>
     <message>
         <source>This Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Zeitraum</translation>
     </message>
     <message>
         <source>Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorjahr</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Change %</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung %</translation>
     </message>
     <message>
         <source>Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteil</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnitt</translation>
     </message>
     <message>
         <source>Charitable contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenden</translation>
     </message>
     <message>
         <source>Medical and dental expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Krankheits- und Zahnarztkosten</translation>
     </message>
     <message>
         <source>Business expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsausgaben</translation>
     </message>
     <message>
         <source>Home office</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitszimmer</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildung</translation>
     </message>
     <message>
         <source>State and local taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Landes- und Kommunalsteuern</translation>
     </message>
     <message>
         <source>Mortgage interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothekenzinsen</translation>
     </message>
     <message>
         <source>Property tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundsteuer</translation>
     </message>
     <message>
         <source>Interest income</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <source>Dividend income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendenerträge</translation>
     </message>
     <message>
         <source>Rental income</source>
-        <translation type="unfinished"></translation>
+        <translation>Mieteinnahmen</translation>
     </message>
     <message>
         <source>Self-employment income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkünfte aus selbständiger Arbeit</translation>
     </message>
     <message>
         <source>Tax Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerkategorie</translation>
     </message>
 </context>
 <context>
     <name>ReportCatalog</name>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfängerübersicht</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerbericht</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen vs. Ausgaben</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Cashflow</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorjahresvergleich</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontenübersicht</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Monat</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Quartal</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Letztes Jahr</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 30 Tage</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 90 Tage</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 12 Monate</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamter Zeitraum</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
     <name>ReportCsv</name>
     <message>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
     <name>ReportParts</name>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Transfer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung: %1</translation>
     </message>
     <message>
         <source>Income and expenses by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen und Ausgaben nach Monat</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Balance at the end of each month</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo am Ende jedes Monats</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Opening balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangssaldo</translation>
     </message>
     <message>
         <source>This period</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Zeitraum</translation>
     </message>
     <message>
         <source>Year before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorjahr</translation>
     </message>
     <message>
         <source>Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Kategorie</translation>
     </message>
     <message>
         <source>Spending by category</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
         <source>Other %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Sonstiges</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Largest payees by spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger mit den höchsten Ausgaben</translation>
     </message>
     <message>
         <source>Other tax-related</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges Steuerrelevantes</translation>
     </message>
 </context>
 <context>
     <name>ReportPdf</name>
     <message>
         <source>The PDF could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PDF konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seite konnte nicht gezeichnet werden</translation>
     </message>
     <message>
         <source>%1  •  Printed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  •  Gedruckt am %2</translation>
     </message>
     <message>
         <source>The newest %1 of %2 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuesten %1 von %2 Zeilen.</translation>
     </message>
     <message>
         <source>a page could not be added</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Seite konnte nicht hinzugefügt werden</translation>
     </message>
 </context>
 <context>
     <name>ReportRowsWindow</name>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen</translation>
     </message>
     <message>
         <source>Reading the transactions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen werden gelesen…</translation>
     </message>
     <message>
         <source>The newest %1 of %2 transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuesten %1 von %2 Buchungen</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung</numerusform>
+            <numerusform>%n Buchungen</numerusform>
         </translation>
     </message>
 </context>
@@ -2955,696 +2987,702 @@ Both sides of the transfer will be deleted.</source>
     <name>ReportTableModel</name>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Double-click to see the transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken, um die Buchungen anzuzeigen</translation>
     </message>
     <message>
         <source>Double-click to open the transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicken, um die Buchung zu öffnen</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Report table</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtstabelle</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF exportieren…</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraum:</translation>
     </message>
     <message>
         <source>From date</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum</translation>
     </message>
     <message>
         <source>To date</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Katego&amp;rie:</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Any payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Empfänger</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Empfänger:</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
     <message>
         <source>Making the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht wird erstellt…</translation>
     </message>
     <message>
         <source>Showing the newest %1 of %2 rows; Export CSV writes them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neuesten %1 von %2 Zeilen werden angezeigt; „CSV exportieren“ schreibt alle.</translation>
     </message>
     <message>
         <source>Nothing in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts in diesem Zeitraum.</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Writing %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird geschrieben…</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportiert nach %1</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF exportieren</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>SafetyCopies</name>
     <message>
         <source>There is no safety copy named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Sicherheitskopie namens %1.</translation>
     </message>
     <message>
         <source>The copy %1 cannot be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie %1 kann nicht geöffnet werden (%2).</translation>
     </message>
     <message>
         <source>The copy %1 is damaged (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie %1 ist beschädigt (%2).</translation>
     </message>
     <message>
         <source>A safety copy of the store could not be made (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte keine Sicherheitskopie des Datenbestands erstellt werden (%1).</translation>
     </message>
     <message>
         <source>The store cannot be opened (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenbestand kann nicht geöffnet werden (%1).</translation>
     </message>
     <message>
         <source>The store cannot be written (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenbestand kann nicht geschrieben werden (%1).</translation>
     </message>
     <message>
         <source>Another program is writing to the store (%1). Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm schreibt gerade in den Datenbestand (%1). Versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
     <message>
         <source>The copy could not be written into the store (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie konnte nicht in den Datenbestand geschrieben werden (%1).</translation>
     </message>
     <message>
         <source>The copy was restored but could not be brought up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopie wurde wiederhergestellt, konnte aber nicht auf den aktuellen Stand gebracht werden.</translation>
     </message>
 </context>
 <context>
     <name>SafetyCopiesPanel</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Before import</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor Import</translation>
     </message>
     <message>
         <source>Before restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor Wiederherstellung</translation>
     </message>
     <message>
         <source>Before exact restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor exakter Wiederherstellung</translation>
     </message>
     <message>
         <source>Before copy restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor Kopie-Wiederherstellung</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 KB</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>No safety copies yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Sicherheitskopien.</translation>
     </message>
     <message>
         <source>Restore This Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Kopie wiederherstellen</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>Safety Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheitskopien</translation>
     </message>
     <message>
         <source>A copy of your data is kept before every import and restore, and once a day. The newest %1 and the last %2 daily copies stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor jedem Import und jeder Wiederherstellung sowie einmal täglich wird eine Kopie Ihrer Daten angelegt. Die neuesten %1 und die letzten %2 täglichen Kopien bleiben erhalten.</translation>
     </message>
     <message>
         <source>Safety copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheitskopien</translation>
     </message>
     <message>
         <source>Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlass</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Replace all of your data with the selected copy, after one more safety copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ihre Daten durch die ausgewählte Kopie ersetzen – nach einer weiteren Sicherheitskopie.</translation>
     </message>
     <message>
         <source>Show the folder the safety copies are kept in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner anzeigen, in dem die Sicherheitskopien liegen.</translation>
     </message>
     <message>
         <source>Replace all of your data with the copy made %1?
 
 Your data as it is now is kept as one more safety copy first, so this can be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ihre Daten durch die Kopie vom %1 ersetzen?
+
+Ihre aktuellen Daten werden zuvor als weitere Sicherheitskopie aufbewahrt, sodass sich dies rückgängig machen lässt.</translation>
     </message>
     <message>
         <source>Restore Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Copy Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie wiederhergestellt</translation>
     </message>
     <message>
         <source>Your data is now the copy made %1.
 
 Your data as it was is kept as:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Daten entsprechen jetzt der Kopie vom %1.
+
+Ihre vorherigen Daten sind gespeichert als:
+%2</translation>
     </message>
     <message>
         <source>The folder could not be opened:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner konnte nicht geöffnet werden:
+%1</translation>
     </message>
 </context>
 <context>
     <name>SampleData</name>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten geladen</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten sind bereits geladen.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldaten entfernt</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Beispieldaten zum Entfernen.</translation>
     </message>
     <message>
         <source>The sample data could not be written; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Beispieldaten konnten nicht geschrieben werden; es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
     <name>SearchScreen</name>
     <message>
         <source>Account: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto: %1</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
     </message>
     <message>
         <source>Search text</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchtext</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>From date</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum</translation>
     </message>
     <message>
         <source>To date</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur bestätigte</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchergebnisse</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
     <message>
         <source>Showing the %1 newest matches. Narrow the search to find older ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1 neuesten Treffer werden angezeigt. Schränken Sie die Suche ein, um ältere zu finden.</translation>
     </message>
     <message>
         <source>No transactions found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Buchungen gefunden.</translation>
     </message>
     <message>
         <source>Transactions found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Buchungen: %1</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Preference pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsseiten</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoregister</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten &amp; Sync</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <source>Control how Larkspire Quillet looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, wie Larkspire Quillet aussieht.</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Design</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Klein</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Sehr groß</translation>
     </message>
     <message>
         <source>&amp;Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schriftgröße</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datums- und Kalendereinstellungen.</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samstag</translation>
     </message>
     <message>
         <source>&amp;Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Woche beginnt am</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache geändert</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Larkspire Quillet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache wird beim nächsten Start von Larkspire Quillet wirksam.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;prache</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Buchungen im Kontoregister angezeigt werden.</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweizeilige Darstellung</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz in einer zweiten Zeile unter dem Empfänger anzeigen.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortierung</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie die Reihenfolge der Buchungen im Kontoregister fest.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Neueste Buchungen zuerst anzeigen</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn aktiviert, erscheinen die neuesten Buchungen oben.</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten können Sie hier wiederherstellen.</translation>
     </message>
     <message>
         <source>Deleted accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl wiederherstellen</translation>
     </message>
     <message>
         <source>Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A fast, keyboard-first check register for your household accounts. Your data lives in one file on this device and works fully offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein schnelles, auf die Tastatur ausgelegtes Kontoregister für Ihre Haushaltskonten. Ihre Daten liegen in einer Datei auf diesem Gerät, und alles funktioniert vollständig offline.</translation>
     </message>
     <message>
         <source>Larkspire Quillet uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPL v3). Icons: Material Icons, Apache License 2.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet verwendet das Qt-Framework, lizenziert unter der GNU Lesser General Public License Version 3 (LGPL v3). Symbole: Material Icons, Apache License 2.0.</translation>
     </message>
     <message>
         <source>%1  —  deleted %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  —  gelöscht am %2</translation>
     </message>
     <message>
         <source>Restore Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto wiederherstellen</translation>
     </message>
     <message>
         <source>The account could not be restored. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht wiederhergestellt werden. Bitte versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>SignInClient</name>
     <message>
         <source>could not listen for the browser&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>konnte nicht auf die Antwort des Browsers warten</translation>
     </message>
     <message>
         <source>the browser did not come back within 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>der Browser hat sich nicht innerhalb von 5 Minuten zurückgemeldet</translation>
     </message>
     <message>
         <source>no web browser could be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>es konnte kein Webbrowser geöffnet werden</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <source>the answer did not belong to this sign-in</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort gehörte nicht zu dieser Anmeldung</translation>
     </message>
     <message>
         <source>the answer carried no sign-in code</source>
-        <translation type="unfinished"></translation>
+        <translation>die Antwort enthielt keinen Anmeldecode</translation>
     </message>
     <message>
         <source>the service sent no tokens</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dienst hat keine Tokens gesendet</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Splittbuchung</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe: %1</translation>
     </message>
     <message>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbleibend: %1</translation>
     </message>
     <message>
         <source>The split lines add up to %1, not %2. Adjust the total to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Splittzeilen ergeben zusammen %1, nicht %2. Gesamtbetrag auf %1 anpassen?</translation>
     </message>
     <message>
         <source>&amp;Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anpassen</translation>
     </message>
     <message>
         <source>&amp;Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beibehalten</translation>
     </message>
 </context>
 <context>
     <name>SplitLinesWidget</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Split lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Splittzeilen</translation>
     </message>
     <message>
         <source>+ Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Zeile hinzufügen</translation>
     </message>
     <message>
         <source>- Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>- Entfernen</translation>
     </message>
     <message>
         <source>Category, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie, Zeile %1</translation>
     </message>
     <message>
         <source>Amount, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag, Zeile %1</translation>
     </message>
     <message>
         <source>Memo, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz, Zeile %1</translation>
     </message>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Splittbuchung</translation>
     </message>
     <message>
         <source>Line %1 has an amount but no category. Choose a category for every split line with an amount, or set its amount to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 hat einen Betrag, aber keine Kategorie. Wählen Sie für jede Splittzeile mit Betrag eine Kategorie oder setzen Sie ihren Betrag auf 0.</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Konten</translation>
     </message>
     <message>
         <source>Recurring transactions due</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>Sync-Status</translation>
     </message>
     <message>
         <source>Sync in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung läuft</translation>
     </message>
     <message numerus="yes">
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Konto</numerusform>
+            <numerusform>%n Konten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n fällige Buchung</numerusform>
+            <numerusform>  •  %n fällige Buchungen</numerusform>
         </translation>
     </message>
 </context>
@@ -3652,304 +3690,307 @@ Your data as it was is kept as:
     <name>StoreFailure</name>
     <message>
         <source>The data file is in use by another program. Wait a moment and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei wird von einem anderen Programm verwendet. Warten Sie einen Moment und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The data file cannot be written to (it is read-only).</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Datendatei kann nicht geschrieben werden (sie ist schreibgeschützt).</translation>
     </message>
     <message>
         <source>The disk could not be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf den Datenträger konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The data file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datendatei ist beschädigt.</translation>
     </message>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger ist voll.</translation>
     </message>
     <message>
         <source>The change could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>TablePages</name>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
     <message>
         <source>Transaction Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsdetails</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>- %1</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Splitt—</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schecknr.:</translation>
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung auf:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Entered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfasst: %1</translation>
     </message>
     <message>
         <source>Last modified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geändert: %1</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten...</translation>
     </message>
     <message>
         <source>Mark Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als unbestätigt markieren</translation>
     </message>
     <message>
         <source>Mark Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Als bestätigt markieren</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen...</translation>
     </message>
     <message>
         <source>Split lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Splittzeilen</translation>
     </message>
     <message>
         <source>(no split lines on record)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Splittzeilen vorhanden)</translation>
     </message>
     <message>
         <source>(uncategorized)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ohne Kategorie)</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichen</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbestätigt</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Status „bestätigt“ konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbuchung „%1“ über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ über %2 löschen?</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilen...</translation>
     </message>
     <message>
         <source>Split this transaction across multiple categories with their own amounts and memos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung auf mehrere Kategorien mit eigenen Beträgen und Notizen aufteilen.</translation>
     </message>
     <message>
         <source>Use single category</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Kategorie verwenden</translation>
     </message>
     <message>
         <source>Drop the split and return to a single-category transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung verwerfen und zu einer Buchung mit einer Kategorie zurückkehren.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigt</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schecknr.:</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung bearbeiten</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Splitt—</translation>
     </message>
 </context>
 <context>
     <name>TransactionRepository</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangssaldo</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>So funktioniert es</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie ein Konto an (Girokonto, Sparkonto, Kreditkarte oder jedes andere Konto, das Sie verfolgen möchten).</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfassen Sie Buchungen, während Sie Geld ausgeben.</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleichen Sie ab, sobald Ihr Kontoauszug eintrifft.</translation>
     </message>
     <message>
         <source>Welcome to
 Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei
+Larkspire Quillet</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen zurück</translation>
     </message>
     <message>
         <source>A fast, keyboard-first check register for your household accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein schnelles, auf die Tastatur ausgelegtes Kontoregister für Ihre Haushaltskonten.</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden Sie sich an, um Ihre Daten geräteübergreifend zu synchronisieren.</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktioniert vollständig offline. Ihre Daten bleiben auf diesem Gerät.</translation>
     </message>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Sitzung ist abgelaufen. Melden Sie sich erneut an, um weiter zu synchronisieren.</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstes Konto erstellen</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmelden</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereits ein Konto? Anmelden</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Konto erstellen</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbankfehler</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
@@ -3957,7 +3998,11 @@ Larkspire Quillet</source>
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte nicht initialisiert werden.
+
+Datenverzeichnis: %1
+
+Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
     </message>
 </context>
 </TS>

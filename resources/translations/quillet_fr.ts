@@ -5,259 +5,260 @@
     <name>Accessibility</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte</translation>
     </message>
     <message>
         <source>Edit Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le compte</translation>
     </message>
     <message>
         <source>Account name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du compte</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise</translation>
     </message>
     <message>
         <source>Starting Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde initial</translation>
     </message>
     <message>
         <source>This is the account&apos;s &quot;Opening Balance&quot; transaction. To change it, edit that transaction in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il s'agit de l'opération « Solde d'ouverture » du compte. Pour la changer, modifiez cette opération dans le registre.</translation>
     </message>
     <message>
         <source>As of</source>
-        <translation type="unfinished"></translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Bank name (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la banque (facultatif)</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished"></translation>
+        <translation>Banque</translation>
     </message>
     <message>
         <source>Last 4 digits (optional)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 derniers chiffres (facultatif)</translation>
     </message>
     <message>
         <source>Account Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de compte</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Devise :</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Solde initial :</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Au :</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Banque :</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de &amp;compte :</translation>
     </message>
     <message>
         <source>The currency cannot change once the account has transactions: their amounts were entered in this currency.</source>
-        <translation type="unfinished"></translation>
+        <translation>La devise ne peut plus changer une fois que le compte contient des opérations : leurs montants ont été saisis dans cette devise.</translation>
     </message>
     <message>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 au %2</translation>
     </message>
 </context>
 <context>
     <name>AccountService</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde d'ouverture</translation>
     </message>
 </context>
 <context>
     <name>AccountSidebar</name>
     <message>
         <source>ACCOUNTS</source>
-        <translation type="unfinished"></translation>
+        <translation>COMPTES</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes</translation>
     </message>
     <message>
         <source>Total of all accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de tous les comptes</translation>
     </message>
     <message>
         <source>%1, balance %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, solde %2</translation>
     </message>
 </context>
 <context>
     <name>AccountWindow</name>
     <message>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <source>macOS</source>
-        <translation type="unfinished"></translation>
+        <translation>macOS</translation>
     </message>
     <message>
         <source>Linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Linux</translation>
     </message>
     <message>
         <source>Larkspire Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte Larkspire</translation>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion : %1</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Your Larkspire Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre compte Larkspire</translation>
     </message>
     <message>
         <source>Sign in to keep your register in sync on all your devices. Everything stays on this device as well, and Larkspire Quillet keeps working offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez-vous pour synchroniser votre registre sur tous vos appareils. Tout reste également sur cet appareil, et Larkspire Quillet continue de fonctionner hors ligne.</translation>
     </message>
     <message>
         <source>&amp;Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Se connecter</translation>
     </message>
     <message>
         <source>&amp;Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Créer un compte</translation>
     </message>
     <message>
         <source>Finish signing in in your browser. This window updates when you are done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminez la connexion dans votre navigateur. Cette fenêtre se mettra à jour une fois que ce sera fait.</translation>
     </message>
     <message>
         <source>Cance&amp;l Sign-In</source>
-        <translation type="unfinished"></translation>
+        <translation>Annu&amp;ler la connexion</translation>
     </message>
     <message>
         <source>&amp;Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Appareils</translation>
     </message>
     <message>
         <source>Where this account is in use. This device comes first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils sur lesquels ce compte est utilisé. Cet appareil apparaît en premier.</translation>
     </message>
     <message>
         <source>Devices</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareils</translation>
     </message>
     <message>
         <source>&amp;Manage Account Online…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gérer le compte en ligne…</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
         <source>Unnamed device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil sans nom</translation>
     </message>
     <message>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>version %1</translation>
     </message>
     <message>
         <source>last seen %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dernière activité : %1</translation>
     </message>
     <message>
         <source>%1 (this device)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (cet appareil)</translation>
     </message>
 </context>
 <context>
     <name>BackupPanel</name>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter une sauvegarde</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une sauvegarde</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde et restauration</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez ou restaurez vos données dans un fichier de sauvegarde portable.</translation>
     </message>
     <message>
         <source>Save every account, category, transaction, schedule and reconciliation to a ZIP file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer tous les comptes, catégories, opérations, échéanciers et rapprochements dans un fichier ZIP.</translation>
     </message>
     <message>
         <source>Restore data from a backup ZIP file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer les données à partir d'un fichier ZIP de sauvegarde.</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers ZIP (*.zip)</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation...</translation>
     </message>
     <message>
         <source>Backup Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde terminée</translation>
     </message>
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde enregistrée dans :
+%1</translation>
     </message>
     <message>
         <source>Backup Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la sauvegarde</translation>
     </message>
     <message>
         <source>%1
@@ -265,60 +266,69 @@
 Automatic safety copies of your data are kept in:
 %2
 You can restore one under Safety Copies on this page.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Des copies de sécurité automatiques de vos données sont conservées dans :
+%2
+Vous pouvez en restaurer une sous Copies de sécurité sur cette page.</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire dans :
+%1</translation>
     </message>
     <message>
         <source>Replace all with backup data</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout remplacer par les données de la sauvegarde</translation>
     </message>
     <message>
         <source>Keep newer (compare timestamps)</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le plus récent (comparer les dates)</translation>
     </message>
     <message>
         <source>Skip existing items</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer les éléments existants</translation>
     </message>
     <message>
         <source>Restore exactly (the store becomes the backup)</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer à l'identique (la base de données devient la sauvegarde)</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d'importation</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faire des données existantes ?</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l'importation</translation>
     </message>
     <message>
         <source>Could not read file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier.</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation...</translation>
     </message>
     <message>
         <source>Imported %1 items, skipped %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 éléments importés, %2 ignorés.</translation>
     </message>
     <message numerus="yes">
         <source>
 
 %n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>
+
+%n erreur s'est produite.</numerusform>
+            <numerusform>
+
+%n erreurs se sont produites.</numerusform>
         </translation>
     </message>
     <message>
@@ -326,109 +336,112 @@ You can restore one under Safety Copies on this page.</source>
 
 Your data as it was before is kept as a safety copy:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Vos données telles qu'elles étaient auparavant sont conservées dans une copie de sécurité :
+%1</translation>
     </message>
     <message>
         <source>Import Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée</translation>
     </message>
 </context>
 <context>
     <name>BackupService</name>
     <message>
         <source>%1: entry too large (%2 bytes, at most %3 allowed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : entrée trop volumineuse (%2 octets, %3 au maximum)</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir l'archive ZIP</translation>
     </message>
     <message>
         <source>Backup too large: its entries add up to %1 bytes, at most %2 allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde trop volumineuse : ses entrées totalisent %1 octets, %2 au maximum</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde non valide : manifest.json manquant</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de sauvegarde non prise en charge : %1</translation>
     </message>
     <message>
         <source>The backup&apos;s table of contents is damaged: some entries could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>La table des matières de la sauvegarde est endommagée : certaines entrées sont illisibles</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : entrée endommagée</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : JSON non valide</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : erreur inattendue</translation>
     </message>
     <message>
         <source>the columns of %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>les colonnes de %1 sont illisibles</translation>
     </message>
     <message>
         <source>%1: bad entry name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : nom d'entrée incorrect</translation>
     </message>
     <message>
         <source>%1: unknown column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : colonne inconnue %2</translation>
     </message>
     <message>
         <source>%1: bad value for %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : valeur incorrecte pour %2</translation>
     </message>
     <message>
         <source>%1: the id %2 is in more than one entry</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l'identifiant %2 figure dans plusieurs entrées</translation>
     </message>
     <message>
         <source>the table cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la table est illisible</translation>
     </message>
     <message>
         <source>cannot prepare the statement</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de préparer la requête</translation>
     </message>
     <message>
         <source>Nothing was restored: another program is writing to the store (database is locked). Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été restauré : un autre programme écrit dans la base de données (base verrouillée). Réessayez lorsqu'il aura terminé.</translation>
     </message>
     <message>
         <source>Nothing was restored: the store could not be written (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été restauré : impossible d'écrire dans la base de données (%1).</translation>
     </message>
     <message>
         <source>The store could not be read whole (%1: %2). No backup was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données n'a pas pu être lue entièrement (%1 : %2). Aucune sauvegarde n'a été écrite.</translation>
     </message>
     <message>
         <source>the check gave no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>la vérification n'a donné aucune réponse</translation>
     </message>
     <message>
         <source>The store is damaged (%1). No backup was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données est endommagée (%1). Aucune sauvegarde n'a été écrite.</translation>
     </message>
     <message>
         <source>Nothing was restored: a safety copy of the store could not be made (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été restauré : impossible de faire une copie de sécurité de la base de données (%1).</translation>
     </message>
 </context>
 <context>
     <name>BackupUpkeep</name>
     <message>
         <source>Data File Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de données endommagé</translation>
     </message>
     <message>
         <source>Larkspire Quillet found damage in its data file:
@@ -438,699 +451,705 @@ Backups cannot be exported until this is repaired. Automatic safety copies of yo
 %2
 
 You can restore one under Edit › Preferences › Data &amp; Sync › Safety Copies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet a détecté des dommages dans son fichier de données :
+%1
+
+Les sauvegardes ne peuvent pas être exportées tant qu'il n'est pas réparé. Des copies de sécurité automatiques de vos données sont conservées dans :
+%2
+
+Vous pouvez en restaurer une sous Édition › Préférences › Données et synchro › Copies de sécurité.</translation>
     </message>
 </context>
 <context>
     <name>CalendarPopup</name>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
 </context>
 <context>
     <name>CategoriesScreen</name>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Search categories...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des catégories...</translation>
     </message>
     <message>
         <source>Search categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des catégories</translation>
     </message>
     <message>
         <source>+ New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Nouvelle catégorie</translation>
     </message>
     <message>
         <source>&amp;New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle catégorie</translation>
     </message>
     <message>
         <source>Add &amp;Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une sous-catégorie</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Delete Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la catégorie</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » ? Les opérations de cette catégorie deviendront non catégorisées.</translation>
     </message>
     <message>
         <source>The category could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer la catégorie.</translation>
     </message>
 </context>
 <context>
     <name>CategoryChoices</name>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
 </context>
 <context>
     <name>CategoryFormDialog</name>
     <message>
         <source>New Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle catégorie</translation>
     </message>
     <message>
         <source>Category name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la catégorie</translation>
     </message>
     <message>
         <source>Expense</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépense</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenu</translation>
     </message>
     <message>
         <source>Tax-relevant</source>
-        <translation type="unfinished"></translation>
+        <translation>Concerne les impôts</translation>
     </message>
     <message>
         <source>Mark this category for inclusion in tax-time reports.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure cette catégorie dans les rapports fiscaux.</translation>
     </message>
     <message>
         <source>e.g. charitable_contributions, mortgage_interest</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. charitable_contributions, mortgage_interest</translation>
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie &amp;parente :</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Type :</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Code fiscal :</translation>
     </message>
     <message>
         <source>New Subcategory</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle sous-catégorie</translation>
     </message>
     <message>
         <source>Edit Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la catégorie</translation>
     </message>
     <message>
         <source>Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement</translation>
     </message>
 </context>
 <context>
     <name>CategoryService</name>
     <message>
         <source>Charitable Donations</source>
-        <translation type="unfinished"></translation>
+        <translation>Dons</translation>
     </message>
     <message>
         <source>Medical Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais médicaux</translation>
     </message>
     <message>
         <source>Business Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais professionnels</translation>
     </message>
     <message>
         <source>Home Office</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau à domicile</translation>
     </message>
     <message>
         <source>Education Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de scolarité</translation>
     </message>
     <message>
         <source>State &amp; Local Taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôts locaux</translation>
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts d'emprunt</translation>
     </message>
     <message>
         <source>Property Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe foncière</translation>
     </message>
     <message>
         <source>Housing</source>
-        <translation type="unfinished"></translation>
+        <translation>Logement</translation>
     </message>
     <message>
         <source>Rent/Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer/Crédit immobilier</translation>
     </message>
     <message>
         <source>Maintenance</source>
-        <translation type="unfinished"></translation>
+        <translation>Entretien</translation>
     </message>
     <message>
         <source>HOA</source>
-        <translation type="unfinished"></translation>
+        <translation>Copropriété</translation>
     </message>
     <message>
         <source>Utilities</source>
-        <translation type="unfinished"></translation>
+        <translation>Factures</translation>
     </message>
     <message>
         <source>Electric</source>
-        <translation type="unfinished"></translation>
+        <translation>Électricité</translation>
     </message>
     <message>
         <source>Gas</source>
-        <translation type="unfinished"></translation>
+        <translation>Gaz</translation>
     </message>
     <message>
         <source>Water</source>
-        <translation type="unfinished"></translation>
+        <translation>Eau</translation>
     </message>
     <message>
         <source>Internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Internet</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone</translation>
     </message>
     <message>
         <source>Transportation</source>
-        <translation type="unfinished"></translation>
+        <translation>Transports</translation>
     </message>
     <message>
         <source>Gas/Fuel</source>
-        <translation type="unfinished"></translation>
+        <translation>Carburant</translation>
     </message>
     <message>
         <source>Car Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédit auto</translation>
     </message>
     <message>
         <source>Auto Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance auto</translation>
     </message>
     <message>
         <source>Public Transit</source>
-        <translation type="unfinished"></translation>
+        <translation>Transports en commun</translation>
     </message>
     <message>
         <source>Groceries</source>
-        <translation type="unfinished"></translation>
+        <translation>Courses</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurants</translation>
     </message>
     <message>
         <source>Personal Care</source>
-        <translation type="unfinished"></translation>
+        <translation>Soins personnels</translation>
     </message>
     <message>
         <source>Pets</source>
-        <translation type="unfinished"></translation>
+        <translation>Animaux</translation>
     </message>
     <message>
         <source>Subscriptions</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonnements</translation>
     </message>
     <message>
         <source>Gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux</translation>
     </message>
     <message>
         <source>Miscellaneous</source>
-        <translation type="unfinished"></translation>
+        <translation>Divers</translation>
     </message>
     <message>
         <source>Entertainment</source>
-        <translation type="unfinished"></translation>
+        <translation>Loisirs</translation>
     </message>
     <message>
         <source>Streaming</source>
-        <translation type="unfinished"></translation>
+        <translation>Streaming</translation>
     </message>
     <message>
         <source>Movies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinéma</translation>
     </message>
     <message>
         <source>Events</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties</translation>
     </message>
     <message>
         <source>Shopping</source>
-        <translation type="unfinished"></translation>
+        <translation>Achats</translation>
     </message>
     <message>
         <source>Clothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vêtements</translation>
     </message>
     <message>
         <source>Electronics</source>
-        <translation type="unfinished"></translation>
+        <translation>Électronique</translation>
     </message>
     <message>
         <source>Household</source>
-        <translation type="unfinished"></translation>
+        <translation>Maison</translation>
     </message>
     <message>
         <source>Insurance</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurances</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé</translation>
     </message>
     <message>
         <source>Life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <source>Home/Renters</source>
-        <translation type="unfinished"></translation>
+        <translation>Habitation</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Fees &amp; Charges</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais et commissions</translation>
     </message>
     <message>
         <source>Bank Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais bancaires</translation>
     </message>
     <message>
         <source>ATM Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de retrait</translation>
     </message>
     <message>
         <source>Late Fees</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalités de retard</translation>
     </message>
     <message>
         <source>Salary / Wages</source>
-        <translation type="unfinished"></translation>
+        <translation>Salaire</translation>
     </message>
     <message>
         <source>Interest Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts perçus</translation>
     </message>
     <message>
         <source>Dividend Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendes</translation>
     </message>
     <message>
         <source>Rental Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus locatifs</translation>
     </message>
     <message>
         <source>Freelance / Consulting</source>
-        <translation type="unfinished"></translation>
+        <translation>Indépendant / Conseil</translation>
     </message>
     <message>
         <source>Refunds</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursements</translation>
     </message>
     <message>
         <source>Gifts Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux reçus</translation>
     </message>
     <message>
         <source>Other Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres revenus</translation>
     </message>
 </context>
 <context>
     <name>CategoryTreeModel</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code fiscal</translation>
     </message>
 </context>
 <context>
     <name>ChartPainter</name>
     <message>
         <source>%1: %2 (%3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>%1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 : %3</translation>
     </message>
     <message numerus="yes">
         <source>; and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; et %n autre</numerusform>
+            <numerusform>; et %n autres</numerusform>
         </translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>ChartView</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
 </context>
 <context>
     <name>Codes</name>
     <message>
         <source>Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte courant</translation>
     </message>
     <message>
         <source>Savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Épargne</translation>
     </message>
     <message>
         <source>Credit Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les 2 semaines</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestrielle</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestrielle</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuelle</translation>
     </message>
 </context>
 <context>
     <name>CsvConverter</name>
     <message>
         <source>No date</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de date</translation>
     </message>
     <message>
         <source>Unreadable date &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Date illisible « %1 »</translation>
     </message>
     <message>
         <source>No amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de montant</translation>
     </message>
     <message>
         <source>Unreadable amount &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant illisible « %1 »</translation>
     </message>
 </context>
 <context>
     <name>CsvMappingPanel</name>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de date :</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du montant :</translation>
     </message>
     <message>
         <source>Debit column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de débit :</translation>
     </message>
     <message>
         <source>Credit column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de crédit :</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du mémo :</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de catégorie :</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date :</translation>
     </message>
     <message>
         <source>Import into:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer dans :</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne est un en-tête</translation>
     </message>
     <message>
         <source>Auto-detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Détection auto</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Preview of the rows as they will be imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu des lignes telles qu'elles seront importées</translation>
     </message>
     <message>
         <source>New account &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte « %1 »</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Column %1 (e.g. %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1 (p. ex. %2)</translation>
     </message>
     <message>
         <source>Debit and credit columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes de débit et de crédit</translation>
     </message>
     <message>
         <source>Choose the date column</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la colonne de date</translation>
     </message>
     <message>
         <source>Dates detected as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates détectées au format %1</translation>
     </message>
     <message>
         <source>Dates read as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates lues au format %1</translation>
     </message>
     <message>
         <source>Skipped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorée : %1</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération importée</translation>
     </message>
 </context>
 <context>
     <name>DateLineEdit</name>
     <message>
         <source>Open calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le calendrier</translation>
     </message>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le calendrier (F4)</translation>
     </message>
 </context>
 <context>
     <name>DateOrderRows</name>
     <message>
         <source>Month/Day/Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois/Jour/Année</translation>
     </message>
     <message>
         <source>month first</source>
-        <translation type="unfinished"></translation>
+        <translation>mois d'abord</translation>
     </message>
     <message>
         <source>Day/Month/Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour/Mois/Année</translation>
     </message>
     <message>
         <source>day first</source>
-        <translation type="unfinished"></translation>
+        <translation>jour d'abord</translation>
     </message>
     <message>
         <source>Year/Month/Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Année/Mois/Jour</translation>
     </message>
     <message>
         <source>year first</source>
-        <translation type="unfinished"></translation>
+        <translation>année d'abord</translation>
     </message>
     <message>
         <source>no date in any order</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune date valide, quel que soit l'ordre</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>%1 is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se lit %2</translation>
     </message>
     <message>
         <source>Ambiguous: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambigu : %1</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Date order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre de la date</translation>
     </message>
     <message>
         <source>Example</source>
-        <translation type="unfinished"></translation>
+        <translation>Exemple</translation>
     </message>
     <message>
         <source>Date order of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre de la date de %1</translation>
     </message>
     <message>
         <source>%1 (guessed)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (supposé)</translation>
     </message>
     <message>
         <source>%1 (detected)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (détecté)</translation>
     </message>
 </context>
 <context>
     <name>DeviceSignIn</name>
     <message>
         <source>the service sent no tokens</source>
-        <translation type="unfinished"></translation>
+        <translation>le service n'a envoyé aucun jeton</translation>
     </message>
     <message>
         <source>the request was denied</source>
-        <translation type="unfinished"></translation>
+        <translation>la demande a été refusée</translation>
     </message>
     <message>
         <source>the code expired before it was approved</source>
-        <translation type="unfinished"></translation>
+        <translation>le code a expiré avant d'être approuvé</translation>
     </message>
 </context>
 <context>
     <name>FormDialog</name>
     <message>
         <source>Everything you entered is kept: try again, or cancel and come back to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout ce que vous avez saisi est conservé : réessayez, ou annulez et revenez-y plus tard.</translation>
     </message>
     <message>
         <source>This could not be saved.
@@ -1138,676 +1157,685 @@ You can restore one under Edit › Preferences › Data &amp; Sync › Safety Co
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer.
+
+%1
+
+%2</translation>
     </message>
 </context>
 <context>
     <name>ImportService</name>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Non catégorisé</translation>
     </message>
     <message>
         <source>Imported transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération importée</translation>
     </message>
     <message>
         <source>Could not read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération importée</numerusform>
+            <numerusform>%n opérations importées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n transfer(s) linked across accounts</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n virement lié entre comptes</numerusform>
+            <numerusform>%n virements liés entre comptes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n duplicate(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n doublon ignoré</numerusform>
+            <numerusform>%n doublons ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unparseable)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (illisible)</numerusform>
+            <numerusform>%n enregistrements ignorés (illisibles)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n split transaction(s) skipped (the lines do not add up to the amount)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération ventilée ignorée (le total des lignes ne correspond pas au montant)</numerusform>
+            <numerusform>%n opérations ventilées ignorées (le total des lignes ne correspond pas au montant)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n split transaction(s) skipped (more than 1,000 lines)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération ventilée ignorée (plus de 1 000 lignes)</numerusform>
+            <numerusform>%n opérations ventilées ignorées (plus de 1 000 lignes)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n text(s) longer than 4,000 characters cut short</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n texte de plus de 4 000 caractères tronqué</numerusform>
+            <numerusform>%n textes de plus de 4 000 caractères tronqués</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n metadata record(s) skipped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement de métadonnées ignoré</numerusform>
+            <numerusform>%n enregistrements de métadonnées ignorés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (unmapped source account)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (compte source non associé)</numerusform>
+            <numerusform>%n enregistrements ignorés (compte source non associé)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) skipped (database error — see log)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement ignoré (erreur de base de données — voir le journal)</numerusform>
+            <numerusform>%n enregistrements ignorés (erreur de base de données — voir le journal)</numerusform>
         </translation>
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur de base de données a interrompu l'importation et toutes les modifications ont été annulées. Aucune opération n'a été ajoutée.</translation>
     </message>
     <message>
         <source>The disk is full. The import was stopped and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein. L'importation a été interrompue et toutes les modifications ont été annulées. Aucune opération n'a été ajoutée.</translation>
     </message>
     <message>
         <source>Another program is writing to the data file and did not finish in time. Nothing was imported; try again when it is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme écrit dans le fichier de données et n'a pas terminé à temps. Rien n'a été importé ; réessayez lorsqu'il aura terminé.</translation>
     </message>
     <message>
         <source>Nothing was imported: no safety copy of the data could be made first (%1). Make room on the disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été importé : impossible de faire au préalable une copie de sécurité des données (%1). Libérez de l'espace disque et réessayez.</translation>
     </message>
     <message>
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'importation a été annulée et toutes les modifications ont été défaites. Aucune opération n'a été ajoutée.</translation>
     </message>
 </context>
 <context>
     <name>ImportWindow</name>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>No files chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier choisi</translation>
     </message>
     <message>
         <source>&amp;Choose Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Choisir des fichiers...</translation>
     </message>
     <message>
         <source>&amp;Files:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichiers :</translation>
     </message>
     <message>
         <source>QIF (Quicken Interchange Format)</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF (Quicken Interchange Format)</translation>
     </message>
     <message>
         <source>CSV (comma-separated values)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV (valeurs séparées par des virgules)</translation>
     </message>
     <message>
         <source>F&amp;ormat:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormat :</translation>
     </message>
     <message>
         <source>Choose one or more QIF or CSV files to import.
 
 QIF files keep their accounts, categories, splits and transfers. A CSV file from your bank goes into one account you choose.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un ou plusieurs fichiers QIF ou CSV à importer.
+
+Les fichiers QIF conservent leurs comptes, catégories, ventilations et virements. Un fichier CSV de votre banque est importé dans un compte de votre choix.</translation>
     </message>
     <message>
         <source>Import progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de l'importation</translation>
     </message>
     <message>
         <source>%v of %m records</source>
-        <translation type="unfinished"></translation>
+        <translation>%v sur %m enregistrements</translation>
     </message>
     <message>
         <source>Cancel Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l'importation</translation>
     </message>
     <message>
         <source>Import result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de l'importation</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Choose Files to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les fichiers à importer</translation>
     </message>
     <message>
         <source>QIF and CSV files (*.qif *.QIF *.csv *.CSV *.txt);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers QIF et CSV (*.qif *.QIF *.csv *.CSV *.txt);;Fichiers QIF (*.qif *.QIF);;Fichiers CSV (*.csv *.CSV *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>These files could not be read:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces fichiers n'ont pas pu être lus :
+%1</translation>
     </message>
 </context>
 <context>
     <name>LarkAccount::LoopbackListener</name>
     <message>
         <source>Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet</translation>
     </message>
 </context>
 <context>
     <name>LoopbackListener</name>
     <message>
         <source>The request was not understood.</source>
-        <translation type="unfinished"></translation>
+        <translation>La requête n'a pas été comprise.</translation>
     </message>
     <message>
         <source>There is nothing here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a rien ici.</translation>
     </message>
     <message>
         <source>This sign-in has already finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette connexion est déjà terminée.</translation>
     </message>
     <message>
         <source>You are signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes connecté</translation>
     </message>
     <message>
         <source>Sign-in did not complete</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion n'a pas abouti</translation>
     </message>
     <message>
         <source>You can close this tab and return to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez fermer cet onglet et revenir à %1.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet</translation>
     </message>
     <message>
         <source>Wallet</source>
-        <translation type="unfinished"></translation>
+        <translation>Portefeuille</translation>
     </message>
     <message>
         <source>Welcome to Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Larkspire Quillet</translation>
     </message>
     <message>
         <source>Create your first account to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créez votre premier compte pour commencer.</translation>
     </message>
     <message>
         <source>Create Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un compte</translation>
     </message>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez aussi importer des opérations depuis un fichier CSV via Fichier › Importer.</translation>
     </message>
     <message numerus="yes">
         <source>Auto-posted %n recurring transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération récurrente saisie automatiquement</numerusform>
+            <numerusform>%n opérations récurrentes saisies automatiquement</numerusform>
         </translation>
     </message>
     <message>
         <source>Select an account first</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d'abord un compte</translation>
     </message>
     <message>
         <source>An account needs a name; nothing was created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un compte doit avoir un nom ; rien n'a été créé.</translation>
     </message>
     <message>
         <source>An account needs a name; it was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un compte doit avoir un nom ; il n'a pas été modifié.</translation>
     </message>
     <message>
         <source>Delete Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le compte</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » ?
+
+Toutes les opérations, opérations récurrentes et l'historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchro.</translation>
     </message>
     <message>
         <source>The account could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le compte.</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>Signed in successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion réussie</translation>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion : %1</translation>
     </message>
     <message>
         <source>Larkspire Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte Larkspire</translation>
     </message>
     <message>
         <source>Manage your account</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer votre compte</translation>
     </message>
     <message>
         <source>Signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Sign in or sign up</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter ou s'inscrire</translation>
     </message>
     <message>
         <source>Not signed in</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau &amp;compte</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>Larkspire &amp;Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte &amp;Larkspire...</translation>
     </message>
     <message>
         <source>Sign &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se &amp;déconnecter</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher...</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences...</translation>
     </message>
     <message>
         <source>&amp;Account</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>&amp;Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapprocher...</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique des rapprochements...</translation>
     </message>
     <message>
         <source>Rename &amp;Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer les &amp;bénéficiaires...</translation>
     </message>
     <message>
         <source>&amp;Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partager...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rapports</translation>
     </message>
     <message>
         <source>Re&amp;curring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations ré&amp;currentes</translation>
     </message>
     <message>
         <source>C&amp;ategories</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;atégories</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;About Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Larkspire Quillet</translation>
     </message>
     <message>
         <source>What&apos;s &amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveautés...</translation>
     </message>
     <message>
         <source>Check for &amp;Updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des &amp;mises à jour...</translation>
     </message>
     <message>
         <source>Send &amp;Feedback...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer des &amp;commentaires...</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des données d'&amp;exemple</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ffacer les données d'exemple</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A fast, keyboard-first check register for your household accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registre de chèques rapide, pensé pour le clavier, pour les comptes de votre foyer.</translation>
     </message>
     <message>
         <source>© Larkspire. Built with the Qt framework under the GNU LGPL v3.</source>
-        <translation type="unfinished"></translation>
+        <translation>© Larkspire. Conçu avec le framework Qt sous licence GNU LGPL v3.</translation>
     </message>
     <message>
         <source>About Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Larkspire Quillet</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <source>Save transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l'opération</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une nouvelle opération</translation>
     </message>
     <message>
         <source>Delete current transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l'opération actuelle</translation>
     </message>
     <message>
         <source>Tab / Shift+Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab / Shift+Tab</translation>
     </message>
     <message>
         <source>Next / previous field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ suivant / précédent</translation>
     </message>
     <message>
         <source>&apos; (apostrophe)</source>
-        <translation type="unfinished"></translation>
+        <translation>' (apostrophe)</translation>
     </message>
     <message>
         <source>Copy value from field above</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la valeur du champ du dessus</translation>
     </message>
     <message>
         <source>Date Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ de date</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd'hui</translation>
     </message>
     <message>
         <source>Next / previous day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour suivant / précédent</translation>
     </message>
     <message>
         <source>First / last day of month</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier / dernier jour du mois</translation>
     </message>
     <message>
         <source>First / last day of year</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier / dernier jour de l'année</translation>
     </message>
     <message>
         <source>First / last day of week</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier / dernier jour de la semaine</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>New transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération</translation>
     </message>
     <message>
         <source>New account</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte</translation>
     </message>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories</translation>
     </message>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes</translation>
     </message>
     <message>
         <source>Switch to account 1Ĺ</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer au compte 1–9</translation>
     </message>
     <message>
         <source>Switch to account 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer au compte 10</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <source>Keyboard shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des opérations</translation>
     </message>
     <message>
         <source>No accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total : %1</translation>
     </message>
     <message>
         <source>New Account...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte...</translation>
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier « %1 »...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher...</translation>
     </message>
     <message>
         <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements...</translation>
     </message>
     <message>
         <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer les bénéficiaires...</translation>
     </message>
     <message>
         <source>Share...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager...</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 »</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaires</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer en :</translation>
     </message>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la sélection</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner la sélection</translation>
     </message>
     <message>
         <source>Rename Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du renommage</translation>
     </message>
     <message>
         <source>The payees could not be renamed. No transaction was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de renommer les bénéficiaires. Aucune opération n'a été modifiée.</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommage terminé</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération renommée.</numerusform>
+            <numerusform>%n opérations renommées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner les bénéficiaires</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion terminée</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération fusionnée.</numerusform>
+            <numerusform>%n opérations fusionnées.</numerusform>
         </translation>
     </message>
 </context>
@@ -1815,1139 +1843,1143 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>PaymentTypeChoice</name>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiement</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépôt</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Monthly rent</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer mensuel</translation>
     </message>
     <message>
         <source>Direct deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement de salaire</translation>
     </message>
     <message>
         <source>Monthly savings</source>
-        <translation type="unfinished"></translation>
+        <translation>Épargne mensuelle</translation>
     </message>
     <message>
         <source>ATM withdrawal</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrait au distributeur</translation>
     </message>
     <message>
         <source>Card payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiement par carte</translation>
     </message>
     <message>
         <source>Quarterly gift</source>
-        <translation type="unfinished"></translation>
+        <translation>Don trimestriel</translation>
     </message>
     <message>
         <source>Holiday gifts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadeaux des fêtes</translation>
     </message>
     <message>
         <source>Six-month premium</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime semestrielle</translation>
     </message>
     <message>
         <source>Two tickets</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux billets</translation>
     </message>
     <message>
         <source>Weekly run</source>
-        <translation type="unfinished"></translation>
+        <translation>Courses de la semaine</translation>
     </message>
     <message>
         <source>Yearly investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement annuel</translation>
     </message>
 </context>
 <context>
     <name>QifMappingPanel</name>
     <message>
         <source>Credit card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Placement</translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Espèces</translation>
     </message>
     <message>
         <source>Other asset</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre actif</translation>
     </message>
     <message>
         <source>Other liability</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre passif</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Banque</translation>
     </message>
     <message>
         <source>%1 (no account header)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sans en-tête de compte)</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) found.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération trouvée.</numerusform>
+            <numerusform>%n opérations trouvées.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) cannot be read and will be skipped.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enregistrement illisible sera ignoré.</numerusform>
+            <numerusform>%n enregistrements illisibles seront ignorés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n split transaction(s) will be skipped: their lines do not add up to the amount, or there are more than 1,000.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération ventilée sera ignorée : le total de ses lignes ne correspond pas au montant, ou elle en compte plus de 1 000.</numerusform>
+            <numerusform>%n opérations ventilées seront ignorées : le total de leurs lignes ne correspond pas au montant, ou elles en comptent plus de 1 000.</numerusform>
         </translation>
     </message>
     <message>
         <source>Choose where the records of each source account go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la destination des enregistrements de chaque compte source.</translation>
     </message>
     <message>
         <source>Source account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte source</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements</translation>
     </message>
     <message>
         <source>Import into</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer dans</translation>
     </message>
     <message>
         <source>Import %1 into</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer %1 dans</translation>
     </message>
     <message>
         <source>New account (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau compte (%1)</translation>
     </message>
     <message>
         <source>Skip (do not import)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer (ne pas importer)</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochements précédents de ce compte.</translation>
     </message>
     <message>
         <source>Reconciliation history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde rapproché</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rapprochement pour l'instant. Rapprochez votre compte depuis le registre pour voir l'historique ici.</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Counted as cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Compté comme pointé</translation>
     </message>
     <message>
         <source>Not counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Non compté</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher le compte</translation>
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé :</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé :</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde précédent</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépôts pointés</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Retraits pointés</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde pointé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer le rapprochement</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération</translation>
     </message>
     <message>
         <source>Add a transaction (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération (%1)</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l'opération sélectionnée (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l'opération sélectionnée (Del)</translation>
     </message>
     <message>
         <source>Mark All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout pointer</translation>
     </message>
     <message>
         <source>Count every listed transaction as cleared (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter toutes les opérations listées comme pointées (%1)</translation>
     </message>
     <message>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout dépointer</translation>
     </message>
     <message>
         <source>Count no listed transaction as cleared (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne compter aucune opération listée comme pointée (%1)</translation>
     </message>
     <message>
         <source>Transactions to reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations à rapprocher</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt</translation>
     </message>
     <message>
         <source>Reconciliation Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du rapprochement</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved. No transaction was changed; your check marks are kept so you can try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le rapprochement. Aucune opération n'a été modifiée ; vos coches sont conservées pour que vous puissiez réessayer.</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement terminé</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte rapproché avec succès.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l'opération</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l'opération de « %1 » ?</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer l'opération.</translation>
     </message>
 </context>
 <context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération récurrente</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l'opération récurrente</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser l'opération</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencez à taper pour rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec date de fin</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin :</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir automatiquement à l'échéance</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> jours</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo :</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence :</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début :</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir à l'avance :</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer les échéances</translation>
     </message>
     <message>
         <source>Enter Next 7 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir les 7 prochains jours</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle récurrence</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 à échéance)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmer</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passer</translation>
     </message>
     <message>
         <source>Enter E&amp;arly...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir en &amp;avance...</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Not Posted</source>
-        <translation type="unfinished"></translation>
+        <translation>Non saisie</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be posted. Its schedule needs editing: check its date and, for a transfer, its accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n'a pas pu être saisie. Son échéancier doit être modifié : vérifiez sa date et, pour un virement, ses comptes.</translation>
     </message>
     <message>
         <source>Already Entered</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà saisie</translation>
     </message>
     <message>
         <source>&quot;%1&quot; of %2 was entered already, so it was not entered again. The schedule moved on to its next date.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » du %2 a déjà été saisie ; elle n'a donc pas été saisie à nouveau. L'échéancier est passé à sa date suivante.</translation>
     </message>
     <message>
         <source>Enter Early</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir en avance</translation>
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir « %1 » maintenant, à la date du %2 ? L'opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l'opération récurrente « %1 » ?</translation>
     </message>
     <message>
         <source>The recurring transaction could not be deleted.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer l'opération récurrente.
+
+%1</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir toutes les opérations récurrentes à échéance dans les 7 prochains jours ? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
     </message>
 </context>
 <context>
     <name>RegisterColumns</name>
     <message>
         <source>Show columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les colonnes</translation>
     </message>
     <message>
         <source>Reset register layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la disposition du registre</translation>
     </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
     <message>
         <source>Transfer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement vers %1</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le calendrier (F4)</translation>
     </message>
 </context>
 <context>
     <name>RegisterModel</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Chk #</source>
-        <translation type="unfinished"></translation>
+        <translation>N° chq</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiement</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépôt</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Ventilation—</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire / Mémo</translation>
     </message>
 </context>
 <context>
     <name>RegisterScreen</name>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Reconcile</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above  |  -5 under Payment: a deposit of 5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  ' : copier au-dessus  |  -5 sous Paiement : un dépôt de 5</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémorisation impossible : la date de l'opération source n'est pas valide</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération mémorisée comme récurrente</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bénéficiaire est obligatoire</translation>
     </message>
     <message>
         <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un montant de paiement ou de dépôt</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount; type it like %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n'est pas un montant ; saisissez-le comme %2</translation>
     </message>
     <message>
         <source>Unknown category: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie inconnue : %1</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte de virement introuvable</translation>
     </message>
     <message>
         <source>A transfer needs another account</source>
-        <translation type="unfinished"></translation>
+        <translation>Un virement nécessite un autre compte</translation>
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux comptes d'un virement doivent utiliser la même devise</translation>
     </message>
     <message>
         <source>Transfer to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement vers %1</translation>
     </message>
     <message>
         <source>The transaction was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L'opération n'a pas été enregistrée : %1</translation>
     </message>
     <message>
         <source>Transaction Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération non enregistrée</translation>
     </message>
     <message>
         <source>Everything you typed is still in the row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout ce que vous avez saisi reste dans la ligne.</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le virement « %1 » de %2 ?
+
+Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » de %2 ?</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l'opération</translation>
     </message>
     <message>
         <source>Fields cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs effacés</translation>
     </message>
     <message>
         <source>The opening balance is the account&apos;s starting balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Le solde d'ouverture est le solde initial du compte</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Insérer une ligne</translation>
     </message>
     <message>
         <source>&amp;New Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle opération...</translation>
     </message>
     <message>
         <source>&amp;Edit in Dialog...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier dans une fenêtre...</translation>
     </message>
     <message>
         <source>Show &amp;Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;détails...</translation>
     </message>
     <message>
         <source>Edit &amp;Splits...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la &amp;ventilation...</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ven&amp;tiler l'opération...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer non &amp;pointé</translation>
     </message>
     <message>
         <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer &amp;pointé</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>Transfer from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement depuis %1</translation>
     </message>
 </context>
 <context>
     <name>RegisterTableView</name>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
 </context>
 <context>
     <name>ReportBuilder</name>
     <message>
         <source>The report could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le rapport : %1</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Opening</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture</translation>
     </message>
     <message>
         <source>Inflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées</translation>
     </message>
     <message>
         <source>Outflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties</translation>
     </message>
     <message>
         <source>Closing</source>
-        <translation type="unfinished"></translation>
+        <translation>Clôture</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <source>Last Reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier rapprochement</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Category / Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie / Mois</translation>
     </message>
     <message>
         <source>This Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette période</translation>
     </message>
     <message>
         <source>Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Année précédente</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation</translation>
     </message>
     <message>
         <source>Change %</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation %</translation>
     </message>
     <message>
         <source>Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Part</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Charitable contributions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dons aux œuvres</translation>
     </message>
     <message>
         <source>Medical and dental expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais médicaux et dentaires</translation>
     </message>
     <message>
         <source>Business expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais professionnels</translation>
     </message>
     <message>
         <source>Home office</source>
-        <translation type="unfinished"></translation>
+        <translation>Bureau à domicile</translation>
     </message>
     <message>
         <source>Education</source>
-        <translation type="unfinished"></translation>
+        <translation>Éducation</translation>
     </message>
     <message>
         <source>State and local taxes</source>
-        <translation type="unfinished"></translation>
+        <translation>Impôts locaux</translation>
     </message>
     <message>
         <source>Mortgage interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts d'emprunt immobilier</translation>
     </message>
     <message>
         <source>Property tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe foncière</translation>
     </message>
     <message>
         <source>Interest income</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts perçus</translation>
     </message>
     <message>
         <source>Dividend income</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividendes</translation>
     </message>
     <message>
         <source>Rental income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus locatifs</translation>
     </message>
     <message>
         <source>Self-employment income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus d'activité indépendante</translation>
     </message>
     <message>
         <source>Tax Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie fiscale</translation>
     </message>
 </context>
 <context>
     <name>ReportCatalog</name>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses par catégorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse par bénéficiaire</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport fiscal</translation>
     </message>
     <message>
         <source>Income vs Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus et dépenses</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de trésorerie</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison annuelle</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse des comptes</translation>
     </message>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mois-ci</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois dernier</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce trimestre</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre dernier</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année dernière</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>30 derniers jours</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>90 derniers jours</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>12 derniers mois</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis le début</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
     <name>ReportCsv</name>
     <message>
         <source>The file could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire le fichier : %1</translation>
     </message>
 </context>
 <context>
     <name>ReportParts</name>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Transfer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement : %1</translation>
     </message>
     <message>
         <source>Income and expenses by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus et dépenses par mois</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses</translation>
     </message>
     <message>
         <source>Balance at the end of each month</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde à la fin de chaque mois</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Opening balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde d'ouverture</translation>
     </message>
     <message>
         <source>This period</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette période</translation>
     </message>
     <message>
         <source>Year before</source>
-        <translation type="unfinished"></translation>
+        <translation>Année précédente</translation>
     </message>
     <message>
         <source>Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses</translation>
     </message>
     <message>
         <source>Uncategorized</source>
-        <translation type="unfinished"></translation>
+        <translation>Non catégorisé</translation>
     </message>
     <message>
         <source>Spending by category</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses par catégorie</translation>
     </message>
     <message>
         <source>Other %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (autres)</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres</translation>
     </message>
     <message>
         <source>Largest payees by spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Principaux bénéficiaires par dépenses</translation>
     </message>
     <message>
         <source>Other tax-related</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres éléments fiscaux</translation>
     </message>
 </context>
 <context>
     <name>ReportPdf</name>
     <message>
         <source>The PDF could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire le PDF : %1</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>la page n'a pas pu être dessinée</translation>
     </message>
     <message>
         <source>%1  •  Printed %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  •  Imprimé le %2</translation>
     </message>
     <message>
         <source>The newest %1 of %2 rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 lignes les plus récentes sur %2.</translation>
     </message>
     <message>
         <source>a page could not be added</source>
-        <translation type="unfinished"></translation>
+        <translation>une page n'a pas pu être ajoutée</translation>
     </message>
 </context>
 <context>
     <name>ReportRowsWindow</name>
     <message>
         <source>Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Reading the transactions…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des opérations…</translation>
     </message>
     <message>
         <source>The newest %1 of %2 transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 opérations les plus récentes sur %2</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération</numerusform>
+            <numerusform>%n opérations</numerusform>
         </translation>
     </message>
 </context>
@@ -2955,696 +2987,702 @@ Both sides of the transfer will be deleted.</source>
     <name>ReportTableModel</name>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Double-click to see the transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez pour voir les opérations</translation>
     </message>
     <message>
         <source>Double-click to open the transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez pour ouvrir l'opération</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Report table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau du rapport</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Export PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF…</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Période :</translation>
     </message>
     <message>
         <source>From date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début</translation>
     </message>
     <message>
         <source>To date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Du :</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Au :</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte :</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;tégorie :</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Any payee</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les bénéficiaires</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bénéficiaire :</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les comptes</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les catégories</translation>
     </message>
     <message>
         <source>Making the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Création du rapport…</translation>
     </message>
     <message>
         <source>Showing the newest %1 of %2 rows; Export CSV writes them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage des %1 lignes les plus récentes sur %2 ; « Exporter en CSV » les écrit toutes.</translation>
     </message>
     <message>
         <source>Nothing in this period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien pour cette période.</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Writing %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de %1…</translation>
     </message>
     <message>
         <source>Exported to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté vers %1</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>SafetyCopies</name>
     <message>
         <source>There is no safety copy named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune copie de sécurité nommée %1.</translation>
     </message>
     <message>
         <source>The copy %1 cannot be opened (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir la copie %1 (%2).</translation>
     </message>
     <message>
         <source>The copy %1 is damaged (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie %1 est endommagée (%2).</translation>
     </message>
     <message>
         <source>A safety copy of the store could not be made (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de faire une copie de sécurité de la base de données (%1).</translation>
     </message>
     <message>
         <source>The store cannot be opened (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir la base de données (%1).</translation>
     </message>
     <message>
         <source>The store cannot be written (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire dans la base de données (%1).</translation>
     </message>
     <message>
         <source>Another program is writing to the store (%1). Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme écrit dans la base de données (%1). Réessayez lorsqu'il aura terminé.</translation>
     </message>
     <message>
         <source>The copy could not be written into the store (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire la copie dans la base de données (%1).</translation>
     </message>
     <message>
         <source>The copy was restored but could not be brought up to date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie a été restaurée, mais n'a pas pu être mise à jour.</translation>
     </message>
 </context>
 <context>
     <name>SafetyCopiesPanel</name>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <source>Before import</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant importation</translation>
     </message>
     <message>
         <source>Before restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant restauration</translation>
     </message>
     <message>
         <source>Before exact restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant restauration exacte</translation>
     </message>
     <message>
         <source>Before copy restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant restauration d'une copie</translation>
     </message>
     <message>
         <source>%1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ko</translation>
     </message>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Go</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>No safety copies yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune copie de sécurité pour l'instant.</translation>
     </message>
     <message>
         <source>Restore This Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer cette copie</translation>
     </message>
     <message>
         <source>Open Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier</translation>
     </message>
     <message>
         <source>Safety Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies de sécurité</translation>
     </message>
     <message>
         <source>A copy of your data is kept before every import and restore, and once a day. The newest %1 and the last %2 daily copies stay.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une copie de vos données est conservée avant chaque importation et restauration, ainsi qu'une fois par jour. Les %1 plus récentes et les %2 dernières copies quotidiennes sont gardées.</translation>
     </message>
     <message>
         <source>Safety copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies de sécurité</translation>
     </message>
     <message>
         <source>Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Créée</translation>
     </message>
     <message>
         <source>Why</source>
-        <translation type="unfinished"></translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Replace all of your data with the selected copy, after one more safety copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer toutes vos données par la copie sélectionnée, après une copie de sécurité supplémentaire.</translation>
     </message>
     <message>
         <source>Show the folder the safety copies are kept in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le dossier où sont conservées les copies de sécurité.</translation>
     </message>
     <message>
         <source>Replace all of your data with the copy made %1?
 
 Your data as it is now is kept as one more safety copy first, so this can be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer toutes vos données par la copie du %1 ?
+
+Vos données actuelles sont d'abord conservées dans une copie de sécurité supplémentaire ; cette action peut donc être annulée.</translation>
     </message>
     <message>
         <source>Restore Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la restauration</translation>
     </message>
     <message>
         <source>Copy Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie restaurée</translation>
     </message>
     <message>
         <source>Your data is now the copy made %1.
 
 Your data as it was is kept as:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos données correspondent maintenant à la copie du %1.
+
+Vos données précédentes sont conservées sous :
+%2</translation>
     </message>
     <message>
         <source>The folder could not be opened:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'ouvrir le dossier :
+%1</translation>
     </message>
 </context>
 <context>
     <name>SampleData</name>
     <message>
         <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d'exemple chargées</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données d'exemple sont déjà chargées.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d'exemple effacées</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée d'exemple à effacer.</translation>
     </message>
     <message>
         <source>The sample data could not be written; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire les données d'exemple ; rien n'a été modifié.</translation>
     </message>
 </context>
 <context>
     <name>SearchScreen</name>
     <message>
         <source>Account: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte : %1</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher bénéficiaire, mémo, n° de chèque...</translation>
     </message>
     <message>
         <source>Search text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte recherché</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période :</translation>
     </message>
     <message>
         <source>From date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début</translation>
     </message>
     <message>
         <source>To date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>au</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointées uniquement</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de recherche</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les comptes</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les catégories</translation>
     </message>
     <message>
         <source>Showing the %1 newest matches. Narrow the search to find older ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage des %1 résultats les plus récents. Affinez la recherche pour trouver les plus anciens.</translation>
     </message>
     <message>
         <source>No transactions found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération trouvée.</translation>
     </message>
     <message>
         <source>Transactions found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations trouvées : %1</translation>
     </message>
 </context>
 <context>
     <name>SettingsScreen</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Preference pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages des préférences</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished"></translation>
+        <translation>Registre</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Données et synchro</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>Control how Larkspire Quillet looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l'apparence de Larkspire Quillet.</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètre du système</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>&amp;Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Thème</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Extra Large</source>
-        <translation type="unfinished"></translation>
+        <translation>Très grande</translation>
     </message>
     <message>
         <source>&amp;Font size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de &amp;police</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres régionaux</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de date et de calendrier.</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi</translation>
     </message>
     <message>
         <source>&amp;Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>La &amp;semaine commence le</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue modifiée</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Larkspire Quillet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue sera appliquée au prochain démarrage de Larkspire Quillet.</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage des opérations dans le registre.</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes doubles</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le mémo sur une deuxième ligne, sous le bénéficiaire.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Définissez l'ordre des opérations dans le registre.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les opérations récentes en premier</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes supprimés</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les comptes que vous avez supprimés peuvent être restaurés ici.</translation>
     </message>
     <message>
         <source>Deleted accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes supprimés</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la sélection</translation>
     </message>
     <message>
         <source>Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A fast, keyboard-first check register for your household accounts. Your data lives in one file on this device and works fully offline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registre de chèques rapide, pensé pour le clavier, pour les comptes de votre foyer. Vos données résident dans un seul fichier sur cet appareil, et l'application fonctionne entièrement hors ligne.</translation>
     </message>
     <message>
         <source>Larkspire Quillet uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPL v3). Icons: Material Icons, Apache License 2.0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet utilise le framework Qt, sous licence GNU Lesser General Public License version 3 (LGPL v3). Icônes : Material Icons, licence Apache 2.0.</translation>
     </message>
     <message>
         <source>%1  —  deleted %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  —  supprimé le %2</translation>
     </message>
     <message>
         <source>Restore Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer le compte</translation>
     </message>
     <message>
         <source>The account could not be restored. Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de restaurer le compte. Veuillez réessayer.</translation>
     </message>
 </context>
 <context>
     <name>SignInClient</name>
     <message>
         <source>could not listen for the browser&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d'écouter la réponse du navigateur</translation>
     </message>
     <message>
         <source>the browser did not come back within 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>le navigateur n'a pas répondu dans les 5 minutes</translation>
     </message>
     <message>
         <source>no web browser could be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun navigateur web n'a pu être ouvert</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>annulée</translation>
     </message>
     <message>
         <source>the answer did not belong to this sign-in</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse ne correspondait pas à cette connexion</translation>
     </message>
     <message>
         <source>the answer carried no sign-in code</source>
-        <translation type="unfinished"></translation>
+        <translation>la réponse ne contenait aucun code de connexion</translation>
     </message>
     <message>
         <source>the service sent no tokens</source>
-        <translation type="unfinished"></translation>
+        <translation>le service n'a envoyé aucun jeton</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilation de l'opération</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total : %1</translation>
     </message>
     <message>
         <source>Remaining: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste : %1</translation>
     </message>
     <message>
         <source>The split lines add up to %1, not %2. Adjust the total to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le total des lignes de ventilation est de %1, et non de %2. Ajuster le total à %1 ?</translation>
     </message>
     <message>
         <source>&amp;Adjust</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuster</translation>
     </message>
     <message>
         <source>&amp;Go Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>&amp;Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conserver</translation>
     </message>
 </context>
 <context>
     <name>SplitLinesWidget</name>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo</translation>
     </message>
     <message>
         <source>Split lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes de ventilation</translation>
     </message>
     <message>
         <source>+ Add Line</source>
-        <translation type="unfinished"></translation>
+        <translation>+ Ajouter une ligne</translation>
     </message>
     <message>
         <source>- Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>- Supprimer</translation>
     </message>
     <message>
         <source>Category, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie, ligne %1</translation>
     </message>
     <message>
         <source>Amount, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant, ligne %1</translation>
     </message>
     <message>
         <source>Memo, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo, ligne %1</translation>
     </message>
     <message>
         <source>Split Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilation de l'opération</translation>
     </message>
     <message>
         <source>Line %1 has an amount but no category. Choose a category for every split line with an amount, or set its amount to 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 a un montant mais pas de catégorie. Choisissez une catégorie pour chaque ligne de ventilation ayant un montant, ou mettez son montant à 0.</translation>
     </message>
 </context>
 <context>
     <name>StatusBar</name>
     <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes</translation>
     </message>
     <message>
         <source>Recurring transactions due</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes à échéance</translation>
     </message>
     <message>
         <source>Sync status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de la synchronisation</translation>
     </message>
     <message>
         <source>Sync in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation en cours</translation>
     </message>
     <message numerus="yes">
         <source>%n account(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n compte</numerusform>
+            <numerusform>%n comptes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n récurrente à échéance</numerusform>
+            <numerusform>  •  %n récurrentes à échéance</numerusform>
         </translation>
     </message>
 </context>
@@ -3652,304 +3690,307 @@ Your data as it was is kept as:
     <name>StoreFailure</name>
     <message>
         <source>The data file is in use by another program. Wait a moment and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de données est utilisé par un autre programme. Patientez un instant et réessayez.</translation>
     </message>
     <message>
         <source>The data file cannot be written to (it is read-only).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire dans le fichier de données (il est en lecture seule).</translation>
     </message>
     <message>
         <source>The disk could not be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'écrire sur le disque.</translation>
     </message>
     <message>
         <source>The data file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de données est endommagé.</translation>
     </message>
     <message>
         <source>The disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein.</translation>
     </message>
     <message>
         <source>The change could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer la modification.</translation>
     </message>
 </context>
 <context>
     <name>TablePages</name>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
 </context>
 <context>
     <name>TransactionDetailsDialog</name>
     <message>
         <source>Transaction Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails de l'opération</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>- %1</source>
-        <translation type="unfinished"></translation>
+        <translation>- %1</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Ventilation—</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo :</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de chèque :</translation>
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Virement vers :</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut :</translation>
     </message>
     <message>
         <source>Entered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisie : %1</translation>
     </message>
     <message>
         <source>Last modified: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière modification : %1</translation>
     </message>
     <message>
         <source>Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier...</translation>
     </message>
     <message>
         <source>Mark Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer non pointé</translation>
     </message>
     <message>
         <source>Mark Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer pointé</translation>
     </message>
     <message>
         <source>Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer...</translation>
     </message>
     <message>
         <source>Split lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes de ventilation</translation>
     </message>
     <message>
         <source>(no split lines on record)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune ligne de ventilation enregistrée)</translation>
     </message>
     <message>
         <source>(uncategorized)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non catégorisé)</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Reconciled</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapproché</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pointé</translation>
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer le pointage.</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le virement « %1 » de %2 ?
+
+Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer « %1 » de %2 ?</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l'opération</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer l'opération.</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencez à taper pour rechercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Split...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventiler...</translation>
     </message>
     <message>
         <source>Split this transaction across multiple categories with their own amounts and memos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartir cette opération sur plusieurs catégories, chacune avec son montant et son mémo.</translation>
     </message>
     <message>
         <source>Use single category</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie unique</translation>
     </message>
     <message>
         <source>Drop the split and return to a single-category transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la ventilation et revenir à une opération à catégorie unique.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémo :</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de chèque :</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l'opération</translation>
     </message>
     <message>
         <source>—Split—</source>
-        <translation type="unfinished"></translation>
+        <translation>—Ventilation—</translation>
     </message>
 </context>
 <context>
     <name>TransactionRepository</name>
     <message>
         <source>Opening Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde d'ouverture</translation>
     </message>
 </context>
 <context>
     <name>WelcomeScreen</name>
     <message>
         <source>Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Larkspire Quillet</translation>
     </message>
     <message>
         <source>How it works</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment ça marche</translation>
     </message>
     <message>
         <source>Add an account (checking, savings, credit card, or any account you&apos;d like to track).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoutez un compte (courant, épargne, carte de crédit ou tout autre compte que vous souhaitez suivre).</translation>
     </message>
     <message>
         <source>Record transactions as you spend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez vos opérations au fil de vos dépenses.</translation>
     </message>
     <message>
         <source>Reconcile when your statement arrives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochez votre compte à réception du relevé.</translation>
     </message>
     <message>
         <source>Welcome to
 Larkspire Quillet</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans
+Larkspire Quillet</translation>
     </message>
     <message>
         <source>Welcome back</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon retour parmi nous</translation>
     </message>
     <message>
         <source>A fast, keyboard-first check register for your household accounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un registre de chèques rapide, pensé pour le clavier, pour les comptes de votre foyer.</translation>
     </message>
     <message>
         <source>Sign in to keep your data synced across devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez-vous pour synchroniser vos données entre vos appareils.</translation>
     </message>
     <message>
         <source>Works fully offline. Your data stays on this device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctionne entièrement hors ligne. Vos données restent sur cet appareil.</translation>
     </message>
     <message>
         <source>Your session has ended. Sign back in to keep syncing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre session a expiré. Reconnectez-vous pour poursuivre la synchronisation.</translation>
     </message>
     <message>
         <source>Create Your First Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer votre premier compte</translation>
     </message>
     <message>
         <source>Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà un compte ? Se connecter</translation>
     </message>
     <message>
         <source>Create a different account</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un autre compte</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de base de données</translation>
     </message>
     <message>
         <source>Failed to initialize the database.
@@ -3957,7 +3998,11 @@ Larkspire Quillet</source>
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'initialiser la base de données.
+
+Dossier des données : %1
+
+Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>
 </context>
 </TS>
