@@ -165,7 +165,7 @@ void MainWindow::showShortcutsDialog()
                                 {key(QKeySequence(Qt::CTRL | Qt::Key_4)), tr("Categories")}})
         + table(tr("Accounts"), {{key(QKeySequence(Qt::ALT | Qt::Key_1)) + QStringLiteral(" \u2013 ")
                                       + key(QKeySequence(Qt::ALT | Qt::Key_9)),
-                                  tr("Switch to account 1\u20139")},
+                                  tr("Switch to account 1–9")},
                                  {key(QKeySequence(Qt::ALT | Qt::Key_0)), tr("Switch to account 10")}});
 
     QDialog dialog(this);

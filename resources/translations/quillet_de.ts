@@ -1631,7 +1631,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
     </message>
     <message>
         <source>&apos; (apostrophe)</source>
-        <translation>' (Apostroph)</translation>
+        <translation>&apos; (Apostroph)</translation>
     </message>
     <message>
         <source>Copy value from field above</source>
@@ -1698,7 +1698,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
         <translation>Konten</translation>
     </message>
     <message>
-        <source>Switch to account 1Ĺ</source>
+        <source>Switch to account 1–9</source>
         <translation>Zu Konto 1–9 wechseln</translation>
     </message>
     <message>
@@ -1837,6 +1837,10 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
             <numerusform>%n Buchung geändert.</numerusform>
             <numerusform>%n Buchungen geändert.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Selected: %1 of %2</source>
+        <translation>Ausgewählt: %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -2480,7 +2484,7 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above  |  -5 under Payment: a deposit of 5</source>
-        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  ': von oben kopieren  |  -5 unter Zahlung: Einzahlung von 5</translation>
+        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  &apos;: von oben kopieren  |  -5 unter Zahlung: Einzahlung von 5</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>

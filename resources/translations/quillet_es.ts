@@ -1698,7 +1698,7 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <translation>Cuentas</translation>
     </message>
     <message>
-        <source>Switch to account 1Ĺ</source>
+        <source>Switch to account 1–9</source>
         <translation>Cambiar a la cuenta 1–9</translation>
     </message>
     <message>
@@ -1837,6 +1837,10 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
             <numerusform>Se reasignó %n transacción.</numerusform>
             <numerusform>Se reasignaron %n transacciones.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Selected: %1 of %2</source>
+        <translation>Seleccionados: %1 de %2</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>Accessibility</name>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>This is the account&apos;s &quot;Opening Balance&quot; transaction. To change it, edit that transaction in the register.</source>
-        <translation>Il s'agit de l'opération « Solde d'ouverture » du compte. Pour la changer, modifiez cette opération dans le registre.</translation>
+        <translation>Il s&apos;agit de l&apos;opération «&#xa0;Solde d&apos;ouverture&#xa0;» du compte. Pour la changer, modifiez cette opération dans le registre.</translation>
     </message>
     <message>
         <source>As of</source>
@@ -64,35 +64,35 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Currency:</source>
-        <translation>&amp;Devise :</translation>
+        <translation>&amp;Devise&#xa0;:</translation>
     </message>
     <message>
         <source>Starting &amp;Balance:</source>
-        <translation>&amp;Solde initial :</translation>
+        <translation>&amp;Solde initial&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;As of:</source>
-        <translation>&amp;Au :</translation>
+        <translation>&amp;Au&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Institution:</source>
-        <translation>&amp;Banque :</translation>
+        <translation>&amp;Banque&#xa0;:</translation>
     </message>
     <message>
         <source>Account &amp;Number:</source>
-        <translation>N° de &amp;compte :</translation>
+        <translation>N° de &amp;compte&#xa0;:</translation>
     </message>
     <message>
         <source>The currency cannot change once the account has transactions: their amounts were entered in this currency.</source>
-        <translation>La devise ne peut plus changer une fois que le compte contient des opérations : leurs montants ont été saisis dans cette devise.</translation>
+        <translation>La devise ne peut plus changer une fois que le compte contient des opérations&#xa0;: leurs montants ont été saisis dans cette devise.</translation>
     </message>
     <message>
         <source>%1 on %2</source>
@@ -103,7 +103,7 @@
     <name>AccountService</name>
     <message>
         <source>Opening Balance</source>
-        <translation>Solde d'ouverture</translation>
+        <translation>Solde d&apos;ouverture</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation>Échec de la connexion : %1</translation>
+        <translation>Échec de la connexion&#xa0;: %1</translation>
     </message>
     <message>
         <source>Account</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>last seen %1</source>
-        <translation>dernière activité : %1</translation>
+        <translation>dernière activité&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 (this device)</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Restore data from a backup ZIP file.</source>
-        <translation>Restaurer les données à partir d'un fichier ZIP de sauvegarde.</translation>
+        <translation>Restaurer les données à partir d&apos;un fichier ZIP de sauvegarde.</translation>
     </message>
     <message>
         <source>ZIP Files (*.zip)</source>
@@ -253,7 +253,7 @@
     <message>
         <source>Backup saved to:
 %1</source>
-        <translation>Sauvegarde enregistrée dans :
+        <translation>Sauvegarde enregistrée dans&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -268,14 +268,14 @@ Automatic safety copies of your data are kept in:
 You can restore one under Safety Copies on this page.</source>
         <translation>%1
 
-Des copies de sécurité automatiques de vos données sont conservées dans :
+Des copies de sécurité automatiques de vos données sont conservées dans&#xa0;:
 %2
 Vous pouvez en restaurer une sous Copies de sécurité sur cette page.</translation>
     </message>
     <message>
         <source>Could not write to:
 %1</source>
-        <translation>Impossible d'écrire dans :
+        <translation>Impossible d&apos;écrire dans&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -292,19 +292,19 @@ Vous pouvez en restaurer une sous Copies de sécurité sur cette page.</translat
     </message>
     <message>
         <source>Restore exactly (the store becomes the backup)</source>
-        <translation>Restaurer à l'identique (la base de données devient la sauvegarde)</translation>
+        <translation>Restaurer à l&apos;identique (la base de données devient la sauvegarde)</translation>
     </message>
     <message>
         <source>Import Mode</source>
-        <translation>Mode d'importation</translation>
+        <translation>Mode d&apos;importation</translation>
     </message>
     <message>
         <source>How should existing data be handled?</source>
-        <translation>Que faire des données existantes ?</translation>
+        <translation>Que faire des données existantes&#xa0;?</translation>
     </message>
     <message>
         <source>Import Failed</source>
-        <translation>Échec de l'importation</translation>
+        <translation>Échec de l&apos;importation</translation>
     </message>
     <message>
         <source>Could not read file.</source>
@@ -325,7 +325,7 @@ Vous pouvez en restaurer une sous Copies de sécurité sur cette page.</translat
         <translation>
             <numerusform>
 
-%n erreur s'est produite.</numerusform>
+%n erreur s&apos;est produite.</numerusform>
             <numerusform>
 
 %n erreurs se sont produites.</numerusform>
@@ -338,7 +338,7 @@ Your data as it was before is kept as a safety copy:
 %1</source>
         <translation>
 
-Vos données telles qu'elles étaient auparavant sont conservées dans une copie de sécurité :
+Vos données telles qu&apos;elles étaient auparavant sont conservées dans une copie de sécurité&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -350,39 +350,39 @@ Vos données telles qu'elles étaient auparavant sont conservées dans une copie
     <name>BackupService</name>
     <message>
         <source>%1: entry too large (%2 bytes, at most %3 allowed)</source>
-        <translation>%1 : entrée trop volumineuse (%2 octets, %3 au maximum)</translation>
+        <translation>%1&#xa0;: entrée trop volumineuse (%2 octets, %3 au maximum)</translation>
     </message>
     <message>
         <source>Failed to open ZIP archive</source>
-        <translation>Impossible d'ouvrir l'archive ZIP</translation>
+        <translation>Impossible d&apos;ouvrir l&apos;archive ZIP</translation>
     </message>
     <message>
         <source>Backup too large: its entries add up to %1 bytes, at most %2 allowed</source>
-        <translation>Sauvegarde trop volumineuse : ses entrées totalisent %1 octets, %2 au maximum</translation>
+        <translation>Sauvegarde trop volumineuse&#xa0;: ses entrées totalisent %1 octets, %2 au maximum</translation>
     </message>
     <message>
         <source>Invalid backup: missing manifest.json</source>
-        <translation>Sauvegarde non valide : manifest.json manquant</translation>
+        <translation>Sauvegarde non valide&#xa0;: manifest.json manquant</translation>
     </message>
     <message>
         <source>Unsupported backup version: %1</source>
-        <translation>Version de sauvegarde non prise en charge : %1</translation>
+        <translation>Version de sauvegarde non prise en charge&#xa0;: %1</translation>
     </message>
     <message>
         <source>The backup&apos;s table of contents is damaged: some entries could not be read</source>
-        <translation>La table des matières de la sauvegarde est endommagée : certaines entrées sont illisibles</translation>
+        <translation>La table des matières de la sauvegarde est endommagée&#xa0;: certaines entrées sont illisibles</translation>
     </message>
     <message>
         <source>%1: damaged entry</source>
-        <translation>%1 : entrée endommagée</translation>
+        <translation>%1&#xa0;: entrée endommagée</translation>
     </message>
     <message>
         <source>%1: invalid JSON</source>
-        <translation>%1 : JSON non valide</translation>
+        <translation>%1&#xa0;: JSON non valide</translation>
     </message>
     <message>
         <source>%1: unexpected error</source>
-        <translation>%1 : erreur inattendue</translation>
+        <translation>%1&#xa0;: erreur inattendue</translation>
     </message>
     <message>
         <source>the columns of %1 cannot be read</source>
@@ -390,19 +390,19 @@ Vos données telles qu'elles étaient auparavant sont conservées dans une copie
     </message>
     <message>
         <source>%1: bad entry name</source>
-        <translation>%1 : nom d'entrée incorrect</translation>
+        <translation>%1&#xa0;: nom d&apos;entrée incorrect</translation>
     </message>
     <message>
         <source>%1: unknown column %2</source>
-        <translation>%1 : colonne inconnue %2</translation>
+        <translation>%1&#xa0;: colonne inconnue %2</translation>
     </message>
     <message>
         <source>%1: bad value for %2</source>
-        <translation>%1 : valeur incorrecte pour %2</translation>
+        <translation>%1&#xa0;: valeur incorrecte pour %2</translation>
     </message>
     <message>
         <source>%1: the id %2 is in more than one entry</source>
-        <translation>%1 : l'identifiant %2 figure dans plusieurs entrées</translation>
+        <translation>%1&#xa0;: l&apos;identifiant %2 figure dans plusieurs entrées</translation>
     </message>
     <message>
         <source>the table cannot be read</source>
@@ -414,27 +414,27 @@ Vos données telles qu'elles étaient auparavant sont conservées dans une copie
     </message>
     <message>
         <source>Nothing was restored: another program is writing to the store (database is locked). Try again when it has finished.</source>
-        <translation>Rien n'a été restauré : un autre programme écrit dans la base de données (base verrouillée). Réessayez lorsqu'il aura terminé.</translation>
+        <translation>Rien n&apos;a été restauré&#xa0;: un autre programme écrit dans la base de données (base verrouillée). Réessayez lorsqu&apos;il aura terminé.</translation>
     </message>
     <message>
         <source>Nothing was restored: the store could not be written (%1).</source>
-        <translation>Rien n'a été restauré : impossible d'écrire dans la base de données (%1).</translation>
+        <translation>Rien n&apos;a été restauré&#xa0;: impossible d&apos;écrire dans la base de données (%1).</translation>
     </message>
     <message>
         <source>The store could not be read whole (%1: %2). No backup was written.</source>
-        <translation>La base de données n'a pas pu être lue entièrement (%1 : %2). Aucune sauvegarde n'a été écrite.</translation>
+        <translation>La base de données n&apos;a pas pu être lue entièrement (%1&#xa0;: %2). Aucune sauvegarde n&apos;a été écrite.</translation>
     </message>
     <message>
         <source>the check gave no answer</source>
-        <translation>la vérification n'a donné aucune réponse</translation>
+        <translation>la vérification n&apos;a donné aucune réponse</translation>
     </message>
     <message>
         <source>The store is damaged (%1). No backup was written.</source>
-        <translation>La base de données est endommagée (%1). Aucune sauvegarde n'a été écrite.</translation>
+        <translation>La base de données est endommagée (%1). Aucune sauvegarde n&apos;a été écrite.</translation>
     </message>
     <message>
         <source>Nothing was restored: a safety copy of the store could not be made (%1).</source>
-        <translation>Rien n'a été restauré : impossible de faire une copie de sécurité de la base de données (%1).</translation>
+        <translation>Rien n&apos;a été restauré&#xa0;: impossible de faire une copie de sécurité de la base de données (%1).</translation>
     </message>
 </context>
 <context>
@@ -451,10 +451,10 @@ Backups cannot be exported until this is repaired. Automatic safety copies of yo
 %2
 
 You can restore one under Edit › Preferences › Data &amp; Sync › Safety Copies.</source>
-        <translation>Larkspire Quillet a détecté des dommages dans son fichier de données :
+        <translation>Larkspire Quillet a détecté des dommages dans son fichier de données&#xa0;:
 %1
 
-Les sauvegardes ne peuvent pas être exportées tant qu'il n'est pas réparé. Des copies de sécurité automatiques de vos données sont conservées dans :
+Les sauvegardes ne peuvent pas être exportées tant qu&apos;il n&apos;est pas réparé. Des copies de sécurité automatiques de vos données sont conservées dans&#xa0;:
 %2
 
 Vous pouvez en restaurer une sous Édition › Préférences › Données et synchro › Copies de sécurité.</translation>
@@ -507,7 +507,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>Delete &quot;%1&quot;? Transactions using this category will become uncategorized.</source>
-        <translation>Supprimer « %1 » ? Les opérations de cette catégorie deviendront non catégorisées.</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;? Les opérations de cette catégorie deviendront non catégorisées.</translation>
     </message>
     <message>
         <source>The category could not be deleted.</source>
@@ -553,19 +553,19 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>&amp;Parent:</source>
-        <translation>Catégorie &amp;parente :</translation>
+        <translation>Catégorie &amp;parente&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Type:</source>
-        <translation>&amp;Type :</translation>
+        <translation>&amp;Type&#xa0;:</translation>
     </message>
     <message>
         <source>Tax &amp;Code:</source>
-        <translation>&amp;Code fiscal :</translation>
+        <translation>&amp;Code fiscal&#xa0;:</translation>
     </message>
     <message>
         <source>New Subcategory</source>
@@ -608,7 +608,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>Mortgage Interest</source>
-        <translation>Intérêts d'emprunt</translation>
+        <translation>Intérêts d&apos;emprunt</translation>
     </message>
     <message>
         <source>Property Tax</source>
@@ -822,11 +822,11 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     <name>ChartPainter</name>
     <message>
         <source>%1: %2 (%3 %)</source>
-        <translation>%1 : %2 (%3 %)</translation>
+        <translation>%1&#xa0;: %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 — %2</source>
@@ -834,7 +834,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>%1, %2: %3</source>
-        <translation>%1, %2 : %3</translation>
+        <translation>%1, %2&#xa0;: %3</translation>
     </message>
     <message numerus="yes">
         <source>; and %n more</source>
@@ -918,7 +918,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>Unreadable date &quot;%1&quot;</source>
-        <translation>Date illisible « %1 »</translation>
+        <translation>Date illisible «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>No amount</source>
@@ -926,46 +926,46 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>Unreadable amount &quot;%1&quot;</source>
-        <translation>Montant illisible « %1 »</translation>
+        <translation>Montant illisible «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>CsvMappingPanel</name>
     <message>
         <source>Date column:</source>
-        <translation>Colonne de date :</translation>
+        <translation>Colonne de date&#xa0;:</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation>Colonne du bénéficiaire :</translation>
+        <translation>Colonne du bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation>Colonne du montant :</translation>
+        <translation>Colonne du montant&#xa0;:</translation>
     </message>
     <message>
         <source>Debit column:</source>
-        <translation>Colonne de débit :</translation>
+        <translation>Colonne de débit&#xa0;:</translation>
     </message>
     <message>
         <source>Credit column:</source>
-        <translation>Colonne de crédit :</translation>
+        <translation>Colonne de crédit&#xa0;:</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation>Colonne du mémo :</translation>
+        <translation>Colonne du mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation>Colonne de catégorie :</translation>
+        <translation>Colonne de catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation>Format de date :</translation>
+        <translation>Format de date&#xa0;:</translation>
     </message>
     <message>
         <source>Import into:</source>
-        <translation>Importer dans :</translation>
+        <translation>Importer dans&#xa0;:</translation>
     </message>
     <message>
         <source>First row is header</source>
@@ -1001,11 +1001,11 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>Preview of the rows as they will be imported</source>
-        <translation>Aperçu des lignes telles qu'elles seront importées</translation>
+        <translation>Aperçu des lignes telles qu&apos;elles seront importées</translation>
     </message>
     <message>
         <source>New account &quot;%1&quot;</source>
-        <translation>Nouveau compte « %1 »</translation>
+        <translation>Nouveau compte «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -1017,7 +1017,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Column %1 (e.g. %2)</source>
@@ -1041,7 +1041,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>Skipped: %1</source>
-        <translation>Ignorée : %1</translation>
+        <translation>Ignorée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Imported transaction</source>
@@ -1067,7 +1067,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>month first</source>
-        <translation>mois d'abord</translation>
+        <translation>mois d&apos;abord</translation>
     </message>
     <message>
         <source>Day/Month/Year</source>
@@ -1075,7 +1075,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>day first</source>
-        <translation>jour d'abord</translation>
+        <translation>jour d&apos;abord</translation>
     </message>
     <message>
         <source>Year/Month/Day</source>
@@ -1083,11 +1083,11 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>year first</source>
-        <translation>année d'abord</translation>
+        <translation>année d&apos;abord</translation>
     </message>
     <message>
         <source>no date in any order</source>
-        <translation>aucune date valide, quel que soit l'ordre</translation>
+        <translation>aucune date valide, quel que soit l&apos;ordre</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1103,7 +1103,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>Ambiguous: %1</source>
-        <translation>Ambigu : %1</translation>
+        <translation>Ambigu&#xa0;: %1</translation>
     </message>
     <message>
         <source>File</source>
@@ -1134,7 +1134,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     <name>DeviceSignIn</name>
     <message>
         <source>the service sent no tokens</source>
-        <translation>le service n'a envoyé aucun jeton</translation>
+        <translation>le service n&apos;a envoyé aucun jeton</translation>
     </message>
     <message>
         <source>the request was denied</source>
@@ -1142,14 +1142,14 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>the code expired before it was approved</source>
-        <translation>le code a expiré avant d'être approuvé</translation>
+        <translation>le code a expiré avant d&apos;être approuvé</translation>
     </message>
 </context>
 <context>
     <name>FormDialog</name>
     <message>
         <source>Everything you entered is kept: try again, or cancel and come back to it.</source>
-        <translation>Tout ce que vous avez saisi est conservé : réessayez, ou annulez et revenez-y plus tard.</translation>
+        <translation>Tout ce que vous avez saisi est conservé&#xa0;: réessayez, ou annulez et revenez-y plus tard.</translation>
     </message>
     <message>
         <source>This could not be saved.
@@ -1157,7 +1157,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
 %1
 
 %2</source>
-        <translation>Impossible d'enregistrer.
+        <translation>Impossible d&apos;enregistrer.
 
 %1
 
@@ -1216,15 +1216,15 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     <message numerus="yes">
         <source>%n split transaction(s) skipped (more than 1,000 lines)</source>
         <translation>
-            <numerusform>%n opération ventilée ignorée (plus de 1 000 lignes)</numerusform>
-            <numerusform>%n opérations ventilées ignorées (plus de 1 000 lignes)</numerusform>
+            <numerusform>%n opération ventilée ignorée (plus de 1&#xa0;000 lignes)</numerusform>
+            <numerusform>%n opérations ventilées ignorées (plus de 1&#xa0;000 lignes)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n text(s) longer than 4,000 characters cut short</source>
         <translation>
-            <numerusform>%n texte de plus de 4 000 caractères tronqué</numerusform>
-            <numerusform>%n textes de plus de 4 000 caractères tronqués</numerusform>
+            <numerusform>%n texte de plus de 4&#xa0;000 caractères tronqué</numerusform>
+            <numerusform>%n textes de plus de 4&#xa0;000 caractères tronqués</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1250,23 +1250,23 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>A database error stopped the import and all changes were rolled back. No transactions were added.</source>
-        <translation>Une erreur de base de données a interrompu l'importation et toutes les modifications ont été annulées. Aucune opération n'a été ajoutée.</translation>
+        <translation>Une erreur de base de données a interrompu l&apos;importation et toutes les modifications ont été annulées. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <source>The disk is full. The import was stopped and all changes were rolled back. No transactions were added.</source>
-        <translation>Le disque est plein. L'importation a été interrompue et toutes les modifications ont été annulées. Aucune opération n'a été ajoutée.</translation>
+        <translation>Le disque est plein. L&apos;importation a été interrompue et toutes les modifications ont été annulées. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <source>Another program is writing to the data file and did not finish in time. Nothing was imported; try again when it is done.</source>
-        <translation>Un autre programme écrit dans le fichier de données et n'a pas terminé à temps. Rien n'a été importé ; réessayez lorsqu'il aura terminé.</translation>
+        <translation>Un autre programme écrit dans le fichier de données et n&apos;a pas terminé à temps. Rien n&apos;a été importé&#xa0;; réessayez lorsqu&apos;il aura terminé.</translation>
     </message>
     <message>
         <source>Nothing was imported: no safety copy of the data could be made first (%1). Make room on the disk and try again.</source>
-        <translation>Rien n'a été importé : impossible de faire au préalable une copie de sécurité des données (%1). Libérez de l'espace disque et réessayez.</translation>
+        <translation>Rien n&apos;a été importé&#xa0;: impossible de faire au préalable une copie de sécurité des données (%1). Libérez de l&apos;espace disque et réessayez.</translation>
     </message>
     <message>
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
-        <translation>L'importation a été annulée et toutes les modifications ont été défaites. Aucune opération n'a été ajoutée.</translation>
+        <translation>L&apos;importation a été annulée et toutes les modifications ont été défaites. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
 </context>
 <context>
@@ -1285,7 +1285,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>&amp;Files:</source>
-        <translation>&amp;Fichiers :</translation>
+        <translation>&amp;Fichiers&#xa0;:</translation>
     </message>
     <message>
         <source>QIF (Quicken Interchange Format)</source>
@@ -1297,7 +1297,7 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
     </message>
     <message>
         <source>F&amp;ormat:</source>
-        <translation>F&amp;ormat :</translation>
+        <translation>F&amp;ormat&#xa0;:</translation>
     </message>
     <message>
         <source>Choose one or more QIF or CSV files to import.
@@ -1309,7 +1309,7 @@ Les fichiers QIF conservent leurs comptes, catégories, ventilations et virement
     </message>
     <message>
         <source>Import progress</source>
-        <translation>Progression de l'importation</translation>
+        <translation>Progression de l&apos;importation</translation>
     </message>
     <message>
         <source>%v of %m records</source>
@@ -1317,11 +1317,11 @@ Les fichiers QIF conservent leurs comptes, catégories, ventilations et virement
     </message>
     <message>
         <source>Cancel Import</source>
-        <translation>Annuler l'importation</translation>
+        <translation>Annuler l&apos;importation</translation>
     </message>
     <message>
         <source>Import result</source>
-        <translation>Résultat de l'importation</translation>
+        <translation>Résultat de l&apos;importation</translation>
     </message>
     <message>
         <source>&amp;Import</source>
@@ -1338,7 +1338,7 @@ Les fichiers QIF conservent leurs comptes, catégories, ventilations et virement
     <message>
         <source>These files could not be read:
 %1</source>
-        <translation>Ces fichiers n'ont pas pu être lus :
+        <translation>Ces fichiers n&apos;ont pas pu être lus&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -1353,11 +1353,11 @@ Les fichiers QIF conservent leurs comptes, catégories, ventilations et virement
     <name>LoopbackListener</name>
     <message>
         <source>The request was not understood.</source>
-        <translation>La requête n'a pas été comprise.</translation>
+        <translation>La requête n&apos;a pas été comprise.</translation>
     </message>
     <message>
         <source>There is nothing here.</source>
-        <translation>Il n'y a rien ici.</translation>
+        <translation>Il n&apos;y a rien ici.</translation>
     </message>
     <message>
         <source>This sign-in has already finished.</source>
@@ -1369,7 +1369,7 @@ Les fichiers QIF conservent leurs comptes, catégories, ventilations et virement
     </message>
     <message>
         <source>Sign-in did not complete</source>
-        <translation>La connexion n'a pas abouti</translation>
+        <translation>La connexion n&apos;a pas abouti</translation>
     </message>
     <message>
         <source>You can close this tab and return to %1.</source>
@@ -1411,15 +1411,15 @@ Les fichiers QIF conservent leurs comptes, catégories, ventilations et virement
     </message>
     <message>
         <source>Select an account first</source>
-        <translation>Sélectionnez d'abord un compte</translation>
+        <translation>Sélectionnez d&apos;abord un compte</translation>
     </message>
     <message>
         <source>An account needs a name; nothing was created.</source>
-        <translation>Un compte doit avoir un nom ; rien n'a été créé.</translation>
+        <translation>Un compte doit avoir un nom&#xa0;; rien n&apos;a été créé.</translation>
     </message>
     <message>
         <source>An account needs a name; it was not changed.</source>
-        <translation>Un compte doit avoir un nom ; il n'a pas été modifié.</translation>
+        <translation>Un compte doit avoir un nom&#xa0;; il n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>Delete Account</source>
@@ -1429,9 +1429,9 @@ Les fichiers QIF conservent leurs comptes, catégories, ventilations et virement
         <source>Delete &quot;%1&quot;?
 
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation>Supprimer « %1 » ?
+        <translation>Supprimer «&#xa0;%1&#xa0;»&#xa0;?
 
-Toutes les opérations, opérations récurrentes et l'historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchro.</translation>
+Toutes les opérations, opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer depuis Préférences → Données et synchro.</translation>
     </message>
     <message>
         <source>The account could not be deleted.</source>
@@ -1451,7 +1451,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation>Échec de la connexion : %1</translation>
+        <translation>Échec de la connexion&#xa0;: %1</translation>
     </message>
     <message>
         <source>Larkspire Account</source>
@@ -1467,7 +1467,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Sign in or sign up</source>
-        <translation>Se connecter ou s'inscrire</translation>
+        <translation>Se connecter ou s&apos;inscrire</translation>
     </message>
     <message>
         <source>Not signed in</source>
@@ -1583,11 +1583,11 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Load &amp;Sample Data</source>
-        <translation>Charger des données d'&amp;exemple</translation>
+        <translation>Charger des données d&apos;&amp;exemple</translation>
     </message>
     <message>
         <source>&amp;Clear Sample Data</source>
-        <translation>E&amp;ffacer les données d'exemple</translation>
+        <translation>E&amp;ffacer les données d&apos;exemple</translation>
     </message>
     <message>
         <source>Version %1</source>
@@ -1611,7 +1611,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Save transaction</source>
-        <translation>Enregistrer l'opération</translation>
+        <translation>Enregistrer l&apos;opération</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
@@ -1619,7 +1619,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Delete current transaction</source>
-        <translation>Supprimer l'opération actuelle</translation>
+        <translation>Supprimer l&apos;opération actuelle</translation>
     </message>
     <message>
         <source>Tab / Shift+Tab</source>
@@ -1631,7 +1631,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>&apos; (apostrophe)</source>
-        <translation>' (apostrophe)</translation>
+        <translation>&apos; (apostrophe)</translation>
     </message>
     <message>
         <source>Copy value from field above</source>
@@ -1643,7 +1643,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Today</source>
-        <translation>Aujourd'hui</translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Next / previous day</source>
@@ -1655,7 +1655,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>First / last day of year</source>
-        <translation>Premier / dernier jour de l'année</translation>
+        <translation>Premier / dernier jour de l&apos;année</translation>
     </message>
     <message>
         <source>First / last day of week</source>
@@ -1698,7 +1698,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
         <translation>Comptes</translation>
     </message>
     <message>
-        <source>Switch to account 1Ĺ</source>
+        <source>Switch to account 1–9</source>
         <translation>Passer au compte 1–9</translation>
     </message>
     <message>
@@ -1739,7 +1739,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
     <message>
         <source>New Account...</source>
@@ -1747,7 +1747,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Edit &quot;%1&quot;...</source>
-        <translation>Modifier « %1 »...</translation>
+        <translation>Modifier «&#xa0;%1&#xa0;»...</translation>
     </message>
     <message>
         <source>Reconcile...</source>
@@ -1767,7 +1767,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Delete &quot;%1&quot;</source>
-        <translation>Supprimer « %1 »</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1782,7 +1782,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Rename to:</source>
-        <translation>Renommer en :</translation>
+        <translation>Renommer en&#xa0;:</translation>
     </message>
     <message>
         <source>Rename Selected</source>
@@ -1798,7 +1798,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>The payees could not be renamed. No transaction was changed.</source>
-        <translation>Impossible de renommer les bénéficiaires. Aucune opération n'a été modifiée.</translation>
+        <translation>Impossible de renommer les bénéficiaires. Aucune opération n&apos;a été modifiée.</translation>
     </message>
     <message>
         <source>Rename Complete</source>
@@ -1825,7 +1825,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+        <translation>Fusionner %1 bénéficiaires en «&#xa0;%2&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>Merge Complete</source>
@@ -1837,6 +1837,10 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
             <numerusform>%n opération fusionnée.</numerusform>
             <numerusform>%n opérations fusionnées.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Selected: %1 of %2</source>
+        <translation>Sélection : %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1944,8 +1948,8 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     <message numerus="yes">
         <source>%n split transaction(s) will be skipped: their lines do not add up to the amount, or there are more than 1,000.</source>
         <translation>
-            <numerusform>%n opération ventilée sera ignorée : le total de ses lignes ne correspond pas au montant, ou elle en compte plus de 1 000.</numerusform>
-            <numerusform>%n opérations ventilées seront ignorées : le total de leurs lignes ne correspond pas au montant, ou elles en comptent plus de 1 000.</numerusform>
+            <numerusform>%n opération ventilée sera ignorée&#xa0;: le total de ses lignes ne correspond pas au montant, ou elle en compte plus de 1&#xa0;000.</numerusform>
+            <numerusform>%n opérations ventilées seront ignorées&#xa0;: le total de leurs lignes ne correspond pas au montant, ou elles en comptent plus de 1&#xa0;000.</numerusform>
         </translation>
     </message>
     <message>
@@ -2013,7 +2017,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation>Aucun rapprochement pour l'instant. Rapprochez votre compte depuis le registre pour voir l'historique ici.</translation>
+        <translation>Aucun rapprochement pour l&apos;instant. Rapprochez votre compte depuis le registre pour voir l&apos;historique ici.</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
@@ -2055,11 +2059,11 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation>Date du relevé :</translation>
+        <translation>Date du relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation>Solde du relevé :</translation>
+        <translation>Solde du relevé&#xa0;:</translation>
     </message>
     <message>
         <source>Previous Balance</source>
@@ -2107,7 +2111,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation>Modifier l'opération sélectionnée (F2)</translation>
+        <translation>Modifier l&apos;opération sélectionnée (F2)</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -2115,7 +2119,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation>Supprimer l'opération sélectionnée (Del)</translation>
+        <translation>Supprimer l&apos;opération sélectionnée (Del)</translation>
     </message>
     <message>
         <source>Mark All</source>
@@ -2147,7 +2151,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>The reconciliation could not be saved. No transaction was changed; your check marks are kept so you can try again.</source>
-        <translation>Impossible d'enregistrer le rapprochement. Aucune opération n'a été modifiée ; vos coches sont conservées pour que vous puissiez réessayer.</translation>
+        <translation>Impossible d&apos;enregistrer le rapprochement. Aucune opération n&apos;a été modifiée&#xa0;; vos coches sont conservées pour que vous puissiez réessayer.</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
@@ -2159,15 +2163,15 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation>Supprimer l'opération</translation>
+        <translation>Supprimer l&apos;opération</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation>Supprimer l'opération de « %1 » ?</translation>
+        <translation>Supprimer l&apos;opération de «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation>Impossible de supprimer l'opération.</translation>
+        <translation>Impossible de supprimer l&apos;opération.</translation>
     </message>
 </context>
 <context>
@@ -2178,11 +2182,11 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation>Modifier l'opération récurrente</translation>
+        <translation>Modifier l&apos;opération récurrente</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation>Mémoriser l'opération</translation>
+        <translation>Mémoriser l&apos;opération</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
@@ -2198,11 +2202,11 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>End Date:</source>
-        <translation>Date de fin :</translation>
+        <translation>Date de fin&#xa0;:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation>Saisir automatiquement à l'échéance</translation>
+        <translation>Saisir automatiquement à l&apos;échéance</translation>
     </message>
     <message>
         <source> days</source>
@@ -2214,39 +2218,39 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation>Fréquence :</translation>
+        <translation>Fréquence&#xa0;:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation>Date de début :</translation>
+        <translation>Date de début&#xa0;:</translation>
     </message>
     <message>
         <source>Enter in advance:</source>
-        <translation>Saisir à l'avance :</translation>
+        <translation>Saisir à l&apos;avance&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2348,7 +2352,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>&quot;%1&quot; could not be posted. Its schedule needs editing: check its date and, for a transfer, its accounts.</source>
-        <translation>« %1 » n'a pas pu être saisie. Son échéancier doit être modifié : vérifiez sa date et, pour un virement, ses comptes.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être saisie. Son échéancier doit être modifié&#xa0;: vérifiez sa date et, pour un virement, ses comptes.</translation>
     </message>
     <message>
         <source>Already Entered</source>
@@ -2356,7 +2360,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>&quot;%1&quot; of %2 was entered already, so it was not entered again. The schedule moved on to its next date.</source>
-        <translation>« %1 » du %2 a déjà été saisie ; elle n'a donc pas été saisie à nouveau. L'échéancier est passé à sa date suivante.</translation>
+        <translation>«&#xa0;%1&#xa0;» du %2 a déjà été saisie&#xa0;; elle n&apos;a donc pas été saisie à nouveau. L&apos;échéancier est passé à sa date suivante.</translation>
     </message>
     <message>
         <source>Enter Early</source>
@@ -2364,7 +2368,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Enter &quot;%1&quot; now, dated %2? The transaction is dated its due date and you can edit or delete it later.</source>
-        <translation>Saisir « %1 » maintenant, à la date du %2 ? L'opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
+        <translation>Saisir «&#xa0;%1&#xa0;» maintenant, à la date du %2&#xa0;? L&apos;opération est datée de son échéance et vous pourrez la modifier ou la supprimer plus tard.</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -2372,19 +2376,19 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation>Supprimer l'opération récurrente « %1 » ?</translation>
+        <translation>Supprimer l&apos;opération récurrente «&#xa0;%1&#xa0;»&#xa0;?</translation>
     </message>
     <message>
         <source>The recurring transaction could not be deleted.
 
 %1</source>
-        <translation>Impossible de supprimer l'opération récurrente.
+        <translation>Impossible de supprimer l&apos;opération récurrente.
 
 %1</translation>
     </message>
     <message>
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
-        <translation>Saisir toutes les opérations récurrentes à échéance dans les 7 prochains jours ? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
+        <translation>Saisir toutes les opérations récurrentes à échéance dans les 7 prochains jours&#xa0;? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
     </message>
 </context>
 <context>
@@ -2480,11 +2484,11 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above  |  -5 under Payment: a deposit of 5</source>
-        <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  ' : copier au-dessus  |  -5 sous Paiement : un dépôt de 5</translation>
+        <translation>%1&#xa0;: enregistrer  |  Entrée&#xa0;: suivant  |  %2&#xa0;: supprimer  |  %3&#xa0;: mémoriser  |  &apos;&#xa0;: copier au-dessus  |  -5 sous Paiement&#xa0;: un dépôt de 5</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation>Mémorisation impossible : la date de l'opération source n'est pas valide</translation>
+        <translation>Mémorisation impossible&#xa0;: la date de l&apos;opération source n&apos;est pas valide</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
@@ -2500,11 +2504,11 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount; type it like %2</source>
-        <translation>« %1 » n'est pas un montant ; saisissez-le comme %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un montant&#xa0;; saisissez-le comme %2</translation>
     </message>
     <message>
         <source>Unknown category: %1</source>
-        <translation>Catégorie inconnue : %1</translation>
+        <translation>Catégorie inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Transfer account not found</source>
@@ -2516,7 +2520,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>Transfers require both accounts to use the same currency</source>
-        <translation>Les deux comptes d'un virement doivent utiliser la même devise</translation>
+        <translation>Les deux comptes d&apos;un virement doivent utiliser la même devise</translation>
     </message>
     <message>
         <source>Transfer to %1</source>
@@ -2524,7 +2528,7 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
     </message>
     <message>
         <source>The transaction was not saved: %1</source>
-        <translation>L'opération n'a pas été enregistrée : %1</translation>
+        <translation>L&apos;opération n&apos;a pas été enregistrée&#xa0;: %1</translation>
     </message>
     <message>
         <source>Transaction Not Saved</source>
@@ -2538,17 +2542,17 @@ Toutes les opérations, opérations récurrentes et l'historique des rapprocheme
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement « %1 » de %2 ?
+        <translation>Supprimer le virement «&#xa0;%1&#xa0;» de %2&#xa0;?
 
 Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Supprimer « %1 » de %2 ?</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;» de %2&#xa0;?</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation>Supprimer l'opération</translation>
+        <translation>Supprimer l&apos;opération</translation>
     </message>
     <message>
         <source>Fields cleared</source>
@@ -2556,7 +2560,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>The opening balance is the account&apos;s starting balance</source>
-        <translation>Le solde d'ouverture est le solde initial du compte</translation>
+        <translation>Le solde d&apos;ouverture est le solde initial du compte</translation>
     </message>
     <message>
         <source>&amp;Insert New</source>
@@ -2580,7 +2584,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>&amp;Split Transaction...</source>
-        <translation>Ven&amp;tiler l'opération...</translation>
+        <translation>Ven&amp;tiler l&apos;opération...</translation>
     </message>
     <message>
         <source>Mark &amp;Uncleared</source>
@@ -2610,7 +2614,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>ReportBuilder</name>
     <message>
         <source>The report could not be made: %1</source>
-        <translation>Impossible de créer le rapport : %1</translation>
+        <translation>Impossible de créer le rapport&#xa0;: %1</translation>
     </message>
     <message>
         <source>Account</source>
@@ -2750,7 +2754,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Mortgage interest</source>
-        <translation>Intérêts d'emprunt immobilier</translation>
+        <translation>Intérêts d&apos;emprunt immobilier</translation>
     </message>
     <message>
         <source>Property tax</source>
@@ -2770,7 +2774,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Self-employment income</source>
-        <translation>Revenus d'activité indépendante</translation>
+        <translation>Revenus d&apos;activité indépendante</translation>
     </message>
     <message>
         <source>Tax Category</source>
@@ -2864,7 +2868,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>ReportCsv</name>
     <message>
         <source>The file could not be written: %1</source>
-        <translation>Impossible d'écrire le fichier : %1</translation>
+        <translation>Impossible d&apos;écrire le fichier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2875,7 +2879,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Transfer: %1</source>
-        <translation>Virement : %1</translation>
+        <translation>Virement&#xa0;: %1</translation>
     </message>
     <message>
         <source>Income and expenses by month</source>
@@ -2899,7 +2903,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Opening balance</source>
-        <translation>Solde d'ouverture</translation>
+        <translation>Solde d&apos;ouverture</translation>
     </message>
     <message>
         <source>This period</source>
@@ -2942,11 +2946,11 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>ReportPdf</name>
     <message>
         <source>The PDF could not be written: %1</source>
-        <translation>Impossible d'écrire le PDF : %1</translation>
+        <translation>Impossible d&apos;écrire le PDF&#xa0;: %1</translation>
     </message>
     <message>
         <source>the page could not be drawn</source>
-        <translation>la page n'a pas pu être dessinée</translation>
+        <translation>la page n&apos;a pas pu être dessinée</translation>
     </message>
     <message>
         <source>%1  •  Printed %2</source>
@@ -2958,7 +2962,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>a page could not be added</source>
-        <translation>une page n'a pas pu être ajoutée</translation>
+        <translation>une page n&apos;a pas pu être ajoutée</translation>
     </message>
 </context>
 <context>
@@ -2995,7 +2999,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Double-click to open the transaction</source>
-        <translation>Double-cliquez pour ouvrir l'opération</translation>
+        <translation>Double-cliquez pour ouvrir l&apos;opération</translation>
     </message>
 </context>
 <context>
@@ -3022,7 +3026,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation>&amp;Période :</translation>
+        <translation>&amp;Période&#xa0;:</translation>
     </message>
     <message>
         <source>From date</source>
@@ -3034,11 +3038,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation>&amp;Du :</translation>
+        <translation>&amp;Du&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>&amp;Au :</translation>
+        <translation>&amp;Au&#xa0;:</translation>
     </message>
     <message>
         <source>Account</source>
@@ -3046,7 +3050,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
+        <translation>&amp;Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Category</source>
@@ -3054,7 +3058,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>&amp;Category:</source>
-        <translation>Ca&amp;tégorie :</translation>
+        <translation>Ca&amp;tégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Payee</source>
@@ -3066,7 +3070,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Pa&amp;yee:</source>
-        <translation>&amp;Bénéficiaire :</translation>
+        <translation>&amp;Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -3082,7 +3086,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Showing the newest %1 of %2 rows; Export CSV writes them all.</source>
-        <translation>Affichage des %1 lignes les plus récentes sur %2 ; « Exporter en CSV » les écrit toutes.</translation>
+        <translation>Affichage des %1 lignes les plus récentes sur %2&#xa0;; «&#xa0;Exporter en CSV&#xa0;» les écrit toutes.</translation>
     </message>
     <message>
         <source>Nothing in this period.</source>
@@ -3117,7 +3121,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>The copy %1 cannot be opened (%2).</source>
-        <translation>Impossible d'ouvrir la copie %1 (%2).</translation>
+        <translation>Impossible d&apos;ouvrir la copie %1 (%2).</translation>
     </message>
     <message>
         <source>The copy %1 is damaged (%2).</source>
@@ -3129,23 +3133,23 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>The store cannot be opened (%1).</source>
-        <translation>Impossible d'ouvrir la base de données (%1).</translation>
+        <translation>Impossible d&apos;ouvrir la base de données (%1).</translation>
     </message>
     <message>
         <source>The store cannot be written (%1).</source>
-        <translation>Impossible d'écrire dans la base de données (%1).</translation>
+        <translation>Impossible d&apos;écrire dans la base de données (%1).</translation>
     </message>
     <message>
         <source>Another program is writing to the store (%1). Try again when it has finished.</source>
-        <translation>Un autre programme écrit dans la base de données (%1). Réessayez lorsqu'il aura terminé.</translation>
+        <translation>Un autre programme écrit dans la base de données (%1). Réessayez lorsqu&apos;il aura terminé.</translation>
     </message>
     <message>
         <source>The copy could not be written into the store (%1).</source>
-        <translation>Impossible d'écrire la copie dans la base de données (%1).</translation>
+        <translation>Impossible d&apos;écrire la copie dans la base de données (%1).</translation>
     </message>
     <message>
         <source>The copy was restored but could not be brought up to date.</source>
-        <translation>La copie a été restaurée, mais n'a pas pu être mise à jour.</translation>
+        <translation>La copie a été restaurée, mais n&apos;a pas pu être mise à jour.</translation>
     </message>
 </context>
 <context>
@@ -3168,7 +3172,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Before copy restore</source>
-        <translation>Avant restauration d'une copie</translation>
+        <translation>Avant restauration d&apos;une copie</translation>
     </message>
     <message>
         <source>%1 KB</source>
@@ -3188,7 +3192,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>No safety copies yet.</source>
-        <translation>Aucune copie de sécurité pour l'instant.</translation>
+        <translation>Aucune copie de sécurité pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Restore This Copy</source>
@@ -3204,7 +3208,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>A copy of your data is kept before every import and restore, and once a day. The newest %1 and the last %2 daily copies stay.</source>
-        <translation>Une copie de vos données est conservée avant chaque importation et restauration, ainsi qu'une fois par jour. Les %1 plus récentes et les %2 dernières copies quotidiennes sont gardées.</translation>
+        <translation>Une copie de vos données est conservée avant chaque importation et restauration, ainsi qu&apos;une fois par jour. Les %1 plus récentes et les %2 dernières copies quotidiennes sont gardées.</translation>
     </message>
     <message>
         <source>Safety copies</source>
@@ -3234,9 +3238,9 @@ Les deux côtés du virement seront supprimés.</translation>
         <source>Replace all of your data with the copy made %1?
 
 Your data as it is now is kept as one more safety copy first, so this can be undone.</source>
-        <translation>Remplacer toutes vos données par la copie du %1 ?
+        <translation>Remplacer toutes vos données par la copie du %1&#xa0;?
 
-Vos données actuelles sont d'abord conservées dans une copie de sécurité supplémentaire ; cette action peut donc être annulée.</translation>
+Vos données actuelles sont d&apos;abord conservées dans une copie de sécurité supplémentaire&#xa0;; cette action peut donc être annulée.</translation>
     </message>
     <message>
         <source>Restore Failed</source>
@@ -3253,13 +3257,13 @@ Your data as it was is kept as:
 %2</source>
         <translation>Vos données correspondent maintenant à la copie du %1.
 
-Vos données précédentes sont conservées sous :
+Vos données précédentes sont conservées sous&#xa0;:
 %2</translation>
     </message>
     <message>
         <source>The folder could not be opened:
 %1</source>
-        <translation>Impossible d'ouvrir le dossier :
+        <translation>Impossible d&apos;ouvrir le dossier&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -3267,30 +3271,30 @@ Vos données précédentes sont conservées sous :
     <name>SampleData</name>
     <message>
         <source>Sample data loaded</source>
-        <translation>Données d'exemple chargées</translation>
+        <translation>Données d&apos;exemple chargées</translation>
     </message>
     <message>
         <source>Sample data is already loaded.</source>
-        <translation>Les données d'exemple sont déjà chargées.</translation>
+        <translation>Les données d&apos;exemple sont déjà chargées.</translation>
     </message>
     <message>
         <source>Sample data cleared</source>
-        <translation>Données d'exemple effacées</translation>
+        <translation>Données d&apos;exemple effacées</translation>
     </message>
     <message>
         <source>No sample data to clear.</source>
-        <translation>Aucune donnée d'exemple à effacer.</translation>
+        <translation>Aucune donnée d&apos;exemple à effacer.</translation>
     </message>
     <message>
         <source>The sample data could not be written; nothing was changed.</source>
-        <translation>Impossible d'écrire les données d'exemple ; rien n'a été modifié.</translation>
+        <translation>Impossible d&apos;écrire les données d&apos;exemple&#xa0;; rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
     <name>SearchScreen</name>
     <message>
         <source>Account: %1</source>
-        <translation>Compte : %1</translation>
+        <translation>Compte&#xa0;: %1</translation>
     </message>
     <message>
         <source>Account</source>
@@ -3306,15 +3310,15 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Date range:</source>
-        <translation>Période :</translation>
+        <translation>Période&#xa0;:</translation>
     </message>
     <message>
         <source>From date</source>
@@ -3354,7 +3358,7 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>Transactions found: %1</source>
-        <translation>Opérations trouvées : %1</translation>
+        <translation>Opérations trouvées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -3389,7 +3393,7 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>Control how Larkspire Quillet looks.</source>
-        <translation>Choisissez l'apparence de Larkspire Quillet.</translation>
+        <translation>Choisissez l&apos;apparence de Larkspire Quillet.</translation>
     </message>
     <message>
         <source>System Default</source>
@@ -3489,7 +3493,7 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation>Définissez l'ordre des opérations dans le registre.</translation>
+        <translation>Définissez l&apos;ordre des opérations dans le registre.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
@@ -3525,11 +3529,11 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>A fast, keyboard-first check register for your household accounts. Your data lives in one file on this device and works fully offline.</source>
-        <translation>Un registre de chèques rapide, pensé pour le clavier, pour les comptes de votre foyer. Vos données résident dans un seul fichier sur cet appareil, et l'application fonctionne entièrement hors ligne.</translation>
+        <translation>Un registre de chèques rapide, pensé pour le clavier, pour les comptes de votre foyer. Vos données résident dans un seul fichier sur cet appareil, et l&apos;application fonctionne entièrement hors ligne.</translation>
     </message>
     <message>
         <source>Larkspire Quillet uses the Qt framework, licensed under the GNU Lesser General Public License version 3 (LGPL v3). Icons: Material Icons, Apache License 2.0.</source>
-        <translation>Larkspire Quillet utilise le framework Qt, sous licence GNU Lesser General Public License version 3 (LGPL v3). Icônes : Material Icons, licence Apache 2.0.</translation>
+        <translation>Larkspire Quillet utilise le framework Qt, sous licence GNU Lesser General Public License version 3 (LGPL v3). Icônes&#xa0;: Material Icons, licence Apache 2.0.</translation>
     </message>
     <message>
         <source>%1  —  deleted %2</source>
@@ -3548,15 +3552,15 @@ Vos données précédentes sont conservées sous :
     <name>SignInClient</name>
     <message>
         <source>could not listen for the browser&apos;s answer</source>
-        <translation>impossible d'écouter la réponse du navigateur</translation>
+        <translation>impossible d&apos;écouter la réponse du navigateur</translation>
     </message>
     <message>
         <source>the browser did not come back within 5 minutes</source>
-        <translation>le navigateur n'a pas répondu dans les 5 minutes</translation>
+        <translation>le navigateur n&apos;a pas répondu dans les 5 minutes</translation>
     </message>
     <message>
         <source>no web browser could be opened</source>
-        <translation>aucun navigateur web n'a pu être ouvert</translation>
+        <translation>aucun navigateur web n&apos;a pu être ouvert</translation>
     </message>
     <message>
         <source>cancelled</source>
@@ -3572,26 +3576,26 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>the service sent no tokens</source>
-        <translation>le service n'a envoyé aucun jeton</translation>
+        <translation>le service n&apos;a envoyé aucun jeton</translation>
     </message>
 </context>
 <context>
     <name>SplitEditorDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation>Ventilation de l'opération</translation>
+        <translation>Ventilation de l&apos;opération</translation>
     </message>
     <message>
         <source>Total: %1</source>
-        <translation>Total : %1</translation>
+        <translation>Total&#xa0;: %1</translation>
     </message>
     <message>
         <source>Remaining: %1</source>
-        <translation>Reste : %1</translation>
+        <translation>Reste&#xa0;: %1</translation>
     </message>
     <message>
         <source>The split lines add up to %1, not %2. Adjust the total to %1?</source>
-        <translation>Le total des lignes de ventilation est de %1, et non de %2. Ajuster le total à %1 ?</translation>
+        <translation>Le total des lignes de ventilation est de %1, et non de %2. Ajuster le total à %1&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Adjust</source>
@@ -3646,7 +3650,7 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>Split Transaction</source>
-        <translation>Ventilation de l'opération</translation>
+        <translation>Ventilation de l&apos;opération</translation>
     </message>
     <message>
         <source>Line %1 has an amount but no category. Choose a category for every split line with an amount, or set its amount to 0.</source>
@@ -3694,11 +3698,11 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>The data file cannot be written to (it is read-only).</source>
-        <translation>Impossible d'écrire dans le fichier de données (il est en lecture seule).</translation>
+        <translation>Impossible d&apos;écrire dans le fichier de données (il est en lecture seule).</translation>
     </message>
     <message>
         <source>The disk could not be written to.</source>
-        <translation>Impossible d'écrire sur le disque.</translation>
+        <translation>Impossible d&apos;écrire sur le disque.</translation>
     </message>
     <message>
         <source>The data file is damaged.</source>
@@ -3710,7 +3714,7 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>The change could not be saved.</source>
-        <translation>Impossible d'enregistrer la modification.</translation>
+        <translation>Impossible d&apos;enregistrer la modification.</translation>
     </message>
 </context>
 <context>
@@ -3724,19 +3728,19 @@ Vos données précédentes sont conservées sous :
     <name>TransactionDetailsDialog</name>
     <message>
         <source>Transaction Details</source>
-        <translation>Détails de l'opération</translation>
+        <translation>Détails de l&apos;opération</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>- %1</source>
@@ -3748,31 +3752,31 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation>N° de chèque :</translation>
+        <translation>N° de chèque&#xa0;:</translation>
     </message>
     <message>
         <source>Transfer to:</source>
-        <translation>Virement vers :</translation>
+        <translation>Virement vers&#xa0;:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation>Statut :</translation>
+        <translation>Statut&#xa0;:</translation>
     </message>
     <message>
         <source>Entered: %1</source>
-        <translation>Saisie : %1</translation>
+        <translation>Saisie&#xa0;: %1</translation>
     </message>
     <message>
         <source>Last modified: %1</source>
-        <translation>Dernière modification : %1</translation>
+        <translation>Dernière modification&#xa0;: %1</translation>
     </message>
     <message>
         <source>Edit...</source>
@@ -3820,27 +3824,27 @@ Vos données précédentes sont conservées sous :
     </message>
     <message>
         <source>The cleared mark could not be saved.</source>
-        <translation>Impossible d'enregistrer le pointage.</translation>
+        <translation>Impossible d&apos;enregistrer le pointage.</translation>
     </message>
     <message>
         <source>Delete transfer &quot;%1&quot; for %2?
 
 Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement « %1 » de %2 ?
+        <translation>Supprimer le virement «&#xa0;%1&#xa0;» de %2&#xa0;?
 
 Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Supprimer « %1 » de %2 ?</translation>
+        <translation>Supprimer «&#xa0;%1&#xa0;» de %2&#xa0;?</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation>Supprimer l'opération</translation>
+        <translation>Supprimer l&apos;opération</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation>Impossible de supprimer l'opération.</translation>
+        <translation>Impossible de supprimer l&apos;opération.</translation>
     </message>
 </context>
 <context>
@@ -3871,7 +3875,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation>Catégorie :</translation>
+        <translation>Catégorie&#xa0;:</translation>
     </message>
     <message>
         <source>Optional</source>
@@ -3883,31 +3887,31 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation>Type :</translation>
+        <translation>Type&#xa0;:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation>Bénéficiaire :</translation>
+        <translation>Bénéficiaire&#xa0;:</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation>Montant :</translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation>Mémo :</translation>
+        <translation>Mémo&#xa0;:</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation>N° de chèque :</translation>
+        <translation>N° de chèque&#xa0;:</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation>Modifier l'opération</translation>
+        <translation>Modifier l&apos;opération</translation>
     </message>
     <message>
         <source>—Split—</source>
@@ -3918,7 +3922,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>TransactionRepository</name>
     <message>
         <source>Opening Balance</source>
-        <translation>Solde d'ouverture</translation>
+        <translation>Solde d&apos;ouverture</translation>
     </message>
 </context>
 <context>
@@ -3979,7 +3983,7 @@ Larkspire Quillet</translation>
     </message>
     <message>
         <source>Already have an account? Sign In</source>
-        <translation>Vous avez déjà un compte ? Se connecter</translation>
+        <translation>Vous avez déjà un compte&#xa0;? Se connecter</translation>
     </message>
     <message>
         <source>Create a different account</source>
@@ -3998,9 +4002,9 @@ Larkspire Quillet</translation>
 Data directory: %1
 
 Please check file permissions and try again.</source>
-        <translation>Impossible d'initialiser la base de données.
+        <translation>Impossible d&apos;initialiser la base de données.
 
-Dossier des données : %1
+Dossier des données&#xa0;: %1
 
 Vérifiez les autorisations des fichiers et réessayez.</translation>
     </message>

@@ -1616,7 +1616,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>&apos; (apostrophe)</source>
-        <translation>'（アポストロフィ）</translation>
+        <translation>&apos;（アポストロフィ）</translation>
     </message>
     <message>
         <source>Copy value from field above</source>
@@ -1683,7 +1683,7 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>口座</translation>
     </message>
     <message>
-        <source>Switch to account 1Ĺ</source>
+        <source>Switch to account 1–9</source>
         <translation>口座 1–9 に切り替え</translation>
     </message>
     <message>
@@ -1820,6 +1820,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>
             <numerusform>%n 件の取引を統合しました。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Selected: %1 of %2</source>
+        <translation>選択: %1 / %2</translation>
     </message>
 </context>
 <context>
@@ -2460,7 +2464,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above  |  -5 under Payment: a deposit of 5</source>
-        <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 記憶  |  ': 上をコピー  |  出金欄に -5: 入金 5</translation>
+        <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 記憶  |  &apos;: 上をコピー  |  出金欄に -5: 入金 5</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
