@@ -1,6 +1,6 @@
 // quillet-shots: renders the main screens over the sample data into PNG files,
 // in the light and the dark palette, for reviewing layouts and for the README.
-//   quillet-shots OUTPUT_DIR [--scale=PERCENT]
+//   quillet-shots OUTPUT_DIR [--scale=PERCENT] [--lang=CODE]
 #include "app/application.h"
 #include "app/appstate.h"
 #include "app/mainwindow.h"
@@ -239,15 +239,18 @@ int main(int argc, char *argv[])
     AppStyle::install();
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
-        QTextStream(stderr) << "usage: quillet-shots OUTPUT_DIR [--scale=PERCENT]\n";
+        QTextStream(stderr) << "usage: quillet-shots OUTPUT_DIR [--scale=PERCENT] [--lang=CODE]\n";
         return 2;
     }
     const QString out = args.at(1);
     QDir().mkpath(out);
     int scale = 100;
+    QString lang;
     for (const QString &a : args) {
         if (a.startsWith(QLatin1String("--scale=")))
             scale = a.mid(8).toInt();
+        else if (a.startsWith(QLatin1String("--lang=")))
+            lang = a.mid(7);
     }
 
     QTemporaryDir data;
@@ -258,6 +261,8 @@ int main(int argc, char *argv[])
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, data.path());
     Application::setIdentity();
+    if (!lang.isEmpty())
+        Application::setLanguage(lang);
     app.loadTranslations();
     app.loadAssets();
 
@@ -265,7 +270,9 @@ int main(int argc, char *argv[])
     if (!state.initialize())
         return 1;
     state.themeManager()->setFontScale(scale);
-    const QString suffix = scale == 100 ? QString() : QStringLiteral("-%1").arg(scale);
+    QString suffix = scale == 100 ? QString() : QStringLiteral("-%1").arg(scale);
+    if (!lang.isEmpty())
+        suffix += QLatin1Char('-') + lang;
 
     for (const QString &theme : {QStringLiteral("light"), QStringLiteral("dark")}) {
         state.themeManager()->applyTheme(theme);

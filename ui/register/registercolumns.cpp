@@ -149,8 +149,10 @@ int RegisterColumns::contentWidth(int column) const
     const QFontMetrics headerMetrics(m_table->horizontalHeader()->font());
     const int pad = 2 * QFontMetrics(m_table->font()).averageCharWidth();
 
-    // The header's text, and the sort arrow when this column carries it.
-    int header = headerMetrics.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()) + pad;
+    // The header's text, and the sort arrow when this column carries it. The
+    // entry row shows the same text as its placeholder, in the cell's font.
+    const QString title = m_model->headerData(column, Qt::Horizontal).toString();
+    int header = qMax(headerMetrics.horizontalAdvance(title), fm.horizontalAdvance(title)) + pad;
     if (m_table->horizontalHeader()->sortIndicatorSection() == column)
         header += headerMetrics.height();
 
