@@ -13,6 +13,7 @@
 #include "support/gui/screenshots.h"
 #include "ui/editors/datefield.h"
 #include "ui/register/registermodel.h"
+#include "app/thememanager.h"
 #include "ui/screens/searchscreen.h"
 
 #include <QAbstractItemModelTester>
@@ -332,6 +333,36 @@ private Q_SLOTS:
         QTest::keyClick(screen.table(), Qt::Key_Return);
         QCOMPARE(requested.count(), 2);
         QCOMPARE(requested.last().first().toString(), newer.id);
+    }
+
+    // The memo gives way first when the window is too narrow for four
+    // readable text columns, and comes back when there is room again.
+    void memoGivesWayInNarrowWindows_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<bool>("memoShown");
+        QTest::newRow("800 at 100 %") << 800 << 100 << true;
+        QTest::newRow("1280 at 160 %") << 1280 << 160 << true;
+        QTest::newRow("800 at 160 %") << 800 << 160 << false;
+        QTest::newRow("560 at 100 %") << 560 << 100 << false;
+    }
+    void memoGivesWayInNarrowWindows()
+    {
+        QFETCH(int, width);
+        QFETCH(int, scale);
+        QFETCH(bool, memoShown);
+        add(m_checking, QDate(2024, 5, 1), QStringLiteral("Grocery Mart"));
+        state()->themeManager()->setFontScale(scale);
+        SearchScreen screen(state());
+        screen.resize(1280, 600);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        screen.resize(width, 600);
+        QTRY_COMPARE(!screen.table()->isColumnHidden(RegisterModel::Memo), memoShown);
+        screen.resize(1280, 600);
+        QTRY_VERIFY(!screen.table()->isColumnHidden(RegisterModel::Memo));
+        state()->themeManager()->setFontScale(100);
     }
 
     void listsFollowTheStore()

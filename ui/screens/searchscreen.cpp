@@ -253,6 +253,8 @@ void SearchScreen::buildTable()
     // there is no running balance to show.
     m_table->setColumnHidden(RegisterModel::Balance, true);
     m_table->installEventFilter(this);
+    m_table->viewport()->installEventFilter(this);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &SearchScreen::fitTextColumns, Qt::QueuedConnection);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("searchStatus"));
@@ -354,8 +356,25 @@ void SearchScreen::applyColours()
     m_table->viewport()->update();
 }
 
+void SearchScreen::fitTextColumns()
+{
+    // The short columns keep the width their texts need; the memo gives way
+    // first when the four text columns would be too narrow to read.
+    const QHeaderView *header = m_table->horizontalHeader();
+    int fixed = 0;
+    for (int column : {RegisterModel::Date, RegisterModel::CheckNumber, RegisterModel::Payment, RegisterModel::Deposit,
+                       RegisterModel::Cleared})
+        fixed += header->sectionSize(column);
+    const int perText = (m_table->viewport()->width() - fixed) / 4;
+    const int least = 12 * m_table->fontMetrics().averageCharWidth();
+    m_table->setColumnHidden(RegisterModel::Memo, perText < least);
+}
+
 bool SearchScreen::eventFilter(QObject *watched, QEvent *event)
 {
+    if ((watched == m_table && event->type() == QEvent::FontChange)
+        || (watched == m_table->viewport() && event->type() == QEvent::Resize))
+        fitTextColumns();
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);

@@ -54,6 +54,7 @@ private:
     bool refillFilters();
     void requestEdit(const QModelIndex &index);
     void applyColours();
+    void fitTextColumns();
 
     AppState *m_state;
     RegisterModel *m_model;
