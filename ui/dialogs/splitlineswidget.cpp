@@ -37,10 +37,20 @@ SplitLinesWidget::SplitLinesWidget(const QList<CategoryChoice> &choices, Currenc
     probe.setCurrency(currency);
     probe.setValue(probe.maximum());
     QHeaderView *header = m_table->horizontalHeader();
-    header->setSectionResizeMode(CategoryColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(CategoryColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(AmountColumn, QHeaderView::Fixed);
     header->setSectionResizeMode(MemoColumn, QHeaderView::Stretch);
     header->resizeSection(AmountColumn, probe.sizeHint().width() + 8);
+    // The category column asks for its longest "Parent > Child" and the
+    // combo's arrow; the memo takes what is left.
+    QComboBox comboProbe;
+    comboProbe.setFrame(false);
+    int widest = 0;
+    for (const CategoryChoice &choice : m_choices)
+        widest = qMax(widest, fontMetrics().horizontalAdvance(choice.label));
+    m_categoryWidth = widest + comboProbe.sizeHint().width() - comboProbe.fontMetrics().horizontalAdvance(QString())
+        + fontMetrics().averageCharWidth();
+    m_table->viewport()->installEventFilter(this);
     // Room for "Parent > Child" labels beside the amount.
     m_table->setMinimumWidth(header->sectionSize(AmountColumn) + 2 * fontMetrics().horizontalAdvance(QLatin1Char('M')) * 14);
     m_table->verticalHeader()->setDefaultSectionSize(probe.sizeHint().height() + 6);
@@ -96,6 +106,16 @@ void SplitLinesWidget::clearLines()
 int SplitLinesWidget::rowCount() const
 {
     return m_table->rowCount();
+}
+
+bool SplitLinesWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_table->viewport() && event->type() == QEvent::Resize) {
+        // At most three fifths of what the amount leaves, so the memo stays usable.
+        const int room = m_table->viewport()->width() - m_table->horizontalHeader()->sectionSize(AmountColumn);
+        m_table->horizontalHeader()->resizeSection(CategoryColumn, qMin(m_categoryWidth, room * 3 / 5));
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SplitLinesWidget::addRow(const QString &categoryId, qint64 amount, const QString &memo, const QString &lineId)

@@ -40,6 +40,9 @@ public:
 Q_SIGNALS:
     void changed();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void addRow(const QString &categoryId, qint64 amount, const QString &memo, const QString &lineId = QString());
     void removeCurrentLine();
@@ -55,4 +58,5 @@ private:
     QPushButton *m_addButton = nullptr;
     QPushButton *m_removeButton = nullptr;
     int m_lastRow = -1;
+    int m_categoryWidth = 0;
 };
