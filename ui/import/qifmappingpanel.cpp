@@ -53,8 +53,8 @@ QifMappingPanel::QifMappingPanel(QWidget *parent)
     m_grid = new QGridLayout(m_rows);
     m_grid->setContentsMargins(0, 0, 0, 0);
     m_grid->setHorizontalSpacing(12);
-    m_grid->setColumnStretch(0, 3);
-    m_grid->setColumnStretch(3, 2);
+    m_grid->setColumnStretch(0, 2);
+    m_grid->setColumnStretch(3, 3);
     stack->addWidget(m_dateOrders);
     stack->addWidget(m_rows, 1);
     scroll->setWidget(content);
