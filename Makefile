@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 export CCACHE_BASEDIR ?= $(abspath $(CURDIR)/..)
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test bench service clean translations
+.PHONY: all deps configure build run test bench service package clean translations
 
 all: build
 
@@ -31,6 +31,10 @@ bench: build
 # The sync server over a data folder in build/; ARGS="--listen 0.0.0.0:8484" etc.
 service: build
 	$(BUILD_DIR)/server/quillet-server --data $(BUILD_DIR)/service-data $(ARGS)
+
+# The Debian package (build/quillet_VERSION_ARCH.deb); on Windows, cpack makes the installer.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 translations: configure
 	cmake --build $(BUILD_DIR) --target quillet_gui_lupdate

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "quillet/version.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -6,6 +7,8 @@
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
+
+const char *const Application::kVersion = QUILLET_VERSION;
 
 const QStringList &Application::supportedLanguages()
 {
@@ -31,8 +34,10 @@ void Application::setIdentity()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Larkspire"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("larkspire.app"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
+    QCoreApplication::setApplicationName(QStringLiteral(QUILLET_NAME));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    // Lets the desktop match the windows with the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLET_NAME));
 }
 
 QString Application::language(bool resolve)

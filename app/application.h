@@ -12,7 +12,7 @@ class Application : public QApplication
 {
     Q_OBJECT
 public:
-    static constexpr const char *kVersion = "1.1.1";
+    static const char *const kVersion; // CMake's project(VERSION)
     static constexpr const char *kProductTitle = "Larkspire Quillet";
     static const QStringList &supportedLanguages();
 

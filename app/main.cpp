@@ -5,6 +5,8 @@
 #include "data/logging.h"
 #include "ui/appstyle.h"
 
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QMessageBox>
 
 int main(int argc, char *argv[])
@@ -15,6 +17,18 @@ int main(int argc, char *argv[])
     AppStyle::install();
     app.loadTranslations();
     app.loadAssets();
+
+    // Files given on the command line, or by the file manager, open in the import window.
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QCoreApplication::translate("main", "QIF or CSV files to import."),
+                                 QStringLiteral("[files...]"));
+    parser.process(app);
+    QStringList files;
+    for (const QString &path : parser.positionalArguments())
+        files.append(QFileInfo(path).absoluteFilePath());
 
     auto *state = new AppState(&app);
     if (!state->initialize()) {
@@ -29,5 +43,7 @@ int main(int argc, char *argv[])
 
     MainWindow window(state);
     window.show();
+    if (!files.isEmpty())
+        window.importFiles(files);
     return app.exec();
 }

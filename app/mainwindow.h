@@ -68,6 +68,8 @@ public Q_SLOTS:
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
     void showImportWindow();
+    // Opens the import window over these files, as if chosen there.
+    void importFiles(const QStringList &paths);
     void showPayeesWindow();
     void showShareAccountDialog();
     void onAccountContextMenu(const QString &accountId, const QPoint &globalPos);

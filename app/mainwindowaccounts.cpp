@@ -111,3 +111,11 @@ void MainWindow::showImportWindow()
     }
     showWindow(m_import, tr("Import Transactions"), QSize(650, 600));
 }
+
+void MainWindow::importFiles(const QStringList &paths)
+{
+    showImportWindow();
+    // Files arriving while an import runs wait for the user to choose them again.
+    if (!m_import->isImporting())
+        m_import->setFiles(paths);
+}

@@ -1,4 +1,5 @@
 #include "cloud/accountconfig.h"
+#include "quillet/version.h"
 
 #include <QtGlobal>
 

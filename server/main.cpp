@@ -1,4 +1,5 @@
 // quillet-server: run the service, or add a user to its store.
+#include "quillet/version.h"
 #include "server/backend.h"
 #include "server/server.h"
 #include "server/store.h"
@@ -182,7 +183,7 @@ int main(int argc, char *argv[])
                                       "%{if-critical}error: %{endif}%{message}"));
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillet-server"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.1.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLET_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(

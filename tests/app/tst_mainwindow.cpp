@@ -14,11 +14,14 @@
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
 #include "support/core/fixtures.h"
+#include "support/core/testdata.h"
 #include "support/gui/modaldriver.h"
 #include "support/gui/testapp.h"
 #include "ui/prompt.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
+#include "ui/import/importwindow.h"
+#include "ui/import/qifmappingpanel.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
@@ -701,6 +704,30 @@ private Q_SLOTS:
         w.action(QStringLiteral("actionCategories"))->trigger();
         QVERIFY(categories->isVisible());
         QCOMPARE(categories->size(), QSize(900, 700));
+    }
+
+    // The files the app is started with (from the file manager, say) open in
+    // the one import window, read and ready to map.
+    void filesFromTheCommandLineOpenInTheImportWindow()
+    {
+        TestApp app;
+        addAccount(app.state(), QStringLiteral("Checking"));
+        MainWindow w(app.state());
+        w.show();
+        const QStringList first = {TestData::file("multi_account.qif")};
+        w.importFiles(first);
+        auto *import = w.findChild<ImportWindow *>();
+        QVERIFY(import && import->isVisible());
+        QCOMPARE(import->files(), first);
+        QCOMPARE(import->format(), ImportWindow::Qif);
+        QCOMPARE(import->qifPanel()->sourceCount(), 3);
+        QVERIFY(import->importButton()->isEnabled());
+
+        const QStringList second = {TestData::file("bank.csv")};
+        w.importFiles(second);
+        QCOMPARE(w.findChildren<ImportWindow *>().size(), 1);
+        QCOMPARE(import->files(), second);
+        QCOMPARE(import->format(), ImportWindow::Csv);
     }
 
     void registerPreferencesReloadTheRegister()

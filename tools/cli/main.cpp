@@ -1,4 +1,5 @@
 #include "data/logging.h"
+#include "quillet/version.h"
 #include "tools/cli/clistore.h"
 #include "tools/cli/command.h"
 
@@ -38,7 +39,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     Logging::installMessageFilter();
     QCoreApplication::setOrganizationName(QStringLiteral("Larkspire"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
+    QCoreApplication::setApplicationName(QStringLiteral(QUILLET_NAME));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLET_VERSION));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
