@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/appstate.h"
 #include "app/mainwindow.h"
+#include "app/updatechecks.h"
 #include "data/datadirectory.h"
 #include "data/logging.h"
 #include "ui/appstyle.h"
@@ -29,5 +30,6 @@ int main(int argc, char *argv[])
 
     MainWindow window(state);
     window.show();
+    window.updateChecks()->atStartup();
     return app.exec();
 }
