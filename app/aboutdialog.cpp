@@ -76,6 +76,8 @@ AboutDialog::AboutDialog(const QString &version, const QString &dataDirectory, Q
     buttons->button(QDialogButtonBox::Close)->setDefault(true);
     layout->addSpacing(6);
     layout->addWidget(buttons);
+    // Wide enough for the licences to read as a paragraph, not a column.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 64);
     restyle();
 }
 

@@ -75,6 +75,7 @@ UpdateWindow::UpdateWindow(const LarkUpdate::Release &release, const QString &ru
     m_notes->setObjectName(QStringLiteral("updateNotes"));
     m_notes->setAccessibleName(tr("Release notes"));
     m_notes->setOpenLinks(false);
+    m_notes->document()->setDocumentMargin(10);
     connect(m_notes, &QTextBrowser::anchorClicked, this, [](const QUrl &url) {
         if (LarkUpdate::isTrustedUrl(url))
             openUrl(url);
@@ -87,10 +88,7 @@ UpdateWindow::UpdateWindow(const LarkUpdate::Release &release, const QString &ru
     notesTitle->setBuddy(m_notes);
     layout->addWidget(m_notes, 1);
     if (release.notesUrl.isValid()) {
-        auto *web = label(QStringLiteral("<a href=\"%1\">%2</a>")
-                              .arg(release.notesUrl.toString(QUrl::FullyEncoded).toHtmlEscaped(),
-                                   tr("Read the release notes on the web").toHtmlEscaped()),
-                          this);
+        auto *web = m_webNotes = label(QString(), this);
         web->setObjectName(QStringLiteral("updateNotesLink"));
         web->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
         web->setAccessibleName(tr("Read the release notes on the web"));
@@ -160,4 +158,10 @@ void UpdateWindow::restyle()
     const QString muted = QStringLiteral("color: %1;").arg(ThemeManager::toneName(ThemeManager::Muted));
     for (QLabel *l : std::as_const(m_muted))
         l->setStyleSheet(muted);
+    // The toolkit's link blue is hard to read on the dark theme.
+    if (m_webNotes)
+        m_webNotes->setText(QStringLiteral("<a href=\"%1\" style=\"color: %2;\">%3</a>")
+                                .arg(m_release.notesUrl.toString(QUrl::FullyEncoded).toHtmlEscaped(),
+                                     ThemeManager::toneName(ThemeManager::Accent),
+                                     tr("Read the release notes on the web").toHtmlEscaped()));
 }

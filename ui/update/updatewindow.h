@@ -41,6 +41,7 @@ private:
     LarkUpdate::Release m_release;
     QLabel *m_icon = nullptr;
     QList<QLabel *> m_muted;
+    QLabel *m_webNotes = nullptr;
     QTextBrowser *m_notes = nullptr;
     QPushButton *m_download = nullptr;
     QPushButton *m_remind = nullptr;
