@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/appstate.h"
 #include "app/mainwindow.h"
+#include "app/updatechecks.h"
 #include "data/datadirectory.h"
 #include "data/logging.h"
 #include "ui/appstyle.h"
@@ -43,6 +44,7 @@ int main(int argc, char *argv[])
 
     MainWindow window(state);
     window.show();
+    window.updateChecks()->atStartup();
     if (!files.isEmpty())
         window.importFiles(files);
     return app.exec();

@@ -27,6 +27,7 @@ class ReportsScreen;
 class SearchScreen;
 class SettingsScreen;
 class StatusBar;
+class UpdateChecks;
 class WelcomeScreen;
 
 // The one top-level window: the account sidebar, the page area (welcome page,
@@ -49,6 +50,8 @@ public:
     QString totalText() const;
     const QList<QShortcut *> &accountShortcuts() const { return m_accountShortcuts; }
     QAction *action(const QString &objectName) const;
+    // What's new, the update checks and the offer of a newer version.
+    UpdateChecks *updateChecks() const { return m_updates; }
 
     // Whether the user is signed in to the online service.
     bool isSignedIn() const;
@@ -136,4 +139,5 @@ private:
     QPointer<SearchScreen> m_search;
     QPointer<ReportsScreen> m_reports;
     QPointer<AccountWindow> m_accountWindow;
+    UpdateChecks *m_updates = nullptr;
 };

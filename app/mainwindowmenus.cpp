@@ -1,8 +1,10 @@
 // The menu bar, the about box, the keyboard reference and the sample-data entries.
 #include "app/mainwindow.h"
 
-#include "app/application.h"
+#include "app/aboutdialog.h"
 #include "app/appstate.h"
+#include "app/updatechecks.h"
+#include "cloud/accountclient.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/reconciliationrepository.h"
@@ -19,7 +21,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStackedWidget>
 #include <QTextBrowser>
 #include <QUrl>
@@ -104,10 +105,15 @@ void MainWindow::buildMenus()
     QAction *about = menuAction(help, QStringLiteral("actionAbout"), tr("&About Larkspire Quillet"));
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
-    menuAction(help, QStringLiteral("actionWhatsNew"), tr("What's &New..."))->setEnabled(false);
-    menuAction(help, QStringLiteral("actionCheckUpdates"), tr("Check for &Updates..."))->setEnabled(false);
+    m_updates = new UpdateChecks(m_state, this);
+    connect(menuAction(help, QStringLiteral("actionWhatsNew"), tr("What's &New...")), &QAction::triggered, m_updates,
+            &UpdateChecks::showWhatsNew);
+    QAction *checkUpdates = menuAction(help, QStringLiteral("actionCheckUpdates"), tr("Check for &Updates..."));
+    connect(checkUpdates, &QAction::triggered, m_updates, &UpdateChecks::checkNow);
+    connect(m_updates, &UpdateChecks::manualCheckRunning, checkUpdates,
+            [checkUpdates](bool running) { checkUpdates->setEnabled(!running); });
     connect(menuAction(help, QStringLiteral("actionFeedback"), tr("Send &Feedback...")), &QAction::triggered, this,
-            [] { QDesktopServices::openUrl(QUrl(QStringLiteral("https://larkspire.app/quillet/feedback"))); });
+            [this] { QDesktopServices::openUrl(QUrl(m_state->accountClient()->config().feedbackUrl)); });
     help->addSeparator();
     connect(menuAction(help, QStringLiteral("actionShortcuts"), tr("&Keyboard Shortcuts")), &QAction::triggered, this,
             &MainWindow::showShortcutsDialog);
@@ -124,15 +130,9 @@ void MainWindow::showShareAccountDialog() {}
 
 void MainWindow::showAboutBox()
 {
-    const QString text =
-        QStringLiteral("<h2>%1</h2><p>%2</p><p>%3</p><p style=\"color:gray\">%4</p>")
-            .arg(tr("Larkspire Quillet"), tr("Version %1").arg(QString::fromLatin1(Application::kVersion)),
-                 tr("A fast, keyboard-first check register for your household accounts."),
-                 tr("\u00a9 Larkspire. Built with the Qt framework under the GNU LGPL v3."));
-    QMessageBox box(QMessageBox::NoIcon, tr("About Larkspire Quillet"), text, QMessageBox::Ok, this);
-    box.setIconPixmap(windowIcon().pixmap(64, 64));
-    box.setTextFormat(Qt::RichText);
-    box.exec();
+    auto *box = new AboutDialog(UpdateChecks::runningVersion(), m_state->dataDirectory(), this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainWindow::showShortcutsDialog()

@@ -50,6 +50,8 @@ Config Config::fromEnvironment()
         variable("ACCOUNT_PORTAL_URL", "https://account.larkspire.app/"),
     });
     config.syncApiUrl = base(variable("SYNC_API_URL", "https://api.larkspire.app/quillet/v1"));
+    config.downloadsUrl = base(variable("DOWNLOADS_URL", "https://api.larkspire.app/downloads"));
+    config.feedbackUrl = variable("FEEDBACK_URL", "https://larkspire.app/quillet/feedback");
     return config;
 }
 

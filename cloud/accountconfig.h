@@ -20,12 +20,16 @@ struct Config {
     QString portalUrl;
 
     QString syncApiUrl;
+    // The release downloads (the update checker's manifests sit below
+    // "/quillet/stable/") and the page that takes the user's feedback.
+    QString downloadsUrl;
+    QString feedbackUrl;
 
     // The nine texts in order.
     static Config fromTexts(const QStringList &nine);
     // The endpoint variables (AUTH_BASE_URL, ACCOUNT_API_URL, SYNC_API_URL,
-    // AUTH_REALM_SLUG, AUTH_CLIENT_ID, ACCOUNT_PORTAL_URL) where set and not
-    // empty, the built-in service otherwise.
+    // AUTH_REALM_SLUG, AUTH_CLIENT_ID, ACCOUNT_PORTAL_URL, DOWNLOADS_URL,
+    // FEEDBACK_URL) where set and not empty, the built-in service otherwise.
     static Config fromEnvironment();
 };
 

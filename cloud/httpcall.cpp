@@ -62,7 +62,9 @@ void send(QNetworkAccessManager *manager, QNetworkRequest request, const QByteAr
         if (!timedOut && !isTransportFailure(reply->error()))
             result.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (result.status != 0) {
-            const QJsonDocument doc = QJsonDocument::fromJson(reply->readAll());
+            result.data = reply->readAll();
+            result.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toString();
+            const QJsonDocument doc = QJsonDocument::fromJson(result.data);
             if (doc.isObject())
                 result.body = doc.object();
         } else {

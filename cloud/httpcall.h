@@ -21,6 +21,8 @@ struct HttpResult {
     int status = 0;
     QJsonObject body;
     QString networkError;  // set when status is 0
+    QByteArray data;       // the body as it came
+    QString contentType;   // its Content-Type header
 
     // The service's own words for a failure ("message", "error_description"
     // or "error"), else the network error, else "HTTP <status>".

@@ -24,6 +24,22 @@ bool isPlainName(const QString &segment)
     return pattern.match(segment).hasMatch() && !segment.contains(QStringLiteral(".."));
 }
 
+// Release notes beside a manifest are read by the app as text; installers
+// and anything else go out as bytes.
+QByteArray contentTypeOf(const QString &name)
+{
+    const QString suffix = name.section(QLatin1Char('.'), -1).toLower();
+    if (suffix == QLatin1String("md"))
+        return "text/markdown; charset=utf-8";
+    if (suffix == QLatin1String("txt"))
+        return "text/plain; charset=utf-8";
+    if (suffix == QLatin1String("html"))
+        return "text/html; charset=utf-8";
+    if (suffix == QLatin1String("json"))
+        return "application/json";
+    return "application/octet-stream";
+}
+
 HttpResponse notFound()
 {
     return HttpResponse::error(404, QStringLiteral("not_found"), QStringLiteral("no such release file"));
@@ -48,7 +64,7 @@ HttpResponse download(const ServerConfig &config, const HttpRequest &request)
     HttpResponse response;
     response.body = file.readAll();
     if (request.captures.last() != QLatin1String("latest.json")) {
-        response.contentType = "application/octet-stream";
+        response.contentType = contentTypeOf(request.captures.last());
         return response;
     }
     // A broken manifest is the operator's mistake: say so instead of handing

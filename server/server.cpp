@@ -72,6 +72,7 @@ QStringList Server::environmentLines(const QString &baseUrl, const ServerConfig 
             QStringLiteral("ACCOUNT_API_URL=%1/account/v1").arg(baseUrl),
             QStringLiteral("SYNC_API_URL=%1/quillet/v1").arg(baseUrl),
             QStringLiteral("ACCOUNT_PORTAL_URL=%1/").arg(baseUrl),
+            QStringLiteral("DOWNLOADS_URL=%1/downloads").arg(baseUrl),
             QStringLiteral("AUTH_REALM_SLUG=%1").arg(config.realm),
             QStringLiteral("AUTH_CLIENT_ID=%1").arg(config.clientIds.value(0))};
 }

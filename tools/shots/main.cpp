@@ -7,6 +7,7 @@
 #include "app/statusbar.h"
 #include "app/settingsscreen.h"
 #include "app/thememanager.h"
+#include "app/updatechecks.h"
 #include "app/welcomescreen.h"
 #include "cloud/accountclient.h"
 #include "cloud/signinclient.h"
@@ -35,6 +36,7 @@
 #include "ui/reports/reportpdf.h"
 #include "ui/reports/reportsscreen.h"
 #include "ui/reports/reporttablemodel.h"
+#include "ui/update/updatewindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -228,6 +230,36 @@ void saveImportWindow(MainWindow &main, AppState &state, const QString &dir, con
     save(&window, QStringLiteral("%1/import-%2.png").arg(dir, themeSuffix));
 }
 
+// The about box, the what's-new window and an offer of a newer version with notes.
+void saveUpdateWindows(MainWindow &main, const QString &dir, const QString &themeSuffix)
+{
+    if (QWidget *about = openedWindow(main, QStringLiteral("actionAbout"), QStringLiteral("About"))) {
+        save(about, QStringLiteral("%1/about-%2.png").arg(dir, themeSuffix));
+        about->close();
+    }
+    if (QWidget *whatsNew = openedWindow(main, QStringLiteral("actionWhatsNew"), QStringLiteral("What's New"))) {
+        save(whatsNew, QStringLiteral("%1/whats-new-%2.png").arg(dir, themeSuffix));
+        whatsNew->close();
+    }
+    LarkUpdate::Release release;
+    release.version = QStringLiteral("1.2.0");
+    release.date = QStringLiteral("2026-12-01");
+    release.notes = QStringLiteral(
+        "## Budgets\n\nSet a monthly amount for any category and see at a glance how much is left.\n\n"
+        "## Improvements\n\n- Sync pulls large registers in pages, so the first sync of a new device is quicker.\n"
+        "- The **Cash Flow** report can start on any day of the month.\n- Reconcile remembers the last statement date.\n\n"
+        "## Fixes\n\n- Split lines keep their memos when a transaction moves to another account.\n");
+    release.notesUrl = QUrl(QStringLiteral("https://larkspire.app/quillet/releases/1.2.0"));
+    release.platform = LarkUpdate::platformKey();
+    release.url = QUrl(QStringLiteral("https://larkspire.app/downloads/quillet/Quillet-1.2.0-x64.msi"));
+    release.size = 48213504;
+    release.sha256 = QStringLiteral("9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08");
+    UpdateWindow offer(release, UpdateChecks::runningVersion(), QStringLiteral("Larkspire Quillet"), &main);
+    offer.resize((QSize(560, 520) * ThemeManager::fontScale() / 100.0).expandedTo(offer.sizeHint()));
+    offer.show();
+    save(&offer, QStringLiteral("%1/update-%2.png").arg(dir, themeSuffix));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -256,7 +288,7 @@ int main(int argc, char *argv[])
     QTemporaryDir data;
     qputenv("QUILLET_DATA_DIR", data.path().toUtf8());
     qputenv("QUILLET_TOKEN_STORE", "file");
-    for (const char *endpoint : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL"})
+    for (const char *endpoint : {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL", "DOWNLOADS_URL"})
         qputenv(endpoint, "http://127.0.0.1:9");
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, data.path());
@@ -305,6 +337,7 @@ int main(int argc, char *argv[])
             saveReports(window, out, theme + suffix);
             saveAccountWindow(window, state, out, theme + suffix);
             saveImportWindow(window, state, out, theme + suffix);
+            saveUpdateWindows(window, out, theme + suffix);
             // Safety copies, for the data page's list.
             SafetyCopies *copies = state.backupService()->safetyCopies();
             copies->make(QStringLiteral("before-import"));
