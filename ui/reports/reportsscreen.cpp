@@ -199,6 +199,7 @@ QWidget *ReportsScreen::buildControls()
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QStringLiteral("M/d/yyyy"));
     }
+    fitDateEdits();
     labelled(tr("&From:"), m_from);
     labelled(tr("&To:"), m_to);
     row->addStretch(1);
@@ -502,6 +503,15 @@ void ReportsScreen::placeReportList()
     m_reports->setFixedHeight(lines * lineHeight + 2 * m_reports->frameWidth() + spacing);
 }
 
+void ReportsScreen::fitDateEdits()
+{
+    // The longest date whole beside the calendar button, at any font.
+    for (QDateEdit *edit : {m_from, m_to}) {
+        const QFontMetrics metrics = edit->fontMetrics();
+        edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("12/31/2000")) + 3 * metrics.height());
+    }
+}
+
 void ReportsScreen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -549,6 +559,8 @@ void ReportsScreen::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
         m_table->viewport()->update();
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
+        fitDateEdits();
         placeReportList();
+    }
 }

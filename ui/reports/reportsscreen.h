@@ -82,6 +82,7 @@ private:
     // lines across the window.
     void placeReportList();
     bool listOnTop() const;
+    void fitDateEdits();
 
     AppState *m_state;
     ReportTableModel *m_model;

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 
@@ -136,8 +137,8 @@ void ReportTableModel::fitColumns(QTableView *view)
     const QStyle *style = view->style();
     // The room a cell's and a heading's text leave on their sides, and a
     // little air between the columns.
-    const int cellMargins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + line / 3;
-    const int headerMargins = 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + line / 3;
+    const int cellMargins = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + line / 5;
+    const int headerMargins = 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + line / 5;
     const QFontMetrics headerMetrics = header->fontMetrics();
 
     // The room there is: the view less its vertical scroll bar when the rows
@@ -145,7 +146,8 @@ void ReportTableModel::fitColumns(QTableView *view)
     const QSize space = view->maximumViewportSize();
     int available = space.width();
     if (qint64(rowCount()) * (line + line / 2) + 2 * headerMetrics.height() + headerMargins > space.height())
-        available -= style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
+        available -= std::max(view->verticalScrollBar()->sizeHint().width(),
+                              style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view->verticalScrollBar()));
 
     struct Column {
         int content = 0;
@@ -204,15 +206,48 @@ void ReportTableModel::fitColumns(QTableView *view)
         const int excess = sum - available;
         if (excess <= 0 || spare <= 0)
             return;
+        const int goal = std::min(excess, spare);
+        int given = 0;
         for (int c = 0; c < columns; ++c) {
             const int floor = c == 0 ? firstFloor : otherFloor;
             if (!fit.at(c).shown || !fit.at(c).shrinks || widths.at(c) <= floor)
                 continue;
-            widths[c] -= int(qint64(widths.at(c) - floor) * std::min(excess, spare) / spare);
+            const int give = int(qint64(widths.at(c) - floor) * goal / spare);
+            widths[c] -= give;
+            given += give;
+        }
+        // The pixels the shares left over by rounding down, one a column.
+        for (bool gave = true; gave && given < goal;) {
+            gave = false;
+            for (int c = 0; c < columns && given < goal; ++c) {
+                if (fit.at(c).shown && fit.at(c).shrinks && widths.at(c) > (c == 0 ? firstFloor : otherFloor)) {
+                    --widths[c];
+                    ++given;
+                    gave = true;
+                }
+            }
         }
     };
     shrinkTexts(line * 10, line * 4);
-    shrinkTexts(line * 4, line * 3);
+    shrinkTexts(line * 3, line * 3);
+    // Room to spare goes to the texts, the column that names the rows
+    // first, so that the figures line up at the right edge.
+    int used = 0;
+    QList<int> texts;
+    for (int c = 0; c < columns; ++c) {
+        if (!fit.at(c).shown)
+            continue;
+        used += widths.at(c);
+        if (fit.at(c).shrinks)
+            texts.append(c);
+    }
+    if (used < available && !texts.isEmpty()) {
+        if (texts.constFirst() == 0)
+            texts = {0};
+        const int share = (available - used) / int(texts.size());
+        for (const int c : std::as_const(texts))
+            widths[c] += share;
+    }
 
     if (headersWereBroken || m_brokenHeaders.contains(true))
         Q_EMIT headerDataChanged(Qt::Horizontal, 0, columns - 1);
