@@ -14,27 +14,16 @@ using ReportParts::Context;
 
 // All Time, and any range left open, ends at the dates of the first and the
 // last row of the accounts, so that the monthly reports know their months.
-bool settleRange(Context &ctx)
+void settleRange(Context &ctx)
 {
     DateRange &range = ctx.filter.range;
-    if (!range.isOpen())
-        return true;
-    QVariantList binds;
-    const QString where = ctx.data.transactionsWhere({}, &binds);
-    QSqlQuery q(ctx.db);
-    for (const char *aggregate : {"MIN", "MAX"}) {
-        if (!ctx.exec(q, QStringLiteral("SELECT %1(t.date) FROM transactions t WHERE 1%2").arg(QLatin1String(aggregate), where),
-                      binds))
-            return false;
-        const QDate found = q.next() ? SqlValue::parseDate(q.value(0).toString()) : QDate();
-        QDate &end = aggregate[1] == 'I' ? range.from : range.to;
-        if (!end.isValid())
-            end = found;
-    }
+    if (!range.from.isValid())
+        range.from = ctx.data.firstDate();
+    if (!range.to.isValid())
+        range.to = ctx.data.lastDate();
     // Only one end given and no rows on the other side of it: nothing to show.
     if (range.from.isValid() && range.to.isValid() && range.from > range.to)
         range.to = range.from;
-    return true;
 }
 
 void make(Context &ctx, ReportKind kind)
@@ -72,10 +61,11 @@ bool run(const QSqlDatabase &db, const ReportRequest &request, int rowLimit, Rep
     // One snapshot for the report's several statements, even while the
     // app writes on another connection.
     DbTransaction snapshot(db, DbTransaction::Mode::Deferred);
-    if (!ctx.data.load(db, ctx.filter, &ctx.error) || !settleRange(ctx)) {
+    if (!ctx.data.load(db, ctx.filter, &ctx.error)) {
         *error = ctx.error;
         return false;
     }
+    settleRange(ctx);
     report->range = ctx.filter.range;
     make(ctx, request.kind);
     if (!ctx.error.isEmpty()) {

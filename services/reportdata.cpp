@@ -35,6 +35,8 @@ bool ReportData::load(const QSqlDatabase &db, const ReportFilter &filter, QStrin
     m_categories.clear();
     m_categoryRows.clear();
     m_currencies.clear();
+    m_firstDate = QDate();
+    m_lastDate = QDate();
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT id, name, currency, starting_balance, deleted_at IS NULL FROM accounts "
@@ -43,11 +45,16 @@ bool ReportData::load(const QSqlDatabase &db, const ReportFilter &filter, QStrin
         return false;
     }
     const QSet<QString> wanted(filter.accountIds.cbegin(), filter.accountIds.cend());
+    m_everyAccount = true;
     while (q.next()) {
         const QString id = q.value(0).toString();
         m_accountNames.insert(id, q.value(1).toString());
-        if (!q.value(4).toBool() || !(wanted.isEmpty() || wanted.contains(id)))
+        if (!q.value(4).toBool())
             continue;
+        if (!(wanted.isEmpty() || wanted.contains(id))) {
+            m_everyAccount = false;
+            continue;
+        }
         m_accountIndex.insert(id, int(m_accounts.size()));
         m_accounts.append({id, q.value(1).toString(), Codes::currencyFromCode(q.value(2).toString()),
                                q.value(3).toLongLong()});
@@ -72,6 +79,25 @@ bool ReportData::load(const QSqlDatabase &db, const ReportFilter &filter, QStrin
         c.taxCode = q.value(5).toString();
         m_categories.insert(c.id, c);
         m_categoryRows.insert(q.value(6).toLongLong(), c.id);
+    }
+    // One statement for each end, so that each reads one end of the index
+    // on dates.
+    QVariantList binds;
+    const QString where = transactionsWhere({}, &binds);
+    for (QDate *end : {&m_firstDate, &m_lastDate}) {
+        const char *aggregate = end == &m_firstDate ? "MIN" : "MAX";
+        if (!q.prepare(QStringLiteral("SELECT %1(t.date) FROM transactions t WHERE 1%2").arg(QLatin1String(aggregate), where))) {
+            *error = q.lastError().text();
+            return false;
+        }
+        for (int i = 0; i < binds.size(); ++i)
+            q.bindValue(i, binds.at(i));
+        if (!q.exec()) {
+            *error = q.lastError().text();
+            return false;
+        }
+        if (q.next())
+            *end = SqlValue::parseDate(q.value(0).toString());
     }
     return true;
 }
@@ -146,15 +172,27 @@ QStringList ReportData::accountIds(Currency currency) const
     return ids;
 }
 
-QString ReportData::transactionsWhere(const DateRange &range, QVariantList *binds) const
+QString ReportData::transactionsWhere(const DateRange &range, QVariantList *binds, bool byAccount) const
 {
     QString where = QStringLiteral(" AND t.deleted_at IS NULL");
-    if (range.from.isValid()) {
-        where += QStringLiteral(" AND t.date >= ?");
+    const bool rows = m_firstDate.isValid() && m_lastDate.isValid();
+    const bool from = range.from.isValid() && !(rows && range.from <= m_firstDate);
+    const bool to = range.to.isValid() && !(rows && range.to >= m_lastDate);
+    // The index on dates pays when the range holds at most a quarter of
+    // the days with rows; "+" keeps SQLite from using it otherwise.
+    bool fewDates = !rows;
+    if (rows && (from || to)) {
+        const QDate first = from ? std::max(range.from, m_firstDate) : m_firstDate;
+        const QDate last = to ? std::min(range.to, m_lastDate) : m_lastDate;
+        fewDates = 4 * (first.daysTo(last) + 1) <= m_firstDate.daysTo(m_lastDate) + 1;
+    }
+    const QString date = fewDates ? QStringLiteral("t.date") : QStringLiteral("+t.date");
+    if (from) {
+        where += QStringLiteral(" AND %1 >= ?").arg(date);
         binds->append(SqlValue::date(range.from));
     }
-    if (range.to.isValid()) {
-        where += QStringLiteral(" AND t.date <= ?");
+    if (to) {
+        where += QStringLiteral(" AND %1 <= ?").arg(date);
         binds->append(SqlValue::date(range.to));
     }
     QStringList ids;
@@ -163,7 +201,11 @@ QString ReportData::transactionsWhere(const DateRange &range, QVariantList *bind
     if (ids.isEmpty())
         return where + QStringLiteral(" AND 0");
     append(binds, ids);
-    return where + QStringLiteral(" AND t.account_id IN (%1)").arg(placeholders(ids.size()));
+    // Every account is nearly every row: the index on accounts would only
+    // slow the reading down.
+    return where + QStringLiteral(" AND %1 IN (%2)")
+                       .arg(m_everyAccount && !byAccount ? QStringLiteral("+t.account_id") : QStringLiteral("t.account_id"),
+                            placeholders(ids.size()));
 }
 
 QString ReportData::flowSql(const char *amount, QVariantList *binds)
@@ -194,7 +236,7 @@ QString ReportData::currencySql() const
     return sql + QStringLiteral(" END");
 }
 
-QString ReportData::itemsSql(const DateRange &range, const QStringList &columns, QVariantList *binds) const
+QString ReportData::itemsSql(const DateRange &range, const QStringList &columns, QVariantList *binds, Part part) const
 {
     // The same columns from a whole transaction and from a split line; the
     // line's own memo wins over its transaction's.
@@ -221,15 +263,30 @@ QString ReportData::itemsSql(const DateRange &range, const QStringList &columns,
         }
         return parts.join(QStringLiteral(", "));
     };
-    QString sql = QStringLiteral("(SELECT %1 FROM transactions t LEFT JOIN categories c ON c.id = t.category_id "
-                                 "WHERE t.is_split = 0")
-                      .arg(select(false));
-    sql += transactionsWhere(range, binds);
-    sql += QStringLiteral(" UNION ALL SELECT %1 FROM split_lines s JOIN transactions t ON t.id = s.transaction_id "
-                          "LEFT JOIN categories c ON c.id = s.category_id WHERE t.is_split = 1")
-               .arg(select(true));
+    QString sql;
+    switch (part) {
+    case Part::Whole:
+        sql = QStringLiteral("(SELECT %1 FROM transactions t LEFT JOIN categories c ON c.id = t.category_id "
+                             "WHERE t.is_split = 0")
+                  .arg(select(false));
+        break;
+    case Part::Lines:
+    case Part::LinesByDate:
+        // CROSS JOIN makes SQLite read the transactions first, in the order
+        // of the index on dates, and then their lines.
+        sql = QStringLiteral("(SELECT %1 FROM transactions t %2 split_lines s ON s.transaction_id = t.id "
+                             "LEFT JOIN categories c ON c.id = s.category_id WHERE t.is_split = 1")
+                  .arg(select(true), part == Part::LinesByDate ? QStringLiteral("CROSS JOIN") : QStringLiteral("JOIN"));
+        break;
+    }
     sql += transactionsWhere(range, binds);
     return sql + QStringLiteral(")");
+}
+
+QString ReportData::eachPart(const std::function<QString(Part)> &statement, Part lines)
+{
+    const QString whole = statement(Part::Whole);
+    return whole + QStringLiteral(" UNION ALL ") + statement(lines);
 }
 
 QString ReportData::internalTransferSql(const char *alias, QVariantList *binds) const

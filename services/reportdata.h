@@ -2,10 +2,13 @@
 
 #include "services/reportrecords.h"
 
+#include <QDate>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
+
+#include <functional>
 
 // What every report needs besides its own query: the accounts it covers and
 // every category by id (deleted ones too: their rows still count under their
@@ -30,9 +33,15 @@ public:
     };
 
     // Reads the live accounts the filter names (all of them when it names
-    // none, in sidebar order) and every category. False with error set when
-    // a statement fails.
+    // none, in sidebar order), every category, and the dates of the first
+    // and the last row of the accounts. False with error set when a
+    // statement fails.
     bool load(const QSqlDatabase &db, const ReportFilter &filter, QString *error);
+
+    // The dates of the first and the last live row of the accounts; invalid
+    // when they have none.
+    QDate firstDate() const { return m_firstDate; }
+    QDate lastDate() const { return m_lastDate; }
 
     const QList<AccountInfo> &accounts() const { return m_accounts; }
     const AccountInfo *account(const QString &id) const;
@@ -55,10 +64,18 @@ public:
     // The name of any account, deleted ones too (the other side of a transfer).
     QString accountName(const QString &id) const { return m_accountNames.value(id); }
 
-    // The rows a report adds up, as a sub-select to be named i: every live
-    // transaction of the accounts that is not split, and every line of a
-    // live split one, dated in the range. Only the columns asked for are
-    // made, since every one costs on a large store:
+    // The two kinds of rows a report adds up: whole transactions and the
+    // lines of split ones. LinesByDate reads the lines in the order of their
+    // transactions' dates, for a statement that wants only the newest rows.
+    enum class Part { Whole, Lines, LinesByDate };
+
+    // The rows of one part, as a sub-select to be named i: every live
+    // transaction of the accounts that is not split, or every line of a
+    // live split one, dated in the range. A report runs its statement over
+    // each part (see eachPart) rather than over the two joined into one
+    // sub-select, which SQLite would have to make in full before reading
+    // it; over a single part it reads the table directly and makes only the
+    // columns the statement uses. The columns:
     //   tid, account_id, date, payee, memo, amount, created_at,
     //   transfer_link_id, transfer_dest_account_id as stored;
     //   cur: the index of the account's currency in currencies();
@@ -67,7 +84,12 @@ public:
     //   flow: 1 income, 2 expense, 0 neither (a transfer, an opening
     //   balance, a row in a transfer category).
     // Appends its bindings to binds.
-    QString itemsSql(const DateRange &range, const QStringList &columns, QVariantList *binds) const;
+    QString itemsSql(const DateRange &range, const QStringList &columns, QVariantList *binds, Part part) const;
+    // The statement over whole transactions and over split lines, as one
+    // compound statement: statement(part) is asked for each part in turn, so
+    // that the bindings come in the order of the marks. The sums of a
+    // group may then come in two rows, one from each part.
+    static QString eachPart(const std::function<QString(Part)> &statement, Part lines = Part::Lines);
     // The flow of a row of transactions t in categories c (see itemsSql),
     // with amount the expression of its amount.
     static QString flowSql(const char *amount, QVariantList *binds);
@@ -78,8 +100,14 @@ public:
     Currency currencyAt(int index) const { return m_currencies.value(index, Currency::USD); }
 
     // " AND t.deleted_at IS NULL AND ..." for transactions t of the accounts
-    // in the range.
-    QString transactionsWhere(const DateRange &range, QVariantList *binds) const;
+    // in the range. The dates and the accounts narrow the rows through their
+    // indexes only where that leaves few of them: looking up most of a large
+    // table row by row through an index is several times slower than reading
+    // it from end to end. Ends of the range beyond the first and the last row
+    // are left out. A statement that groups by account asks for byAccount:
+    // the index on accounts then hands it the rows in their groups, which
+    // beats sorting them.
+    QString transactionsWhere(const DateRange &range, QVariantList *binds, bool byAccount = false) const;
     // Whether a row of table `alias` is a transfer to another of the
     // accounts, which only moves money inside them.
     QString internalTransferSql(const char *alias, QVariantList *binds) const;
@@ -93,4 +121,7 @@ private:
     QHash<QString, CategoryInfo> m_categories;
     QHash<qint64, QString> m_categoryRows;
     QList<Currency> m_currencies;
+    bool m_everyAccount = true;
+    QDate m_firstDate;
+    QDate m_lastDate;
 };

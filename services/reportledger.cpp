@@ -35,14 +35,38 @@ void accountSummary(Context &ctx)
     // An empty store leaves the range open: every sum below is then 0.
     const QString from = range.from.isValid() ? SqlValue::date(range.from) : QStringLiteral("0000-00-00");
     const QString to = range.to.isValid() ? SqlValue::date(range.to) : QStringLiteral("0000-00-00");
-    QVariantList binds{from, from, to, from, to, to};
-    QString sql = QStringLiteral(
-        "SELECT t.account_id, SUM(CASE WHEN t.date < ? THEN t.amount ELSE 0 END), "
-        "SUM(CASE WHEN t.date >= ? AND t.date <= ? AND t.amount > 0 THEN t.amount ELSE 0 END), "
-        "SUM(CASE WHEN t.date >= ? AND t.date <= ? AND t.amount < 0 THEN -t.amount ELSE 0 END), "
-        "SUM(CASE WHEN t.date <= ? AND (t.cleared = 1 OR t.reconciled = 1) THEN t.amount ELSE 0 END) "
-        "FROM transactions t WHERE 1");
-    sql += ctx.data.transactionsWhere({}, &binds) + QStringLiteral(" GROUP BY t.account_id");
+    // Ends of the period beyond the first and the last row compare nothing
+    // and are left out (All Time leaves out both).
+    const bool rows = range.from.isValid() && range.to.isValid();
+    const bool before = !rows || range.from > ctx.data.firstDate();
+    const bool after = !rows || range.to < ctx.data.lastDate();
+    QVariantList binds;
+    const auto condition = [&](const QStringList &parts, const QStringList &values) {
+        for (const QString &v : values)
+            binds.append(v);
+        return parts.isEmpty() ? QStringLiteral("1") : parts.join(QStringLiteral(" AND "));
+    };
+    const QString earlier = before ? condition({QStringLiteral("t.date < ?")}, {from}) : QStringLiteral("0");
+    QStringList inside;
+    QStringList insideValues;
+    if (before) {
+        inside.append(QStringLiteral("t.date >= ?"));
+        insideValues.append(from);
+    }
+    if (after) {
+        inside.append(QStringLiteral("t.date <= ?"));
+        insideValues.append(to);
+    }
+    const QString in = condition(inside, insideValues);
+    const QString in2 = condition(inside, insideValues);
+    const QString upTo = after ? condition({QStringLiteral("t.date <= ?")}, {to}) : QStringLiteral("1");
+    QString sql = QStringLiteral("SELECT t.account_id, SUM(CASE WHEN %1 THEN t.amount ELSE 0 END), "
+                                 "SUM(CASE WHEN %2 AND t.amount > 0 THEN t.amount ELSE 0 END), "
+                                 "SUM(CASE WHEN %3 AND t.amount < 0 THEN -t.amount ELSE 0 END), "
+                                 "SUM(CASE WHEN %4 AND (t.cleared = 1 OR t.reconciled = 1) THEN t.amount ELSE 0 END) "
+                                 "FROM transactions t WHERE 1")
+                      .arg(earlier, in, in2, upTo);
+    sql += ctx.data.transactionsWhere({}, &binds, true) + QStringLiteral(" GROUP BY t.account_id");
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
@@ -100,22 +124,30 @@ void transactions(Context &ctx)
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Memo"), ColumnType::Text),
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Amount"), ColumnType::Money),
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Currency"), ColumnType::Currency)};
-    QVariantList binds;
-    QString from = ctx.data.itemsSql(
-        ctx.filter.range,
-        {QStringLiteral("tid"), QStringLiteral("account_id"), QStringLiteral("date"), QStringLiteral("payee"),
-         QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("transfer_link_id"),
-         QStringLiteral("transfer_dest_account_id"), QStringLiteral("created_at"), QStringLiteral("flow")},
-        &binds);
-    from = QStringLiteral(" FROM %1 i WHERE 1%2").arg(from, ctx.data.conditionsSql(ctx.filter, &binds));
     const bool limited = ctx.rowLimit >= 0;
+    // The rows of one part that the filter lets through, as " FROM ... WHERE ...".
+    const auto from = [&](ReportData::Part part, QVariantList *binds) {
+        const QString items = ctx.data.itemsSql(
+            ctx.filter.range,
+            {QStringLiteral("tid"), QStringLiteral("account_id"), QStringLiteral("date"), QStringLiteral("payee"),
+             QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("transfer_link_id"),
+             QStringLiteral("transfer_dest_account_id"), QStringLiteral("created_at"), QStringLiteral("flow")},
+            binds, part);
+        return QStringLiteral(" FROM %1 i WHERE 1%2").arg(items, ctx.data.conditionsSql(ctx.filter, binds));
+    };
     // With a limit, the newest rows are kept, read newest first and then
-    // turned around.
-    QString sql = QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.cat, "
-                                 "i.transfer_link_id, i.transfer_dest_account_id") +
-        from;
-    sql += limited ? QStringLiteral(" ORDER BY i.date DESC, i.created_at DESC, i.tid DESC LIMIT %1").arg(ctx.rowLimit + 1)
-                   : QStringLiteral(" ORDER BY i.date, i.created_at, i.tid");
+    // turned around; both parts are then read along the index on dates and
+    // merged, so that only the newest rows are looked at.
+    QVariantList binds;
+    QString sql = ReportData::eachPart(
+        [&](ReportData::Part part) {
+            return QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.cat, "
+                                  "i.transfer_link_id, i.transfer_dest_account_id, i.created_at")
+                + from(part, &binds);
+        },
+        limited ? ReportData::Part::LinesByDate : ReportData::Part::Lines);
+    sql += limited ? QStringLiteral(" ORDER BY 3 DESC, 10 DESC, 1 DESC LIMIT %1").arg(ctx.rowLimit + 1)
+                   : QStringLiteral(" ORDER BY 3, 10, 1");
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
@@ -158,8 +190,12 @@ void transactions(Context &ctx)
     if (r.truncated) {
         totals.clear();
         r.matchingRows = 0;
-        if (!ctx.exec(q, QStringLiteral("SELECT i.account_id, COUNT(*), SUM(i.amount)") + from + QStringLiteral(" GROUP BY i.account_id"),
-                      binds))
+        binds.clear();
+        const QString sums = ReportData::eachPart([&](ReportData::Part part) {
+            return QStringLiteral("SELECT i.account_id, COUNT(*), SUM(i.amount)") + from(part, &binds)
+                + QStringLiteral(" GROUP BY i.account_id");
+        });
+        if (!ctx.exec(q, sums, binds))
             return;
         while (q.next()) {
             if (const ReportData::AccountInfo *account = ctx.data.account(q.value(0).toString())) {

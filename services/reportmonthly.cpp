@@ -42,14 +42,16 @@ void incomeVsExpenses(Context &ctx)
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Net"), ColumnType::Money),
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Currency"), ColumnType::Currency)};
     QVariantList binds;
-    const QString items = ctx.data.itemsSql(ctx.filter.range, {QStringLiteral("cur"), QStringLiteral("date"),
-                                                               QStringLiteral("amount"), QStringLiteral("flow")},
-                                            &binds);
-    const QString sql = QStringLiteral("SELECT i.cur, substr(i.date, 1, 7) AS month, "
-                                       "SUM(CASE WHEN i.flow = 1 THEN i.amount ELSE 0 END), "
-                                       "SUM(CASE WHEN i.flow = 2 THEN -i.amount ELSE 0 END) "
-                                       "FROM %1 i WHERE i.flow <> 0 GROUP BY i.cur, month")
-                            .arg(items);
+    const QString sql = ReportData::eachPart([&](ReportData::Part part) {
+        const QString items = ctx.data.itemsSql(
+            ctx.filter.range, {QStringLiteral("cur"), QStringLiteral("date"), QStringLiteral("amount"), QStringLiteral("flow")},
+            &binds, part);
+        return QStringLiteral("SELECT i.cur, substr(i.date, 1, 7) AS month, "
+                              "SUM(CASE WHEN i.flow = 1 THEN i.amount ELSE 0 END), "
+                              "SUM(CASE WHEN i.flow = 2 THEN -i.amount ELSE 0 END) "
+                              "FROM %1 i WHERE i.flow <> 0 GROUP BY month, i.cur")
+            .arg(items);
+    });
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
@@ -124,7 +126,7 @@ void cashFlow(Context &ctx)
               .arg(ctx.data.currencySql());
     sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
     // Transfers between two of the chosen accounts move nothing in or out.
-    sql += QStringLiteral(" AND NOT %1 GROUP BY cur, month").arg(ctx.data.internalTransferSql("t", &binds));
+    sql += QStringLiteral(" AND NOT %1 GROUP BY month, cur").arg(ctx.data.internalTransferSql("t", &binds));
     if (!ctx.exec(q, sql, binds))
         return;
     QMap<Currency, QHash<QString, QPair<qint64, qint64>>> flows;
@@ -204,18 +206,21 @@ void yearOverYear(Context &ctx)
         return;
     const DateRange current = ctx.filter.range;
     const DateRange earlier{current.from.addYears(-1), current.to.addYears(-1)};
-    // Bound in the order the marks stand in the statement: the two dates of
-    // the select list come before the rows' own.
-    QVariantList binds{SqlValue::date(current.from), SqlValue::date(earlier.to)};
-    const QString items = ctx.data.itemsSql({earlier.from, current.to},
-                                            {QStringLiteral("cur"), QStringLiteral("catrow"), QStringLiteral("flow"),
-                                             QStringLiteral("date"), QStringLiteral("amount")},
-                                            &binds);
-    const QString sql = QStringLiteral("SELECT i.cur, i.catrow, i.flow, substr(i.date, 1, 7) AS month, "
-                                       "SUM(CASE WHEN i.date >= ? THEN i.amount ELSE 0 END), "
-                                       "SUM(CASE WHEN i.date <= ? THEN i.amount ELSE 0 END) "
-                                       "FROM %1 i WHERE i.flow <> 0 GROUP BY i.cur, i.catrow, i.flow, month")
-                            .arg(items);
+    QVariantList binds;
+    const QString sql = ReportData::eachPart([&](ReportData::Part part) {
+        // Bound in the order the marks stand in the statement: the two dates
+        // of the select list come before the rows' own.
+        binds << SqlValue::date(current.from) << SqlValue::date(earlier.to);
+        const QString items = ctx.data.itemsSql({earlier.from, current.to},
+                                                {QStringLiteral("cur"), QStringLiteral("catrow"), QStringLiteral("flow"),
+                                                 QStringLiteral("date"), QStringLiteral("amount")},
+                                                &binds, part);
+        return QStringLiteral("SELECT i.cur, i.catrow, i.flow, substr(i.date, 1, 7) AS month, "
+                              "SUM(CASE WHEN i.date >= ? THEN i.amount ELSE 0 END), "
+                              "SUM(CASE WHEN i.date <= ? THEN i.amount ELSE 0 END) "
+                              "FROM %1 i WHERE i.flow <> 0 GROUP BY month, i.catrow, i.flow, i.cur")
+            .arg(items);
+    });
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;

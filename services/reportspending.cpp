@@ -102,12 +102,13 @@ void categorySpending(Context &ctx)
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Share"), ColumnType::Percent),
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Currency"), ColumnType::Currency)};
     QVariantList binds;
-    const QString items = ctx.data.itemsSql(ctx.filter.range, {QStringLiteral("cur"), QStringLiteral("catrow"),
-                                                               QStringLiteral("amount"), QStringLiteral("flow")},
-                                            &binds);
-    const QString sql =
-        QStringLiteral("SELECT i.cur, i.catrow, SUM(i.amount) FROM %1 i WHERE i.flow = 2 GROUP BY i.cur, i.catrow")
+    const QString sql = ReportData::eachPart([&](ReportData::Part part) {
+        const QString items = ctx.data.itemsSql(
+            ctx.filter.range, {QStringLiteral("cur"), QStringLiteral("catrow"), QStringLiteral("amount"), QStringLiteral("flow")},
+            &binds, part);
+        return QStringLiteral("SELECT i.cur, i.catrow, SUM(i.amount) FROM %1 i WHERE i.flow = 2 GROUP BY i.catrow, i.cur")
             .arg(items);
+    });
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
@@ -148,7 +149,7 @@ void payeeSummary(Context &ctx)
                                  "LEFT JOIN categories c ON c.id = t.category_id WHERE 1")
                       .arg(ctx.data.currencySql());
     sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
-    sql += QStringLiteral(" AND %1 <> 0 GROUP BY cur, t.payee").arg(ReportData::flowSql("t.amount", &binds));
+    sql += QStringLiteral(" AND %1 <> 0 GROUP BY t.payee, cur").arg(ReportData::flowSql("t.amount", &binds));
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
@@ -238,17 +239,19 @@ void taxReport(Context &ctx)
             codes[c.taxCode].append(c.id);
     }
     QVariantList binds;
-    const QString items = ctx.data.itemsSql(
-        ctx.filter.range,
-        {QStringLiteral("tid"), QStringLiteral("cur"), QStringLiteral("date"), QStringLiteral("payee"),
-         QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("created_at"),
-         QStringLiteral("flow")},
-        &binds);
-    const QString sql = QStringLiteral("SELECT i.tid, i.cur, i.date, i.payee, i.memo, i.amount, i.cat, "
-                                       "k.tax_category FROM %1 i JOIN categories k ON k.id = i.cat "
-                                       "WHERE k.is_tax_relevant = 1 AND i.flow <> 0 "
-                                       "ORDER BY COALESCE(k.tax_category, ''), i.date, i.created_at, i.tid")
-                            .arg(items);
+    // Ordered by tax category, date, entry time and id across both parts.
+    const QString sql = ReportData::eachPart([&](ReportData::Part part) {
+        const QString items = ctx.data.itemsSql(
+            ctx.filter.range,
+            {QStringLiteral("tid"), QStringLiteral("cur"), QStringLiteral("date"), QStringLiteral("payee"),
+             QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("created_at"),
+             QStringLiteral("flow")},
+            &binds, part);
+        return QStringLiteral("SELECT i.tid, i.cur, i.date, i.payee, i.memo, i.amount, i.cat, "
+                              "COALESCE(k.tax_category, ''), i.created_at FROM %1 i "
+                              "JOIN categories k ON k.id = i.cat WHERE k.is_tax_relevant = 1 AND i.flow <> 0")
+            .arg(items);
+    }) + QStringLiteral(" ORDER BY 8, 3, 9, 1");
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
@@ -276,15 +279,21 @@ void taxReport(Context &ctx)
         group.rows.clear();
         group.totals.clear();
     };
+    // Each category's name is made once, not once a row.
+    QHash<QString, QString> categoryNames;
     while (q.next()) {
         const Currency currency = ctx.data.currencyAt(q.value(1).toInt());
         const QString code = q.value(7).toString();
+        const QString categoryId = q.value(6).toString();
+        auto name = categoryNames.constFind(categoryId);
+        if (name == categoryNames.constEnd())
+            name = categoryNames.insert(categoryId, ctx.data.displayName(categoryId));
         if (code != group.code)
             flush();
         group.code = code;
         const qint64 amount = q.value(5).toLongLong();
         ReportRow row = makeRow({QVariant(), SqlValue::parseDate(q.value(2).toString()), q.value(3).toString(),
-                                 ctx.data.displayName(q.value(6).toString()), q.value(4).toString(), amount},
+                                 *name, q.value(4).toString(), amount},
                                 currency, 1);
         row.transactionId = q.value(0).toString();
         group.rows[currency].append(row);

@@ -1,9 +1,11 @@
 #include "app/appstate.h"
 #include "app/mainwindow.h"
+#include "app/thememanager.h"
 #include "data/transactionrepository.h"
 #include "support/core/fixtures.h"
 #include "support/gui/dialogdriver.h"
 #include "ui/charts/chartview.h"
+#include "services/reportcatalog.h"
 #include "services/reportservice.h"
 #include "ui/prompt.h"
 #include "ui/reports/reportrowswindow.h"
@@ -16,6 +18,8 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -83,7 +87,11 @@ private Q_SLOTS:
         add(QDate(2024, 5, 20), QStringLiteral("City Power"), -9000);
         add(QDate(2024, 6, 3), QStringLiteral("Acme Corp"), 250000);
     }
-    void cleanup() { stop(); }
+    void cleanup()
+    {
+        state()->themeManager()->setFontScale(100);
+        stop();
+    }
 
     void choosingAReportAndAPeriodFillsTheTable_data()
     {
@@ -117,6 +125,49 @@ private Q_SLOTS:
         QVERIFY(chooseFromList(screen, ReportKind(kind)));
         QCOMPARE(firstColumn(screen), rows);
         QCOMPARE(screen.chartView()->isVisible(), chart);
+    }
+
+    // The widest reports fit the narrowest window at large text: nothing to
+    // scroll sideways, and every figure whole.
+    void wideReportsFitTheWindow_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("scale");
+        for (const int scale : {100, 150, 160}) {
+            for (const ReportKind kind : {ReportKind::AccountSummary, ReportKind::Transactions,
+                                          ReportKind::YearOverYear, ReportKind::CashFlow})
+                QTest::addRow("%s at %d %%", qPrintable(ReportCatalog::code(kind)), scale) << int(kind) << scale;
+        }
+    }
+
+    void wideReportsFitTheWindow()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, scale);
+        add(QDate(2024, 5, 30), QStringLiteral("Larkspire Design Company Limited"), 123456789);
+        state()->themeManager()->setFontScale(scale);
+        ReportsScreen screen(state());
+        screen.resize(800, 600);
+        screen.show();
+        QVERIFY(waitForReport(screen));
+        QVERIFY(chooseFromList(screen, ReportKind(kind)));
+        QTableView *table = screen.table();
+        QTRY_COMPARE(table->horizontalScrollBar()->maximum(), 0);
+        const ReportTableModel *model = screen.model();
+        QVERIFY(model->rowCount() > 0);
+        const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1);
+        for (int c = 0; c < model->columnCount(); ++c) {
+            if (table->isColumnHidden(c) || !model->headerData(c, Qt::Horizontal, ReportTableModel::FigureRole).toBool())
+                continue;
+            for (int r = 0; r < model->rowCount(); ++r) {
+                if (table->columnSpan(r, 0) > c)
+                    continue;
+                QFont font = table->font();
+                font.setBold(model->rowAt(r)->total);
+                const QString text = model->index(r, c).data().toString();
+                QVERIFY2(table->columnWidth(c) >= QFontMetrics(font).horizontalAdvance(text) + margins, qPrintable(text));
+            }
+        }
     }
 
     // A total opens the transactions it sums; one of those opens for editing.

@@ -161,6 +161,21 @@ void saveReports(MainWindow &main, const QString &dir, const QString &themeSuffi
         loop.exec();
         save(screen, QStringLiteral("%1/reports-%2-%3.png").arg(dir, ReportCatalog::code(ReportKind(k)), themeSuffix));
     }
+    // The same at the window's smallest size, where larger text has the
+    // least room.
+    const QSize opened = screen->size();
+    screen->resize(800, 600);
+    for (int k = 0; k < kReportKindCount; ++k) {
+        {
+            const QSignalBlocker quiet(screen->reportList());
+            screen->selectReport(ReportKind(k));
+        }
+        QTimer::singleShot(0, screen, &ReportsScreen::refresh);
+        loop.exec();
+        save(screen,
+             QStringLiteral("%1/reports-800-%2-%3.png").arg(dir, ReportCatalog::code(ReportKind(k)), themeSuffix));
+    }
+    screen->resize(opened);
     screen->selectReport(ReportKind::CategorySpending);
     QTimer::singleShot(0, screen, &ReportsScreen::refresh);
     loop.exec();

@@ -105,7 +105,9 @@ void ChartPainter::drawBars(const QRectF &area, int highlighted)
         labelWidth = std::max(labelWidth, fm.horizontalAdvance(label));
     labelWidth = std::min(labelWidth + m_em * 0.5, area.width() * 0.35);
     const double valueWidth = fm.horizontalAdvance(Money::formatMoney(largest, m_chart.currency)) + m_em * 0.5;
-    const double rowHeight = std::min(m_em * 1.6, area.height() / n);
+    // Rows never lower than their text: when the chart is short, the
+    // smallest bars at the end are left out instead.
+    const double rowHeight = std::max(m_em * 1.1, std::min(m_em * 1.6, area.height() / n));
     const double barLeft = area.left() + labelWidth;
     const double barSpan = std::max(m_em, area.right() - barLeft - valueWidth);
     const int rows = std::min(n, int(area.height() / std::max(1.0, rowHeight)));

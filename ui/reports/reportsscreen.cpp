@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
@@ -71,14 +72,7 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
         item->setData(Qt::UserRole, k);
     }
     m_reports->setCurrentRow(0);
-    m_reports->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    const int listWidth = [this] {
-        int widest = 0;
-        for (int i = 0; i < m_reports->count(); ++i)
-            widest = std::max(widest, m_reports->fontMetrics().horizontalAdvance(m_reports->item(i)->text()));
-        return widest + m_reports->fontMetrics().height();
-    }();
-    m_reports->setFixedWidth(listWidth);
+    m_reports->installEventFilter(this);
 
     m_chart = new ChartView(this);
     m_chart->setObjectName(QStringLiteral("reportChart"));
@@ -109,13 +103,13 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
     foot->addWidget(m_csv);
     foot->addWidget(m_pdf);
 
-    auto *right = new QVBoxLayout;
-    right->addWidget(buildControls());
-    right->addWidget(m_split, 1);
-    right->addLayout(foot);
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_reports);
-    layout->addLayout(right, 1);
+    m_right = new QVBoxLayout;
+    m_right->addWidget(buildControls());
+    m_right->addWidget(m_split, 1);
+    m_right->addLayout(foot);
+    m_outer = new QHBoxLayout(this);
+    m_outer->addLayout(m_right, 1);
+    placeReportList();
 
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
@@ -205,6 +199,7 @@ QWidget *ReportsScreen::buildControls()
         edit->setCalendarPopup(true);
         edit->setDisplayFormat(QStringLiteral("M/d/yyyy"));
     }
+    fitDateEdits();
     labelled(tr("&From:"), m_from);
     labelled(tr("&To:"), m_to);
     row->addStretch(1);
@@ -435,8 +430,111 @@ void ReportsScreen::exportPdf()
     m_status->setText(tr("Exported to %1").arg(QDir::toNativeSeparators(path)));
 }
 
+bool ReportsScreen::listOnTop() const
+{
+    return m_reports->flow() == QListView::LeftToRight;
+}
+
+void ReportsScreen::placeReportList()
+{
+    if (!m_outer)
+        return;
+    const QFontMetrics metrics = m_reports->fontMetrics();
+    int widest = 0;
+    for (int i = 0; i < m_reports->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(m_reports->item(i)->text()));
+    const int sideWidth = widest + metrics.height() + 2 * m_reports->frameWidth();
+    // The widest table: six amounts and a name, at this font.
+    const QFontMetrics text = fontMetrics();
+    const int tableWidth = 6 * text.horizontalAdvance(QStringLiteral("-$00,000.00")) + 8 * text.height();
+    const QMargins margins = m_outer->contentsMargins();
+    const int beside = width() - margins.left() - margins.right() - m_outer->spacing() - sideWidth;
+    // Until the window has a size of its own, the list stands beside, so
+    // that the window's size hint is that of the wider layout.
+    const bool sized = isVisible() || testAttribute(Qt::WA_Resized);
+    const bool top = sized && beside < tableWidth;
+
+    const bool placed = m_outer->indexOf(m_reports) >= 0 || m_right->indexOf(m_reports) >= 0;
+    if (!placed || top != listOnTop()) {
+        m_outer->removeWidget(m_reports);
+        m_right->removeWidget(m_reports);
+        if (top) {
+            m_reports->setFlow(QListView::LeftToRight);
+            m_reports->setWrapping(true);
+            m_reports->setResizeMode(QListView::Adjust);
+            m_reports->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            m_reports->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            m_reports->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+            m_right->insertWidget(0, m_reports);
+        } else {
+            m_reports->setFlow(QListView::TopToBottom);
+            m_reports->setWrapping(false);
+            m_reports->setSpacing(0);
+            m_reports->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            m_reports->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+            m_reports->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+            m_outer->insertWidget(0, m_reports);
+        }
+    }
+    if (!top) {
+        m_reports->setMinimumHeight(0);
+        m_reports->setMaximumHeight(QWIDGETSIZE_MAX);
+        m_reports->setFixedWidth(sideWidth);
+        return;
+    }
+    // Above the report: as many lines of names as the width needs.
+    const int spacing = metrics.height() / 4;
+    m_reports->setSpacing(spacing);
+    m_reports->setMinimumWidth(0);
+    m_reports->setMaximumWidth(QWIDGETSIZE_MAX);
+    const int room = width() - margins.left() - margins.right() - 2 * m_reports->frameWidth();
+    int lines = 1;
+    int used = 0;
+    int lineHeight = 0;
+    for (int i = 0; i < m_reports->count(); ++i) {
+        const QSize item = m_reports->sizeHintForIndex(m_reports->model()->index(i, 0)) + QSize(2 * spacing, 2 * spacing);
+        lineHeight = std::max(lineHeight, item.height());
+        if (used > 0 && used + item.width() > room) {
+            ++lines;
+            used = 0;
+        }
+        used += item.width();
+    }
+    m_reports->setFixedHeight(lines * lineHeight + 2 * m_reports->frameWidth() + spacing);
+}
+
+void ReportsScreen::fitDateEdits()
+{
+    // The longest date whole beside the calendar button, at any font.
+    for (QDateEdit *edit : {m_from, m_to}) {
+        const QFontMetrics metrics = edit->fontMetrics();
+        edit->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("12/31/2000")) + 3 * metrics.height());
+    }
+}
+
+void ReportsScreen::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeReportList();
+}
+
 bool ReportsScreen::eventFilter(QObject *watched, QEvent *event)
 {
+    // Names in lines across the window still step one by one with the
+    // up and down keys, as in the list beside the report.
+    if (watched == m_reports && event->type() == QEvent::KeyPress && listOnTop()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const int step = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
+        if (step != 0) {
+            m_reports->setCurrentRow(std::clamp(m_reports->currentRow() + step, 0, m_reports->count() - 1));
+            return true;
+        }
+    }
+    if (watched == m_reports && event->type() == QEvent::FontChange)
+        placeReportList();
+    // The columns fit the table's width and font.
+    if (watched == m_table && (event->type() == QEvent::Resize || event->type() == QEvent::FontChange))
+        m_model->fitColumns(m_table);
     // Enter opens a row as a double-click does.
     if (watched == m_table && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -461,4 +559,8 @@ void ReportsScreen::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
         m_table->viewport()->update();
+    if (event->type() == QEvent::FontChange) {
+        fitDateEdits();
+        placeReportList();
+    }
 }

@@ -8,6 +8,8 @@ class AppState;
 class ChartView;
 class QComboBox;
 class QDateEdit;
+class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -64,6 +66,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QWidget *buildControls();
@@ -74,10 +77,18 @@ private:
     void showChartFor(int row);
     void openRow(const QModelIndex &index);
     void exported(quint64 ticket, bool ok, const QString &error);
+    // The list of reports stands beside the report while that leaves room
+    // for the widest table at the current font, else above it, its names in
+    // lines across the window.
+    void placeReportList();
+    bool listOnTop() const;
+    void fitDateEdits();
 
     AppState *m_state;
     ReportTableModel *m_model;
     QListWidget *m_reports = nullptr;
+    QHBoxLayout *m_outer = nullptr;
+    QVBoxLayout *m_right = nullptr;
     QComboBox *m_period = nullptr;
     QDateEdit *m_from = nullptr;
     QDateEdit *m_to = nullptr;

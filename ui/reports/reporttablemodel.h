@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 
+class QFontMetrics;
 class QTableView;
 
 // A report's table: one row a report row, the figures right-aligned, the
@@ -26,6 +27,12 @@ public:
 
     // Shows the report, and fits the view's columns to it when one is given.
     void setReport(const Report &report, QTableView *view = nullptr);
+    // Fits the view's columns to the report at the view's width and font:
+    // each as wide as its contents, the figures whole; when that is too
+    // wide, headings break onto two lines and texts give up room, elided.
+    // It measures the first and last rows and the largest figures, never
+    // every row, so it is quick on any report.
+    void fitColumns(QTableView *view);
     const Report &report() const { return m_report; }
     const ReportRow *rowAt(int row) const;
 
@@ -35,10 +42,18 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    // Each column as wide as its contents while the figures stay in sight.
-    static void fitColumns(QTableView *view);
+    // The widest text of a column in the rows it measures.
+    int contentWidth(int column, const QFontMetrics &plain, const QFontMetrics &bold) const;
+    // How many columns a heading or total runs across: its next cells are
+    // empty. 1 for every other row.
+    int spanOf(int row) const;
     // A heading or total whose next cells are empty runs across them.
     void spanHeadings(QTableView *view) const;
 
     Report m_report;
+    // Headings shown on two lines, to leave more room for the figures.
+    QList<bool> m_brokenHeaders;
+    // Whether the report has rows in more than one currency; with one, the
+    // money shows its currency and its column is left out on screen.
+    bool m_manyCurrencies = false;
 };
