@@ -1,8 +1,9 @@
-// The menu bar, the about box, the keyboard reference and the sample-data entries.
+// The menu bar's action table, the about box, the keyboard reference and the sample-data entries.
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
 #include "app/appstate.h"
+#include "app/mainmenus.h"
 #include "app/updatechecks.h"
 #include "cloud/accountclient.h"
 #include "data/accountrepository.h"
@@ -26,104 +27,83 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
-
-QAction *menuAction(QMenu *menu, const QString &objectName, const QString &text, const QKeySequence &shortcut = {})
-{
-    QAction *action = menu->addAction(text);
-    action->setObjectName(objectName);
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    return action;
-}
-
-} // namespace
-
 void MainWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    QAction *newTransaction = menuAction(file, QStringLiteral("actionNewTransaction"), tr("&New Transaction"),
-                                        QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(newTransaction, &QAction::triggered, this, [this] {
-        if (requireCurrentAccount())
-            m_register->newTransactionDialog();
-    });
-    connect(menuAction(file, QStringLiteral("actionNewAccount"), tr("New &Account"),
-                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)),
-            &QAction::triggered, this, &MainWindow::showNewAccountDialog);
-    file->addSeparator();
-    QAction *import = menuAction(file, QStringLiteral("actionImport"), tr("&Import..."));
-    connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
-    file->addSeparator();
-    m_accountAction = menuAction(file, QStringLiteral("actionOnlineAccount"), tr("Larkspire &Account..."));
-    m_accountAction->setStatusTip(tr("Sign in or sign up"));
-    file->addSeparator();
-    m_signOutAction = menuAction(file, QStringLiteral("actionSignOut"), tr("Sign &Out"));
-    m_signOutAction->setVisible(false);
-    file->addSeparator();
-    QAction *quit = menuAction(file, QStringLiteral("actionQuit"), tr("&Quit"), QKeySequence::Quit);
-    quit->setMenuRole(QAction::QuitRole);
-    connect(quit, &QAction::triggered, this, &MainWindow::close);
-
-    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
-    QAction *find = menuAction(edit, QStringLiteral("actionFind"), tr("&Find..."), QKeySequence::Find);
-    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
-    edit->addSeparator();
-    QAction *preferences = menuAction(edit, QStringLiteral("actionPreferences"), tr("&Preferences..."));
-    preferences->setMenuRole(QAction::PreferencesRole);
-    connect(preferences, &QAction::triggered, this, &MainWindow::showSettingsWindow);
-
-    QMenu *account = menuBar()->addMenu(tr("&Account"));
-    connect(menuAction(account, QStringLiteral("actionEditAccount"), tr("&Edit...")), &QAction::triggered, this,
-            &MainWindow::showEditAccountDialog);
-    QAction *reconcile = menuAction(account, QStringLiteral("actionReconcile"), tr("&Reconcile..."),
-                                   QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
-    QAction *history = menuAction(account, QStringLiteral("actionReconciliationHistory"), tr("Reconciliation &History..."));
-    connect(history, &QAction::triggered, this, &MainWindow::showReconciliationHistoryWindow);
-    QAction *payees = menuAction(account, QStringLiteral("actionRenamePayees"), tr("Rename &Payees..."));
-    connect(payees, &QAction::triggered, this, &MainWindow::showPayeesWindow);
-    account->addSeparator();
-    QAction *share = menuAction(account, QStringLiteral("actionShare"), tr("&Share..."));
-    connect(share, &QAction::triggered, this, &MainWindow::showShareAccountDialog);
-    share->setEnabled(false);
-    account->addSeparator();
-    connect(menuAction(account, QStringLiteral("actionDeleteAccount"), tr("&Delete")), &QAction::triggered, this,
-            &MainWindow::deleteCurrentAccount);
-
-    QMenu *view = menuBar()->addMenu(tr("&View"));
-    QAction *reports = menuAction(view, QStringLiteral("actionReports"), tr("&Reports"), QKeySequence(Qt::CTRL | Qt::Key_2));
-    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
-    QAction *recurring = menuAction(view, QStringLiteral("actionRecurring"), tr("Re&curring Transactions"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_3));
-    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
-    QAction *categories = menuAction(view, QStringLiteral("actionCategories"), tr("C&ategories"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_4));
-    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
-
-    QMenu *help = menuBar()->addMenu(tr("&Help"));
-    QAction *about = menuAction(help, QStringLiteral("actionAbout"), tr("&About Larkspire Quillet"));
-    about->setMenuRole(QAction::AboutRole);
-    connect(about, &QAction::triggered, this, &MainWindow::showAboutBox);
     m_updates = new UpdateChecks(m_state, this);
-    connect(menuAction(help, QStringLiteral("actionWhatsNew"), tr("What's &New...")), &QAction::triggered, m_updates,
-            &UpdateChecks::showWhatsNew);
-    QAction *checkUpdates = menuAction(help, QStringLiteral("actionCheckUpdates"), tr("Check for &Updates..."));
-    connect(checkUpdates, &QAction::triggered, m_updates, &UpdateChecks::checkNow);
+    const char *const file = QT_TRANSLATE_NOOP("MainWindow", "&File");
+    const char *const edit = QT_TRANSLATE_NOOP("MainWindow", "&Edit");
+    const char *const account = QT_TRANSLATE_NOOP("MainWindow", "&Account");
+    const char *const view = QT_TRANSLATE_NOOP("MainWindow", "&View");
+    const char *const help = QT_TRANSLATE_NOOP("MainWindow", "&Help");
+    using M = MainMenus;
+    // menu, object name, text, shortcut, handler, flags, menu role, status tip
+    const QList<M::Row> rows = {
+        {file, "actionNewTransaction", QT_TRANSLATE_NOOP("MainWindow", "&New Transaction"),
+         QKeySequence(Qt::CTRL | Qt::Key_N),
+         [](MainWindow *w) {
+             if (w->requireCurrentAccount())
+                 w->m_register->newTransactionDialog();
+         }},
+        {file, "actionNewAccount", QT_TRANSLATE_NOOP("MainWindow", "New &Account"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), &MainWindow::showNewAccountDialog, M::SeparatorAfter},
+        {file, "actionImport", QT_TRANSLATE_NOOP("MainWindow", "&Import..."), {}, &MainWindow::showImportWindow,
+         M::SeparatorAfter},
+        // These two follow the sign-in state (mainwindowauth.cpp).
+        {file, "actionOnlineAccount", QT_TRANSLATE_NOOP("MainWindow", "Larkspire &Account..."), {}, {},
+         M::SeparatorAfter, QAction::TextHeuristicRole, QT_TRANSLATE_NOOP("MainWindow", "Sign in or sign up")},
+        {file, "actionSignOut", QT_TRANSLATE_NOOP("MainWindow", "Sign &Out"), {}, {}, M::SeparatorAfter | M::Hidden},
+        {file, "actionQuit", QT_TRANSLATE_NOOP("MainWindow", "&Quit"), QKeySequence::Quit, &MainWindow::close,
+         M::NoFlags, QAction::QuitRole},
+
+        {edit, "actionFind", QT_TRANSLATE_NOOP("MainWindow", "&Find..."), QKeySequence::Find,
+         &MainWindow::showSearchWindow, M::SeparatorAfter},
+        {edit, "actionPreferences", QT_TRANSLATE_NOOP("MainWindow", "&Preferences..."), {},
+         &MainWindow::showSettingsWindow, M::NoFlags, QAction::PreferencesRole},
+
+        {account, "actionEditAccount", QT_TRANSLATE_NOOP("MainWindow", "&Edit..."), {},
+         &MainWindow::showEditAccountDialog},
+        {account, "actionReconcile", QT_TRANSLATE_NOOP("MainWindow", "&Reconcile..."),
+         QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::showReconciliationWindow},
+        {account, "actionReconciliationHistory", QT_TRANSLATE_NOOP("MainWindow", "Reconciliation &History..."), {},
+         &MainWindow::showReconciliationHistoryWindow},
+        {account, "actionRenamePayees", QT_TRANSLATE_NOOP("MainWindow", "Rename &Payees..."), {},
+         &MainWindow::showPayeesWindow, M::SeparatorAfter},
+        {account, "actionShare", QT_TRANSLATE_NOOP("MainWindow", "&Share..."), {}, &MainWindow::showShareAccountDialog,
+         M::SeparatorAfter | M::Disabled},
+        {account, "actionDeleteAccount", QT_TRANSLATE_NOOP("MainWindow", "&Delete"), {},
+         &MainWindow::deleteCurrentAccount},
+
+        {view, "actionReports", QT_TRANSLATE_NOOP("MainWindow", "&Reports"), QKeySequence(Qt::CTRL | Qt::Key_2),
+         &MainWindow::showReportsWindow},
+        {view, "actionRecurring", QT_TRANSLATE_NOOP("MainWindow", "Re&curring Transactions"),
+         QKeySequence(Qt::CTRL | Qt::Key_3), &MainWindow::showRecurringWindow},
+        {view, "actionCategories", QT_TRANSLATE_NOOP("MainWindow", "C&ategories"), QKeySequence(Qt::CTRL | Qt::Key_4),
+         &MainWindow::showCategoriesWindow},
+
+        {help, "actionAbout", QT_TRANSLATE_NOOP("MainWindow", "&About Larkspire Quillet"), {},
+         &MainWindow::showAboutBox, M::NoFlags, QAction::AboutRole},
+        {help, "actionWhatsNew", QT_TRANSLATE_NOOP("MainWindow", "What's &New..."), {},
+         [](MainWindow *w) { w->m_updates->showWhatsNew(); }},
+        {help, "actionCheckUpdates", QT_TRANSLATE_NOOP("MainWindow", "Check for &Updates..."), {},
+         [](MainWindow *w) { w->m_updates->checkNow(); }},
+        {help, "actionFeedback", QT_TRANSLATE_NOOP("MainWindow", "Send &Feedback..."), {},
+         [](MainWindow *w) {
+             QDesktopServices::openUrl(QUrl(w->m_state->accountClient()->config().feedbackUrl));
+         },
+         M::SeparatorAfter},
+        {help, "actionShortcuts", QT_TRANSLATE_NOOP("MainWindow", "&Keyboard Shortcuts"), {},
+         &MainWindow::showShortcutsDialog, M::SeparatorAfter},
+        {help, "actionLoadSample", QT_TRANSLATE_NOOP("MainWindow", "Load &Sample Data"), {},
+         &MainWindow::loadSampleData, M::DeveloperOnly},
+        {help, "actionClearSample", QT_TRANSLATE_NOOP("MainWindow", "&Clear Sample Data"), {},
+         &MainWindow::clearSampleData, M::DeveloperOnly},
+    };
+    MainMenus::build(menuBar(), this, rows);
+    m_accountAction = action(QStringLiteral("actionOnlineAccount"));
+    m_signOutAction = action(QStringLiteral("actionSignOut"));
+    QAction *checkUpdates = action(QStringLiteral("actionCheckUpdates"));
     connect(m_updates, &UpdateChecks::manualCheckRunning, checkUpdates,
             [checkUpdates](bool running) { checkUpdates->setEnabled(!running); });
-    connect(menuAction(help, QStringLiteral("actionFeedback"), tr("Send &Feedback...")), &QAction::triggered, this,
-            [this] { QDesktopServices::openUrl(QUrl(m_state->accountClient()->config().feedbackUrl)); });
-    help->addSeparator();
-    connect(menuAction(help, QStringLiteral("actionShortcuts"), tr("&Keyboard Shortcuts")), &QAction::triggered, this,
-            &MainWindow::showShortcutsDialog);
-    if (!qEnvironmentVariableIsEmpty("QUILLET_DEV")) {
-        help->addSeparator();
-        connect(menuAction(help, QStringLiteral("actionLoadSample"), tr("Load &Sample Data")), &QAction::triggered, this,
-                &MainWindow::loadSampleData);
-        connect(menuAction(help, QStringLiteral("actionClearSample"), tr("&Clear Sample Data")), &QAction::triggered,
-                this, &MainWindow::clearSampleData);
-    }
 }
 
 void MainWindow::showShareAccountDialog() {}

@@ -11,7 +11,10 @@
 #include "ui/register/registercolumnlayout.h"
 #include "ui/register/registercolumns.h"
 #include "ui/register/registerdelegate.h"
+#include "ui/register/registerkeys.h"
+#include "ui/register/registermenus.h"
 #include "ui/register/registermodel.h"
+#include "ui/register/registerrowwriter.h"
 #include "ui/register/registertableview.h"
 
 #include <QApplication>
@@ -35,14 +38,18 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_reloadTimer->setSingleShot(true);
     m_reloadTimer->setInterval(0);
     buildUi();
+    m_keys = std::make_unique<RegisterKeys>(this);
+    m_menus = std::make_unique<RegisterMenus>(this, m_columns);
+    m_writer = std::make_unique<RegisterRowWriter>(state, this, [this] { return m_reloadTimer->isActive(); });
 
     connect(m_messageTimer, &QTimer::timeout, m_messageLabel, &QLabel::clear);
     connect(m_reloadTimer, &QTimer::timeout, this, &RegisterScreen::reloadKeepingInput);
-    connect(m_table, &RegisterTableView::nextFieldRequested, this, &RegisterScreen::advanceToNextField);
-    connect(m_table, &RegisterTableView::previousFieldRequested, this, &RegisterScreen::advanceToPreviousField);
+    connect(m_table, &RegisterTableView::nextFieldRequested, this, [this] { m_keys->advance(true, false); });
+    connect(m_table, &RegisterTableView::previousFieldRequested, this, [this] { m_keys->advance(false, false); });
     connect(m_table, &QAbstractItemView::clicked, this, &RegisterScreen::onCellClicked);
     connect(m_table, &QAbstractItemView::doubleClicked, this, &RegisterScreen::onCellDoubleClicked);
-    connect(m_table, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+    connect(m_table, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_menus->showContextMenu(pos); });
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &RegisterScreen::onCurrentRowChanged);
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, &RegisterScreen::rememberCurrentForSort);
@@ -50,7 +57,8 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
 
     QHeaderView *header = m_table->horizontalHeader();
     header->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(header, &QWidget::customContextMenuRequested, this, &RegisterScreen::showHeaderContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_menus->showHeaderMenu(pos); });
 
     connect(m_state->transactions(), &TransactionRepository::transactionsChanged, this,
             &RegisterScreen::onTransactionsChanged);
@@ -62,12 +70,12 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
 
     applyColumnLayout();
     applyTheme();
-    qApp->installEventFilter(this);
+    qApp->installEventFilter(m_keys.get());
 }
 
 RegisterScreen::~RegisterScreen()
 {
-    qApp->removeEventFilter(this);
+    qApp->removeEventFilter(m_keys.get());
 }
 
 void RegisterScreen::buildUi()
@@ -255,7 +263,7 @@ void RegisterScreen::loadEntries(const std::function<void()> &fill)
     int row = currentId.isEmpty() ? -1 : m_model->rowOfTransaction(currentId);
     if (row < 0)
         row = wasBlank ? m_model->blankRow() : std::min(current.row(), m_model->rowCount() - 1);
-    selectCell(row, column, false);
+    m_keys->selectCell(row, column, false);
 }
 
 void RegisterScreen::refreshHeader()
@@ -273,17 +281,6 @@ void RegisterScreen::refreshHeader()
                               m_account.id.isEmpty() ? QString() : Money::formatMoney(balance, m_account.currency));
     m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(color));
     m_reconcileButton->setEnabled(!m_account.id.isEmpty());
-}
-
-void RegisterScreen::selectCell(int row, int column, bool openEditor)
-{
-    const QModelIndex index = m_model->index(row, column);
-    if (!index.isValid())
-        return;
-    m_table->setCurrentIndex(index);
-    m_table->scrollTo(index);
-    if (openEditor)
-        m_table->openEditor(index);
 }
 
 const RegisterEntry *RegisterScreen::currentEntry() const
@@ -304,15 +301,6 @@ void RegisterScreen::onCurrentRowChanged(const QModelIndex &current, const QMode
     if (m_loading || !current.isValid() || current.row() == m_model->editingRow())
         return;
     m_model->beginEditingRow(current.row());
-}
-
-void RegisterScreen::startEditingRow()
-{
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid())
-        return;
-    if (current.row() != m_model->editingRow())
-        m_model->beginEditingRow(current.row());
 }
 
 void RegisterScreen::onCellClicked(const QModelIndex &index)
@@ -344,44 +332,9 @@ void RegisterScreen::onPreferenceChanged(const QString &key)
     }
 }
 
-void RegisterScreen::advanceToNextField()
-{
-    advance(true, false);
-}
-
-void RegisterScreen::advanceToPreviousField()
-{
-    advance(false, false);
-}
-
-void RegisterScreen::advance(bool forward, bool byEnter)
-{
-    m_table->commitAndCloseEditor();
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid())
-        return;
-    const int row = current.row();
-    int column = current.column();
-    for (;;) {
-        column += forward ? 1 : -1;
-        if (column < 0)
-            return;  // nothing before Date
-        if (column > RegisterModel::Cleared) {
-            if (byEnter)
-                commitCurrentRow();
-            else if (current.column() <= RegisterModel::Cleared)
-                m_table->openEditor(current);  // Tab stops at Clr
-            return;
-        }
-        if (!m_table->isColumnHidden(column))
-            break;
-    }
-    selectCell(row, column, true);
-}
-
 void RegisterScreen::insertNewRow()
 {
-    goToBlankRow(true);
+    m_keys->goToBlankRow(true);
 }
 
 int RegisterScreen::leastWidth() const
@@ -395,13 +348,135 @@ void RegisterScreen::focusEntryRow()
     if (m_account.id.isEmpty())
         return;
     m_table->setFocus(Qt::OtherFocusReason);
-    goToBlankRow(true);
+    m_keys->goToBlankRow(true);
 }
 
-void RegisterScreen::goToBlankRow(bool openDateEditor)
+QMenu *RegisterScreen::createContextMenu(const QModelIndex &index)
+{
+    return m_menus->createContextMenu(index);
+}
+
+QMenu *RegisterScreen::createHeaderMenu()
+{
+    return m_menus->createHeaderMenu();
+}
+
+void RegisterScreen::commitCurrentRow()
 {
     m_table->commitAndCloseEditor();
-    m_model->setEditingRow(-1);
-    m_model->resetEditBuffer();
-    selectCell(m_model->blankRow(), RegisterModel::Date, openDateEditor);
+    if (m_account.id.isEmpty())
+        return;
+    const int editingRow = m_model->editingRow();
+    const RegisterEntry *entry = editingRow >= 0 ? m_model->entryAt(editingRow) : nullptr;
+    if (editingRow >= 0 && (!entry || entry->isOpeningBalance))
+        return;
+
+    const bool newRow = !entry;
+    const QModelIndex current = m_table->currentIndex();
+    RegisterWrite write;
+    switch (m_writer->saveRow(m_account, entry, &write)) {
+    case RegisterRowWriter::Result::Refused:
+        return;
+    case RegisterRowWriter::Result::NotSaved:
+        // Back into the cell that was being typed, with everything still in it.
+        if (current.isValid())
+            m_keys->selectCell(current.row(), current.column(), true);
+        return;
+    case RegisterRowWriter::Result::Saved:
+        break;
+    }
+    afterOwnWrite(write);
+    if (newRow) {
+        m_keys->goToBlankRow(false);
+        return;
+    }
+    const int row = m_model->rowOfTransaction(write.changedIds.constFirst());
+    if (row >= 0 && row + 1 < m_model->rowCount())
+        m_keys->selectCell(row + 1, RegisterModel::Date, false);
+}
+
+void RegisterScreen::deleteCurrentRow()
+{
+    const RegisterEntry *entry = takeStoredEntry();
+    if (!entry)
+        return;
+    // A copy: the question asked before deleting lets a reload replace the rows.
+    const Transaction t = entry->transaction;
+    if (const std::optional<RegisterWrite> write = m_writer->deleteTransaction(t, m_account.currency))
+        afterOwnWrite(*write);
+}
+
+void RegisterScreen::toggleCurrentCleared()
+{
+    const RegisterEntry *entry = takeStoredEntry();
+    if (!entry)
+        return;
+    const Transaction t = entry->transaction;
+    afterOwnWrite(m_writer->setCleared(t, !t.cleared));
+}
+
+void RegisterScreen::afterOwnWrite(const RegisterWrite &write)
+{
+    // When nothing else changed since the last load, only the rows this
+    // screen wrote are read back; a large register then saves in
+    // milliseconds instead of being read whole again.
+    if (write.fullReload) {
+        loadNow();
+        return;
+    }
+    m_reloadTimer->stop();
+    QList<RegisterEntry> upserts;
+    QStringList removed = write.removedIds;
+    for (const QString &id : write.changedIds) {
+        std::optional<RegisterEntry> entry = m_state->transactions()->registerEntry(id);
+        if (entry && entry->transaction.accountId == m_account.id)
+            upserts.append(*entry);
+        else
+            removed.append(id);
+    }
+    m_table->commitAndCloseEditor();
+    loadEntries([&] {
+        m_delegate->invalidateLists();
+        m_model->applyChanges(upserts, removed);
+    });
+}
+
+void RegisterScreen::resetColumnLayout()
+{
+    m_columns->reset();  // applies the default sort through wasReset
+}
+
+void RegisterScreen::applyColumnLayout()
+{
+    m_columns->apply();
+    int sortColumn = RegisterColumnLayout::initialSortColumn();
+    const bool newestFirst = m_state->preferences()->getBool(QStringLiteral("registerNewestFirst"), true);
+    const Qt::SortOrder order = RegisterColumnLayout::initialSortOrder(newestFirst);
+    if (sortColumn < 0)
+        sortColumn = RegisterModel::Date;
+    m_applyingSort = true;
+    m_table->sortByColumn(sortColumn, order);
+    m_applyingSort = false;
+}
+
+void RegisterScreen::rememberCurrentForSort()
+{
+    if (m_loading)
+        return;
+    const QModelIndex current = m_table->currentIndex();
+    const RegisterEntry *entry = current.isValid() ? m_model->entryAt(current.row()) : nullptr;
+    m_sortAnchor.transactionId = entry ? entry->transaction.id : QString();
+    m_sortAnchor.blank = !current.isValid() || m_model->isBlankRow(current.row());
+    m_sortAnchor.row = current.row();
+    m_sortAnchor.column = current.isValid() ? current.column() : int(RegisterModel::Date);
+}
+
+void RegisterScreen::onSortChanged(int column, Qt::SortOrder order)
+{
+    if (!m_applyingSort)
+        RegisterColumnLayout::saveSort(column, order);
+    int row = m_sortAnchor.transactionId.isEmpty() ? -1 : m_model->rowOfTransaction(m_sortAnchor.transactionId);
+    if (row < 0)
+        row = m_sortAnchor.blank ? m_model->blankRow() : std::min(m_sortAnchor.row, m_model->rowCount() - 1);
+    m_keys->selectCell(row, m_sortAnchor.column, false);
 }

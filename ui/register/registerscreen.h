@@ -5,22 +5,30 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class AppState;
-class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
 class RegisterColumns;
 class RegisterDelegate;
+class RegisterKeys;
+class RegisterMenus;
 class RegisterModel;
+class RegisterRowWriter;
 class RegisterTableView;
+struct RegisterWrite;
 
 // The register page: the current account's header, the grid typed into in
 // place (keyboard first), and a hint line. A row is saved as a whole from
 // the model's edit buffer; "[Transfer] <account>" as payee makes a transfer.
+//
+// The page holds its widgets, loads the rows and wires its parts together:
+// RegisterKeys takes the keyboard, RegisterMenus the right mouse button, and
+// RegisterRowWriter writes rows through the transaction service.
 class RegisterScreen : public QWidget
 {
     Q_OBJECT
@@ -37,7 +45,7 @@ public:
     RegisterDelegate *delegate() const { return m_delegate; }
     QString messageText() const;
 
-    // The menus the right mouse button opens; the caller owns them.
+    // The menus the right mouse button opens (see RegisterMenus); the caller owns them.
     QMenu *createContextMenu(const QModelIndex &index);
     QMenu *createHeaderMenu();
 
@@ -59,13 +67,8 @@ public Q_SLOTS:
     // Reads the register again on the next turn of the event loop; further
     // requests before then are folded into the one reload.
     void reload();
-    void onContextMenu(const QPoint &pos);
     void commitCurrentRow();
     void deleteCurrentRow();
-    void copyFromAbove();
-    void advanceToNextField();
-    void advanceToPreviousField();
-    void startEditingRow();
     void insertNewRow();
     void newTransactionDialog();
     void presentNewTransactionDialog(const std::optional<Transaction> &seed);
@@ -76,15 +79,10 @@ public Q_SLOTS:
     void editCurrentSplits();
     void toggleCurrentCleared();
     void memorizeCurrentRow();
-    void showHeaderContextMenu(const QPoint &pos);
     void resetColumnLayout();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildUi();
-    bool saveOrKeep(const std::function<bool()> &save);
     void applyTheme();
     void loadNow();
     void reloadKeepingInput();
@@ -97,25 +95,14 @@ private:
     void onTransactionsChanged(const QString &accountId);
     void onSortChanged(int column, Qt::SortOrder order);
 
-    // Keys and navigation.
-    bool handleKey(QKeyEvent *event);
-    bool isRegisterKey(const QKeyEvent *event) const;
-    void onEnter();
-    void advance(bool forward, bool byEnter);
-    void goToBlankRow(bool openDateEditor);
-    void selectCell(int row, int column, bool openEditor);
     const RegisterEntry *currentEntry() const;
     // Closes any editor and gives the current row's stored transaction, if
     // the current row is one (not the blank or the opening-balance row).
     const RegisterEntry *takeStoredEntry();
 
-    // Writes.
-    struct RowInput;
-    bool readRow(RowInput *input, bool splitEntry);
-    QString categoryIdFromBuffer() const;
     // After this screen wrote rows: reads back just those rows, or the whole
-    // register when fullReload (other changes are pending, or a write failed).
-    void afterOwnWrite(bool fullReload, const QStringList &changedIds, const QStringList &removedIds);
+    // register when the write asks for it.
+    void afterOwnWrite(const RegisterWrite &write);
 
     // Column layout and sort.
     void applyColumnLayout();
@@ -146,4 +133,7 @@ private:
     QTimer *m_reloadTimer = nullptr;
     bool m_applyingSort = false;
     bool m_loading = false;
+    std::unique_ptr<RegisterKeys> m_keys;
+    std::unique_ptr<RegisterMenus> m_menus;
+    std::unique_ptr<RegisterRowWriter> m_writer;
 };

@@ -13,7 +13,9 @@
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
+#include "ui/register/registerkeys.h"
 #include "ui/register/registermodel.h"
+#include "ui/register/registerrowwriter.h"
 #include "ui/register/registertableview.h"
 
 #include <QTimer>
@@ -40,8 +42,8 @@ void RegisterScreen::presentNewTransactionDialog(const std::optional<Transaction
     // Typing in the blank row survives a dialog that was not filled from it.
     const RegisterModel::BufferState typed = m_model->bufferState();
     const bool keepTyped = !seed && m_model->editingRow() < 0 && typed.dirty;
-    afterOwnWrite(m_reloadTimer->isActive(), {id}, {});
-    goToBlankRow(false);
+    afterOwnWrite({m_reloadTimer->isActive(), {id}, {}});
+    m_keys->goToBlankRow(false);
     if (keepTyped)
         m_model->restoreBufferState(typed);
 }
@@ -58,7 +60,7 @@ void RegisterScreen::editNewRowInDialog()
     const QString deposit = m_model->bufferText(RegisterModel::Deposit).trimmed();
     seed.amount = payment.isEmpty() ? Money::parseMoney(deposit, m_account.currency)
                                     : -Money::parseMoney(payment, m_account.currency);
-    seed.categoryId = categoryIdFromBuffer();
+    seed.categoryId = m_writer->categoryIdFromBuffer();
     presentNewTransactionDialog(seed);
 }
 
@@ -89,7 +91,7 @@ void RegisterScreen::editTransaction(const QString &transactionId)
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The other side of a transfer may have changed with it.
-    afterOwnWrite(m_reloadTimer->isActive() || stored->isTransfer(), {transactionId}, {});
+    afterOwnWrite({m_reloadTimer->isActive() || stored->isTransfer(), {transactionId}, {}});
 }
 
 void RegisterScreen::showCurrentDetails()
@@ -119,7 +121,7 @@ void RegisterScreen::editCurrentSplits()
     });
     if (dialog.exec() != QDialog::Accepted)
         return;
-    afterOwnWrite(m_reloadTimer->isActive(), {t.id}, {});
+    afterOwnWrite({m_reloadTimer->isActive(), {t.id}, {}});
 }
 
 void RegisterScreen::memorizeCurrentRow()

@@ -1,7 +1,8 @@
-#include "ui/register/registerscreen.h"
+#include "ui/register/registerkeys.h"
 
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
 
 #include <QApplication>
@@ -33,17 +34,23 @@ QLineEdit *lineOf(QObject *target)
 
 } // namespace
 
-bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
+RegisterKeys::RegisterKeys(RegisterScreen *screen)
+    : m_screen(screen)
 {
+}
+
+bool RegisterKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    RegisterTableView *table = m_screen->table();
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
-        return QWidget::eventFilter(watched, event);
+        return QObject::eventFilter(watched, event);
     auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || !(widget == m_table || m_table->isAncestorOf(widget)))
-        return QWidget::eventFilter(watched, event);
+    if (!widget || !(widget == table || table->isAncestorOf(widget)))
+        return QObject::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     if (!isRegisterKey(key))
-        return QWidget::eventFilter(watched, event);
+        return QObject::eventFilter(watched, event);
     if (type == QEvent::ShortcutOverride) {
         // The register's own keys win over window shortcuts while it has focus.
         event->accept();
@@ -52,7 +59,7 @@ bool RegisterScreen::eventFilter(QObject *watched, QEvent *event)
     return handleKey(key);
 }
 
-bool RegisterScreen::isRegisterKey(const QKeyEvent *event) const
+bool RegisterKeys::isRegisterKey(const QKeyEvent *event) const
 {
     const Qt::KeyboardModifiers mods = modifiersOf(event);
     const int key = event->key();
@@ -67,25 +74,27 @@ bool RegisterScreen::isRegisterKey(const QKeyEvent *event) const
         // character ("Joe's Diner"); it copies from above only where the text
         // would be replaced anyway: an empty or wholly selected field.
         const QLineEdit *line = lineOf(QApplication::focusWidget());
-        if (!line || !m_table->activeEditor())
+        if (!line || !m_screen->table()->activeEditor())
             return true;
         return line->text().isEmpty() || line->selectedText() == line->text();
     }
     return false;
 }
 
-bool RegisterScreen::handleKey(QKeyEvent *event)
+bool RegisterKeys::handleKey(QKeyEvent *event)
 {
+    RegisterTableView *table = m_screen->table();
+    RegisterModel *model = m_screen->model();
     const Qt::KeyboardModifiers mods = modifiersOf(event);
     const int key = event->key();
-    const QModelIndex current = m_table->currentIndex();
-    const bool onBlank = current.isValid() && m_model->isBlankRow(current.row());
+    const QModelIndex current = table->currentIndex();
+    const bool onBlank = current.isValid() && model->isBlankRow(current.row());
 
     if (isEnter(key)) {
         if (mods == Qt::ControlModifier)
-            commitCurrentRow();
+            m_screen->commitCurrentRow();
         else if (mods == Qt::AltModifier)
-            showCurrentDetails();
+            m_screen->showCurrentDetails();
         else
             onEnter();
         return true;
@@ -99,7 +108,8 @@ bool RegisterScreen::handleKey(QKeyEvent *event)
             QWidget *payee = pair->findChild<QWidget *>(QStringLiteral("payeeEdit"));
             QWidget *memo = pair->findChild<QWidget *>(QStringLiteral("memoEdit"));
             if (forward && focus == payee && memo) {
-                m_delegate->quickFill(qobject_cast<QLineEdit *>(payee)->text(), qobject_cast<QLineEdit *>(memo));
+                m_screen->delegate()->quickFill(qobject_cast<QLineEdit *>(payee)->text(),
+                                                qobject_cast<QLineEdit *>(memo));
                 memo->setFocus(Qt::TabFocusReason);
                 return true;
             }
@@ -118,45 +128,46 @@ bool RegisterScreen::handleKey(QKeyEvent *event)
     switch (key) {
     case Qt::Key_D:
         if (onBlank) {
-            m_table->commitAndCloseEditor();
-            m_model->resetEditBuffer();
-            showMessage(tr("Fields cleared"), 3000);
+            table->commitAndCloseEditor();
+            model->resetEditBuffer();
+            m_screen->showMessage(RegisterScreen::tr("Fields cleared"), 3000);
         } else {
-            deleteCurrentRow();
+            m_screen->deleteCurrentRow();
         }
         return true;
     case Qt::Key_I:
-        insertNewRow();
+        m_screen->insertNewRow();
         return true;
     case Qt::Key_N:
-        newTransactionDialog();
+        m_screen->newTransactionDialog();
         return true;
     case Qt::Key_E:
         if (onBlank)
-            editNewRowInDialog();
+            m_screen->editNewRowInDialog();
         else
-            editCurrentInDialog();
+            m_screen->editCurrentInDialog();
         return true;
     case Qt::Key_M:
-        memorizeCurrentRow();
+        m_screen->memorizeCurrentRow();
         return true;
     default:
         return false;
     }
 }
 
-void RegisterScreen::onEnter()
+void RegisterKeys::onEnter()
 {
-    if (m_table->activeEditor()) {
+    RegisterTableView *table = m_screen->table();
+    if (table->activeEditor()) {
         advance(true, true);
         return;
     }
-    const QModelIndex current = m_table->currentIndex();
+    const QModelIndex current = table->currentIndex();
     if (!current.isValid())
         return;
-    const RegisterEntry *entry = m_model->entryAt(current.row());
+    const RegisterEntry *entry = m_screen->model()->entryAt(current.row());
     if (entry && entry->isOpeningBalance) {
-        showMessage(tr("The opening balance is the account's starting balance"), 3000);
+        m_screen->showMessage(RegisterScreen::tr("The opening balance is the account's starting balance"), 3000);
         return;
     }
     const int column = current.column();
@@ -168,15 +179,17 @@ void RegisterScreen::onEnter()
         return;
     }
     startEditingRow();
-    m_table->openEditor(current);
+    table->openEditor(current);
 }
 
-void RegisterScreen::copyFromAbove()
+void RegisterKeys::copyFromAbove()
 {
-    const QModelIndex current = m_table->currentIndex();
-    if (!current.isValid() || !m_model->isCellEditable(current.row(), current.column()))
+    RegisterTableView *table = m_screen->table();
+    RegisterModel *model = m_screen->model();
+    const QModelIndex current = table->currentIndex();
+    if (!current.isValid() || !model->isCellEditable(current.row(), current.column()))
         return;
-    const RegisterEntry *above = m_model->entryAt(current.row() - 1);
+    const RegisterEntry *above = model->entryAt(current.row() - 1);
     if (!above)
         return;
 
@@ -186,12 +199,12 @@ void RegisterScreen::copyFromAbove()
     const int column = memoLine ? int(RegisterModel::Memo) : current.column();
     if (column == RegisterModel::Category && above->transaction.isSplit)
         return;
-    const QString text = m_model->entryText(*above, column);
-    m_model->setBufferText(column, text);
+    const QString text = model->entryText(*above, column);
+    model->setBufferText(column, text);
     if (column == RegisterModel::Category)
-        m_model->setBufferCategoryId(above->transaction.categoryId);
+        model->setBufferCategoryId(above->transaction.categoryId);
 
-    QWidget *editor = m_table->activeEditor();
+    QWidget *editor = table->activeEditor();
     if (!editor)
         return;
     QLineEdit *line = qobject_cast<QLineEdit *>(editor);
@@ -202,9 +215,66 @@ void RegisterScreen::copyFromAbove()
         return;
     }
     // The date and category editors read the buffer the way they always do.
-    m_delegate->setEditorData(editor, current);
+    m_screen->delegate()->setEditorData(editor, current);
     if (QLineEdit *typed = lineOf(editor)) {
         typed->deselect();
         typed->end(false);
     }
+}
+
+void RegisterKeys::startEditingRow()
+{
+    RegisterModel *model = m_screen->model();
+    const QModelIndex current = m_screen->table()->currentIndex();
+    if (!current.isValid())
+        return;
+    if (current.row() != model->editingRow())
+        model->beginEditingRow(current.row());
+}
+
+void RegisterKeys::advance(bool forward, bool byEnter)
+{
+    RegisterTableView *table = m_screen->table();
+    table->commitAndCloseEditor();
+    const QModelIndex current = table->currentIndex();
+    if (!current.isValid())
+        return;
+    const int row = current.row();
+    int column = current.column();
+    for (;;) {
+        column += forward ? 1 : -1;
+        if (column < 0)
+            return;  // nothing before Date
+        if (column > RegisterModel::Cleared) {
+            if (byEnter)
+                m_screen->commitCurrentRow();
+            else if (current.column() <= RegisterModel::Cleared)
+                table->openEditor(current);  // Tab stops at Clr
+            return;
+        }
+        if (!table->isColumnHidden(column))
+            break;
+    }
+    selectCell(row, column, true);
+}
+
+void RegisterKeys::goToBlankRow(bool openDateEditor)
+{
+    RegisterModel *model = m_screen->model();
+    m_screen->table()->commitAndCloseEditor();
+    model->setEditingRow(-1);
+    model->resetEditBuffer();
+    selectCell(model->blankRow(), RegisterModel::Date, openDateEditor);
+}
+
+void RegisterKeys::selectCell(int row, int column, bool openEditor)
+{
+    RegisterTableView *table = m_screen->table();
+    const QModelIndex index = m_screen->model()->index(row, column);
+    if (!index.isValid())
+        return;
+    table->setCurrentIndex(index);
+    table->scrollTo(index);
+    if (openEditor)
+        table->openEditor(index);
 }
