@@ -38,11 +38,20 @@ struct sqlite3;
 // Under minRows() rows, or outside a transaction, the scope stays inactive and
 // the triggers do their work row by row; finish() then has nothing to do.
 //
-// The sync download applies a pulled page inside one DbTransaction. To write
-// it in bulk, open the scope right after the transaction with the number of
-// records in the page (all entity types together), apply the page exactly as
-// before, and call finish() before the commit; when finish() is false, treat
-// the page as not applied (the cursor must not advance).
+// The sync download writes a pulled page inside one write transaction:
+//
+//     DbTransaction tx(db);
+//     BulkWrite bulk(db, records in the page, all entity types together);
+//     ... apply accounts, categories, recurring, transactions, reconciliations
+//         through the repositories exactly as before ...
+//     if (!bulk.finish() || !tx.commit())
+//         ... the page was not applied: keep the old cursor ...
+//
+// Pages under minRows() records are written row by row, as before. The
+// finish() of every scope counts the balance and payee caches again for what
+// they hold (one SUM per cached account, one pass over the payees when they
+// are cached), so many small scopes in a row cost more than one large one:
+// apply several pages under one scope where the download allows it.
 class BulkWrite
 {
 public:
