@@ -92,11 +92,16 @@ void DbTransaction::rollback()
 
 bool DbTransaction::inTransaction(const QSqlDatabase &db)
 {
+    sqlite3 *connection = handle(db);
+    return connection && sqlite3_get_autocommit(connection) == 0;
+}
+
+sqlite3 *DbTransaction::handle(const QSqlDatabase &db)
+{
     if (!db.isOpen() || !db.driver())
-        return false;
+        return nullptr;
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return false;
-    sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
-    return connection && sqlite3_get_autocommit(connection) == 0;
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
 }

@@ -3,6 +3,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+struct sqlite3;
+
 // Scope guard for a multi-statement write: everything between construction and
 // commit() is applied together, and is rolled back when the guard goes out of
 // scope uncommitted.
@@ -44,6 +46,8 @@ public:
     // Whether the connection is inside a transaction right now, as SQLite
     // itself reports it (not as our guards remember it).
     static bool inTransaction(const QSqlDatabase &db);
+    // SQLite's own handle of an open connection, or nullptr.
+    static sqlite3 *handle(const QSqlDatabase &db);
 
 private:
     QSqlDatabase m_db;

@@ -55,6 +55,11 @@ Transaction readTransaction(const QSqlQuery &q)
     return t;
 }
 
+// The live rows per payee, as the payee cache keeps them.
+const QString kCountPayees = QStringLiteral(
+    "INSERT INTO temp.payee_counts (payee, n) SELECT payee, COUNT(*) FROM main.transactions WHERE deleted_at IS NULL "
+    "AND payee != '' GROUP BY payee");
+
 } // namespace
 
 TransactionRepository::TransactionRepository(Database *database, QObject *parent)
@@ -487,8 +492,7 @@ QStringList TransactionRepository::payees()
             return result;
         for (const QString &sql :
              {QStringLiteral("DELETE FROM temp.payee_counts"),
-              QStringLiteral("INSERT INTO temp.payee_counts (payee, n) SELECT payee, COUNT(*) FROM transactions WHERE "
-                             "deleted_at IS NULL AND payee != '' GROUP BY payee"),
+              kCountPayees,
               QStringLiteral("INSERT INTO temp.payee_counts_ready (built) VALUES (1)")}) {
             q = m_statements.prepare(sql, {}, "TransactionRepository::payees failed:");
             if (!Sql::exec(q, "TransactionRepository::payees failed:"))
@@ -505,6 +509,40 @@ QStringList TransactionRepository::payees()
         result.append(q->value(0).toString());
     q->finish();
     return result;
+}
+
+bool TransactionRepository::recountCaches(const QSqlDatabase &db)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM temp.sqlite_master WHERE name = 'account_totals'), "
+                               "(SELECT COUNT(*) FROM temp.sqlite_master WHERE name = 'payee_counts_ready')")) ||
+        !q.next()) {
+        Sql::warn("TransactionRepository::recountCaches failed:", q);
+        return false;
+    }
+    const bool totals = q.value(0).toInt() > 0;
+    const bool payees = q.value(1).toInt() > 0;
+    q.finish();
+    if (totals && !q.exec(QStringLiteral("UPDATE temp.account_totals SET total = (SELECT COALESCE(SUM(amount), 0) FROM "
+                                         "main.transactions t WHERE t.account_id = temp.account_totals.account_id AND "
+                                         "t.deleted_at IS NULL)"))) {
+        Sql::warn("TransactionRepository::recountCaches failed:", q);
+        return false;
+    }
+    if (!payees)
+        return true;
+    if (!q.exec(QStringLiteral("SELECT 1 FROM temp.payee_counts_ready")))
+        return false;
+    if (!q.next())
+        return true;  // not counted yet: counted on first use
+    q.finish();
+    for (const QString &sql : {QStringLiteral("DELETE FROM temp.payee_counts"), kCountPayees}) {
+        if (!q.exec(sql)) {
+            Sql::warn("TransactionRepository::recountCaches failed:", q);
+            return false;
+        }
+    }
+    return true;
 }
 
 bool TransactionRepository::hasAnyForAccount(const QString &accountId)

@@ -1,5 +1,6 @@
 #include "services/backuprestorer.h"
 
+#include "data/bulkwrite.h"
 #include "data/dbtransaction.h"
 #include "services/backupformat.h"
 
@@ -76,6 +77,8 @@ void BackupRestorer::restoreTable(BackupArchive &archive, const QString &folder,
     if (table == kCategories)
         rows = parentsFirst(rows);
 
+    // Many transactions are indexed for search once, after the last of them.
+    BulkWrite bulk(m_statements.database(), table == kTransactions ? rows.size() : 0);
     for (const Row &row : std::as_const(rows)) {
         QString error;
         switch (write(row, &error)) {
@@ -93,6 +96,8 @@ void BackupRestorer::restoreTable(BackupArchive &archive, const QString &folder,
             return;
         }
     }
+    if (!bulk.finish())
+        m_failure = BackupService::tr("the restored transactions cannot be indexed for search");
 }
 
 bool BackupRestorer::accept(const BackupArchive::Document &document, Row *row)

@@ -1,6 +1,7 @@
 #include "services/importrun.h"
 
 #include "data/accountrepository.h"
+#include "data/bulkwrite.h"
 #include "data/categoryrepository.h"
 #include "data/clock.h"
 #include "data/dbtransaction.h"
@@ -108,6 +109,8 @@ ImportResult ImportService::Run::execute(const NewAccounts &newAccounts)
             m_storeProblem = storeProblemOf(m_service->m_splitLines->connection());
             abort("cannot begin a database transaction");
         } else if (createAccounts(newAccounts)) {
+            // A large import indexes its rows for search once, at the end.
+            BulkWrite bulk(m_service->m_splitLines->connection(), m_total);
             createListedCategories();
             if (storeStillWritable()) {
                 for (const ImportFile &file : m_files) {
@@ -115,8 +118,14 @@ ImportResult ImportService::Run::execute(const NewAccounts &newAccounts)
                         break;
                 }
             }
+            if (!m_result.rolledBack() && !bulk.finish()) {
+                m_storeProblem = storeProblemOf(m_service->m_splitLines->connection());
+                abort("cannot index the imported rows");
+            }
             if (!m_result.rolledBack() && !tx.commit())
                 abort("commit failed", commitProblemOf(tx.error()));
+            if (m_result.rolledBack())
+                tx.rollback();  // the triggers come back with the rest
         }
         m_tx = nullptr;
         if (m_result.rolledBack()) {

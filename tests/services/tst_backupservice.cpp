@@ -1,3 +1,4 @@
+#include "data/bulkwrite.h"
 #include "data/clock.h"
 #include "data/ids.h"
 #include "services/archivereader.h"
@@ -212,7 +213,11 @@ class TestBackupService : public QObject {
 
 private Q_SLOTS:
     void init() { Clock::setFixedNow(kT0); }
-    void cleanup() { Clock::setFixedNow(QDateTime()); }
+    void cleanup()
+    {
+        Clock::setFixedNow(QDateTime());
+        BulkWrite::setMinRows(BulkWrite::kMinRows);
+    }
 
     void exportThenRestoreGivesTheSameRows()
     {
@@ -712,6 +717,7 @@ private Q_SLOTS:
     // "Restore exactly": every table holds what the backup holds, no more.
     void exactRestoreMakesTheStoreTheBackup()
     {
+        BulkWrite::setMinRows(1);  // the restored transactions are indexed at the end, in bulk
         TestStore store(true);
         fill(store);
         const QHash<QString, QList<QVariantMap>> before = allRows(store);
@@ -759,6 +765,14 @@ private Q_SLOTS:
                                              "'Later'"))
                      .toInt(),
                  0);
+        const int restoredRows =
+            store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE payee IN ('Landlord', 'Market')")).toInt();
+        QVERIFY(restoredRows > 0);
+        QCOMPARE(store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE transactions_fts MATCH "
+                                             "'Landlord OR Market'"))
+                     .toInt(),
+                 restoredRows);
+        QCOMPARE(store.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger'")).toInt(), 3);
         QCOMPARE(scalarIn(result.safetyCopy, QStringLiteral("SELECT COUNT(*) FROM accounts WHERE name = 'Opened later'"))
                      .toInt(),
                  1);

@@ -1,5 +1,7 @@
+#include "data/bulkwrite.h"
 #include "data/clock.h"
 #include "data/dbtransaction.h"
+#include "data/sqlvalue.h"
 #include "services/csvmapping.h"
 #include "services/importservice.h"
 #include "services/qifreader.h"
@@ -16,6 +18,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 
@@ -72,6 +76,43 @@ QByteArray centLines(int lines, const char *total)
     return text + "^\n";
 }
 
+// Two accounts' sections of `records` records each: payees and memos to
+// search for, check numbers, splits, and transfers whose counter-entries are
+// linked after both were written.
+QByteArray transfersAndSplits(int records)
+{
+    QByteArray text;
+    for (const char *account : {"Everyday Checking", "Holiday Savings"}) {
+        const bool checking = account[0] == 'E';
+        text += QByteArray("!Account\nN") + account + "\nTBank\n^\n!Type:Bank\n";
+        for (int i = 0; i < records; ++i) {
+            text += QStringLiteral("D%1/%2/2023\n").arg(i % 12 + 1).arg(i % 28 + 1).toUtf8();
+            if (i % 10 == 0) {
+                text += QStringLiteral("T%1%2.00\nL[%3]\n^\n")
+                            .arg(checking ? QStringLiteral("-") : QString())
+                            .arg(i + 1)
+                            .arg(checking ? QStringLiteral("Holiday Savings") : QStringLiteral("Everyday Checking"))
+                            .toUtf8();
+                continue;
+            }
+            text += QStringLiteral("T-%1.%2\nPStore %3 %4\nMweekly %5 shopping\nN%6\n")
+                        .arg(i)
+                        .arg(i % 100, 2, 10, QLatin1Char('0'))
+                        .arg(QLatin1String(checking ? "Corner" : "Harbour"))
+                        .arg(i % 7)
+                        .arg(i % 3 ? QStringLiteral("grocery") : QStringLiteral("hardware"))
+                        .arg(1000 + i)
+                        .toUtf8();
+            text += i % 5 == 1 ? QStringLiteral("SGroceries\n$-%1.00\nSHome\n$-0.%2\n^\n")
+                                     .arg(i)
+                                     .arg(i % 100, 2, 10, QLatin1Char('0'))
+                                     .toUtf8()
+                               : QByteArray("LGroceries\n^\n");
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 class TestImportService : public QObject
@@ -110,6 +151,8 @@ private Q_SLOTS:
     void fullDiskKeepsNothingAndSaysSo();
     void boundedInput_data();
     void boundedInput();
+    void bulkImportSearchesAsRowByRow_data();
+    void bulkImportSearchesAsRowByRow();
 
 private:
     // Maps "visa card" to a new account instead of the existing one.
@@ -731,6 +774,75 @@ void TestImportService::boundedInput()
     QCOMPARE(scalar(db, QStringLiteral("SELECT COUNT(*) FROM transactions t WHERE is_split = 1 AND amount <> "
                                        "(SELECT SUM(amount) FROM split_lines WHERE transaction_id = t.id)")),
              0);
+}
+
+// An import large enough to write in bulk leaves the store searching, and
+// counting balances and payees, exactly as the same import row by row.
+void TestImportService::bulkImportSearchesAsRowByRow_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("rowsHeldBefore");
+    QTest::newRow("transfers and splits, empty store") << transfersAndSplits(300) << false;
+    QTest::newRow("transfers and splits, rows held") << transfersAndSplits(300) << true;
+    QFile sample(TestData::file("multi_account.qif"));
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    QTest::newRow("sample file, rows held") << sample.readAll() << true;
+}
+
+void TestImportService::bulkImportSearchesAsRowByRow()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, rowsHeldBefore);
+    const QStringList words{QStringLiteral("store"), QStringLiteral("corner"), QStringLiteral("weekly grocery"),
+                            QStringLiteral("hardware"), QStringLiteral("1017"), QStringLiteral("holiday"),
+                            QStringLiteral("landlord"), QStringLiteral("older")};
+    QStringList outcome[2];
+    for (const bool bulk : {false, true}) {
+        BulkWrite::setMinRows(bulk ? 1 : std::numeric_limits<qsizetype>::max());
+        TestStore store(true);
+        QVERIFY(store.isOpen());
+        const Account checking = store.addAccount(QStringLiteral("Checking"));
+        const Account savings = store.addAccount(QStringLiteral("Savings"));
+        if (rowsHeldBefore) {
+            for (int i = 0; i < 30; ++i)
+                store.addTransaction(i % 2 ? checking.id : savings.id, QDate(2020, 1, i + 1),
+                                     QStringLiteral("Older store %1").arg(i), -100 * i);
+        }
+        store.transactions->payees();  // the caches are in use when the import starts
+        store.transactions->balance(checking.id);
+        QTemporaryDir dir;
+        const ImportResult r = store.services->import()->importQif(
+            {writeFile(dir, QStringLiteral("import.qif"), file)},
+            {{QStringLiteral("everyday checking"), checking.id}, {QStringLiteral("holiday savings"), savings.id}});
+        QVERIFY(!r.rolledBack());
+        QVERIFY(r.imported > 0);
+        QStringList &seen = outcome[bulk];
+        seen.append(QStringLiteral("imported %1 linked %2").arg(r.imported).arg(r.transfersLinked));
+        for (const QString &word : words) {
+            TransactionSearch search;
+            search.text = word;
+            for (const RegisterEntry &e : store.transactions->search(search)) {
+                const Transaction &t = e.transaction;
+                seen.append(QStringList{word, SqlValue::date(t.date), t.payee, t.memo, QString::number(t.amount),
+                                        t.checkNumber, t.accountId == checking.id ? QStringLiteral("checking")
+                                                                                  : QStringLiteral("savings"),
+                                        t.transferLinkId.isEmpty() ? QString() : QStringLiteral("linked"),
+                                        e.categoryName}
+                                .join(QLatin1Char('|')));
+            }
+        }
+        seen.append(QString::number(store.transactions->balance(checking.id)));
+        seen.append(QString::number(store.transactions->balance(savings.id)));
+        seen.append(store.transactions->payees().join(QLatin1Char('|')));
+        QCOMPARE(scalar(store.connection(), QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = "
+                                                           "'trigger'")),
+                 3);
+    }
+    BulkWrite::setMinRows(BulkWrite::kMinRows);
+    // Rows of one date may come in either order; which rows, and what they hold, may not differ.
+    outcome[0].sort();
+    outcome[1].sort();
+    QCOMPARE(outcome[1], outcome[0]);
 }
 
 QTEST_GUILESS_MAIN(TestImportService)
