@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Larkspire Quillet</source>
+        <translation>Über Larkspire Quillet</translation>
+    </message>
+    <message>
+        <source>Larkspire Quillet</source>
+        <translation>Larkspire Quillet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A fast, keyboard-first check register for your household accounts.</source>
+        <translation>Ein schnelles, auf die Tastatur ausgelegtes Kontoregister für Ihre Haushaltskonten.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, used under the GNU Lesser General Public License version 3 (LGPL v3). Icons: the Material Icons font, under the Apache License 2.0.</source>
+        <translation>Erstellt mit Qt %1, verwendet unter der GNU Lesser General Public License Version 3 (LGPL v3). Symbole: die Schriftart Material Icons, unter der Apache License 2.0.</translation>
+    </message>
+    <message>
+        <source>Your data</source>
+        <translation>Ihre Daten</translation>
+    </message>
+    <message>
+        <source>Open Data &amp;Folder</source>
+        <translation>Daten&amp;ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened:
+%1</source>
+        <translation>Der Ordner konnte nicht geöffnet werden:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Accessibility</name>
     <message>
         <source>%1: %2</source>
@@ -435,6 +476,10 @@ Ihre Daten im vorherigen Zustand sind als Sicherheitskopie erhalten:
     <message>
         <source>Nothing was restored: a safety copy of the store could not be made (%1).</source>
         <translation>Es wurde nichts wiederhergestellt: Es konnte keine Sicherheitskopie des Datenbestands erstellt werden (%1).</translation>
+    </message>
+    <message>
+        <source>the restored transactions cannot be indexed for search</source>
+        <translation>die wiederhergestellten Buchungen können nicht für die Suche indiziert werden</translation>
     </message>
 </context>
 <context>
@@ -1588,22 +1633,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
     <message>
         <source>&amp;Clear Sample Data</source>
         <translation>Beispieldaten &amp;entfernen</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>A fast, keyboard-first check register for your household accounts.</source>
-        <translation>Ein schnelles, auf die Tastatur ausgelegtes Kontoregister für Ihre Haushaltskonten.</translation>
-    </message>
-    <message>
-        <source>© Larkspire. Built with the Qt framework under the GNU LGPL v3.</source>
-        <translation>© Larkspire. Erstellt mit dem Qt-Framework unter der GNU LGPL v3.</translation>
-    </message>
-    <message>
-        <source>About Larkspire Quillet</source>
-        <translation>Über Larkspire Quillet</translation>
     </message>
     <message>
         <source>Register</source>
@@ -3926,6 +3955,88 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>UpdateChecks</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Software-Update</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Sie sind auf dem neuesten Stand</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version.</source>
+        <translation>%1 %2 ist die neueste Version.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: %1</source>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Software-Update</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available</source>
+        <translation>Eine neue Version von %1 ist verfügbar</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out; you have %3.</source>
+        <translation>%1 %2 ist erschienen; Sie haben %3.</translation>
+    </message>
+    <message>
+        <source>Released %1</source>
+        <translation>Veröffentlicht am %1</translation>
+    </message>
+    <message>
+        <source>Release &amp;notes</source>
+        <translation>&amp;Versionshinweise</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation>Versionshinweise</translation>
+    </message>
+    <message>
+        <source>The notes for this version are on the web.</source>
+        <translation>Die Hinweise zu dieser Version finden Sie im Web.</translation>
+    </message>
+    <message>
+        <source>No release notes came with this version.</source>
+        <translation>Zu dieser Version gibt es keine Versionshinweise.</translation>
+    </message>
+    <message>
+        <source>Read the release notes on the web</source>
+        <translation>Versionshinweise im Web lesen</translation>
+    </message>
+    <message>
+        <source>Download: %1 (%2)</source>
+        <translation>Download: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Skip This Version</source>
+        <translation>Version ü&amp;berspringen</translation>
+    </message>
+    <message>
+        <source>&amp;Remind Me Later</source>
+        <translation>&amp;Später erinnern</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Herunterladen</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeScreen</name>
     <message>
         <source>Larkspire Quillet</source>
@@ -3991,6 +4102,21 @@ Larkspire Quillet</translation>
     </message>
 </context>
 <context>
+    <name>WhatsNewWindow</name>
+    <message>
+        <source>What&apos;s New in %1</source>
+        <translation>Neuigkeiten in %1</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Neuigkeiten in %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Neuigkeiten</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Database Error</source>
@@ -4007,6 +4133,10 @@ Please check file permissions and try again.</source>
 Datenverzeichnis: %1
 
 Bitte prüfen Sie die Dateiberechtigungen und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>QIF or CSV files to import.</source>
+        <translation>QIF- oder CSV-Dateien zum Importieren.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Larkspire Quillet</source>
+        <translation>Acerca de Larkspire Quillet</translation>
+    </message>
+    <message>
+        <source>Larkspire Quillet</source>
+        <translation>Larkspire Quillet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A fast, keyboard-first check register for your household accounts.</source>
+        <translation>Un registro de cheques rápido, pensado para el teclado, para las cuentas de su hogar.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, used under the GNU Lesser General Public License version 3 (LGPL v3). Icons: the Material Icons font, under the Apache License 2.0.</source>
+        <translation>Creado con Qt %1, que se usa bajo la licencia GNU Lesser General Public License versión 3 (LGPL v3). Iconos: la fuente Material Icons, bajo la licencia Apache License 2.0.</translation>
+    </message>
+    <message>
+        <source>Your data</source>
+        <translation>Sus datos</translation>
+    </message>
+    <message>
+        <source>Open Data &amp;Folder</source>
+        <translation>Abrir carpeta de &amp;datos</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened:
+%1</source>
+        <translation>No se pudo abrir la carpeta:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Accessibility</name>
     <message>
         <source>%1: %2</source>
@@ -435,6 +476,10 @@ Sus datos tal como estaban antes se conservan en una copia de protección:
     <message>
         <source>Nothing was restored: a safety copy of the store could not be made (%1).</source>
         <translation>No se restauró nada: no se pudo hacer una copia de protección de la base de datos (%1).</translation>
+    </message>
+    <message>
+        <source>the restored transactions cannot be indexed for search</source>
+        <translation>no se pueden indexar las transacciones restauradas para la búsqueda</translation>
     </message>
 </context>
 <context>
@@ -1588,22 +1633,6 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     <message>
         <source>&amp;Clear Sample Data</source>
         <translation>&amp;Borrar datos de ejemplo</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Versión %1</translation>
-    </message>
-    <message>
-        <source>A fast, keyboard-first check register for your household accounts.</source>
-        <translation>Un registro de cheques rápido, pensado para el teclado, para las cuentas de su hogar.</translation>
-    </message>
-    <message>
-        <source>© Larkspire. Built with the Qt framework under the GNU LGPL v3.</source>
-        <translation>© Larkspire. Creado con el framework Qt bajo la GNU LGPL v3.</translation>
-    </message>
-    <message>
-        <source>About Larkspire Quillet</source>
-        <translation>Acerca de Larkspire Quillet</translation>
     </message>
     <message>
         <source>Register</source>
@@ -3926,6 +3955,88 @@ Se eliminarán ambos lados de la transferencia.</translation>
     </message>
 </context>
 <context>
+    <name>UpdateChecks</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Ya está actualizado</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version.</source>
+        <translation>%1 %2 es la versión más reciente.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: %1</source>
+        <translation>No se pudieron buscar actualizaciones: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Actualización de software</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualización</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available</source>
+        <translation>Hay una nueva versión de %1 disponible</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out; you have %3.</source>
+        <translation>%1 %2 ya está disponible; usted tiene la %3.</translation>
+    </message>
+    <message>
+        <source>Released %1</source>
+        <translation>Publicada el %1</translation>
+    </message>
+    <message>
+        <source>Release &amp;notes</source>
+        <translation>&amp;Notas de la versión</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation>Notas de la versión</translation>
+    </message>
+    <message>
+        <source>The notes for this version are on the web.</source>
+        <translation>Las notas de esta versión están en la web.</translation>
+    </message>
+    <message>
+        <source>No release notes came with this version.</source>
+        <translation>Esta versión no incluye notas.</translation>
+    </message>
+    <message>
+        <source>Read the release notes on the web</source>
+        <translation>Leer las notas de la versión en la web</translation>
+    </message>
+    <message>
+        <source>Download: %1 (%2)</source>
+        <translation>Descarga: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Skip This Version</source>
+        <translation>&amp;Omitir esta versión</translation>
+    </message>
+    <message>
+        <source>&amp;Remind Me Later</source>
+        <translation>&amp;Recordármelo más tarde</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Descargar</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeScreen</name>
     <message>
         <source>Larkspire Quillet</source>
@@ -3991,6 +4102,21 @@ Larkspire Quillet</translation>
     </message>
 </context>
 <context>
+    <name>WhatsNewWindow</name>
+    <message>
+        <source>What&apos;s New in %1</source>
+        <translation>Novedades de %1</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Novedades de %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Novedades</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Database Error</source>
@@ -4007,6 +4133,10 @@ Please check file permissions and try again.</source>
 Carpeta de datos: %1
 
 Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>QIF or CSV files to import.</source>
+        <translation>Archivos QIF o CSV para importar.</translation>
     </message>
 </context>
 </TS>

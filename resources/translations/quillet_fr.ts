@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Larkspire Quillet</source>
+        <translation>À propos de Larkspire Quillet</translation>
+    </message>
+    <message>
+        <source>Larkspire Quillet</source>
+        <translation>Larkspire Quillet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A fast, keyboard-first check register for your household accounts.</source>
+        <translation>Un registre de chèques rapide, pensé pour le clavier, pour les comptes de votre foyer.</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, used under the GNU Lesser General Public License version 3 (LGPL v3). Icons: the Material Icons font, under the Apache License 2.0.</source>
+        <translation>Réalisé avec Qt %1, utilisé sous licence GNU Lesser General Public License version 3 (LGPL v3). Icônes&#xa0;: police Material Icons, sous licence Apache 2.0.</translation>
+    </message>
+    <message>
+        <source>Your data</source>
+        <translation>Vos données</translation>
+    </message>
+    <message>
+        <source>Open Data &amp;Folder</source>
+        <translation>Ouvrir le &amp;dossier des données</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened:
+%1</source>
+        <translation>Impossible d&apos;ouvrir le dossier&#xa0;:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Accessibility</name>
     <message>
         <source>%1: %2</source>
@@ -435,6 +476,10 @@ Vos données telles qu&apos;elles étaient auparavant sont conservées dans une 
     <message>
         <source>Nothing was restored: a safety copy of the store could not be made (%1).</source>
         <translation>Rien n&apos;a été restauré&#xa0;: impossible de faire une copie de sécurité de la base de données (%1).</translation>
+    </message>
+    <message>
+        <source>the restored transactions cannot be indexed for search</source>
+        <translation>impossible d&apos;indexer les opérations restaurées pour la recherche</translation>
     </message>
 </context>
 <context>
@@ -1588,22 +1633,6 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <message>
         <source>&amp;Clear Sample Data</source>
         <translation>E&amp;ffacer les données d&apos;exemple</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
-    </message>
-    <message>
-        <source>A fast, keyboard-first check register for your household accounts.</source>
-        <translation>Un registre de chèques rapide, pensé pour le clavier, pour les comptes de votre foyer.</translation>
-    </message>
-    <message>
-        <source>© Larkspire. Built with the Qt framework under the GNU LGPL v3.</source>
-        <translation>© Larkspire. Conçu avec le framework Qt sous licence GNU LGPL v3.</translation>
-    </message>
-    <message>
-        <source>About Larkspire Quillet</source>
-        <translation>À propos de Larkspire Quillet</translation>
     </message>
     <message>
         <source>Register</source>
@@ -3926,6 +3955,88 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
 </context>
 <context>
+    <name>UpdateChecks</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>Vous êtes à jour</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version.</source>
+        <translation>%1 %2 est la version la plus récente.</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: %1</source>
+        <translation>Impossible de rechercher les mises à jour&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>Mise à jour du logiciel</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available</source>
+        <translation>Une nouvelle version de %1 est disponible</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out; you have %3.</source>
+        <translation>%1 %2 est disponible&#xa0;; vous avez la version %3.</translation>
+    </message>
+    <message>
+        <source>Released %1</source>
+        <translation>Publiée le %1</translation>
+    </message>
+    <message>
+        <source>Release &amp;notes</source>
+        <translation>&amp;Notes de version</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation>Notes de version</translation>
+    </message>
+    <message>
+        <source>The notes for this version are on the web.</source>
+        <translation>Les notes de cette version sont disponibles sur le Web.</translation>
+    </message>
+    <message>
+        <source>No release notes came with this version.</source>
+        <translation>Cette version n&apos;est accompagnée d&apos;aucune note de version.</translation>
+    </message>
+    <message>
+        <source>Read the release notes on the web</source>
+        <translation>Lire les notes de version sur le Web</translation>
+    </message>
+    <message>
+        <source>Download: %1 (%2)</source>
+        <translation>Téléchargement&#xa0;: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Skip This Version</source>
+        <translation>&amp;Ignorer cette version</translation>
+    </message>
+    <message>
+        <source>&amp;Remind Me Later</source>
+        <translation>&amp;Rappeler plus tard</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Télécharger</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeScreen</name>
     <message>
         <source>Larkspire Quillet</source>
@@ -3991,6 +4102,21 @@ Larkspire Quillet</translation>
     </message>
 </context>
 <context>
+    <name>WhatsNewWindow</name>
+    <message>
+        <source>What&apos;s New in %1</source>
+        <translation>Nouveautés de %1</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Nouveautés de %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Nouveautés</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Database Error</source>
@@ -4007,6 +4133,10 @@ Please check file permissions and try again.</source>
 Dossier des données&#xa0;: %1
 
 Vérifiez les autorisations des fichiers et réessayez.</translation>
+    </message>
+    <message>
+        <source>QIF or CSV files to import.</source>
+        <translation>Fichiers QIF ou CSV à importer.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,47 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Larkspire Quillet</source>
+        <translation>Larkspire Quillet について</translation>
+    </message>
+    <message>
+        <source>Larkspire Quillet</source>
+        <translation>Larkspire Quillet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>A fast, keyboard-first check register for your household accounts.</source>
+        <translation>家計の口座を管理する、キーボード操作中心の高速な出納帳です。</translation>
+    </message>
+    <message>
+        <source>Built with Qt %1, used under the GNU Lesser General Public License version 3 (LGPL v3). Icons: the Material Icons font, under the Apache License 2.0.</source>
+        <translation>Qt %1 を使用して構築されています（GNU Lesser General Public License バージョン 3（LGPL v3）に基づいて使用）。アイコン: Material Icons フォント（Apache License 2.0）。</translation>
+    </message>
+    <message>
+        <source>Your data</source>
+        <translation>データの保存場所</translation>
+    </message>
+    <message>
+        <source>Open Data &amp;Folder</source>
+        <translation>データフォルダーを開く(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>The folder could not be opened:
+%1</source>
+        <translation>フォルダーを開けませんでした:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Accessibility</name>
     <message>
         <source>%1: %2</source>
@@ -432,6 +473,10 @@ Your data as it was before is kept as a safety copy:
     <message>
         <source>Nothing was restored: a safety copy of the store could not be made (%1).</source>
         <translation>何も復元されませんでした: データの安全コピーを作成できませんでした（%1）。</translation>
+    </message>
+    <message>
+        <source>the restored transactions cannot be indexed for search</source>
+        <translation>復元した取引の検索インデックスを作成できません</translation>
     </message>
 </context>
 <context>
@@ -1573,22 +1618,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>&amp;Clear Sample Data</source>
         <translation>サンプルデータを消去(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>バージョン %1</translation>
-    </message>
-    <message>
-        <source>A fast, keyboard-first check register for your household accounts.</source>
-        <translation>家計の口座を管理する、キーボード操作中心の高速な出納帳です。</translation>
-    </message>
-    <message>
-        <source>© Larkspire. Built with the Qt framework under the GNU LGPL v3.</source>
-        <translation>© Larkspire。GNU LGPL v3 に基づき Qt フレームワークで構築されています。</translation>
-    </message>
-    <message>
-        <source>About Larkspire Quillet</source>
-        <translation>Larkspire Quillet について</translation>
     </message>
     <message>
         <source>Register</source>
@@ -3903,6 +3932,88 @@ Both sides of the transfer will be deleted.</source>
     </message>
 </context>
 <context>
+    <name>UpdateChecks</name>
+    <message>
+        <source>Software Update</source>
+        <translation>ソフトウェアアップデート</translation>
+    </message>
+    <message>
+        <source>You&apos;re up to date</source>
+        <translation>最新の状態です</translation>
+    </message>
+    <message>
+        <source>%1 %2 is the newest version.</source>
+        <translation>%1 %2 は最新バージョンです。</translation>
+    </message>
+    <message>
+        <source>Could not check for updates: %1</source>
+        <translation>アップデートを確認できませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateWindow</name>
+    <message>
+        <source>Software Update</source>
+        <translation>ソフトウェアアップデート</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available</source>
+        <translation>%1 の新しいバージョンが利用可能です</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out; you have %3.</source>
+        <translation>%1 %2 がリリースされました（現在のバージョン: %3）。</translation>
+    </message>
+    <message>
+        <source>Released %1</source>
+        <translation>リリース日: %1</translation>
+    </message>
+    <message>
+        <source>Release &amp;notes</source>
+        <translation>リリースノート(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Release notes</source>
+        <translation>リリースノート</translation>
+    </message>
+    <message>
+        <source>The notes for this version are on the web.</source>
+        <translation>このバージョンのリリースノートは Web で公開されています。</translation>
+    </message>
+    <message>
+        <source>No release notes came with this version.</source>
+        <translation>このバージョンにはリリースノートがありません。</translation>
+    </message>
+    <message>
+        <source>Read the release notes on the web</source>
+        <translation>Web でリリースノートを読む</translation>
+    </message>
+    <message>
+        <source>Download: %1 (%2)</source>
+        <translation>ダウンロード: %1（%2）</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Skip This Version</source>
+        <translation>このバージョンをスキップ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Remind Me Later</source>
+        <translation>後で通知(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>ダウンロード(&amp;D)</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeScreen</name>
     <message>
         <source>Larkspire Quillet</source>
@@ -3968,6 +4079,21 @@ Larkspire Quillet</source>
     </message>
 </context>
 <context>
+    <name>WhatsNewWindow</name>
+    <message>
+        <source>What&apos;s New in %1</source>
+        <translation>%1 の新機能</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>%1 %2 の新機能</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>新機能</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Database Error</source>
@@ -3984,6 +4110,10 @@ Please check file permissions and try again.</source>
 データディレクトリ: %1
 
 ファイルのアクセス許可を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>QIF or CSV files to import.</source>
+        <translation>インポートする QIF または CSV ファイル。</translation>
     </message>
 </context>
 </TS>
