@@ -37,11 +37,22 @@ std::unique_ptr<LarkAccount::Client> signedInClient(const QString &dir, const La
     const LarkAccount::Config config = LarkAccount::Config::fromEnvironment();
     auto client = std::make_unique<LarkAccount::Client>(config, dir);
     client->api()->setBaseUrl(config.syncApiUrl);
+    // Either may answer at once or after a turn of the event loop.
     QEventLoop loop;
-    client->tokenStore()->save(tokens, [&loop](bool) { loop.quit(); });
-    loop.exec();
-    client->start([&loop] { loop.quit(); });
-    loop.exec();
+    bool saved = false;
+    client->tokenStore()->save(tokens, [&](bool) {
+        saved = true;
+        loop.quit();
+    });
+    if (!saved)
+        loop.exec();
+    bool started = false;
+    client->start([&] {
+        started = true;
+        loop.quit();
+    });
+    if (!started)
+        loop.exec();
     return client;
 }
 
@@ -49,11 +60,14 @@ LarkAccount::Tokens storedTokens(LarkAccount::Client &client)
 {
     LarkAccount::Tokens tokens;
     QEventLoop loop;
+    bool loaded = false;
     client.tokenStore()->load([&](const LarkAccount::Tokens &t) {
         tokens = t;
+        loaded = true;
         loop.quit();
     });
-    loop.exec();
+    if (!loaded)
+        loop.exec();
     return tokens;
 }
 
