@@ -351,10 +351,11 @@ void SyncEngine::onPullReply(bool ok, int httpStatus, const QJsonObject &body)
     }
     // Transfer pairs are judged once everything the service holds is here.
     m_counts.caughtUp = !hasMore;
-    // More than a cycle's pages, or mended pairs to send: the views show what
+    // Pairs can only have come apart when this cycle wrote something. More
+    // than a cycle's pages, or mended pairs to send: the views show what
     // came so far, and the next cycle follows at once rather than at the next
     // timer tick.
-    if (hasMore || m_applier->mendTransfers() > 0)
+    if (hasMore || (m_applier->applied() > 0 && m_applier->mendTransfers() > 0))
         m_resyncRequested = true;
     complete();
 }
