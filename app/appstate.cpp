@@ -4,6 +4,7 @@
 #include "cloud/accountclient.h"
 #include "cloud/apiclient.h"
 #include "cloud/signinclient.h"
+#include "cloud/syncengine.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/datadirectory.h"
@@ -90,6 +91,7 @@ bool AppState::initialize()
     m_outsideWrites->start();
 
     createAccountClient();
+    createSyncEngine();
 
     ThemeManager::captureBaseFont();
     bool ok = false;
@@ -113,7 +115,18 @@ bool AppState::initialize()
     // event loop from a secret service) and is refreshed before first use.
     connect(m_accountClient->signIn(), &LarkAccount::SignInClient::sessionRestored, this, &AppState::onSessionRestored);
     connect(m_accountClient->signIn(), &LarkAccount::SignInClient::loginSucceeded, this, &AppState::onLoginSucceeded);
+    connect(m_accountClient->signIn(), &LarkAccount::SignInClient::logoutCompleted, m_syncEngine,
+            &SyncEngine::stopAutoSync);
     m_accountClient->start();
+
+    // Local edits are sent a moment after they stop coming.
+    auto debounce = [this] {
+        if (!m_announcingSync)
+            m_syncEngine->scheduleSync();
+    };
+    connect(accounts(), &AccountRepository::accountsChanged, this, debounce);
+    connect(transactions(), &TransactionRepository::transactionsChanged, this, debounce);
+    connect(categories(), &CategoryRepository::categoriesChanged, this, debounce);
 
     if (const auto last = preferences()->get(QStringLiteral("lastViewedAccountId")))
         m_currentAccountId = *last;
@@ -131,6 +144,27 @@ void AppState::createAccountClient()
     m_accountClient->api()->setBaseUrl(config.syncApiUrl);
 }
 
+void AppState::createSyncEngine()
+{
+    m_syncEngine = new SyncEngine(m_accountClient->api(), m_store->repositories(), this);
+    m_syncEngine->setMaySync([this] { return isSignedIn(); });
+    // The sync wrote behind the repositories' signals: every open view
+    // reloads once, when the cycle changed anything.
+    connect(m_syncEngine, &SyncEngine::dataChanged, this, [this] {
+        if (m_syncEngine->lastCycle().applied == 0)
+            return;
+        m_announcingSync = true;
+        announceEverything();
+        m_announcingSync = false;
+    });
+}
+
+void AppState::startAutoSync()
+{
+    m_syncEngine->startAutoSync(SyncEngine::kAutoSyncIntervalMs);
+    m_syncEngine->scheduleSync();
+}
+
 bool AppState::isSignedIn() const
 {
     return m_accountClient && m_accountClient->isAuthenticated();
@@ -144,6 +178,8 @@ void AppState::onSessionRestored()
         if (!isSignedIn())
             return;
         m_accountClient->refreshAccount();
+        qInfo("Startup: starting auto-sync + immediate sync");
+        startAutoSync();
     });
 }
 
@@ -152,6 +188,7 @@ void AppState::onLoginSucceeded()
     QSettings().setValue(QStringLiteral("auth/hasSignedInBefore"), true);
     m_accountClient->registerDevice();
     qInfo("loginSucceeded: starting auto-sync + immediate sync");
+    startAutoSync();
 }
 
 void AppState::announceEverything()

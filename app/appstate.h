@@ -22,6 +22,7 @@ class ReportService;
 class Services;
 class SplitLineRepository;
 class Store;
+class SyncEngine;
 class ThemeManager;
 class TransactionService;
 class TransactionRepository;
@@ -65,6 +66,8 @@ public:
     // The online account: sign-in, tokens and the service API client.
     LarkAccount::Client *accountClient() const { return m_accountClient; }
     bool isSignedIn() const;
+    // Two-way sync with the online service while signed in.
+    SyncEngine *syncEngine() const { return m_syncEngine; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &accountId);
@@ -91,6 +94,8 @@ private:
     void createAccountClient();
     void onSessionRestored();
     void onLoginSucceeded();
+    void createSyncEngine();
+    void startAutoSync();
 
     QString m_dataDirectory;
     // The store outlives the services built on it.
@@ -99,5 +104,9 @@ private:
     OutsideWrites *m_outsideWrites = nullptr;
     ThemeManager *m_themeManager = nullptr;
     LarkAccount::Client *m_accountClient = nullptr;
+    SyncEngine *m_syncEngine = nullptr;
+    // Set while a completed sync is announced: its own change signals must
+    // not ask for another sync.
+    bool m_announcingSync = false;
     QString m_currentAccountId;
 };

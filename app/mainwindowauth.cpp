@@ -7,6 +7,7 @@
 #include "app/welcomescreen.h"
 #include "cloud/accountclient.h"
 #include "cloud/signinclient.h"
+#include "cloud/syncengine.h"
 #include "ui/account/accountwindow.h"
 
 #include <QAction>
@@ -29,6 +30,16 @@ void MainWindow::connectAuthSignals()
             [this] { showStatusMessage(tr("Signed in successfully"), 3000); });
     connect(signIn, &LarkAccount::SignInClient::loginFailed, this,
             [this](const QString &reason) { showStatusMessage(tr("Sign-in failed: %1").arg(reason), 5000); });
+
+    SyncEngine *sync = m_state->syncEngine();
+    connect(sync, &SyncEngine::stateChanged, this, [this](SyncEngine::SyncState state) {
+        m_statusBar->setSyncBusy(state == SyncEngine::Syncing);
+        if (isSignedIn())
+            m_statusBar->setSyncText(SyncEngine::stateText(state));
+    });
+    connect(sync, &SyncEngine::syncCompleted, this, [this] { showStatusMessage(tr("Sync complete"), 2000); });
+    connect(sync, &SyncEngine::syncFailed, this,
+            [this](const QString &error) { showStatusMessage(tr("Sync failed: %1").arg(error), 5000); });
 }
 
 void MainWindow::showAccountWindow()
@@ -43,7 +54,7 @@ void MainWindow::updateAuthUI()
     if (isSignedIn()) {
         m_accountAction->setStatusTip(tr("Manage your account"));
         m_signOutAction->setVisible(true);
-        m_statusBar->setSyncText(tr("Signed in"));
+        m_statusBar->setSyncText(SyncEngine::stateText(m_state->syncEngine()->state()));
         m_welcome->setMode(WelcomeScreen::Mode::FirstRun);
         // The register of the current account, or of the first one when none
         // is current, rather than an empty page asking for a first account.
@@ -55,6 +66,7 @@ void MainWindow::updateAuthUI()
     m_accountAction->setStatusTip(tr("Sign in or sign up"));
     m_signOutAction->setVisible(false);
     m_statusBar->setSyncText(tr("Not signed in"));
+    m_statusBar->setSyncBusy(false);
     const bool returning = QSettings().value(QStringLiteral("auth/hasSignedInBefore"), false).toBool();
     m_welcome->setMode(returning ? WelcomeScreen::Mode::Returning : WelcomeScreen::Mode::FirstRun);
     m_pages->setCurrentWidget(m_welcome);

@@ -12,6 +12,7 @@
 #include "ui/prompt.h"
 #include "ui/settings/backuppanel.h"
 #include "ui/settings/safetycopiespanel.h"
+#include "ui/settings/syncpanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -165,6 +166,7 @@ QWidget *SettingsScreen::buildDataPage()
     m_dataBlocks = new QVBoxLayout;
     m_dataBlocks->setSpacing(14);
     layout->addLayout(m_dataBlocks);
+    SettingsWidgets::addCard(m_dataBlocks, new SyncPanel(m_state, page));
     SettingsWidgets::addCard(m_dataBlocks, new BackupPanel(m_state, page));
     SettingsWidgets::addCard(m_dataBlocks, new SafetyCopiesPanel(m_state, page));
 

@@ -49,50 +49,6 @@ std::unique_ptr<Database> emptyStore(const BenchOptions &o, const QString &name)
     return db;
 }
 
-// The source: default categories, accounts, transactions spread over them and
-// split lines, two to a split transaction.
-void fillSource(BenchStore &store, int transactions, int splitLines)
-{
-    StoreGenerator gen;
-    QStringList accounts;
-    for (int i = 0; i < kAccounts; ++i)
-        accounts.append(gen.addAccount(store.connection(), QStringLiteral("Account %1").arg(i)));
-    QStringList ids;
-    for (int i = 0; i < kAccounts; ++i)
-        ids += gen.addTransactions(store.connection(), accounts.at(i),
-                                   transactions / kAccounts + (i < transactions % kAccounts));
-
-    QStringList categories;
-    QSqlQuery c(store.connection());
-    c.exec(QStringLiteral("SELECT id FROM categories ORDER BY id"));
-    while (c.next())
-        categories.append(c.value(0).toString());
-
-    DbTransaction tx(store.connection());
-    QSqlQuery line(store.connection());
-    line.prepare(QStringLiteral("INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, "
-                                "updated_at) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    QSqlQuery mark(store.connection());
-    mark.prepare(QStringLiteral("UPDATE transactions SET is_split = 1 WHERE id = ?"));
-    const QString stamp = SqlValue::timestamp(Clock::nowUtc());
-    for (int i = 0; i < splitLines && !ids.isEmpty(); ++i) {
-        const QString &tid = ids.at((i / 2) * 7 % ids.size());
-        line.bindValue(0, Ids::newId());
-        line.bindValue(1, tid);
-        line.bindValue(2, categories.at(gen.random().bounded(int(categories.size()))));
-        line.bindValue(3, -qint64(100 + gen.random().bounded(10000)));
-        line.bindValue(4, i % 3 == 0 ? QStringLiteral("part of a split") : QString());
-        line.bindValue(5, stamp);
-        line.bindValue(6, stamp);
-        line.exec();
-        if (i % 2 == 0) {
-            mark.bindValue(0, tid);
-            mark.exec();
-        }
-    }
-    tx.commit();
-}
-
 QList<TableRows> readAll(const QSqlDatabase &db)
 {
     QList<TableRows> all;
@@ -143,7 +99,7 @@ void backupScenario(const BenchOptions &o, QTextStream &out)
     double exportMs = 0;
     {
         BenchStore source(removeStore(o, QStringLiteral("backup-source.db")));
-        fillSource(source, transactions, splitLines);
+        fillWithSplits(source, kAccounts, transactions, splitLines);
         rows = readAll(source.connection());
         BackupService service(source.db);
         exportMs = medianMs(o.repeats, [&] { archive = service.exportBackup(); });

@@ -24,3 +24,7 @@ struct BenchStore : Repositories {
     Store store;
     std::unique_ptr<Services> services;
 };
+
+// Fills a store: accountCount accounts, transactions spread over them, and
+// split lines, two to a split transaction.
+void fillWithSplits(BenchStore &store, int accountCount, int transactions, int splitLines);

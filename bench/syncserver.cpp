@@ -4,6 +4,7 @@
 // statements on the server's own tables, and latency under 20 concurrent clients.
 #include "bench/generator.h"
 #include "bench/scenario.h"
+#include "bench/syncsupport.h"
 
 #include "server/server.h"
 #include "server/store.h"
@@ -31,87 +32,13 @@
 #include <memory>
 
 using namespace QuilletServer;
+using namespace BenchSync;
 
 namespace {
-
-constexpr char kChildVariable[] = "QUILLET_BENCH_SYNC_SERVER";
-const QString kClientId = QString::fromLatin1(kDefaultClientId);
-const QString kVerifier = QStringLiteral("bench-verifier-bench-verifier-bench-verifier-0123");
 
 QString uuid()
 {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
-
-// The child: serve a SQLite store until killed, after telling the port.
-void runServerChild(const QString &dbPath)
-{
-    QLoggingCategory::setFilterRules(QStringLiteral("quillet.server.http.info=false"));
-    ServerConfig config;
-    config.passwordCost = PasswordCost::minimum();
-    static Server server(config);
-    QString error;
-    if (!server.open(DatabaseTarget::sqlite(dbPath), &error))
-        qFatal("bench server: %s", qPrintable(error));
-    const quint16 port = server.listen(QHostAddress::LocalHost, 0, &error);
-    std::printf("port %u\n", unsigned(port));
-    std::fflush(stdout);
-    QCoreApplication::exec();
-}
-
-struct Reply {
-    int status = 0;
-    QByteArray body;
-    QByteArray location;
-};
-
-// One request at a time, waited for in a local event loop.
-Reply request(QNetworkAccessManager &nam, const QUrl &url, const QByteArray &method, const QByteArray &body = {},
-              const QByteArray &type = {}, const QString &token = {})
-{
-    QNetworkRequest req(url);
-    req.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    if (!type.isEmpty())
-        req.setHeader(QNetworkRequest::ContentTypeHeader, type);
-    if (!token.isEmpty())
-        req.setRawHeader("Authorization", "Bearer " + token.toUtf8());
-    QNetworkReply *reply = method == "GET" ? nam.get(req) : nam.post(req, body);
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    loop.exec();
-    Reply out{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll(),
-              reply->rawHeader("Location")};
-    reply->deleteLater();
-    return out;
-}
-
-QByteArray form(const QList<QPair<QString, QString>> &fields)
-{
-    QByteArrayList parts;
-    for (const auto &f : fields)
-        parts.append(QUrl::toPercentEncoding(f.first) + '=' + QUrl::toPercentEncoding(f.second));
-    return parts.join('&');
-}
-
-// Sign-up through the page and the code exchange, as the app does.
-QString signUp(QNetworkAccessManager &nam, const QUrl &base, const QString &email)
-{
-    const QString challenge = QString::fromLatin1(QCryptographicHash::hash(kVerifier.toLatin1(), QCryptographicHash::Sha256)
-                                                      .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
-    const QString redirect = QStringLiteral("http://127.0.0.1:1/callback");
-    const Reply page = request(nam, base.resolved(QUrl(QStringLiteral("/larkspire/account/register"))), "POST",
-                               form({{QStringLiteral("client_id"), kClientId}, {QStringLiteral("redirect_uri"), redirect},
-                                     {QStringLiteral("state"), QStringLiteral("s")}, {QStringLiteral("code_challenge"), challenge},
-                                     {QStringLiteral("code_challenge_method"), QStringLiteral("S256")},
-                                     {QStringLiteral("email"), email}, {QStringLiteral("password"), QStringLiteral("bench password")}}),
-                               "application/x-www-form-urlencoded");
-    const QString code = QUrlQuery(QUrl(QString::fromUtf8(page.location))).queryItemValue(QStringLiteral("code"));
-    const Reply tokens = request(nam, base.resolved(QUrl(QStringLiteral("/auth/token"))), "POST",
-                                 form({{QStringLiteral("grant_type"), QStringLiteral("authorization_code")},
-                                       {QStringLiteral("code"), code}, {QStringLiteral("code_verifier"), kVerifier},
-                                       {QStringLiteral("redirect_uri"), redirect}, {QStringLiteral("client_id"), kClientId}}),
-                                 "application/x-www-form-urlencoded");
-    return QJsonDocument::fromJson(tokens.body).object().value(QStringLiteral("access_token")).toString();
 }
 
 // A transaction change as the app sends it.
@@ -300,46 +227,6 @@ double percentile(QList<double> values, double p)
     return values.at(std::min<qsizetype>(values.size() - 1, qsizetype(p * double(values.size()))));
 }
 
-void removeStore(const QString &path)
-{
-    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
-        QFile::remove(path + suffix);
-}
-
-// This program again, serving a fresh store; killed when it goes.
-class ServerChild
-{
-public:
-    ~ServerChild()
-    {
-        m_process.kill();
-        m_process.waitForFinished(10000);
-    }
-    bool start(const QString &dbPath, const QString &workDir, QString *why)
-    {
-        removeStore(dbPath);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kChildVariable), dbPath);
-        m_process.setProcessEnvironment(env);
-        m_process.start(QCoreApplication::applicationFilePath(),
-                        {QStringLiteral("sync-server"), QStringLiteral("--dir=") + workDir});
-        QByteArray banner;
-        while (!(banner.contains("\nport ") && banner.endsWith('\n')) && m_process.waitForReadyRead(30000))
-            banner += m_process.readAllStandardOutput();
-        const int port = banner.mid(banner.indexOf("\nport ") + 6).trimmed().toInt();
-        if (port <= 0) {
-            *why = QString::fromUtf8(banner + m_process.readAllStandardError());
-            return false;
-        }
-        base = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port));
-        return true;
-    }
-    qint64 pid() const { return m_process.processId(); }
-    QUrl base;
-
-private:
-    QProcess m_process;
-};
 
 double median(QList<double> values)
 {
@@ -350,8 +237,8 @@ double median(QList<double> values)
 void run(const BenchOptions &options, QTextStream &out)
 {
     const QString dbPath = QDir(options.workDir).filePath(QStringLiteral("sync-server.db"));
-    if (qEnvironmentVariableIsSet(kChildVariable)) {
-        runServerChild(qEnvironmentVariable(kChildVariable));
+    if (qEnvironmentVariableIsSet(kServerChildVariable)) {
+        runServerChild(qEnvironmentVariable(kServerChildVariable));
         return;
     }
     const int total = std::max(1000, int(100000 * options.scale));
@@ -383,7 +270,7 @@ void run(const BenchOptions &options, QTextStream &out)
             out << "the server did not start: " << why << "\n";
             return;
         }
-        const QString token = signUp(nam, server->base, QStringLiteral("bench@example.org"));
+        const QString token = signUp(nam, server->base, QStringLiteral("bench@example.org")).access;
         const QUrl pushUrl = server->base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/push")));
         pushMs.append(timeMs([&] {
             for (const QByteArray &body : std::as_const(bodies)) {
@@ -426,7 +313,7 @@ void run(const BenchOptions &options, QTextStream &out)
     const int perClient = std::max(20, int(200 * std::min(1.0, options.scale * 10)));
     QStringList tokens;
     for (int i = 0; i < clients; ++i)
-        tokens.append(signUp(nam, base, QStringLiteral("load%1@example.org").arg(i)));
+        tokens.append(signUp(nam, base, QStringLiteral("load%1@example.org").arg(i)).access);
     const double cpuBefore = cpuSeconds(server->pid());
     QElapsedTimer wall;
     wall.start();

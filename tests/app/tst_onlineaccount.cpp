@@ -7,6 +7,7 @@
 #include "app/welcomescreen.h"
 #include "cloud/accountclient.h"
 #include "cloud/signinclient.h"
+#include "cloud/syncengine.h"
 #include "services/accountservice.h"
 #include "signin.h"
 #include "support/gui/testapp.h"
@@ -19,6 +20,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -117,10 +119,24 @@ private Q_SLOTS:
         QVERIFY(signIn(app.state()));
         QCOMPARE(accountAction->statusTip(), QStringLiteral("Manage your account"));
         QVERIFY(signOut->isVisible());
-        QCOMPARE(w.mainStatusBar()->syncText(), QStringLiteral("Signed in"));
+        // Signing in syncs at once: the state and a busy bar, then the message.
+        QCOMPARE(w.mainStatusBar()->syncText(), QStringLiteral("Syncing..."));
+        QVERIFY(w.mainStatusBar()->findChild<QProgressBar *>()->isVisibleTo(w.mainStatusBar())
+                || !w.mainStatusBar()->currentMessage().isEmpty());
         QCOMPARE(w.pages()->currentWidget(), w.registerPage());
         QCOMPARE(app.state()->currentAccountId(), account.id);
         QVERIFY(messages.contains({QStringLiteral("Signed in successfully")}));
+        QTRY_VERIFY(messages.contains({QStringLiteral("Sync complete")}));
+        QCOMPARE(w.mainStatusBar()->syncText(), QStringLiteral("Synced"));
+        QVERIFY(!w.mainStatusBar()->findChild<QProgressBar *>()->isVisibleTo(w.mainStatusBar()));
+
+        // With the service gone the cycle fails and says why.
+        m_server.stop();
+        app.state()->syncEngine()->syncNow();
+        QTRY_VERIFY(messages.contains({QStringLiteral("Sync failed: Pull failed (HTTP 0)")}));
+        QCOMPARE(w.mainStatusBar()->syncText(), QStringLiteral("Sync error"));
+        QString why;
+        QVERIFY2(m_server.resume(&why), qPrintable(why));
 
         accountAction->trigger();
         auto *window = w.findChild<AccountWindow *>();

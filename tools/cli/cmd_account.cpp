@@ -5,6 +5,7 @@
 #include "cloud/apiclient.h"
 #include "cloud/devicesignin.h"
 #include "cloud/signinclient.h"
+#include "tools/cli/clionline.h"
 #include "tools/cli/clistore.h"
 #include "tools/cli/command.h"
 
@@ -22,18 +23,6 @@ bool usage(const QStringList &args, const char *name, QTextStream &err)
         return false;
     err << "usage: quillet-cli " << name << "\n";
     return true;
-}
-
-// Restores the stored sign-in, waiting when the token store answers later.
-void startClient(Client &client, QEventLoop &loop)
-{
-    bool restored = false;
-    client.start([&] {
-        restored = true;
-        loop.quit();
-    });
-    if (!restored)
-        loop.exec();
 }
 
 int runLogin(CliStore &store, const QStringList &args, QTextStream &out, QTextStream &err)

@@ -11,13 +11,16 @@
 #include "app/welcomescreen.h"
 #include "cloud/accountclient.h"
 #include "cloud/signinclient.h"
+#include "cloud/syncengine.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/clock.h"
 #include "data/logging.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
+#include "data/sqlvalue.h"
 #include "data/store.h"
 #include "data/transactionrepository.h"
 #include "services/accountservice.h"
@@ -219,6 +222,31 @@ void saveAccountWindow(MainWindow &main, AppState &state, const QString &dir, co
     client->signIn()->signOut();
 }
 
+// The data page signed in, a few minutes after a completed sync. No service
+// is asked: the engine's cycles are held back while the page is taken.
+void saveSyncedDataPage(AppState &state, const QString &dir, const QString &themeSuffix)
+{
+    LarkAccount::Client *client = state.accountClient();
+    state.syncEngine()->setMaySync([] { return false; });
+    client->signIn()->acceptTokens({{QStringLiteral("access_token"), QStringLiteral("shots")},
+                                    {QStringLiteral("refresh_token"), QStringLiteral("shots")},
+                                    {QStringLiteral("expires_in"), 900}},
+                                   [](bool) {});
+    client->applyProfile({{QStringLiteral("email"), QStringLiteral("ann.lee@example.org")},
+                          {QStringLiteral("display_name"), QStringLiteral("Ann Lee")}});
+    state.preferences()->set(QStringLiteral("lastSyncTimestamp"), SqlValue::timestamp(Clock::nowUtc().addSecs(-300)));
+    {
+        SettingsScreen settings(&state);
+        settings.resize(QSize(500, 550).expandedTo(settings.sizeHint()));
+        settings.show();
+        settings.showPage(SettingsScreen::DataAndSync);
+        save(&settings, QStringLiteral("%1/preferences-data-synced-%2.png").arg(dir, themeSuffix));
+    }
+    client->signIn()->signOut();
+    state.preferences()->remove(QStringLiteral("lastSyncTimestamp"));
+    state.syncEngine()->setMaySync([&state] { return state.isSignedIn(); });
+}
+
 // The import window over two QIF files: one whose dates cannot tell the day
 // from the month, one that is plainly day first.
 void saveImportWindow(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
@@ -367,6 +395,8 @@ int main(int argc, char *argv[])
                 settings.showPage(SettingsScreen::Page(i));
                 save(&settings, QStringLiteral("%1/preferences-%2-%3%4.png").arg(out, QLatin1String(pages[i]), theme, suffix));
             }
+            settings.close();
+            saveSyncedDataPage(state, out, theme + suffix);
         }
         sample.clear();
         state.setCurrentAccountId(QString());

@@ -30,16 +30,30 @@ bool TestServer::start(StoreKind kind, PgCluster *pg, QString *why, const Server
         if (!pg || !pg->reset(why) || !DatabaseTarget::fromUrl(pg->databaseUrl(), &target, why))
             return false;
     }
-    m_server = std::make_unique<Server>(config);
+    m_config = config;
+    m_target = target;
+    if (!serve(target, 0, why))
+        return false;
+    m_client = std::make_unique<HttpClient>(m_base);
+    return true;
+}
+
+bool TestServer::serve(const DatabaseTarget &target, quint16 port, QString *why)
+{
+    m_server = std::make_unique<Server>(m_config);
     m_server->context().clockMs = [this] { return QDateTime::currentMSecsSinceEpoch() + m_offsetMs; };
     if (!m_server->open(target, why))
         return false;
-    const quint16 port = m_server->listen(QHostAddress::LocalHost, 0, why);
+    port = m_server->listen(QHostAddress::LocalHost, port, why);
     if (port == 0)
         return false;
     m_base = QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port));
-    m_client = std::make_unique<HttpClient>(m_base);
     return true;
+}
+
+bool TestServer::resume(QString *why)
+{
+    return serve(m_target, quint16(m_base.port()), why);
 }
 
 int TestServer::rowCount(const QString &table)

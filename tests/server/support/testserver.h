@@ -3,6 +3,7 @@
 #include "httpclient.h"
 
 #include "server/server.h"
+#include "server/store.h"
 
 #include <QTemporaryDir>
 #include <QUrl>
@@ -23,6 +24,10 @@ public:
 
     bool start(StoreKind kind, PgCluster *pg, QString *why, const QuilletServer::ServerConfig &config = testConfig());
     void advanceClock(qint64 seconds) { m_offsetMs += seconds * 1000; }
+    // Takes the server down (the port stops answering) and brings it back
+    // on the same port over the same store.
+    void stop() { m_server.reset(); }
+    bool resume(QString *why);
 
     QuilletServer::Server &server() { return *m_server; }
     HttpClient &client() { return *m_client; }
@@ -34,7 +39,11 @@ public:
     void exportEnvironment() const;
 
 private:
+    bool serve(const QuilletServer::DatabaseTarget &target, quint16 port, QString *why);
+
     QTemporaryDir m_dir;
+    QuilletServer::DatabaseTarget m_target;
+    QuilletServer::ServerConfig m_config;
     std::unique_ptr<QuilletServer::Server> m_server;
     std::unique_ptr<HttpClient> m_client;
     QUrl m_base;

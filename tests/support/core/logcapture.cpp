@@ -5,19 +5,21 @@
 namespace {
 QStringList g_messages;
 QtMessageHandler g_previous = nullptr;
+bool g_withInfo = false;
 
 void capture(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type != QtDebugMsg && type != QtInfoMsg)
+    if (type != QtDebugMsg && (type != QtInfoMsg || g_withInfo))
         g_messages.append(message);
     if (g_previous && type != QtDebugMsg && type != QtInfoMsg)
         g_previous(type, context, message);
 }
 } // namespace
 
-LogCapture::LogCapture()
+LogCapture::LogCapture(bool withInfo)
 {
     g_messages.clear();
+    g_withInfo = withInfo;
     g_previous = qInstallMessageHandler(capture);
 }
 

@@ -7,7 +7,8 @@
 class LogCapture
 {
 public:
-    LogCapture();
+    // withInfo: info messages are collected too (not passed on).
+    explicit LogCapture(bool withInfo = false);
     ~LogCapture();
 
     QStringList messages() const;

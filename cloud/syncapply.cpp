@@ -1,0 +1,255 @@
+#include "cloud/syncapply.h"
+
+#include "cloud/syncchange.h"
+#include "cloud/syncrecord.h"
+#include "data/accountrepository.h"
+#include "data/categoryrepository.h"
+#include "data/database.h"
+#include "data/dbtransaction.h"
+#include "data/ids.h"
+#include "data/reconciliationrepository.h"
+#include "data/recurringrepository.h"
+#include "data/splitlinerepository.h"
+#include "data/syncwrites.h"
+#include "data/transactionrepository.h"
+
+#include <QJsonObject>
+
+#include <functional>
+#include <optional>
+
+namespace {
+
+const QDate kEarliest(2000, 1, 1);
+
+bool brokenDate(const QDate &date)
+{
+    return !date.isValid() || date < kEarliest;
+}
+
+template <typename Row>
+QByteArray jsonOf(const Row &row)
+{
+    return SyncChange::of(row).toJson();
+}
+
+QByteArray jsonOf(const Transaction &t)
+{
+    return SyncChange::of(t, {}).toJson();
+}
+
+// How one kind of record is read, found, written and compared.
+template <typename Row>
+struct Kind {
+    QString table;
+    std::function<Row(const QJsonObject &)> read;
+    std::function<std::optional<Row>(const QString &)> find;
+    std::function<bool(const Row &)> insert;
+    std::function<bool(const Row &)> update;
+    // True (after a warning) for a record that must not be applied.
+    std::function<bool(const Row &)> broken = [](const Row &) { return false; };
+    // Fills in what the record may leave out, from the local row.
+    std::function<void(Row &, const std::optional<Row> &)> complete = [](Row &, const std::optional<Row> &) {};
+    // Whether the local row already is what the record says.
+    std::function<bool(const Row &local, const Row &pulled)> same = [](const Row &local, const Row &pulled) {
+        return jsonOf(local) == jsonOf(pulled);
+    };
+    // Runs after the row was written.
+    std::function<void(const Row &, const std::optional<Row> &)> written = [](const Row &, const std::optional<Row> &) {};
+};
+
+} // namespace
+
+SyncApplier::SyncApplier(const Repositories &repositories)
+    : m_repos(repositories)
+{
+}
+
+void SyncApplier::reset()
+{
+    m_serverIds.clear();
+    m_applied = 0;
+}
+
+QString SyncApplier::localId(const QString &table, const QString &clientId, const QString &serverId,
+                             bool clientExists)
+{
+    if (clientExists)
+        return clientId;
+    if (serverId.isEmpty())
+        return {};
+    // One read of the table's server ids per cycle, kept up to date as rows
+    // are added, rather than a scan of the table per record.
+    auto it = m_serverIds.find(table);
+    if (it == m_serverIds.end())
+        it = m_serverIds.insert(table, SyncWrites::serverIds(m_repos.db->connection(), table));
+    return it->value(serverId);
+}
+
+template <typename Row, typename K>
+void SyncApplier::apply(const QJsonArray &records, K &kind)
+{
+    const QSqlDatabase db = m_repos.db->connection();
+    for (const QJsonValue &value : records) {
+        Row pulled = kind.read(value.toObject());
+        if (kind.broken(pulled))
+            continue;
+        std::optional<Row> local;
+        if (!pulled.id.isEmpty())
+            local = kind.find(pulled.id);
+        if (!local) {
+            const QString id = localId(kind.table, pulled.id, pulled.serverId, false);
+            if (!id.isEmpty())
+                local = kind.find(id);
+        }
+        if (local)
+            pulled.id = local->id;
+        else if (pulled.id.isEmpty())
+            pulled.id = Ids::newId();
+        kind.complete(pulled, local);
+
+        if (local) {
+            if (pulled.version < local->version)
+                continue;
+            // An edit made here after the push went out has the same version:
+            // it goes out in the next cycle instead of being overwritten.
+            if (local->syncStatus == SyncStatus::Pending && pulled.version == local->version)
+                continue;
+            // Mostly the service handing back what this device just pushed.
+            if (local->syncStatus == SyncStatus::Synced && kind.same(*local, pulled))
+                continue;
+            if (!kind.update(pulled))
+                continue;
+            // The update leaves both stamps alone: a deletion, a restore or
+            // the creation time from another device arrive as they are there.
+            if (local->createdAt != pulled.createdAt || local->deletedAt != pulled.deletedAt)
+                SyncWrites::setStamps(db, kind.table, pulled.id, pulled.createdAt, pulled.deletedAt);
+        } else {
+            if (pulled.isDeleted())
+                continue;
+            if (!kind.insert(pulled))
+                continue;
+            const auto map = m_serverIds.find(kind.table);
+            if (map != m_serverIds.end() && !pulled.serverId.isEmpty())
+                map->insert(pulled.serverId, pulled.id);
+        }
+        kind.written(pulled, local);
+        ++m_applied;
+    }
+}
+
+void SyncApplier::applyAccounts(const QJsonArray &records)
+{
+    AccountRepository *repo = m_repos.accounts;
+    Kind<Account> kind{QStringLiteral("accounts"), &SyncRecord::account,
+                       [repo](const QString &id) { return repo->findById(id); },
+                       [repo](const Account &a) { return repo->insert(a); },
+                       [repo](const Account &a) { return repo->update(a); }};
+    apply<Account>(records, kind);
+}
+
+void SyncApplier::applyCategories(const QJsonArray &records)
+{
+    CategoryRepository *repo = m_repos.categories;
+    Kind<Category> kind{QStringLiteral("categories"), &SyncRecord::category,
+                        [repo](const QString &id) { return repo->findById(id); },
+                        [repo](const Category &c) { return repo->insert(c); },
+                        [repo](const Category &c) { return repo->update(c); }};
+    apply<Category>(records, kind);
+}
+
+void SyncApplier::applyRecurring(const QJsonArray &records)
+{
+    RecurringRepository *repo = m_repos.recurring;
+    bool hasLeadDays = false;
+    Kind<RecurringTransaction> kind{
+        QStringLiteral("recurring_transactions"),
+        [&hasLeadDays](const QJsonObject &record) { return SyncRecord::recurring(record, &hasLeadDays); },
+        [repo](const QString &id) { return repo->findById(id); },
+        [repo](const RecurringTransaction &r) { return repo->insert(r); },
+        [repo](const RecurringTransaction &r) { return repo->update(r); }};
+    kind.broken = [](const RecurringTransaction &r) {
+        if (!brokenDate(r.nextDueDate))
+            return false;
+        qWarning().noquote() << "applyRecurring: skipping server record with broken nextDueDate:" << r.id
+                             << r.serverId << r.nextDueDate.toString(Qt::ISODate);
+        return true;
+    };
+    kind.complete = [&hasLeadDays](RecurringTransaction &r, const std::optional<RecurringTransaction> &local) {
+        if (!hasLeadDays)
+            r.leadDays = local ? local->leadDays : 0;
+    };
+    apply<RecurringTransaction>(records, kind);
+}
+
+void SyncApplier::applyTransactions(const QJsonArray &records)
+{
+    TransactionRepository *repo = m_repos.transactions;
+    SplitLineRepository *lines = m_repos.splitLines;
+    QList<SplitLine> pulledLines;
+    Kind<Transaction> kind{
+        QStringLiteral("transactions"),
+        [&pulledLines](const QJsonObject &record) { return SyncRecord::transaction(record, &pulledLines); },
+        [repo](const QString &id) { return repo->getById(id); },
+        [repo](const Transaction &t) { return repo->insert(t); },
+        [repo](const Transaction &t) { return repo->update(t); }};
+    kind.broken = [](const Transaction &t) {
+        if (!brokenDate(t.date))
+            return false;
+        qWarning().noquote() << "applyTransactionChange: skipping server record with broken date:" << t.id
+                             << t.serverId << t.date.toString(Qt::ISODate);
+        return true;
+    };
+    kind.same = [&pulledLines, lines](const Transaction &local, const Transaction &pulled) {
+        const QList<SplitLine> localLines = local.isSplit ? lines->linesOf(local.id) : QList<SplitLine>();
+        return SyncChange::of(local, localLines).toJson() == SyncChange::of(pulled, pulledLines).toJson();
+    };
+    kind.written = [&pulledLines, lines](const Transaction &t, const std::optional<Transaction> &local) {
+        // Inside the page's database transaction: the row and its lines
+        // change together or not at all.
+        if (t.isSplit || (local && local->isSplit))
+            lines->replaceLines(t.id, t.isSplit ? pulledLines : QList<SplitLine>());
+    };
+    apply<Transaction>(records, kind);
+}
+
+void SyncApplier::applyReconciliations(const QJsonArray &records)
+{
+    ReconciliationRepository *repo = m_repos.reconciliations;
+    Kind<Reconciliation> kind{QStringLiteral("reconciliations"), &SyncRecord::reconciliation,
+                              [repo](const QString &id) { return repo->findById(id); },
+                              [repo](const Reconciliation &r) { return repo->insert(r); },
+                              [repo](const Reconciliation &r) { return repo->update(r); }};
+    kind.broken = [](const Reconciliation &r) {
+        if (!brokenDate(r.statementDate))
+            return false;
+        qWarning().noquote() << "applyReconciliation: skipping server record with broken statementDate:" << r.id
+                             << r.statementDate.toString(Qt::ISODate);
+        return true;
+    };
+    apply<Reconciliation>(records, kind);
+}
+
+int SyncApplier::mendTransfers()
+{
+    const QSqlDatabase db = m_repos.db->connection();
+    const QList<QPair<QString, QString>> pairs = SyncWrites::splitTransfers(db);
+    int mended = 0;
+    for (const auto &[deletedId, liveId] : pairs) {
+        const std::optional<Transaction> deleted = m_repos.transactions->getById(deletedId);
+        std::optional<Transaction> live = m_repos.transactions->getById(liveId);
+        if (!deleted || !live)
+            continue;
+        qInfo().noquote() << "Sync: deleting the other side of transfer" << live->id << "as well";
+        // Stamped from the deleted side, so that every device that mends the
+        // pair writes the very same row.
+        live->updatedAt = deleted->deletedAt;
+        live->syncStatus = SyncStatus::Pending;
+        DbTransaction tx(db);
+        if (m_repos.transactions->update(*live)
+            && SyncWrites::setStamps(db, QStringLiteral("transactions"), live->id, live->createdAt, deleted->deletedAt)
+            && tx.commit())
+            ++mended;
+    }
+    return mended;
+}
