@@ -1507,10 +1507,6 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
         <translation>Konto verwalten</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>Angemeldet</translation>
-    </message>
-    <message>
         <source>Sign in or sign up</source>
         <translation>Anmelden oder registrieren</translation>
     </message>
@@ -1797,6 +1793,14 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
     <message>
         <source>Delete &quot;%1&quot;</source>
         <translation>„%1“ löschen</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Synchronisierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Synchronisierung fehlgeschlagen: %1</translation>
     </message>
 </context>
 <context>
@@ -3744,6 +3748,94 @@ Ihre vorherigen Daten sind gespeichert als:
     <message>
         <source>The change could not be saved.</source>
         <translation>Die Änderung konnte nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Synchronisiert</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Wird synchronisiert...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Sync-Fehler</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Hochladen fehlgeschlagen (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Herunterladen fehlgeschlagen (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Could not save the pulled changes</source>
+        <translation>Die heruntergeladenen Änderungen konnten nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>SyncPanel</name>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Vollständig neu synchronisieren</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sync</translation>
+    </message>
+    <message>
+        <source>Keep your quillet in sync across all your devices.</source>
+        <translation>Halten Sie Ihre Quillet-Daten auf all Ihren Geräten synchron.</translation>
+    </message>
+    <message>
+        <source>Send this device&apos;s changes and fetch the others&apos; now.</source>
+        <translation>Jetzt die Änderungen dieses Geräts senden und die der anderen abrufen.</translation>
+    </message>
+    <message>
+        <source>Upload every row again and download everything from the server.</source>
+        <translation>Alle Datensätze erneut hochladen und alles vom Server herunterladen.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Larkspire Account to enable sync.</source>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Larkspire-Konto an, um die Synchronisierung zu aktivieren.</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Zuletzt synchronisiert: %1</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Noch nie synchronisiert</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Dadurch werden alle lokalen Datensätze erneut auf den Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie dies, wenn die Daten zwischen Ihren Geräten nicht übereinstimmen.
+
+Fortfahren?</translation>
     </message>
 </context>
 <context>

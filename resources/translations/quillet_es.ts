@@ -1507,10 +1507,6 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <translation>Gestionar su cuenta</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>Sesión iniciada</translation>
-    </message>
-    <message>
         <source>Sign in or sign up</source>
         <translation>Inicie sesión o regístrese</translation>
     </message>
@@ -1797,6 +1793,14 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     <message>
         <source>Delete &quot;%1&quot;</source>
         <translation>Eliminar &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Sincronización completada</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Error de sincronización: %1</translation>
     </message>
 </context>
 <context>
@@ -3744,6 +3748,94 @@ Sus datos anteriores se guardan como:
     <message>
         <source>The change could not be saved.</source>
         <translation>No se pudo guardar el cambio.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Sincronizado</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Error de sincronización</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Sin conexión</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Error al enviar (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Error al recibir (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Could not save the pulled changes</source>
+        <translation>No se pudieron guardar los cambios recibidos</translation>
+    </message>
+</context>
+<context>
+    <name>SyncPanel</name>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forzar sincronización completa</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sincronización</translation>
+    </message>
+    <message>
+        <source>Keep your quillet in sync across all your devices.</source>
+        <translation>Mantenga su registro sincronizado en todos sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Send this device&apos;s changes and fetch the others&apos; now.</source>
+        <translation>Envíe ahora los cambios de este dispositivo y reciba los de los demás.</translation>
+    </message>
+    <message>
+        <source>Upload every row again and download everything from the server.</source>
+        <translation>Vuelve a subir todas las filas y descarga todo desde el servidor.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Larkspire Account to enable sync.</source>
+        <translation>No ha iniciado sesión.
+Inicie sesión en Archivo › Cuenta de Larkspire para activar la sincronización.</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Última sincronización: %1</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Nunca sincronizado</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Se volverán a subir al servidor todas las filas locales y se volverán a descargar todos los datos del servidor. Úselo si los datos no parecen coincidir entre dispositivos.
+
+¿Desea continuar?</translation>
     </message>
 </context>
 <context>

@@ -1507,10 +1507,6 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <translation>Gérer votre compte</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>Connecté</translation>
-    </message>
-    <message>
         <source>Sign in or sign up</source>
         <translation>Se connecter ou s&apos;inscrire</translation>
     </message>
@@ -1797,6 +1793,14 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <message>
         <source>Delete &quot;%1&quot;</source>
         <translation>Supprimer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>Synchronisation terminée</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>Échec de la synchronisation&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -3744,6 +3748,94 @@ Vos données précédentes sont conservées sous&#xa0;:
     <message>
         <source>The change could not be saved.</source>
         <translation>Impossible d&apos;enregistrer la modification.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>Synchronisé</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>Erreur de synchronisation</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>Échec de l&apos;envoi (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>Échec de la réception (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Could not save the pulled changes</source>
+        <translation>Impossible d&apos;enregistrer les modifications reçues</translation>
+    </message>
+</context>
+<context>
+    <name>SyncPanel</name>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forcer une synchro complète</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>Keep your quillet in sync across all your devices.</source>
+        <translation>Synchronisez votre registre sur tous vos appareils.</translation>
+    </message>
+    <message>
+        <source>Send this device&apos;s changes and fetch the others&apos; now.</source>
+        <translation>Envoyer maintenant les modifications de cet appareil et récupérer celles des autres.</translation>
+    </message>
+    <message>
+        <source>Upload every row again and download everything from the server.</source>
+        <translation>Renvoyer toutes les lignes et tout retélécharger depuis le serveur.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Connecté en tant que&#xa0;:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Statut&#xa0;:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Larkspire Account to enable sync.</source>
+        <translation>Non connecté.
+Connectez-vous via Fichier › Compte Larkspire pour activer la synchronisation.</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Dernière synchronisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Jamais synchronisé</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Toutes les lignes locales seront renvoyées au serveur et toutes les données du serveur seront de nouveau téléchargées. Utilisez cette option si les données semblent désynchronisées entre vos appareils.
+
+Continuer&#xa0;?</translation>
     </message>
 </context>
 <context>

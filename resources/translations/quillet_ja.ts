@@ -1492,10 +1492,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>アカウントを管理</translation>
     </message>
     <message>
-        <source>Signed in</source>
-        <translation>サインイン済み</translation>
-    </message>
-    <message>
         <source>Sign in or sign up</source>
         <translation>サインインまたは登録</translation>
     </message>
@@ -1782,6 +1778,14 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Delete &quot;%1&quot;</source>
         <translation>「%1」を削除</translation>
+    </message>
+    <message>
+        <source>Sync complete</source>
+        <translation>同期が完了しました</translation>
+    </message>
+    <message>
+        <source>Sync failed: %1</source>
+        <translation>同期に失敗しました: %1</translation>
     </message>
 </context>
 <context>
@@ -3721,6 +3725,94 @@ Your data as it was is kept as:
     <message>
         <source>The change could not be saved.</source>
         <translation>変更を保存できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <source>Synced</source>
+        <translation>同期済み</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
+    </message>
+    <message>
+        <source>Sync error</source>
+        <translation>同期エラー</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Push failed (HTTP %1)</source>
+        <translation>アップロードに失敗しました (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Pull failed (HTTP %1)</source>
+        <translation>ダウンロードに失敗しました (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>Could not save the pulled changes</source>
+        <translation>ダウンロードした変更を保存できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>SyncPanel</name>
+    <message>
+        <source>Sync Now</source>
+        <translation>今すぐ同期</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>完全同期を実行</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>同期</translation>
+    </message>
+    <message>
+        <source>Keep your quillet in sync across all your devices.</source>
+        <translation>すべてのデバイスで Quillet のデータを同期します。</translation>
+    </message>
+    <message>
+        <source>Send this device&apos;s changes and fetch the others&apos; now.</source>
+        <translation>このデバイスの変更を送信し、他のデバイスの変更を今すぐ取得します。</translation>
+    </message>
+    <message>
+        <source>Upload every row again and download everything from the server.</source>
+        <translation>すべてのデータを再アップロードし、サーバーからすべてのデータをダウンロードします。</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Larkspire Account to enable sync.</source>
+        <translation>サインインしていません。
+同期を有効にするには、「ファイル › Larkspire アカウント」からサインインしてください。</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>最終同期: %1</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>未同期</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>ローカルのすべてのデータをサーバーに再アップロードし、サーバーのすべてのデータを再ダウンロードします。デバイス間でデータが正しく同期されていないように見える場合に使用してください。
+
+続行しますか？</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // process; the test approves the device code over HTTP as a person would in
 // a browser.
 #include "signin.h"
+#include "support/core/testdata.h"
 #include "testserver.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,7 @@ class TestCliLogin : public QObject
     struct Run {
         int code = -1;
         QString out;
+        QString err;
     };
     Run run(const QStringList &args)
     {
@@ -46,6 +48,7 @@ class TestCliLogin : public QObject
             return result;
         result.code = process.exitCode();
         result.out = QString::fromUtf8(process.readAllStandardOutput());
+        result.err = QString::fromUtf8(process.readAllStandardError());
         return result;
     }
 
@@ -91,6 +94,23 @@ private Q_SLOTS:
         QVERIFY(account.out.contains(QStringLiteral("\tlinux\t1.1.1\t")));
         QVERIFY(account.out.contains(QStringLiteral("(this device)")));
 
+        // One cycle sends the whole store; the next has nothing to send and
+        // reads back only what the first one stored.
+        QCOMPARE(run({QStringLiteral("import"), TestData::file("multi_account.qif"), QStringLiteral("--create-missing")})
+                     .code,
+                 0);
+        const QRegularExpression counts(QStringLiteral("^Pushed (\\d+) change\\(s\\); pulled (\\d+) record\\(s\\), (\\d+) applied\\.\n$"));
+        const Run first = run({QStringLiteral("sync")});
+        QVERIFY2(first.code == 0, qPrintable(first.out + first.err));
+        const QRegularExpressionMatch firstCounts = counts.match(first.out);
+        QVERIFY2(firstCounts.hasMatch(), qPrintable(first.out));
+        QVERIFY(firstCounts.captured(1).toInt() > 50);  // the default categories, accounts and rows
+        const Run second = run({QStringLiteral("sync")});
+        QCOMPARE(second.code, 0);
+        const QRegularExpressionMatch secondCounts = counts.match(second.out);
+        QVERIFY2(secondCounts.hasMatch(), qPrintable(second.out));
+        QCOMPARE(secondCounts.captured(1).toInt(), 0);
+
         const Run logout = run({QStringLiteral("logout")});
         QCOMPARE(logout.code, 0);
         QCOMPARE(logout.out, QStringLiteral("Signed out.\n"));
@@ -98,6 +118,7 @@ private Q_SLOTS:
         const Run after = run({QStringLiteral("account")});
         QCOMPARE(after.code, 1);
         QCOMPARE(after.out, QStringLiteral("Not signed in.\n"));
+        QCOMPARE(run({QStringLiteral("sync")}).code, 1);
     }
 };
 
