@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QUrlQuery>
 
+#include <functional>
+
 namespace {
 
 // The synchronised kinds in the order in which rows that others refer to come first.
@@ -161,23 +163,25 @@ void SyncEngine::collect()
     // One snapshot for every table, so that a transfer's two sides or a
     // split and its lines are read as they stand together.
     DbTransaction snapshot(db, DbTransaction::Mode::Deferred);
-    auto add = [this](int kind, const QString &id, const SyncChange &change) {
-        // Demonstration rows stay on this device: their ids are not UUIDs,
-        // and the service refuses a whole batch for one of them.
-        if (id.startsWith(QLatin1String("sample-")))
-            return;
-        m_queue.append({kind, id, change.toJson()});
+    // Demonstration rows stay on this device: their ids are not UUIDs, and
+    // the service refuses a whole batch for one of them. They are passed
+    // over before their change (and a split's lines) is built.
+    auto add = [this](int kind, const QString &id, const std::function<SyncChange()> &change) {
+        if (!id.startsWith(QLatin1String("sample-")))
+            m_queue.append({kind, id, change().toJson()});
     };
     for (const Account &a : m_repos.accounts->pending())
-        add(AccountKind, a.id, SyncChange::of(a));
+        add(AccountKind, a.id, [&] { return SyncChange::of(a); });
     for (const Category &c : m_repos.categories->pending())
-        add(CategoryKind, c.id, SyncChange::of(c));
+        add(CategoryKind, c.id, [&] { return SyncChange::of(c); });
     for (const RecurringTransaction &r : m_repos.recurring->pending())
-        add(RecurringKind, r.id, SyncChange::of(r));
+        add(RecurringKind, r.id, [&] { return SyncChange::of(r); });
     for (const Transaction &t : m_repos.transactions->pending())
-        add(TransactionKind, t.id, SyncChange::of(t, t.isSplit ? m_repos.splitLines->linesOf(t.id) : QList<SplitLine>()));
+        add(TransactionKind, t.id, [&] {
+            return SyncChange::of(t, t.isSplit ? m_repos.splitLines->linesOf(t.id) : QList<SplitLine>());
+        });
     for (const Reconciliation &r : m_repos.reconciliations->pending())
-        add(ReconciliationKind, r.id, SyncChange::of(r));
+        add(ReconciliationKind, r.id, [&] { return SyncChange::of(r); });
     m_mark = SyncWrites::writeMark(db);
     snapshot.commit();
 }

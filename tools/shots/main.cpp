@@ -191,6 +191,17 @@ void saveReports(MainWindow &main, const QString &dir, const QString &themeSuffi
     settle();
 }
 
+// Signed in as a made-up user, without asking the service.
+void stageSignIn(LarkAccount::Client *client)
+{
+    client->signIn()->acceptTokens({{QStringLiteral("access_token"), QStringLiteral("shots")},
+                                    {QStringLiteral("refresh_token"), QStringLiteral("shots")},
+                                    {QStringLiteral("expires_in"), 900}},
+                                   [](bool) {});
+    client->applyProfile({{QStringLiteral("email"), QStringLiteral("ann.lee@example.org")},
+                          {QStringLiteral("display_name"), QStringLiteral("Ann Lee")}});
+}
+
 // The account window signed out, then signed in with a made-up account (no
 // service is asked: its addresses point at a closed local port).
 void saveAccountWindow(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
@@ -200,12 +211,7 @@ void saveAccountWindow(MainWindow &main, AppState &state, const QString &dir, co
     window.resize(600, 550);
     window.show();
     save(&window, QStringLiteral("%1/account-signed-out-%2.png").arg(dir, themeSuffix));
-    client->signIn()->acceptTokens({{QStringLiteral("access_token"), QStringLiteral("shots")},
-                                    {QStringLiteral("refresh_token"), QStringLiteral("shots")},
-                                    {QStringLiteral("expires_in"), 900}},
-                                   [](bool) {});
-    client->applyProfile({{QStringLiteral("email"), QStringLiteral("ann.lee@example.org")},
-                          {QStringLiteral("display_name"), QStringLiteral("Ann Lee")}});
+    stageSignIn(client);
     const QString seen = QDateTime::currentDateTimeUtc().addSecs(-3600).toString(Qt::ISODate);
     client->applyDevices({QJsonObject{{QStringLiteral("device_id"), QStringLiteral("laptop")},
                                       {QStringLiteral("name"), QStringLiteral("ann-laptop")},
@@ -228,12 +234,7 @@ void saveSyncedDataPage(AppState &state, const QString &dir, const QString &them
 {
     LarkAccount::Client *client = state.accountClient();
     state.syncEngine()->setMaySync([] { return false; });
-    client->signIn()->acceptTokens({{QStringLiteral("access_token"), QStringLiteral("shots")},
-                                    {QStringLiteral("refresh_token"), QStringLiteral("shots")},
-                                    {QStringLiteral("expires_in"), 900}},
-                                   [](bool) {});
-    client->applyProfile({{QStringLiteral("email"), QStringLiteral("ann.lee@example.org")},
-                          {QStringLiteral("display_name"), QStringLiteral("Ann Lee")}});
+    stageSignIn(client);
     state.preferences()->set(QStringLiteral("lastSyncTimestamp"), SqlValue::timestamp(Clock::nowUtc().addSecs(-300)));
     {
         SettingsScreen settings(&state);

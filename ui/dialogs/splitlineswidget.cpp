@@ -48,8 +48,7 @@ SplitLinesWidget::SplitLinesWidget(const QList<CategoryChoice> &choices, Currenc
     int widest = 0;
     for (const CategoryChoice &choice : m_choices)
         widest = qMax(widest, fontMetrics().horizontalAdvance(choice.label));
-    m_categoryWidth = widest + comboProbe.sizeHint().width() - comboProbe.fontMetrics().horizontalAdvance(QString())
-        + fontMetrics().averageCharWidth();
+    m_categoryWidth = widest + comboProbe.sizeHint().width() + fontMetrics().averageCharWidth();
     m_table->viewport()->installEventFilter(this);
     // Room for "Parent > Child" labels beside the amount.
     m_table->setMinimumWidth(header->sectionSize(AmountColumn) + 2 * fontMetrics().horizontalAdvance(QLatin1Char('M')) * 14);
