@@ -11,6 +11,7 @@ Backend::Backend(ServerContext &ctx)
     , codes(ctx, sessions)
     , deviceGrants(ctx)
     , devices(ctx)
+    , family(ctx)
     , sync(ctx)
     , pushes(sync)
 {
