@@ -29,6 +29,23 @@ bool Backend::authorize(const HttpRequest &request, Caller *caller, HttpResponse
     return false;
 }
 
+Backend::Checked Backend::checkCredentials(const HttpRequest &request, const QString &email, const QString &password,
+                                           User *user, qint64 *retryAfter)
+{
+    const QString accountKey = QStringLiteral("account:") + Users::normaliseEmail(email);
+    const QStringList keys = {accountKey, QStringLiteral("address:") + request.peer.toString()};
+    const qint64 now = context.nowSecs();
+    *retryAfter = throttle.retryAfter(keys, now);
+    if (*retryAfter > 0)
+        return Checked::Throttled;
+    if (!users.verify(email, password, user)) {
+        throttle.recordFailure(keys, now);
+        return Checked::Wrong;
+    }
+    throttle.forget(accountKey);
+    return Checked::Ok;
+}
+
 void Backend::purgeExpired()
 {
     sessions.purgeExpired();
