@@ -328,7 +328,7 @@ QString family(const ServerConfig &config, const PortalView &view, const FamilyV
         body += QStringLiteral("<p class=\"hint\">As the owner, you can leave once the other members are removed.</p>");
     } else {
         body += QStringLiteral("<p>%1</p>").arg(owner ? QStringLiteral("You are the only member: leaving closes the group.")
-                                                      : QStringLiteral("Accounts shared with you through this group stop being shared."))
+                                                      : QStringLiteral("To come back later, you need a new invitation from the owner."))
             + buttonForm(view, QStringLiteral("family/leave"), {}, QStringLiteral("Leave group"), {},
                          QStringLiteral("secondary"));
     }
