@@ -11,6 +11,7 @@ Backend::Backend(ServerContext &ctx)
     , codes(ctx, sessions)
     , deviceGrants(ctx)
     , devices(ctx)
+    , family(ctx)
     , sync(ctx)
     , pushes(sync)
 {
@@ -26,6 +27,23 @@ bool Backend::authorize(const HttpRequest &request, Caller *caller, HttpResponse
                                       : QStringLiteral("the access token is not valid or has expired"));
     denied->withHeader("WWW-Authenticate", "Bearer realm=\"" + context.config.realm.toUtf8() + "\"");
     return false;
+}
+
+Backend::Checked Backend::checkCredentials(const HttpRequest &request, const QString &email, const QString &password,
+                                           User *user, qint64 *retryAfter)
+{
+    const QString accountKey = QStringLiteral("account:") + Users::normaliseEmail(email);
+    const QStringList keys = {accountKey, QStringLiteral("address:") + request.peer.toString()};
+    const qint64 now = context.nowSecs();
+    *retryAfter = throttle.retryAfter(keys, now);
+    if (*retryAfter > 0)
+        return Checked::Throttled;
+    if (!users.verify(email, password, user)) {
+        throttle.recordFailure(keys, now);
+        return Checked::Wrong;
+    }
+    throttle.forget(accountKey);
+    return Checked::Ok;
 }
 
 void Backend::purgeExpired()

@@ -3,6 +3,7 @@
 #include "server/appdevices.h"
 #include "server/authcodes.h"
 #include "server/devicegrants.h"
+#include "server/familygroups.h"
 #include "server/pushqueue.h"
 #include "server/sessions.h"
 #include "server/syncstore.h"
@@ -27,6 +28,7 @@ public:
     AuthCodes codes;
     DeviceGrants deviceGrants;
     AppDevices devices;
+    FamilyGroups family;
     SyncStore sync;
     PushQueue pushes;
     Throttle throttle;
@@ -34,6 +36,12 @@ public:
     // For the API routes: true with the caller of a valid bearer token,
     // otherwise false with the 401 answer in *denied.
     bool authorize(const HttpRequest &request, Caller *caller, HttpResponse *denied);
+
+    enum class Checked { Ok, Wrong, Throttled };
+    // A password check of the browser pages, counted by the failed-sign-in
+    // throttle under the account and the caller's address.
+    Checked checkCredentials(const HttpRequest &request, const QString &email, const QString &password, User *user,
+                             qint64 *retryAfter);
     void purgeExpired();
 };
 

@@ -18,6 +18,17 @@ QString HttpRequest::bearerToken() const
     return QString::fromLatin1(value.mid(7).trimmed());
 }
 
+QString HttpRequest::cookie(const QByteArray &name) const
+{
+    const QList<QByteArray> pairs = header("cookie").split(';');
+    for (const QByteArray &pair : pairs) {
+        const qsizetype equals = pair.indexOf('=');
+        if (equals > 0 && pair.left(equals).trimmed() == name)
+            return QString::fromLatin1(pair.mid(equals + 1).trimmed());
+    }
+    return {};
+}
+
 bool HttpRequest::fields(QHash<QString, QString> *out, QString *problem) const
 {
     out->clear();
@@ -84,6 +95,12 @@ HttpResponse HttpResponse::seeOther(const QByteArray &location)
     r.contentType = "text/plain; charset=utf-8";
     r.withHeader("Location", location).withHeader("Referrer-Policy", "no-referrer");
     return r;
+}
+
+HttpResponse HttpResponse::withRetryAfter(HttpResponse response, qint64 seconds)
+{
+    response.withHeader("Retry-After", QByteArray::number(seconds));
+    return response;
 }
 
 HttpResponse HttpResponse::later(std::shared_ptr<PendingReply> pending)

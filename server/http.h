@@ -32,6 +32,8 @@ struct HttpRequest {
     bool isJson() const;
     // The token of "Authorization: Bearer <token>", or empty.
     QString bearerToken() const;
+    // The value of a cookie the browser sent, or empty.
+    QString cookie(const QByteArray &name) const;
     // The fields of a form post (application/x-www-form-urlencoded) or of a
     // JSON object whose members are all strings. False with the first problem.
     bool fields(QHash<QString, QString> *out, QString *problem) const;
@@ -54,6 +56,7 @@ struct HttpResponse {
     static HttpResponse error(int status, const QString &code, const QString &message);
     static HttpResponse html(const QString &page, int status = 200);
     static HttpResponse seeOther(const QByteArray &location);
+    static HttpResponse withRetryAfter(HttpResponse response, qint64 seconds);
 
     HttpResponse &withHeader(const QByteArray &name, const QByteArray &value)
     {

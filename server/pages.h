@@ -23,11 +23,20 @@ struct FormState {
     bool signUpError = false;
     QString email;
     QString displayName;
+    QString browserNonce;  // ties the forms to this browser (see BrowserSignIn)
 };
 
 QString signIn(const ServerConfig &config, const SignInRequest &request, const FormState &state);
 QString device(const ServerConfig &config, const QString &userCode, const QString &error, const QString &email);
 QString notice(const ServerConfig &config, const QString &title, const QString &text);
+QString throttledText(qint64 retryAfter);
+
+// What every page is made of, for the account pages.
+QString page(const ServerConfig &config, const QString &title, const QString &content);
+QString errorBlock(const QString &error, const QString &id);
+QString field(const QString &id, const QString &name, const QString &label, const QString &type,
+              const QString &autocomplete, const QString &value, const QString &extra = {});
+QString hiddenField(const QString &name, const QString &value);
 
 } // namespace Pages
 } // namespace QuilletServer

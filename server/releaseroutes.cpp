@@ -1,7 +1,5 @@
-// Release downloads (the update checker's "latest.json" and whatever it points
-// at) and the server's front page, which the app opens as its account portal.
+// Release downloads: the update checker's "latest.json" and whatever it points at.
 #include "server/backend.h"
-#include "server/pages.h"
 #include "server/router.h"
 #include "server/routes.h"
 #include "server/serverconfig.h"
@@ -87,14 +85,6 @@ void addReleaseRoutes(Router &router, Backend &backend)
 {
     router.add("GET", QStringLiteral("/downloads/{}/{}/{}"), [&backend](const HttpRequest &request) {
         return download(backend.context.config, request);
-    });
-    router.add("GET", QStringLiteral("/"), [&backend](const HttpRequest &) {
-        const ServerConfig &config = backend.context.config;
-        return HttpResponse::html(Pages::notice(
-            config, config.productTitle,
-            QStringLiteral("This is a sync server for %1. Accounts, devices and your synchronised register are managed "
-                           "from the app; sign in there to use this server.")
-                .arg(config.productTitle)));
     });
 }
 

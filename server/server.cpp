@@ -48,6 +48,7 @@ bool Server::open(const DatabaseTarget &target, QString *error)
     addAccountRoutes(*m_router, *m_backend);
     addSyncRoutes(*m_router, *m_backend);
     addReleaseRoutes(*m_router, *m_backend);
+    addPortalRoutes(*m_router, *m_backend);
     // Expired tokens, codes and grants are swept out once an hour.
     m_maintenance.setInterval(3600 * 1000);
     connect(&m_maintenance, &QTimer::timeout, this, [this] { m_backend->purgeExpired(); });

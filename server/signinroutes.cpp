@@ -1,6 +1,7 @@
 // The browser pages: sign-in and sign-up for the app's loopback sign-in, and
 // the page where a person approves a device code.
 #include "server/backend.h"
+#include "server/browsersignin.h"
 #include "server/pages.h"
 #include "server/router.h"
 #include "server/routes.h"
@@ -87,39 +88,10 @@ bool readSignInForm(const ServerConfig &config, const HttpRequest &request, QHas
     return false;
 }
 
-enum class Checked { Ok, Wrong, Throttled };
-
-// The password check shared by the sign-in and the device page, counted by the
-// failed-sign-in throttle under the account and the caller's address.
-Checked checkCredentials(Backend &backend, const HttpRequest &request, const QString &email, const QString &password,
-                         User *user, qint64 *retryAfter)
-{
-    const QString accountKey = QStringLiteral("account:") + Users::normaliseEmail(email);
-    const QStringList keys = {accountKey, QStringLiteral("address:") + request.peer.toString()};
-    const qint64 now = backend.context.nowSecs();
-    *retryAfter = backend.throttle.retryAfter(keys, now);
-    if (*retryAfter > 0)
-        return Checked::Throttled;
-    if (!backend.users.verify(email, password, user)) {
-        backend.throttle.recordFailure(keys, now);
-        return Checked::Wrong;
-    }
-    backend.throttle.forget(accountKey);
-    return Checked::Ok;
-}
-
-QString throttledText(qint64 retryAfter)
-{
-    return QStringLiteral("Too many failed sign-ins. Try again in %1 minute(s).").arg((retryAfter + 59) / 60);
-}
-
-HttpResponse withRetryAfter(HttpResponse response, qint64 retryAfter)
-{
-    response.withHeader("Retry-After", QByteArray::number(retryAfter));
-    return response;
-}
-
-HttpResponse issueCode(Backend &backend, const SignInRequest &r, const User &user)
+// The code for the app; the browser that signed in is also signed in to the
+// account pages, when the form came from a page this browser was given.
+HttpResponse issueCode(Backend &backend, const HttpRequest &request, const QString &browserNonce,
+                       const SignInRequest &r, const User &user)
 {
     QString code, error;
     if (!backend.codes.create(user.id, r.clientId, r.redirectUri, r.codeChallenge, &code, &error)) {
@@ -128,7 +100,12 @@ HttpResponse issueCode(Backend &backend, const SignInRequest &r, const User &use
                                                 QStringLiteral("The server could not complete the sign-in. Try again.")),
                                   500);
     }
-    return redirectWithCode(r, code);
+    HttpResponse response = redirectWithCode(r, code);
+    Caller signedIn;
+    const bool alreadyIn = BrowserSignIn::caller(backend, request, &signedIn) && signedIn.userId == user.id;
+    if (!alreadyIn && BrowserSignIn::nonceMatches(request, browserNonce))
+        BrowserSignIn::start(backend, user.id, &response);
+    return response;
 }
 
 HttpResponse signInPost(Backend &backend, const HttpRequest &request)
@@ -140,20 +117,21 @@ HttpResponse signInPost(Backend &backend, const HttpRequest &request)
     if (!readSignInForm(config, request, &f, &r, &refused))
         return refused;
     Pages::FormState state;
+    state.browserNonce = f.value(QStringLiteral("browser"));
     state.email = f.value(QStringLiteral("email"));
     User user;
     qint64 retryAfter = 0;
-    switch (checkCredentials(backend, request, state.email, f.value(QStringLiteral("password")), &user, &retryAfter)) {
-    case Checked::Throttled:
-        state.error = throttledText(retryAfter);
-        return withRetryAfter(HttpResponse::html(Pages::signIn(config, r, state), 429), retryAfter);
-    case Checked::Wrong:
+    switch (backend.checkCredentials(request, state.email, f.value(QStringLiteral("password")), &user, &retryAfter)) {
+    case Backend::Checked::Throttled:
+        state.error = Pages::throttledText(retryAfter);
+        return HttpResponse::withRetryAfter(HttpResponse::html(Pages::signIn(config, r, state), 429), retryAfter);
+    case Backend::Checked::Wrong:
         state.error = QStringLiteral("The email address or the password is not right.");
         return HttpResponse::html(Pages::signIn(config, r, state), 401);
-    case Checked::Ok:
+    case Backend::Checked::Ok:
         break;
     }
-    return issueCode(backend, r, user);
+    return issueCode(backend, request, state.browserNonce, r, user);
 }
 
 HttpResponse signUpPost(Backend &backend, const HttpRequest &request)
@@ -169,6 +147,7 @@ HttpResponse signUpPost(Backend &backend, const HttpRequest &request)
                                                 QStringLiteral("Ask the person who runs this server for an account.")),
                                   403);
     Pages::FormState state;
+    state.browserNonce = f.value(QStringLiteral("browser"));
     state.signUpError = true;
     state.email = f.value(QStringLiteral("email"));
     state.displayName = f.value(QStringLiteral("display_name"));
@@ -177,7 +156,7 @@ HttpResponse signUpPost(Backend &backend, const HttpRequest &request)
                                                         f.value(QStringLiteral("password")), &user, &state.error);
     switch (created) {
     case Users::Created::Ok:
-        return issueCode(backend, r, user);
+        return issueCode(backend, request, state.browserNonce, r, user);
     case Users::Created::Invalid:
         return HttpResponse::html(Pages::signIn(config, r, state), 400);
     case Users::Created::Exists:
@@ -198,15 +177,15 @@ HttpResponse devicePost(Backend &backend, const HttpRequest &request)
     const QString email = f.value(QStringLiteral("email"));
     User user;
     qint64 retryAfter = 0;
-    switch (checkCredentials(backend, request, email, f.value(QStringLiteral("password")), &user, &retryAfter)) {
-    case Checked::Throttled:
-        return withRetryAfter(HttpResponse::html(Pages::device(config, userCode, throttledText(retryAfter), email), 429),
+    switch (backend.checkCredentials(request, email, f.value(QStringLiteral("password")), &user, &retryAfter)) {
+    case Backend::Checked::Throttled:
+        return HttpResponse::withRetryAfter(HttpResponse::html(Pages::device(config, userCode, Pages::throttledText(retryAfter), email), 429),
                               retryAfter);
-    case Checked::Wrong:
+    case Backend::Checked::Wrong:
         return HttpResponse::html(
             Pages::device(config, userCode, QStringLiteral("The email address or the password is not right."), email),
             401);
-    case Checked::Ok:
+    case Backend::Checked::Ok:
         break;
     }
     const bool approve = f.value(QStringLiteral("action")) != QLatin1String("deny");
@@ -240,7 +219,11 @@ void addSignInRoutes(Router &router, Backend &backend)
         const QString problem = signInProblem(config, r);
         if (!problem.isEmpty())
             return badLink(config, problem);
-        return HttpResponse::html(Pages::signIn(config, r, {}));
+        Pages::FormState state;
+        state.browserNonce = BrowserSignIn::nonceOf(request);
+        HttpResponse response = HttpResponse::html(Pages::signIn(config, r, state));
+        BrowserSignIn::keepNonce(config, state.browserNonce, &response);
+        return response;
     });
     router.add("POST", realm + QStringLiteral("/account/login"),
                [&backend](const HttpRequest &request) { return signInPost(backend, request); });

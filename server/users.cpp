@@ -52,16 +52,12 @@ Users::Created Users::create(const QString &emailText, const QString &displayNam
                              User *out, QString *error)
 {
     const QString email = normaliseEmail(emailText);
-    QString displayName = displayNameText.simplified();
     *error = emailProblem(email);
     if (error->isEmpty())
         *error = passwordProblem(password);
-    if (error->isEmpty() && (displayName.size() > 100 || hasControlCharacters(displayName)))
-        *error = QStringLiteral("The name may have at most 100 characters.");
+    const QString displayName = error->isEmpty() ? normaliseDisplayName(displayNameText, email, error) : QString();
     if (!error->isEmpty())
         return Created::Invalid;
-    if (displayName.isEmpty())
-        displayName = email.left(email.indexOf(QLatin1Char('@')));
 
     User existing;
     if (byEmail(email, &existing, nullptr)) {
@@ -91,6 +87,52 @@ Users::Created Users::create(const QString &emailText, const QString &displayNam
     if (out)
         *out = user;
     return Created::Ok;
+}
+
+QString Users::normaliseDisplayName(const QString &name, const QString &email, QString *problem)
+{
+    const QString simplified = name.simplified();
+    if (simplified.size() > 100 || hasControlCharacters(simplified)) {
+        *problem = QStringLiteral("The name may have at most 100 characters.");
+        return {};
+    }
+    return simplified.isEmpty() ? email.left(email.indexOf(QLatin1Char('@'))) : simplified;
+}
+
+Users::Created Users::updateProfile(const QString &userId, const QString &displayNameText, const QString &emailText,
+                                    User *out, QString *error)
+{
+    const QString email = normaliseEmail(emailText);
+    *error = emailProblem(email);
+    const QString displayName = error->isEmpty() ? normaliseDisplayName(displayNameText, email, error) : QString();
+    if (!error->isEmpty())
+        return Created::Invalid;
+    User other;
+    if (byEmail(email, &other, nullptr) && other.id != userId) {
+        *error = QStringLiteral("Another account already uses this email address.");
+        return Created::Exists;
+    }
+    Query q(*m_context.store, QStringLiteral("UPDATE users SET display_name = ?, email = ? WHERE id = ?"));
+    q.bind(displayName).bind(email).bind(userId);
+    QString dbError;
+    if (!q.exec(&dbError) || !byId(userId, out)) {
+        qWarning("Users::updateProfile failed: %s", qPrintable(dbError));
+        *error = QStringLiteral("The change could not be stored. Try again later.");
+        return Created::Failed;
+    }
+    return Created::Ok;
+}
+
+bool Users::setPassword(const QString &userId, const QString &password, QString *error)
+{
+    QString hash;
+    if (!Secrets::hashPassword(password, m_context.config.passwordCost, &hash)) {
+        *error = QStringLiteral("hashing the password ran out of memory");
+        return false;
+    }
+    Query q(*m_context.store, QStringLiteral("UPDATE users SET password_hash = ? WHERE id = ?"));
+    q.bind(hash).bind(userId);
+    return q.exec(error);
 }
 
 bool Users::verify(const QString &email, const QString &password, User *out)

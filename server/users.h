@@ -29,10 +29,19 @@ public:
     bool verify(const QString &email, const QString &password, User *out);
     bool byId(const QString &id, User *out);
 
+    // The account pages' changes. An address taken by another account is
+    // Exists; an empty name becomes the address's local part.
+    Created updateProfile(const QString &userId, const QString &displayName, const QString &email, User *out,
+                          QString *error);
+    // Stores a new hash; the caller checked the password and holds the transaction.
+    bool setPassword(const QString &userId, const QString &password, QString *error);
+
     static QString normaliseEmail(const QString &email);
     // Empty when acceptable, else the reason.
     static QString emailProblem(const QString &normalisedEmail);
     static QString passwordProblem(const QString &password);
+    // The name as stored (or empty with *problem set).
+    static QString normaliseDisplayName(const QString &name, const QString &email, QString *problem);
 
 private:
     bool byEmail(const QString &email, User *out, QString *hash);
