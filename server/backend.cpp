@@ -12,6 +12,7 @@ Backend::Backend(ServerContext &ctx)
     , deviceGrants(ctx)
     , devices(ctx)
     , sync(ctx)
+    , shares(ctx, [](const QString &, const QString &) { return false; })
     , pushes(sync)
 {
 }

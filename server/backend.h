@@ -1,5 +1,6 @@
 #pragma once
 
+#include "server/accountshares.h"
 #include "server/appdevices.h"
 #include "server/authcodes.h"
 #include "server/devicegrants.h"
@@ -28,6 +29,7 @@ public:
     DeviceGrants deviceGrants;
     AppDevices devices;
     SyncStore sync;
+    AccountShares shares;
     PushQueue pushes;
     Throttle throttle;
 

@@ -17,6 +17,7 @@ void addSignInRoutes(Router &router, Backend &backend);    // HTML pages below "
 void addTokenRoutes(Router &router, Backend &backend);     // "/auth/..."
 void addAccountRoutes(Router &router, Backend &backend);   // "/account/v1/..."
 void addSyncRoutes(Router &router, Backend &backend);      // "/quillet/v1/sync/..."
+void addShareRoutes(Router &router, Backend &backend);     // "/quillet/v1/accounts/..."
 void addReleaseRoutes(Router &router, Backend &backend);   // "/downloads/..." and the home page
 
 } // namespace QuilletServer
