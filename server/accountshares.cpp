@@ -1,14 +1,17 @@
 #include "server/accountshares.h"
 #include "server/changesequence.h"
+#include "server/familygroups.h"
 #include "server/serverconfig.h"
 #include "server/sharedfeed.h"
 #include "server/store.h"
 
+#include <algorithm>
+
 namespace QuilletServer {
 
-AccountShares::AccountShares(ServerContext &context, SameGroup sameGroup)
+AccountShares::AccountShares(ServerContext &context, FamilyGroups &family)
     : m_context(context)
-    , m_sameGroup(std::move(sameGroup))
+    , m_family(family)
 {
 }
 
@@ -77,7 +80,24 @@ AccountShares::Outcome AccountShares::list(const QString &callerId, const QStrin
     if (!q.exec(error) || !q.next())
         return Outcome::Failed;
     out->owner = {acc.ownerId, q.value(0).toString(), q.value(1).toString()};
-    return Outcome::Ok;
+    return owned == Outcome::Ok && !candidates(callerId, out, error) ? Outcome::Failed : Outcome::Ok;
+}
+
+bool AccountShares::candidates(const QString &ownerId, Listing *listing, QString *error)
+{
+    FamilyGroup group;
+    if (!m_family.groupOf(ownerId, &group, error))
+        return error->isEmpty();
+    QList<FamilyMember> members;
+    if (!m_family.members(group.id, &members, error))
+        return false;
+    for (const FamilyMember &member : std::as_const(members)) {
+        const bool sharing = std::any_of(listing->members.begin(), listing->members.end(),
+                                         [&member](const Member &m) { return m.person.userId == member.userId; });
+        if (member.userId != ownerId && !sharing)
+            listing->candidates.append({member.userId, member.email, member.displayName});
+    }
+    return true;
 }
 
 AccountShares::Outcome AccountShares::share(const QString &callerId, const QString &accountServerId,
@@ -90,7 +110,7 @@ AccountShares::Outcome AccountShares::share(const QString &callerId, const QStri
     const Outcome owned = ownedBy(callerId, accountServerId, &record, error);
     if (owned != Outcome::Ok)
         return owned;
-    if (!m_sameGroup(callerId, memberId))
+    if (!m_family.sameGroup(callerId, memberId))
         return Outcome::NotInGroup;
     ChangeSequences sequences(*m_context.store);
     SharedFeed feed(*m_context.store, sequences, m_context.nowIso());
@@ -158,32 +178,31 @@ AccountShares::Outcome AccountShares::unshare(const QString &callerId, const QSt
     return removed ? Outcome::Ok : Outcome::NoSuchMember;
 }
 
-bool AccountShares::unshareBetween(const QString &userA, const QString &userB, QString *error)
+bool AccountShares::endSharesOf(const QString &userId, QString *error)
 {
-    StoreTransaction tx(*m_context.store, StoreTransaction::Kind::Write, error);
-    if (!tx.isActive())
-        return false;
-    QList<std::pair<QString, QString>> shares;  // account, member
+    QList<QString> accounts;
+    QList<QString> members;
     {
         Query q(*m_context.store, QStringLiteral("SELECT account_server_id, member_user_id FROM account_shares "
-                                                 "WHERE (owner_user_id = ? AND member_user_id = ?) "
-                                                 "OR (owner_user_id = ? AND member_user_id = ?)"));
-        q.bind(userA).bind(userB).bind(userB).bind(userA);
+                                                 "WHERE owner_user_id = ? OR member_user_id = ?"));
+        q.bind(userId).bind(userId);
         if (!q.exec(error))
             return false;
-        while (q.next())
-            shares.append({q.value(0).toString(), q.value(1).toString()});
+        while (q.next()) {
+            accounts.append(q.value(0).toString());
+            members.append(q.value(1).toString());
+        }
     }
-    for (const auto &[serverId, memberId] : std::as_const(shares)) {
-        RecordRef acc;
-        const Outcome found = ownedBy(QString(), serverId, &acc, error, true);
+    for (qsizetype i = 0; i < accounts.size(); ++i) {
+        RecordRef account;
+        const Outcome found = ownedBy(QString(), accounts.at(i), &account, error, true);
         if (found == Outcome::Failed)
             return false;
         bool removed = false;
-        if (found != Outcome::NoAccount && !removeShare(acc, memberId, &removed, error))
+        if (found != Outcome::NoAccount && !removeShare(account, members.at(i), &removed, error))
             return false;
     }
-    return tx.commit(error);
+    return true;
 }
 
 } // namespace QuilletServer

@@ -3,11 +3,10 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 namespace QuilletServer {
 
 class ChangeSequences;
+class FamilyGroups;
 struct RecordRef;
 struct ServerContext;
 
@@ -18,9 +17,6 @@ struct ServerContext;
 class AccountShares
 {
 public:
-    // Whether two users belong to one family group.
-    using SameGroup = std::function<bool(const QString &userA, const QString &userB)>;
-
     struct Person {
         QString userId;
         QString email;
@@ -35,14 +31,15 @@ public:
         Person owner;
         QString callerRole;  // "owner", "editor" or "viewer"
         QList<Member> members;
+        // For the owner: the group's other members, who may be added.
+        QList<Person> candidates;
     };
 
     enum class Outcome { Ok, NoAccount, NotOwner, NotShared, NotInGroup, NoSuchMember, Failed };
 
-    AccountShares(ServerContext &context, SameGroup sameGroup);
+    AccountShares(ServerContext &context, FamilyGroups &family);
 
     static bool isRole(const QString &role);
-    void setSameGroup(SameGroup sameGroup) { m_sameGroup = std::move(sameGroup); }
 
     Outcome list(const QString &callerId, const QString &accountServerId, Listing *out, QString *error);
     // Adds the share, or changes its role.
@@ -50,9 +47,9 @@ public:
                   const QString &role, QString *error);
     Outcome unshare(const QString &callerId, const QString &accountServerId, const QString &memberId,
                     QString *error);
-    // Ends every share between the two, either way (one of them left the
-    // other's family group).
-    bool unshareBetween(const QString &userA, const QString &userB, QString *error);
+    // Ends every share the user has, either way, inside the caller's write
+    // transaction: they are leaving their family group.
+    bool endSharesOf(const QString &userId, QString *error);
 
 private:
     // Ok when the caller owns the account, else why not; out is filled
@@ -63,10 +60,11 @@ private:
     // whether it is shared.
     bool touchOwnerRecord(const QString &serverId, const QString &ownerId, ChangeSequences &sequences,
                           QString *error);
+    bool candidates(const QString &ownerId, Listing *listing, QString *error);
     bool removeShare(const RecordRef &account, const QString &memberId, bool *removed, QString *error);
 
     ServerContext &m_context;
-    SameGroup m_sameGroup;
+    FamilyGroups &m_family;
 };
 
 } // namespace QuilletServer

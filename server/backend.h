@@ -4,6 +4,7 @@
 #include "server/appdevices.h"
 #include "server/authcodes.h"
 #include "server/devicegrants.h"
+#include "server/familygroups.h"
 #include "server/pushqueue.h"
 #include "server/sessions.h"
 #include "server/syncstore.h"
@@ -28,6 +29,7 @@ public:
     AuthCodes codes;
     DeviceGrants deviceGrants;
     AppDevices devices;
+    FamilyGroups family;
     SyncStore sync;
     AccountShares shares;
     PushQueue pushes;

@@ -92,6 +92,38 @@ const std::vector<Step> &steps()
           " PRIMARY KEY (user_id, entity_type, client_id))",
           "CREATE INDEX records_changes ON records (user_id, entity_type, seq)",
           "CREATE INDEX records_live ON records (user_id, entity_type, deleted, account_id)"}},
+        // A user belongs to at most one family group (the UNIQUE user_id); the
+        // owner is a member like the others. Invitations name an address, so a
+        // person can be invited before they have an account.
+        {3,
+         "family groups and browser sessions",
+         {"CREATE TABLE family_groups ("
+          " id TEXT PRIMARY KEY,"
+          " owner_user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE,"
+          " name TEXT NOT NULL,"
+          " created_at TEXT NOT NULL)",
+          "CREATE TABLE family_members ("
+          " group_id TEXT NOT NULL REFERENCES family_groups(id) ON DELETE CASCADE,"
+          " user_id TEXT NOT NULL UNIQUE REFERENCES users(id) ON DELETE CASCADE,"
+          " joined_at TEXT NOT NULL,"
+          " PRIMARY KEY (group_id, user_id))",
+          "CREATE TABLE family_invitations ("
+          " id TEXT PRIMARY KEY,"
+          " group_id TEXT NOT NULL REFERENCES family_groups(id) ON DELETE CASCADE,"
+          " email TEXT NOT NULL,"
+          " invited_by TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE,"
+          " created_at TEXT NOT NULL,"
+          " status TEXT NOT NULL DEFAULT 'pending')",
+          "CREATE INDEX family_invitations_email ON family_invitations (email, status)",
+          "CREATE INDEX family_invitations_group ON family_invitations (group_id, status)",
+          // The account pages' sign-in: a cookie whose hash names a session
+          // like the app's refresh tokens do.
+          "CREATE TABLE browser_tokens ("
+          " token_hash TEXT PRIMARY KEY,"
+          " session_id TEXT NOT NULL REFERENCES sessions(id) ON DELETE CASCADE,"
+          " expires_at BIGINT NOT NULL)",
+          "CREATE INDEX browser_tokens_session ON browser_tokens (session_id)",
+          "ALTER TABLE sessions ADD COLUMN last_used_at TEXT"}},
         {4,
          "account shares",
          {"CREATE TABLE account_shares ("

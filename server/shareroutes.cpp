@@ -27,9 +27,13 @@ QJsonObject listingJson(const AccountShares::Listing &listing)
         m.insert(QStringLiteral("created_at"), member.createdAt);
         members.append(m);
     }
+    QJsonArray candidates;
+    for (const AccountShares::Person &person : listing.candidates)
+        candidates.append(personJson(person));
     return {{QStringLiteral("members"), members},
             {QStringLiteral("owner"), personJson(listing.owner)},
-            {QStringLiteral("role"), listing.callerRole}};
+            {QStringLiteral("role"), listing.callerRole},
+            {QStringLiteral("candidates"), candidates}};
 }
 
 HttpResponse refusal(AccountShares::Outcome outcome, const QString &error)

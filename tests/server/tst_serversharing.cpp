@@ -7,6 +7,7 @@
 #include "syncwire.h"
 
 #include "server/backend.h"
+#include "server/familygroups.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -430,13 +431,52 @@ private Q_SLOTS:
         QCOMPARE(again.value(QStringLiteral("accounts")).toArray().at(0).toObject().value(QStringLiteral("shared_role")).toString(),
                  QStringLiteral("viewer"));
     }
+
+    void leavingTheGroupEndsTheShares_data()
+    {
+        QTest::addColumn<bool>("removedByOwner");
+        QTest::newRow("the member leaves") << false;
+        QTest::newRow("the owner removes the member") << true;
+    }
+
+    void leavingTheGroupEndsTheShares()
+    {
+        QFETCH(bool, removedByOwner);
+        const User cousin = signUp(QStringLiteral("cousin@example.org"));
+        putInOneGroup(m_owner, cousin);
+        QCOMPARE(shareWith(m_member, QStringLiteral("editor")).status, 200);
+        const QString path = QStringLiteral("/quillet/v1/accounts/%1/members").arg(m_jointServerId);
+        const QJsonObject listing = client().get(path, m_owner.token).json();
+        QCOMPARE(ids(listing.value(QStringLiteral("members")).toArray()).size(), 1);
+        const QJsonArray candidates = listing.value(QStringLiteral("candidates")).toArray();
+        QCOMPARE(candidates.size(), 1);
+        QCOMPARE(candidates.at(0).toObject().value(QStringLiteral("email")).toString(), cousin.email);
+        QVERIFY(client().get(path, m_member.token).json().value(QStringLiteral("candidates")).toArray().isEmpty());
+        pull(m_member);
+
+        QuilletServer::FamilyGroups &family = m_server.server().backend().family;
+        QVERIFY(removedByOwner ? family.removeMember(m_owner.id, m_member.id).ok() : family.leave(m_member.id).ok());
+        const QJsonObject after = pull(m_member);
+        QCOMPARE(ids(after.value(QStringLiteral("accounts")).toArray()), QStringList{m_joint});
+        QVERIFY(after.value(QStringLiteral("accounts")).toArray().at(0).toObject().value(QStringLiteral("access_revoked")).toBool());
+        QCOMPARE(client().get(path, m_member.token).status, 403);
+        const QJsonObject now = client().get(path, m_owner.token).json();
+        QVERIFY(now.value(QStringLiteral("members")).toArray().isEmpty());
+        QCOMPARE(now.value(QStringLiteral("candidates")).toArray().size(), 1);
+        QCOMPARE(shareWith(m_member, QStringLiteral("viewer")).status, 403);
+    }
 };
 
 void TstServerSharing::putInOneGroup(const User &owner, const User &member)
 {
-    const QSet<QString> group = {owner.id, member.id};
-    m_server.server().backend().shares.setSameGroup(
-        [group](const QString &a, const QString &b) { return group.contains(a) && group.contains(b); });
+    QuilletServer::FamilyGroups &family = m_server.server().backend().family;
+    QuilletServer::FamilyGroup group;
+    QString error;
+    if (!family.groupOf(owner.id, &group, &error))
+        QVERIFY(family.create(owner.id).ok());
+    QuilletServer::FamilyInvitation invitation;
+    QVERIFY(family.invite(owner.id, member.email, &invitation).ok());
+    QVERIFY(family.accept(member.id, invitation.id).ok());
 }
 
 STORE_TEST_MAIN(TstServerSharing)
