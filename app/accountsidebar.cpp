@@ -151,9 +151,10 @@ void AccountSidebar::setRows(const QList<Row> &rows, const QString &currentId, c
     for (const Row &row : rows) {
         auto *item = new QListWidgetItem(m_list);
         item->setData(Qt::UserRole, row.account.id);
-        item->setData(Qt::AccessibleTextRole, tr("%1, balance %2")
-                                                  .arg(row.account.name,
-                                                       Money::formatMoney(row.balance, row.account.currency)));
+        const QString balance = Money::formatMoney(row.balance, row.account.currency);
+        item->setData(Qt::AccessibleTextRole, row.account.isShared
+                                                  ? tr("%1, shared, balance %2").arg(row.account.name, balance)
+                                                  : tr("%1, balance %2").arg(row.account.name, balance));
         m_list->setItemWidget(item, rowWidget(row.account, row.balance));
         if (row.account.id == currentId)
             m_list->setCurrentItem(item);
@@ -204,7 +205,8 @@ int AccountSidebar::measureWidthNeeded() const
             continue;
         // The name's line, or the balance's beside a few letters of the
         // institution.
-        widest = std::max({widest, names.horizontalAdvance(name->accessibleName()) + 4,
+        const int mark = widget->findChild<QLabel *>(QStringLiteral("accountShared")) ? names.height() + 4 : 0;
+        widest = std::max({widest, names.horizontalAdvance(name->accessibleName()) + 4 + mark,
                        figures.horizontalAdvance(balance->text()) + kGap + 8 * figures.averageCharWidth()});
     }
     // Room for a vertical scroll bar too, so that a longer list does not
@@ -236,7 +238,22 @@ QWidget *AccountSidebar::rowWidget(const Account &account, qint64 balance)
     name->setObjectName(QStringLiteral("accountName"));
     ThemeManager::setRole(name, ThemeManager::Body, 500);
     name->setStyleSheet(QStringLiteral("color: #FFFFFF;"));
-    text->addWidget(name);
+    if (account.isShared) {
+        // A small mark after the name: the account is shared within the family group.
+        auto *first = new QHBoxLayout;
+        first->setSpacing(4);
+        first->addWidget(name, 1);
+        auto *shared = new QLabel(row);
+        shared->setObjectName(QStringLiteral("accountShared"));
+        const int size = QFontMetrics(nameFont()).height();
+        shared->setPixmap(Glyph::pixmap(Glyph::Shared, QColor(QStringLiteral("#A9C4B7")), size - 2, size));
+        shared->setToolTip(tr("Shared"));
+        shared->setAccessibleName(tr("Shared"));
+        first->addWidget(shared, 0, Qt::AlignVCenter);
+        text->addLayout(first);
+    } else {
+        text->addWidget(name);
+    }
 
     auto *second = new QHBoxLayout;
     second->setSpacing(kGap);

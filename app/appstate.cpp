@@ -2,6 +2,7 @@
 
 #include "app/thememanager.h"
 #include "cloud/accountclient.h"
+#include "cloud/accountsharingservice.h"
 #include "cloud/apiclient.h"
 #include "cloud/signinclient.h"
 #include "cloud/syncengine.h"
@@ -12,12 +13,14 @@
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
 #include "data/recurringrepository.h"
+#include "data/sharedaccess.h"
 #include "data/splitlinerepository.h"
 #include "data/store.h"
 #include "data/transactionrepository.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
 #include "services/services.h"
+#include "services/transactionservice.h"
 
 #include <QLocale>
 #include <QSettings>
@@ -92,6 +95,10 @@ bool AppState::initialize()
 
     createAccountClient();
     createSyncEngine();
+    m_sharing = new AccountSharingService(m_accountClient, accounts(), this);
+    // A new share, role or end of one shows after the sync that brings it.
+    connect(m_sharing, &AccountSharingService::sharingChanged, m_syncEngine, &SyncEngine::syncNow);
+    transactionService()->setViewOnlyCheck([this](const QString &accountId) { return isViewOnly(accountId); });
 
     ThemeManager::captureBaseFont();
     bool ok = false;
@@ -163,6 +170,11 @@ void AppState::startAutoSync()
 {
     m_syncEngine->startAutoSync(SyncEngine::kAutoSyncIntervalMs);
     m_syncEngine->scheduleSync();
+}
+
+bool AppState::isViewOnly(const QString &accountId) const
+{
+    return SharedAccess(preferences()).isViewOnly(accountId);
 }
 
 bool AppState::isSignedIn() const

@@ -7,6 +7,7 @@
 
 class AccountRepository;
 class AccountService;
+class AccountSharingService;
 class BackupService;
 class CategoryRepository;
 class CategoryService;
@@ -68,6 +69,10 @@ public:
     bool isSignedIn() const;
     // Two-way sync with the online service while signed in.
     SyncEngine *syncEngine() const { return m_syncEngine; }
+    // Sharing accounts with the family group, through the online service.
+    AccountSharingService *accountSharingService() const { return m_sharing; }
+    // Whether the user may only look at the account (shared with them to view).
+    bool isViewOnly(const QString &accountId) const;
 
     QString currentAccountId() const { return m_currentAccountId; }
     void setCurrentAccountId(const QString &accountId);
@@ -105,6 +110,7 @@ private:
     ThemeManager *m_themeManager = nullptr;
     LarkAccount::Client *m_accountClient = nullptr;
     SyncEngine *m_syncEngine = nullptr;
+    AccountSharingService *m_sharing = nullptr;
     // Set while a completed sync is announced: its own change signals must
     // not ask for another sync.
     bool m_announcingSync = false;

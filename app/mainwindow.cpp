@@ -8,6 +8,7 @@
 #include "data/accountrepository.h"
 #include "data/preferencesrepository.h"
 #include "data/recurringrepository.h"
+#include "data/sharedaccess.h"
 #include "data/transactionrepository.h"
 #include "services/backupservice.h"
 #include "services/importservice.h"
@@ -259,6 +260,18 @@ bool MainWindow::requireCurrentAccount()
     if (!m_state->currentAccountId().isEmpty())
         return true;
     showStatusMessage(tr("Select an account first"), 3000);
+    return false;
+}
+
+bool MainWindow::requireChangeableAccount()
+{
+    if (!requireCurrentAccount())
+        return false;
+    const QString id = m_state->currentAccountId();
+    const std::optional<SharedAccess::Access> access = SharedAccess(m_state->preferences()).of(id);
+    if (!access || !access->viewOnly())
+        return true;
+    showStatusMessage(tr("%1 shares this account with you to view only.").arg(access->owner()), 5000);
     return false;
 }
 

@@ -105,6 +105,9 @@ private:
     void showStartPage();
     void restyle();
     bool requireCurrentAccount();
+    // Also refuses (with a word in the status bar) an account shared with the
+    // user to view only.
+    bool requireChangeableAccount();
     void showWindow(QWidget *window, const QString &title, const QSize &size);
 
     void showAboutBox();

@@ -5,6 +5,7 @@
 #include "app/settingsscreen.h"
 #include "app/welcomescreen.h"
 #include "data/accountrepository.h"
+#include "data/sharedaccess.h"
 #include "services/accountservice.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/import/importwindow.h"
@@ -37,7 +38,7 @@ void MainWindow::showNewAccountDialog()
 
 void MainWindow::showEditAccountDialog()
 {
-    if (!requireCurrentAccount())
+    if (!requireChangeableAccount())
         return;
     const std::optional<Account> account = m_state->accounts()->findById(m_state->currentAccountId());
     if (!account)
@@ -59,6 +60,13 @@ void MainWindow::deleteAccount(const QString &accountId)
     const std::optional<Account> account = m_state->accounts()->findById(accountId);
     if (!account || account->isDeleted())
         return;
+    // Deleting it here would delete the owner's transactions everywhere.
+    if (const std::optional<SharedAccess::Access> access = SharedAccess(m_state->preferences()).of(accountId)) {
+        Prompt::information(this, tr("Delete Account"),
+                            tr("\"%1\" belongs to %2, who shares it with you. Only they can delete it.")
+                                .arg(account->name, access->owner()));
+        return;
+    }
     const QMessageBox::StandardButton answer = Prompt::warningQuestion(
         this, tr("Delete Account"),
         tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation history for this account will be "

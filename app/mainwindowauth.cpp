@@ -37,7 +37,19 @@ void MainWindow::connectAuthSignals()
         if (isSignedIn())
             m_statusBar->setSyncText(SyncEngine::stateText(state));
     });
-    connect(sync, &SyncEngine::syncCompleted, this, [this] { showStatusMessage(tr("Sync complete"), 2000); });
+    connect(sync, &SyncEngine::syncCompleted, this, [this, sync] {
+        const int forbidden = sync->lastCycle().forbidden;
+        if (forbidden == 0) {
+            showStatusMessage(tr("Sync complete"), 2000);
+            return;
+        }
+        // They go out again with every sync, until the owner allows them.
+        m_statusBar->setSyncText(tr("Synced; %n change(s) not accepted", "", forbidden));
+        showStatusMessage(tr("%n change(s) to an account shared with you were not accepted: you may only view it. "
+                             "They stay on this computer.",
+                             "", forbidden),
+                          10000);
+    });
     connect(sync, &SyncEngine::syncFailed, this,
             [this](const QString &error) { showStatusMessage(tr("Sync failed: %1").arg(error), 5000); });
 }

@@ -14,6 +14,7 @@
 #include "data/store.h"
 #include "data/transactionrepository.h"
 #include "services/sampledata.h"
+#include "ui/dialogs/shareaccountdialog.h"
 #include "ui/prompt.h"
 #include "ui/register/registerscreen.h"
 
@@ -69,7 +70,7 @@ void MainWindow::buildMenus()
         {account, "actionRenamePayees", QT_TRANSLATE_NOOP("MainWindow", "Rename &Payees..."), {},
          &MainWindow::showPayeesWindow, M::SeparatorAfter},
         {account, "actionShare", QT_TRANSLATE_NOOP("MainWindow", "&Share..."), {}, &MainWindow::showShareAccountDialog,
-         M::SeparatorAfter | M::Disabled},
+         M::SeparatorAfter},
         {account, "actionDeleteAccount", QT_TRANSLATE_NOOP("MainWindow", "&Delete"), {},
          &MainWindow::deleteCurrentAccount},
 
@@ -106,7 +107,18 @@ void MainWindow::buildMenus()
             [checkUpdates](bool running) { checkUpdates->setEnabled(!running); });
 }
 
-void MainWindow::showShareAccountDialog() {}
+void MainWindow::showShareAccountDialog()
+{
+    if (!requireCurrentAccount())
+        return;
+    const QString id = m_state->currentAccountId();
+    const std::optional<Account> account = m_state->accounts()->findById(id);
+    if (!account)
+        return;
+    auto *dialog = new ShareAccountDialog(m_state->accountSharingService(), id, account->name, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    showWindow(dialog, tr("Share \"%1\"").arg(account->name), QSize(560, 420));
+}
 
 void MainWindow::showAboutBox()
 {

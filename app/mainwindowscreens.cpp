@@ -61,7 +61,7 @@ void MainWindow::showPayeesWindow()
 
 void MainWindow::showReconciliationWindow()
 {
-    if (!requireCurrentAccount())
+    if (!requireChangeableAccount())
         return;
     const QString id = m_state->currentAccountId();
     const std::optional<Account> account = m_state->accounts()->findById(id);

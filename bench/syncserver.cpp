@@ -219,6 +219,103 @@ LoadResult loadTest(const QUrl &base, const QStringList &tokens, int requestsPer
     return result;
 }
 
+// Sharing the account the rows went into, on the same server: the share
+// enters every row in the member's own sequence, the member pulls them all,
+// and as an editor pushes new rows into it. Each is set against the owner's
+// push or pull of as many rows in this run.
+void measureSharing(QNetworkAccessManager &nam, const QUrl &base, const QString &dbPath, const QString &ownerToken,
+                    const QString &account, int rows, double ownerPushMs, double ownerPullMs, QTextStream &out)
+{
+    const QUrl pushUrl = base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/push")));
+    const QJsonObject accountChange{
+        {QStringLiteral("entity_type"), QStringLiteral("account")},
+        {QStringLiteral("entity_id"), account},
+        {QStringLiteral("action"), QStringLiteral("upsert")},
+        {QStringLiteral("version"), 1},
+        {QStringLiteral("payload"), QJsonObject{{QStringLiteral("client_id"), account},
+                                                {QStringLiteral("name"), QStringLiteral("Joint Checking")}}}};
+    const QString serverId = QJsonDocument::fromJson(request(nam, pushUrl, "POST", pushBody({accountChange}),
+                                                             "application/json", ownerToken)
+                                                         .body)
+                                 .object()
+                                 .value(QStringLiteral("results"))
+                                 .toArray()
+                                 .at(0)
+                                 .toObject()
+                                 .value(QStringLiteral("server_id"))
+                                 .toString();
+    const QString memberToken = signUp(nam, base, QStringLiteral("member@example.org")).access;
+    auto idOf = [&](const QString &token) {
+        const QUrl me = base.resolved(QUrl(QStringLiteral("/account/v1/me")));
+        return QJsonDocument::fromJson(request(nam, me, "GET", {}, {}, token).body).object().value(QStringLiteral("id")).toString();
+    };
+    const QString ownerId = idOf(ownerToken);
+    const QString memberId = idOf(memberToken);
+    {
+        // One family group, written straight into the server's store.
+        Store store(QStringLiteral("bench-family"));
+        QString error;
+        if (!store.open(DatabaseTarget::sqlite(dbPath), &error))
+            qFatal("bench: %s", qPrintable(error));
+        QSqlQuery q(store.db());
+        q.exec(QStringLiteral("INSERT INTO family_groups (id, owner_user_id, name, created_at) VALUES ('g', '%1', "
+                              "'Bench', 'now')").arg(ownerId));
+        q.exec(QStringLiteral("INSERT INTO family_members (group_id, user_id, joined_at) VALUES ('g', '%1', 'now'), "
+                              "('g', '%2', 'now')").arg(ownerId, memberId));
+    }
+    int status = 0;
+    const double shareMs = timeMs([&] {
+        status = request(nam, base.resolved(QUrl(QStringLiteral("/quillet/v1/accounts/%1/share").arg(serverId))), "POST",
+                         QJsonDocument(QJsonObject{{QStringLiteral("user_id"), memberId},
+                                                   {QStringLiteral("role"), QStringLiteral("editor")}})
+                             .toJson(),
+                         "application/json", ownerToken)
+                     .status;
+    });
+    int pulled = 0;
+    const double memberPullMs = timeMs([&] {
+        QString cursor;
+        for (bool more = true; more;) {
+            QUrl url = base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/pull")));
+            url.setQuery(QStringLiteral("limit=200&cursor=") + cursor);
+            const QJsonObject page = QJsonDocument::fromJson(request(nam, url, "GET", {}, {}, memberToken).body).object();
+            pulled += int(page.value(QStringLiteral("transactions")).toArray().size());
+            cursor = page.value(QStringLiteral("cursor")).toString();
+            more = page.value(QStringLiteral("has_more")).toBool();
+        }
+    });
+    StoreGenerator gen(11);
+    const int added = std::max(500, rows / 10);
+    QList<QByteArray> bodies;
+    for (int i = 0; i < added; i += 500) {
+        QJsonArray batch;
+        for (int k = i; k < std::min(added, i + 500); ++k)
+            batch.append(transactionChange(gen, account));
+        bodies.append(pushBody(batch));
+    }
+    int errors = 0;
+    const double editorPushMs = timeMs([&] {
+        for (const QByteArray &body : std::as_const(bodies)) {
+            if (request(nam, pushUrl, "POST", body, "application/json", memberToken).status != 200)
+                ++errors;
+        }
+    });
+    out << QStringLiteral("share an account of %1 rows with a member: %2 ms (HTTP %3), ratio %4 to the owner's push "
+                          "of those rows\n")
+               .arg(rows)
+               .arg(qRound(shareMs))
+               .arg(status)
+               .arg(ratioText(shareMs, ownerPushMs));
+    out << QStringLiteral("the member's pull of it: %1 records, ratio %2 to the owner's pull of as many\n")
+               .arg(pulled)
+               .arg(ratioText(memberPullMs, ownerPullMs * pulled / std::max(1, rows)));
+    out << QStringLiteral("the member as editor pushes %1 rows into it: ratio %2 per change to the owner's push, "
+                          "%3 errors\n")
+               .arg(added)
+               .arg(ratioText(editorPushMs / added, ownerPushMs / rows))
+               .arg(errors);
+}
+
 double percentile(QList<double> values, double p)
 {
     if (values.isEmpty())
@@ -261,6 +358,7 @@ void run(const BenchOptions &options, QTextStream &out)
     int pushErrors = 0, pulled = 0, bareRows = 0;
     QNetworkAccessManager nam;
     std::unique_ptr<ServerChild> server;
+    QString lastToken;
     for (int round = 0; round < std::max(1, std::min(3, options.repeats)); ++round) {
         bareMs.append(bareInserts(barePath, batches));
         bareReadMs.append(bareReads(barePath, &bareRows));
@@ -271,6 +369,7 @@ void run(const BenchOptions &options, QTextStream &out)
             return;
         }
         const QString token = signUp(nam, server->base, QStringLiteral("bench@example.org")).access;
+        lastToken = token;
         const QUrl pushUrl = server->base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/push")));
         pushMs.append(timeMs([&] {
             for (const QByteArray &body : std::as_const(bodies)) {
@@ -309,6 +408,7 @@ void run(const BenchOptions &options, QTextStream &out)
                .arg(ratioText(median(pullMs), median(bareReadMs)));
 
     const QUrl base = server->base;
+    measureSharing(nam, base, dbPath, lastToken, account, total, median(pushMs), median(pullMs), out);
     const int clients = 20;
     const int perClient = std::max(20, int(200 * std::min(1.0, options.scale * 10)));
     QStringList tokens;

@@ -4,10 +4,12 @@
 #include "cloud/syncrecord.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
+#include "data/clock.h"
 #include "data/database.h"
 #include "data/dbtransaction.h"
 #include "data/ids.h"
 #include "data/reconciliationrepository.h"
+#include "data/sharedaccess.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/syncwrites.h"
@@ -92,8 +94,6 @@ void SyncApplier::apply(const QJsonArray &records, K &kind)
     const QSqlDatabase db = m_repos.db->connection();
     for (const QJsonValue &value : records) {
         Row pulled = kind.read(value.toObject());
-        if (kind.broken(pulled))
-            continue;
         std::optional<Row> local;
         if (!pulled.id.isEmpty())
             local = kind.find(pulled.id);
@@ -102,6 +102,15 @@ void SyncApplier::apply(const QJsonArray &records, K &kind)
             if (!id.isEmpty())
                 local = kind.find(id);
         }
+        // A row of an account no longer shared with the user leaves, whatever
+        // its version and whatever was typed into it here: it is not theirs.
+        if (value.toObject().value(QStringLiteral("access_revoked")).toBool()) {
+            if (local && revoke(*local, pulled.deletedAt, kind))
+                ++m_applied;
+            continue;
+        }
+        if (kind.broken(pulled))
+            continue;
         if (local)
             pulled.id = local->id;
         else if (pulled.id.isEmpty())
@@ -138,6 +147,19 @@ void SyncApplier::apply(const QJsonArray &records, K &kind)
     }
 }
 
+template <typename Row, typename K>
+bool SyncApplier::revoke(const Row &local, const QDateTime &deletedAt, K &kind)
+{
+    if (local.isDeleted() && local.syncStatus == SyncStatus::Synced)
+        return false;
+    Row row = local;
+    row.syncStatus = SyncStatus::Synced;
+    if (!kind.update(row))
+        return false;
+    const QDateTime gone = local.isDeleted() ? local.deletedAt : deletedAt.isValid() ? deletedAt : Clock::nowUtc();
+    return SyncWrites::setStamps(m_repos.db->connection(), kind.table, row.id, local.createdAt, gone);
+}
+
 void SyncApplier::applyAccounts(const QJsonArray &records)
 {
     AccountRepository *repo = m_repos.accounts;
@@ -146,6 +168,24 @@ void SyncApplier::applyAccounts(const QJsonArray &records)
                        [repo](const Account &a) { return repo->insert(a); },
                        [repo](const Account &a) { return repo->update(a); }};
     apply<Account>(records, kind);
+    // What the user may do in an account shared with them is the service's
+    // latest word, whatever the account's version.
+    SharedAccess access(m_repos.preferences);
+    for (const QJsonValue &value : records) {
+        const QJsonObject record = value.toObject();
+        const QString clientId = record.value(QStringLiteral("client_id")).toString();
+        const QString id = localId(kind.table, clientId, record.value(QStringLiteral("id")).toString(),
+                                   !clientId.isEmpty() && repo->findById(clientId).has_value());
+        if (id.isEmpty())
+            continue;
+        std::optional<SharedAccess::Access> granted;
+        const QString role = record.value(QStringLiteral("shared_role")).toString();
+        if (!role.isEmpty() && !record.value(QStringLiteral("access_revoked")).toBool())
+            granted = SharedAccess::Access{role, record.value(QStringLiteral("owner_display_name")).toString(),
+                                           record.value(QStringLiteral("owner_email")).toString()};
+        if (access.set(id, granted))
+            ++m_applied;
+    }
 }
 
 void SyncApplier::applyCategories(const QJsonArray &records)

@@ -2,6 +2,7 @@
 
 #include "data/store.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QJsonArray>
 #include <QString>
@@ -41,6 +42,9 @@ public:
 private:
     template <typename Row, typename Kind>
     void apply(const QJsonArray &records, Kind &kind);
+    // Marks the row deleted and synced, so that nothing of it goes out again.
+    template <typename Row, typename Kind>
+    bool revoke(const Row &local, const QDateTime &deletedAt, Kind &kind);
     // The local id of the record: its client id when such a row exists, else
     // the row that bears its server id, else empty.
     QString localId(const QString &table, const QString &clientId, const QString &serverId, bool clientExists);

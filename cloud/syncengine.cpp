@@ -288,6 +288,8 @@ void SyncEngine::markAccepted(const QJsonArray &results)
         const QString entityId = result.value(QStringLiteral("entity_id")).toString();
         if (status != QLatin1String("ok")) {
             ++errors;
+            if (status == QLatin1String("forbidden"))
+                ++m_counts.forbidden;
             qWarning().noquote() << "Push result not ok \u2014 leaving record pending:" << entityType << entityId
                                  << "status=" << status
                                  << "message=" << result.value(QStringLiteral("message")).toString();

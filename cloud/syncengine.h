@@ -43,6 +43,9 @@ public:
     struct CycleCounts {
         int pushed = 0;    // changes the service accepted
         int rejected = 0;  // changes it refused; they stay pending
+        // Of those, changes to accounts others share with the user that they
+        // may not make (a viewer's edits): they stay pending until allowed.
+        int forbidden = 0;
         int pulled = 0;    // records received
         int applied = 0;   // of those, records that changed a local row
         bool caughtUp = false;  // the pull reached the service's last change

@@ -13,8 +13,13 @@ Backend::Backend(ServerContext &ctx)
     , devices(ctx)
     , family(ctx)
     , sync(ctx)
+    , shares(ctx, family)
     , pushes(sync)
 {
+    // Shares live within a family group: whoever leaves it ends theirs.
+    family.setMemberLeaving([this](const QString &, const QString &userId, QString *error) {
+        return shares.endSharesOf(userId, error);
+    });
 }
 
 bool Backend::authorize(const HttpRequest &request, Caller *caller, HttpResponse *denied)

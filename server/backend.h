@@ -1,5 +1,6 @@
 #pragma once
 
+#include "server/accountshares.h"
 #include "server/appdevices.h"
 #include "server/authcodes.h"
 #include "server/devicegrants.h"
@@ -30,6 +31,7 @@ public:
     AppDevices devices;
     FamilyGroups family;
     SyncStore sync;
+    AccountShares shares;
     PushQueue pushes;
     Throttle throttle;
 

@@ -124,6 +124,33 @@ const std::vector<Step> &steps()
           " expires_at BIGINT NOT NULL)",
           "CREATE INDEX browser_tokens_session ON browser_tokens (session_id)",
           "ALTER TABLE sessions ADD COLUMN last_used_at TEXT"}},
+        {4,
+         "account shares",
+         {"CREATE TABLE account_shares ("
+          " account_server_id TEXT NOT NULL REFERENCES records(server_id) ON DELETE CASCADE,"
+          " owner_user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE,"
+          " member_user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE,"
+          " role TEXT NOT NULL CHECK (role IN ('viewer', 'editor')),"
+          " created_at TEXT NOT NULL,"
+          " PRIMARY KEY (account_server_id, member_user_id))",
+          "CREATE INDEX account_shares_member ON account_shares (member_user_id)",
+          "CREATE INDEX account_shares_owner ON account_shares (owner_user_id)",
+          // A member's entry for each record shared with them, numbered in the
+          // member's own change sequence; revoked once they may no longer see it.
+          "CREATE TABLE shared_records ("
+          " user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE,"
+          " server_id TEXT NOT NULL REFERENCES records(server_id) ON DELETE CASCADE,"
+          " owner_user_id TEXT NOT NULL REFERENCES users(id) ON DELETE CASCADE,"
+          " entity_type TEXT NOT NULL,"
+          " client_id TEXT NOT NULL,"
+          " seq BIGINT NOT NULL,"
+          " revoked INTEGER NOT NULL DEFAULT 0,"
+          " changed_at TEXT NOT NULL,"
+          " PRIMARY KEY (user_id, server_id))",
+          "CREATE INDEX shared_records_changes ON shared_records (user_id, entity_type, seq)",
+          "CREATE INDEX shared_records_local ON shared_records (user_id, entity_type, client_id)",
+          "CREATE INDEX shared_records_record ON shared_records (server_id)",
+          "CREATE INDEX shared_records_owner ON shared_records (owner_user_id)"}},
     };
     return all;
 }

@@ -19,5 +19,6 @@ void addAccountRoutes(Router &router, Backend &backend);   // "/account/v1/..."
 void addSyncRoutes(Router &router, Backend &backend);      // "/quillet/v1/sync/..."
 void addReleaseRoutes(Router &router, Backend &backend);   // "/downloads/..."
 void addPortalRoutes(Router &router, Backend &backend);    // "/" and the account pages below "/account/"
+void addShareRoutes(Router &router, Backend &backend);     // "/quillet/v1/accounts/..."
 
 } // namespace QuilletServer

@@ -47,6 +47,7 @@ bool Server::open(const DatabaseTarget &target, QString *error)
     addTokenRoutes(*m_router, *m_backend);
     addAccountRoutes(*m_router, *m_backend);
     addSyncRoutes(*m_router, *m_backend);
+    addShareRoutes(*m_router, *m_backend);
     addReleaseRoutes(*m_router, *m_backend);
     addPortalRoutes(*m_router, *m_backend);
     // Expired tokens, codes and grants are swept out once an hour.

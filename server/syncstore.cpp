@@ -1,4 +1,8 @@
 #include "server/syncstore.h"
+#include "server/changesequence.h"
+#include "server/pushroute.h"
+#include "server/sharedfeed.h"
+#include "server/sharedpull.h"
 #include "server/serverconfig.h"
 #include "server/store.h"
 
@@ -7,20 +11,7 @@
 
 namespace QuilletServer {
 
-struct SyncStore::Stored {
-    bool exists = false;
-    QString clientId;
-    QString serverId;
-    qint64 version = 0;
-    bool deleted = false;
-    QByteArray payload;
-};
-
 namespace {
-
-const QString kFindColumns =
-    QStringLiteral("SELECT client_id, server_id, version, deleted, payload FROM records "
-                   "WHERE user_id = ? AND entity_type = ? AND ");
 
 // What the store keeps of a change's payload: the record's own client id, no
 // server id (the record has its own), and "deleted_at" exactly when deleted.
@@ -29,6 +20,12 @@ QByteArray storedPayload(const Change &change, const QString &clientId, const QS
     QJsonObject payload = change.payload;
     payload.remove(QStringLiteral("server_id"));
     payload.insert(QStringLiteral("client_id"), clientId);
+    // Whether and how an account is shared is the server's to say, in each
+    // pull; a device may send back what it was told.
+    if (change.entity == 0) {
+        for (const char *key : {"is_shared", "shared_role", "owner_email", "owner_display_name", "access_revoked"})
+            payload.remove(QLatin1String(key));
+    }
     if (!change.isDelete)
         payload.remove(QStringLiteral("deleted_at"));
     else if (payload.value(QStringLiteral("deleted_at")).toString().isEmpty())
@@ -43,6 +40,9 @@ QJsonObject result(const Change &change, const QString &status, const QString &s
             {QStringLiteral("status"), status},
             {QStringLiteral("server_id"), serverId}};
 }
+
+const QString kOwnPageSql = QStringLiteral("SELECT client_id, server_id, version, payload, seq FROM records "
+                                          "WHERE user_id = ? AND entity_type = ? AND seq > ? ORDER BY seq LIMIT ?");
 
 } // namespace
 
@@ -69,38 +69,12 @@ bool SyncStore::userSequence(const QString &userId, bool forUpdate, qint64 *seq,
     return true;
 }
 
-bool SyncStore::find(const QString &userId, const Change &change, Stored *out, QString *error)
-{
-    const QString type = QString::fromLatin1(entityKinds().at(size_t(change.entity)).type);
-    // A device that learnt the record under another local id sends the
-    // server id it was given; that names the same record.
-    const QString serverId = change.payload.value(QStringLiteral("server_id")).toString();
-    const std::pair<QString, QString> lookups[] = {{QStringLiteral("client_id = ?"), change.entityId},
-                                                   {QStringLiteral("server_id = ?"), serverId}};
-    *out = Stored();
-    for (const auto &lookup : lookups) {
-        if (lookup.second.isEmpty())
-            continue;
-        Query q(*m_context.store, kFindColumns + lookup.first);
-        q.bind(userId).bind(type).bind(lookup.second);
-        if (!q.exec(error))
-            return false;
-        if (q.next()) {
-            *out = {true,
-                    q.value(0).toString(),
-                    q.value(1).toString(),
-                    q.value(2).toLongLong(),
-                    q.value(3).toInt() != 0,
-                    q.value(4).toString().toUtf8()};
-            return true;
-        }
-    }
-    return true;
-}
-
 bool SyncStore::insert(const QString &userId, const Change &change, const QString &clientId, const QString &serverId,
-                       qint64 seq, const QString &now, bool *inserted, QString *error)
+                       ChangeSequences &sequences, const QString &now, bool *inserted, QString *error)
 {
+    qint64 seq = 0;
+    if (!sequences.next(userId, &seq, error))
+        return false;
     Query q(*m_context.store,
             QStringLiteral("INSERT INTO records (user_id, entity_type, client_id, server_id, version, seq, deleted, "
                            "account_id, payload, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
@@ -155,72 +129,90 @@ bool SyncStore::pushOne(Job &job)
 {
     const QString &userId = job.userId;
     QString *error = &job.error;
-    qint64 seq = 0;
-    if (!userSequence(userId, true, &seq, error))
+    Store &store = *m_context.store;
+    ChangeSequences sequences(store);
+    if (!sequences.lock(userId, error))
         return false;
-    const qint64 firstSeq = seq;
     const QString now = m_context.nowIso();
+    SharedFeed feed(store, sequences, now);
+    PushRouter router(store);
+    if (!router.load(userId, error))
+        return false;
     QJsonArray out;
     for (const Change &change : job.changes) {
-        // Most changes of a big push are new records: try the insert first.
-        if (change.payload.value(QStringLiteral("server_id")).toString().isEmpty()) {
-            const QString serverId = QUuid::createUuid().toString(QUuid::WithoutBraces);
-            bool inserted = false;
-            if (!insert(userId, change, change.entityId, serverId, seq + 1, now, &inserted, error))
-                return false;
-            if (inserted) {
-                ++seq;
-                out.append(result(change, QStringLiteral("ok"), serverId));
-                continue;
-            }
-        }
-        Stored stored;
-        if (!find(userId, change, &stored, error))
+        PushTarget target;
+        if (!router.route(change, &target, error))
             return false;
-        if (stored.exists && change.version < stored.version) {
-            QJsonObject conflict = result(change, QStringLiteral("conflict"), stored.serverId);
-            conflict.insert(QStringLiteral("message"),
-                            QStringLiteral("version %1 is older than the stored version %2")
-                                .arg(change.version)
-                                .arg(stored.version));
-            conflict.insert(QStringLiteral("server_version"), stored.version);
-            out.append(conflict);
-            continue;
-        }
-        const QString clientId = stored.exists ? stored.clientId : change.entityId;
-        const QByteArray payload = storedPayload(change, clientId, now);
-        // The same change again is already stored: nothing to hand out anew.
-        if (stored.exists && stored.version == change.version && stored.deleted == change.isDelete
-            && stored.payload == payload) {
+        const QString &owner = target.ownerId;
+        StoredRecord stored = target.stored;
+        if (target.acknowledged) {
             out.append(result(change, QStringLiteral("ok"), stored.serverId));
             continue;
         }
-        const QString serverId =
-            stored.exists ? stored.serverId : QUuid::createUuid().toString(QUuid::WithoutBraces);
-        ++seq;
-        if (stored.exists) {
-            Query q(*m_context.store, QStringLiteral("UPDATE records SET version = ?, seq = ?, deleted = ?, "
-                                                     "account_id = ?, payload = ?, updated_at = ? "
-                                                     "WHERE user_id = ? AND entity_type = ? AND client_id = ?"));
-            q.bind(change.version).bind(seq).bind(change.isDelete ? 1 : 0);
-            q.bind(change.payload.value(QStringLiteral("account_id")).toString());
-            q.bind(QString::fromUtf8(payload)).bind(now).bind(userId);
-            q.bind(QString::fromLatin1(entityKinds().at(size_t(change.entity)).type)).bind(clientId);
-            if (!q.exec(error))
-                return false;
-        } else {
-            bool inserted = false;
-            if (!insert(userId, change, clientId, serverId, seq, now, &inserted, error))
+        QString serverId;
+        QString clientId = change.entityId;
+        bool written = false;
+        // Most changes of a big push are new records: try the insert first.
+        if (!target.looked && target.refusal.isEmpty()
+            && change.payload.value(QStringLiteral("server_id")).toString().isEmpty()) {
+            serverId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            if (!insert(owner, change, clientId, serverId, sequences, now, &written, error))
                 return false;
         }
+        if (!written) {
+            if (!target.looked && !findRecord(store, owner, change, &stored, error))
+                return false;
+            clientId = stored.exists ? stored.clientId : change.entityId;
+            const QByteArray payload = storedPayload(change, clientId, now);
+            // The same change again is already stored: nothing to hand out
+            // anew, whoever sends it.
+            if (stored.exists && stored.version == change.version && stored.deleted == change.isDelete
+                && stored.payload == payload) {
+                out.append(result(change, QStringLiteral("ok"), stored.serverId));
+                continue;
+            }
+            if (!target.refusal.isEmpty()) {
+                QJsonObject refused = result(change, QStringLiteral("forbidden"), stored.serverId);
+                refused.insert(QStringLiteral("message"), target.refusal);
+                out.append(refused);
+                continue;
+            }
+            if (stored.exists && change.version < stored.version) {
+                QJsonObject conflict = result(change, QStringLiteral("conflict"), stored.serverId);
+                conflict.insert(QStringLiteral("message"),
+                                QStringLiteral("version %1 is older than the stored version %2")
+                                    .arg(change.version)
+                                    .arg(stored.version));
+                conflict.insert(QStringLiteral("server_version"), stored.version);
+                out.append(conflict);
+                continue;
+            }
+            serverId = stored.exists ? stored.serverId : QUuid::createUuid().toString(QUuid::WithoutBraces);
+            if (stored.exists) {
+                qint64 seq = 0;
+                if (!sequences.next(owner, &seq, error))
+                    return false;
+                Query q(store, QStringLiteral("UPDATE records SET version = ?, seq = ?, deleted = ?, "
+                                              "account_id = ?, payload = ?, updated_at = ? "
+                                              "WHERE user_id = ? AND entity_type = ? AND client_id = ?"));
+                q.bind(change.version).bind(seq).bind(change.isDelete ? 1 : 0);
+                q.bind(change.payload.value(QStringLiteral("account_id")).toString());
+                q.bind(QString::fromUtf8(payload)).bind(now).bind(owner);
+                q.bind(QString::fromLatin1(entityKinds().at(size_t(change.entity)).type)).bind(clientId);
+                if (!q.exec(error))
+                    return false;
+            } else if (!insert(owner, change, clientId, serverId, sequences, now, &written, error)) {
+                return false;
+            }
+        }
+        const RecordRef record{owner, change.entity, clientId, serverId,
+                               change.payload.value(QStringLiteral("account_id")).toString(), change.payload};
+        if (!feed.recordChanged(record, error))
+            return false;
         out.append(result(change, QStringLiteral("ok"), serverId));
     }
-    if (seq != firstSeq) {
-        Query q(*m_context.store, QStringLiteral("UPDATE users SET change_seq = ? WHERE id = ?"));
-        q.bind(seq).bind(userId);
-        if (!q.exec(error))
-            return false;
-    }
+    if (!sequences.save(error))
+        return false;
     job.results = out;
     return true;
 }
@@ -240,6 +232,17 @@ bool SyncStore::pull(const QString &userId, const SyncCursor &from, int limit, Q
         if (s > latest)
             cursor = SyncCursor();
     }
+    // Most users have nothing shared with them: their pull reads their own
+    // records alone.
+    bool receives = false;
+    {
+        Query q(*m_context.store, QStringLiteral("SELECT 1 FROM shared_records WHERE user_id = ? LIMIT 1"));
+        q.bind(userId);
+        if (!q.exec(error))
+            return false;
+        receives = q.next();
+    }
+    SharedPull shares(*m_context.store, userId);
     QJsonObject out;
     bool hasMore = false;
     for (int e = 0; e < kEntityCount; ++e) {
@@ -247,11 +250,14 @@ bool SyncStore::pull(const QString &userId, const SyncCursor &from, int limit, Q
         // Later kinds wait until every earlier one is sent, so that no record
         // arrives before one it refers to.
         if (!hasMore) {
-            Query q(*m_context.store, QStringLiteral("SELECT client_id, server_id, version, payload, seq FROM records "
-                                                     "WHERE user_id = ? AND entity_type = ? AND seq > ? "
-                                                     "ORDER BY seq LIMIT ?"));
+            Query q(*m_context.store, receives ? SharedPull::pageSql() : kOwnPageSql);
             q.bind(userId).bind(QString::fromLatin1(entityKinds().at(size_t(e)).type));
-            q.bind(cursor.seq[size_t(e)]).bind(limit + 1);
+            q.bind(cursor.seq[size_t(e)]);
+            if (receives) {
+                q.bind(userId).bind(QString::fromLatin1(entityKinds().at(size_t(e)).type));
+                q.bind(cursor.seq[size_t(e)]);
+            }
+            q.bind(limit + 1);
             if (!q.exec(error))
                 return false;
             while (q.next()) {
@@ -263,17 +269,21 @@ bool SyncStore::pull(const QString &userId, const SyncCursor &from, int limit, Q
                 record.insert(QStringLiteral("id"), q.value(1).toString());
                 record.insert(QStringLiteral("client_id"), q.value(0).toString());
                 record.insert(QStringLiteral("version"), q.value(2).toLongLong());
+                if (receives)
+                    shares.note(record, q.value(5).toInt() != 0, q.value(6).toString(), q.value(7).toString());
                 records.append(record);
                 cursor.seq[size_t(e)] = q.value(4).toLongLong();
             }
         }
+        if (e == 0 && !shares.decorateAccounts(&records, error))
+            return false;
         out.insert(QString::fromLatin1(entityKinds().at(size_t(e)).arrayKey), records);
     }
     out.insert(QStringLiteral("has_more"), hasMore);
     out.insert(QStringLiteral("cursor"), cursor.toText());
     if (!hasMore) {
         QJsonObject counts;
-        if (!integrity(userId, &counts, error))
+        if (!integrity(userId, receives, &counts, error))
             return false;
         out.insert(QStringLiteral("integrity"), counts);
     }
@@ -283,34 +293,44 @@ bool SyncStore::pull(const QString &userId, const SyncCursor &from, int limit, Q
     return true;
 }
 
-bool SyncStore::integrity(const QString &userId, QJsonObject *out, QString *error)
+bool SyncStore::integrity(const QString &userId, bool receives, QJsonObject *out, QString *error)
 {
-    qint64 categories = 0;
-    {
-        Query q(*m_context.store, QStringLiteral("SELECT COUNT(*) FROM records WHERE user_id = ? AND "
-                                                 "entity_type = 'category' AND deleted = 0"));
-        q.bind(userId);
-        if (!q.exec(error) || !q.next())
-            return false;
-        categories = q.value(0).toLongLong();
+    // The live rows the user's devices hold: their own, and those shared
+    // with them.
+    QStringList sources = {QStringLiteral("FROM records r WHERE r.user_id = ? AND r.entity_type = '%1' "
+                                          "AND r.deleted = 0")};
+    if (receives) {
+        sources.append(QStringLiteral("FROM shared_records d JOIN records r ON r.server_id = d.server_id "
+                                      "WHERE d.user_id = ? AND d.entity_type = '%1' AND d.revoked = 0 "
+                                      "AND r.deleted = 0 AND NOT EXISTS (SELECT 1 FROM records o WHERE "
+                                      "o.user_id = d.user_id AND o.entity_type = d.entity_type "
+                                      "AND o.client_id = d.client_id)"));
     }
+    qint64 categories = 0;
     QJsonObject accounts;
-    {
-        Query q(*m_context.store, QStringLiteral("SELECT client_id FROM records WHERE user_id = ? AND "
-                                                 "entity_type = 'account' AND deleted = 0"));
+    for (const QString &from : std::as_const(sources)) {
+        Query count(*m_context.store, QStringLiteral("SELECT COUNT(*) ") + from.arg(QLatin1String("category")));
+        count.bind(userId);
+        if (!count.exec(error) || !count.next())
+            return false;
+        categories += count.value(0).toLongLong();
+        Query live(*m_context.store, QStringLiteral("SELECT r.client_id ") + from.arg(QLatin1String("account")));
+        live.bind(userId);
+        if (!live.exec(error))
+            return false;
+        while (live.next())
+            accounts.insert(live.value(0).toString(), QJsonObject{{QStringLiteral("count"), 0}});
+    }
+    for (const QString &from : std::as_const(sources)) {
+        Query q(*m_context.store, QStringLiteral("SELECT r.account_id, COUNT(*) ")
+                                      + from.arg(QLatin1String("transaction"))
+                                      + QStringLiteral(" GROUP BY r.account_id"));
         q.bind(userId);
         if (!q.exec(error))
             return false;
         while (q.next())
-            accounts.insert(q.value(0).toString(), QJsonObject{{QStringLiteral("count"), 0}});
+            accounts.insert(q.value(0).toString(), QJsonObject{{QStringLiteral("count"), q.value(1).toLongLong()}});
     }
-    Query q(*m_context.store, QStringLiteral("SELECT account_id, COUNT(*) FROM records WHERE user_id = ? AND "
-                                             "entity_type = 'transaction' AND deleted = 0 GROUP BY account_id"));
-    q.bind(userId);
-    if (!q.exec(error))
-        return false;
-    while (q.next())
-        accounts.insert(q.value(0).toString(), QJsonObject{{QStringLiteral("count"), q.value(1).toLongLong()}});
     *out = {{QStringLiteral("category_count"), categories}, {QStringLiteral("accounts"), accounts}};
     return true;
 }

@@ -10,6 +10,7 @@
 
 namespace QuilletServer {
 
+class ChangeSequences;
 struct ServerContext;
 
 // Each user's synchronised records with their own change sequence. A record
@@ -43,13 +44,11 @@ public:
     bool pull(const QString &userId, const SyncCursor &cursor, int limit, QJsonObject *reply, QString *error);
 
 private:
-    struct Stored;
     bool pushOne(Job &job);
-    bool find(const QString &userId, const Change &change, Stored *out, QString *error);
     // Adds a new record; *inserted is false when the client id is taken.
     bool insert(const QString &userId, const Change &change, const QString &clientId, const QString &serverId,
-                qint64 seq, const QString &now, bool *inserted, QString *error);
-    bool integrity(const QString &userId, QJsonObject *out, QString *error);
+                ChangeSequences &sequences, const QString &now, bool *inserted, QString *error);
+    bool integrity(const QString &userId, bool receives, QJsonObject *out, QString *error);
     bool userSequence(const QString &userId, bool forUpdate, qint64 *seq, QString *error);
     ServerContext &m_context;
 };

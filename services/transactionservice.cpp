@@ -31,9 +31,16 @@ TransactionService::TransactionService(TransactionRepository *transactions, Spli
 {
 }
 
+bool TransactionService::mayWrite(const QString &accountId, const QString &otherAccountId) const
+{
+    if (!m_viewOnly)
+        return true;
+    return !m_viewOnly(accountId) && (otherAccountId.isEmpty() || !m_viewOnly(otherAccountId));
+}
+
 bool TransactionService::add(Transaction t, QList<SplitLine> lines, QString *storedId)
 {
-    if (lines.size() > kMaxSplitLines)
+    if (lines.size() > kMaxSplitLines || !mayWrite(t.accountId))
         return false;
     const QDateTime now = Clock::nowUtc();
     Stamps::asNew(t, now);
@@ -56,7 +63,7 @@ bool TransactionService::add(Transaction t, QList<SplitLine> lines, QString *sto
 
 bool TransactionService::addTransfer(Transaction t, const Account &from, const Account &to, QString *storedId)
 {
-    if (from.id == to.id || from.currency != to.currency)
+    if (from.id == to.id || from.currency != to.currency || !mayWrite(from.id, to.id))
         return false;
     Stamps::asNew(t, Clock::nowUtc());
     if (t.payee.trimmed().isEmpty())
@@ -79,7 +86,7 @@ bool TransactionService::update(const Transaction &edited, const std::optional<Q
     if (lines && lines->size() > kMaxSplitLines)
         return false;
     const std::optional<Transaction> stored = m_transactions->getById(edited.id);
-    if (!stored || stored->isDeleted())
+    if (!stored || stored->isDeleted() || !mayWrite(stored->accountId, stored->transferDestAccountId))
         return false;
     const QDateTime now = Clock::nowUtc();
     Transaction t = edited;
@@ -158,7 +165,7 @@ Transaction TransactionService::makeTransferPartner(Transaction &first, const Ac
 bool TransactionService::deleteWithPartner(const QString &transactionId)
 {
     const std::optional<Transaction> t = m_transactions->getById(transactionId);
-    if (!t)
+    if (!t || !mayWrite(t->accountId, t->transferDestAccountId))
         return false;
     DbTransaction tx(m_splitLines->connection());
     if (!tx.isActive())
@@ -176,7 +183,7 @@ bool TransactionService::deleteWithPartner(const QString &transactionId)
 bool TransactionService::setCleared(const QString &transactionId, bool cleared)
 {
     std::optional<Transaction> t = m_transactions->getById(transactionId);
-    if (!t)
+    if (!t || !mayWrite(t->accountId))
         return false;
     t->cleared = cleared;
     t->updatedAt = Clock::nowUtc();

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class AccountRepository;
@@ -27,6 +28,10 @@ public:
 
     TransactionService(TransactionRepository *transactions, SplitLineRepository *splitLines,
                        AccountRepository *accounts, QObject *parent = nullptr);
+
+    // Tells which accounts the user may only look at (shared with them to
+    // view): every write touching one of them is refused.
+    void setViewOnlyCheck(std::function<bool(const QString &accountId)> viewOnly) { m_viewOnly = std::move(viewOnly); }
 
     // Stores a new transaction and its split lines. t's id is kept when set
     // (a fresh one is made otherwise), its times become now, version 1,
@@ -70,7 +75,10 @@ public:
 private:
     bool writeLines(const QString &transactionId, QList<SplitLine> lines, const QDateTime &now);
     bool followPartner(const Transaction &t, const QDateTime &now);
+    // False when the row's account, or its transfer partner's, is view-only.
+    bool mayWrite(const QString &accountId, const QString &otherAccountId = {}) const;
 
+    std::function<bool(const QString &)> m_viewOnly;
     TransactionRepository *m_transactions;
     SplitLineRepository *m_splitLines;
     AccountRepository *m_accounts;

@@ -20,6 +20,7 @@ constexpr ushort Settings = 0xE8B8;
 constexpr ushort ViewList = 0xE8EF;
 constexpr ushort Sync = 0xE627;
 constexpr ushort Info = 0xE88E;
+constexpr ushort Shared = 0xE7FB;
 
 // Registers the font with the font database once (start-up does it too).
 void ensureFont();

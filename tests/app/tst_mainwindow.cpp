@@ -868,7 +868,10 @@ private Q_SLOTS:
         TestApp app;
         MainWindow w(app.state());
         QVERIFY(w.action(QStringLiteral("actionFind"))->isEnabled());
-        QVERIFY(!w.action(QStringLiteral("actionShare"))->isEnabled());
+        // Sharing is there; without a current account it asks for one first.
+        QVERIFY(w.action(QStringLiteral("actionShare"))->isEnabled());
+        w.action(QStringLiteral("actionShare"))->trigger();
+        QCOMPARE(w.mainStatusBar()->currentMessage(), QStringLiteral("Select an account first"));
         QVERIFY(!w.action(QStringLiteral("actionSignOut"))->isVisible());
         QCOMPARE(w.mainStatusBar()->syncText(), QStringLiteral("Not signed in"));
         QCOMPARE(w.action(QStringLiteral("actionNewAccount"))->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));

@@ -3,8 +3,6 @@
 // in between; after both have synced twice their stores must hold the same
 // records. Each seed gives its own sequence; a failing seed names itself.
 #include "app/appstate.h"
-#include "cloud/accountclient.h"
-#include "cloud/signinclient.h"
 #include "cloud/syncengine.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
@@ -16,13 +14,12 @@
 #include "services/reconciliationservice.h"
 #include "services/recurringservice.h"
 #include "services/transactionservice.h"
-#include "signin.h"
 #include "support/gui/testapp.h"
+#include "support/gui/testsync.h"
 #include "testserver.h"
 
 #include <QMap>
 #include <QRandomGenerator>
-#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
@@ -272,38 +269,6 @@ class TestSyncConvergence : public QObject
 
     TestServer m_server;
 
-    bool signIn(AppState *state)
-    {
-        LarkAccount::SignInClient *client = state->accountClient()->signIn();
-        QUrl opened;
-        client->setBrowserOpener([&opened](const QUrl &url) {
-            opened = url;
-            return true;
-        });
-        client->signIn();
-        return SignIn::playBrowser(m_server.client(), opened, QStringLiteral("ann@example.org")).status == 200
-               && state->isSignedIn();
-    }
-
-    // A cycle that the test asked for, with any that the engine itself
-    // starts right after it; the timers' cycles are held back so that a seed
-    // always gives the same sequence.
-    static bool sync(AppState *state, bool *allowed)
-    {
-        SyncEngine *engine = state->syncEngine();
-        QSignalSpy failed(engine, &SyncEngine::syncFailed);
-        *allowed = true;
-        engine->syncNow();
-        auto settled = [engine] { return engine->state() != SyncEngine::Syncing; };
-        bool ended = true;
-        do {
-            ended = QTest::qWaitFor(settled, 30000);
-            QTest::qWait(10);
-        } while (ended && !settled());
-        *allowed = false;
-        return ended && failed.isEmpty();
-    }
-
     // What no store may hold, whatever the edits were. (A partner missing
     // altogether is a row deleted on the other device before it ever came
     // here; the row comparison checks that.)
@@ -354,7 +319,8 @@ private Q_SLOTS:
         bool allowB = false;
         a.state()->syncEngine()->setMaySync([&allowA] { return allowA; });
         b.state()->syncEngine()->setMaySync([&allowB] { return allowB; });
-        QVERIFY(signIn(a.state()) && signIn(b.state()));
+        QVERIFY(TestSync::signIn(a.state(), m_server.client(), QStringLiteral("ann@example.org"))
+                && TestSync::signIn(b.state(), m_server.client(), QStringLiteral("ann@example.org")));
 
         QRandomGenerator rng(seed);
         // Edits a few seconds apart, as a person makes them.
@@ -367,8 +333,8 @@ private Q_SLOTS:
         Editor editB(b.state(), rng);
         editA.createAccount();
         editA.createAccount();
-        QVERIFY(sync(a.state(), &allowA));
-        QVERIFY(sync(b.state(), &allowB));
+        QVERIFY(TestSync::sync(a.state(), &allowA));
+        QVERIFY(TestSync::sync(b.state(), &allowB));
         for (int round = 0; round < 4; ++round) {
             for (int i = 0; i < 6; ++i) {
                 tick();
@@ -378,13 +344,13 @@ private Q_SLOTS:
             }
             // Sometimes one device misses a round.
             if (rng.bounded(4) != 0)
-                QVERIFY(sync(a.state(), &allowA));
+                QVERIFY(TestSync::sync(a.state(), &allowA));
             if (rng.bounded(4) != 0)
-                QVERIFY(sync(b.state(), &allowB));
+                QVERIFY(TestSync::sync(b.state(), &allowB));
         }
         for (int i = 0; i < 2; ++i) {
-            QVERIFY(sync(a.state(), &allowA));
-            QVERIFY(sync(b.state(), &allowB));
+            QVERIFY(TestSync::sync(a.state(), &allowA));
+            QVERIFY(TestSync::sync(b.state(), &allowB));
         }
 
         for (const char *table : {"accounts", "categories", "transactions", "recurring_transactions", "reconciliations"}) {

@@ -3,6 +3,7 @@
 // SQLite and PostgreSQL.
 #include "signin.h"
 #include "storetest.h"
+#include "syncwire.h"
 
 #include "server/backend.h"
 #include "server/synccursor.h"
@@ -17,57 +18,17 @@
 
 namespace {
 
-QString uuid()
-{
-    return QUuid::createUuid().toString(QUuid::WithoutBraces);
-}
+using SyncWire::accountChange;
+using SyncWire::appendPage;
+using SyncWire::body;
+using SyncWire::change;
+using SyncWire::uuid;
 
 const QString kAccount = QStringLiteral("6f1c2a4e-8d0b-4a57-9c3e-1b2d3e4f5a60");
 
-QJsonObject change(const QString &type, const QString &id, qint64 version, QJsonObject payload,
-                   const QString &action = QStringLiteral("upsert"))
-{
-    payload.insert(QStringLiteral("client_id"), id);
-    return {{QStringLiteral("entity_type"), type},
-            {QStringLiteral("entity_id"), id},
-            {QStringLiteral("action"), action},
-            {QStringLiteral("version"), version},
-            {QStringLiteral("payload"), payload}};
-}
-
-QJsonObject accountChange(const QString &id, qint64 version, const QString &name)
-{
-    return change(QStringLiteral("account"), id, version,
-                  {{QStringLiteral("name"), name},
-                   {QStringLiteral("account_type"), QStringLiteral("checking")},
-                   {QStringLiteral("currency"), QStringLiteral("USD")},
-                   {QStringLiteral("is_shared"), 0},
-                   {QStringLiteral("institution"), QStringLiteral("Bank")},
-                   {QStringLiteral("account_number_last4"), QStringLiteral("1234")},
-                   {QStringLiteral("starting_balance"), 150000},
-                   {QStringLiteral("sort_order"), 1},
-                   {QStringLiteral("version"), version},
-                   {QStringLiteral("created_at"), QStringLiteral("2024-01-02T03:04:05Z")},
-                   {QStringLiteral("updated_at"), QStringLiteral("2024-01-02T03:04:05Z")}});
-}
-
 QJsonObject transactionChange(const QString &id, qint64 version, qint64 amount, const QString &account = kAccount)
 {
-    return change(QStringLiteral("transaction"), id, version,
-                  {{QStringLiteral("account_id"), account},
-                   {QStringLiteral("date"), QStringLiteral("2024-03-05")},
-                   {QStringLiteral("payee"), QStringLiteral("Grocer")},
-                   {QStringLiteral("memo"), QString()},
-                   {QStringLiteral("amount"), amount},
-                   {QStringLiteral("category_id"), QString()},
-                   {QStringLiteral("cleared"), 1},
-                   {QStringLiteral("is_split"), 0},
-                   {QStringLiteral("version"), version}});
-}
-
-QJsonObject body(const QJsonArray &changes)
-{
-    return {{QStringLiteral("changes"), changes}};
+    return SyncWire::transactionChange(id, version, amount, account);
 }
 
 QStringList ids(const QJsonArray &records, const QString &key = QStringLiteral("client_id"))
@@ -116,16 +77,7 @@ private:
         QString at = cursor;
         for (int page = 0; page < 100; ++page) {
             const QJsonObject reply = pull(at, 200, token);
-            for (auto it = reply.begin(); it != reply.end(); ++it) {
-                if (it.value().isArray()) {
-                    QJsonArray all = merged.value(it.key()).toArray();
-                    for (const QJsonValue &v : it.value().toArray())
-                        all.append(v);
-                    merged.insert(it.key(), all);
-                } else {
-                    merged.insert(it.key(), it.value());
-                }
-            }
+            appendPage(&merged, reply);
             at = reply.value(QStringLiteral("cursor")).toString();
             if (!reply.value(QStringLiteral("has_more")).toBool())
                 break;

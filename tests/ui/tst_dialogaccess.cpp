@@ -10,6 +10,7 @@
 #include "support/gui/screenshots.h"
 #include "ui/dialogs/accountformdialog.h"
 #include "ui/dialogs/recurringformdialog.h"
+#include "ui/dialogs/shareaccountdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/splitlineswidget.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
@@ -27,6 +28,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <memory>
 #include <vector>
@@ -88,6 +90,16 @@ class DialogAccessTest : public DialogTestCase
             edit->setOpeningBalance(state()->accountService()->openingBalance(stored->id));
             add(edit, "accountform-edit");
         }
+        auto *share = new ShareAccountDialog(state()->accountSharingService(), a.id, a.name);
+        AccountSharingService::Sharing sharing;
+        sharing.myRole = QStringLiteral("owner");
+        sharing.owner = {QStringLiteral("u1"), QStringLiteral("ann@example.org"), QStringLiteral("Ann")};
+        sharing.members = {{{QStringLiteral("u2"), QStringLiteral("ben@example.org"), QStringLiteral("Ben")},
+                            QStringLiteral("editor"), Clock::nowUtc()}};
+        sharing.candidates = {{QStringLiteral("u3"), QStringLiteral("cy@example.org"), QStringLiteral("Cy")}};
+        share->showSharing(sharing);
+        share->memberList()->setCurrentItem(share->memberList()->topLevelItem(1));
+        add(share, "shareaccount");
         return dialogs;
     }
 

@@ -18,6 +18,7 @@
 #include "data/logging.h"
 #include "data/preferencesrepository.h"
 #include "data/reconciliationrepository.h"
+#include "data/sharedaccess.h"
 #include "data/recurringrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/sqlvalue.h"
@@ -31,6 +32,7 @@
 #include "ui/account/accountwindow.h"
 #include "ui/appstyle.h"
 #include "ui/dialogs/accountformdialog.h"
+#include "ui/dialogs/shareaccountdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
@@ -53,6 +55,9 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
 
 namespace {
 
@@ -274,6 +279,69 @@ void saveImportWindow(MainWindow &main, AppState &state, const QString &dir, con
     save(&window, QStringLiteral("%1/import-%2.png").arg(dir, themeSuffix));
 }
 
+// The Share dialog signed out, refused by the service (its address is a
+// closed local port) and as an owner sees it; then the register of an
+// account shared with the user to view, beside one they share themselves.
+void saveSharing(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
+{
+    const QString checkingId = QStringLiteral("sample-acct-checking");
+    const QString savingsId = QStringLiteral("sample-acct-savings");
+    std::optional<Account> checking = state.accounts()->findById(checkingId);
+    std::optional<Account> savings = state.accounts()->findById(savingsId);
+    if (!checking || !savings)
+        return;
+    const QSize size = (QSize(560, 420) * ThemeManager::fontScale() / 100.0);
+    auto take = [&](const QString &name, const std::function<void(ShareAccountDialog &)> &stage) {
+        ShareAccountDialog dialog(state.accountSharingService(), checkingId, checking->name, &main);
+        dialog.setWindowTitle(QStringLiteral("Share \"%1\"").arg(checking->name));
+        dialog.resize(size.expandedTo(dialog.sizeHint()));
+        dialog.show();
+        QEventLoop wait;
+        QTimer::singleShot(5000, &wait, &QEventLoop::quit);
+        QObject::connect(&dialog, &ShareAccountDialog::answered, &wait, &QEventLoop::quit);
+        if (dialog.isBusy())
+            wait.exec();
+        if (stage)
+            stage(dialog);
+        save(&dialog, QStringLiteral("%1/%2-%3.png").arg(dir, name, themeSuffix));
+    };
+    take(QStringLiteral("share-signed-out"), {});
+
+    state.syncEngine()->setMaySync([] { return false; });
+    stageSignIn(state.accountClient());
+    const Account plainChecking = *checking;
+    checking->serverId = QStringLiteral("0f6f3c3e-7a59-4b8e-9d6c-2b1e8f9a4c10");
+    checking->isShared = true;
+    state.accounts()->update(*checking);
+    take(QStringLiteral("share-failed"), {});
+    take(QStringLiteral("share"), [](ShareAccountDialog &dialog) {
+        AccountSharingService::Sharing sharing;
+        sharing.myRole = QStringLiteral("owner");
+        sharing.owner = {QStringLiteral("u1"), QStringLiteral("ann.lee@example.org"), QStringLiteral("Ann Lee")};
+        sharing.members = {{{QStringLiteral("u2"), QStringLiteral("ben.lee@example.org"), QStringLiteral("Ben Lee")},
+                            QStringLiteral("editor"), Clock::nowUtc().addDays(-12)}};
+        sharing.candidates = {{QStringLiteral("u3"), QStringLiteral("maya.lee@example.org"), QStringLiteral("Maya Lee")}};
+        dialog.showSharing(sharing);
+        dialog.memberList()->setCurrentItem(dialog.memberList()->topLevelItem(1));
+    });
+
+    const Account plainSavings = *savings;
+    savings->isShared = true;
+    state.accounts()->update(*savings);
+    SharedAccess access(state.preferences());
+    access.set(savingsId, SharedAccess::Access{QStringLiteral("viewer"), QStringLiteral("Ben Lee"),
+                                               QStringLiteral("ben.lee@example.org")});
+    main.selectAccount(savingsId);
+    save(&main, QStringLiteral("%1/register-view-only-%2.png").arg(dir, themeSuffix));
+
+    access.set(savingsId, std::nullopt);
+    state.accounts()->update(plainSavings);
+    state.accounts()->update(plainChecking);
+    main.selectAccount(checkingId);
+    state.accountClient()->signIn()->signOut();
+    state.syncEngine()->setMaySync([&state] { return state.isSignedIn(); });
+}
+
 // The about box, the what's-new window and an offer of a newer version with notes.
 void saveUpdateWindows(MainWindow &main, const QString &dir, const QString &themeSuffix)
 {
@@ -380,6 +448,7 @@ int main(int argc, char *argv[])
             saveScreens(window, state, out, theme + suffix);
             saveReports(window, out, theme + suffix);
             saveAccountWindow(window, state, out, theme + suffix);
+            saveSharing(window, state, out, theme + suffix);
             saveImportWindow(window, state, out, theme + suffix);
             saveUpdateWindows(window, out, theme + suffix);
             // Safety copies, for the data page's list.

@@ -93,18 +93,21 @@ TransactionDetailsDialog::TransactionDetailsDialog(AppState *state, const Transa
     }
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *edit = buttons->addButton(tr("Edit..."), QDialogButtonBox::ActionRole);
-    connect(edit, &QPushButton::clicked, this, [this] {
-        m_editRequested = true;
-        accept();
-    });
-    if (!t.reconciled) {
-        m_clearedButton = buttons->addButton(t.cleared ? tr("Mark Uncleared") : tr("Mark Cleared"),
-                                             QDialogButtonBox::ActionRole);
-        connect(m_clearedButton, &QPushButton::clicked, this, &TransactionDetailsDialog::toggleCleared);
+    // A transaction of an account shared with the user to view is only shown.
+    if (!state->isViewOnly(t.accountId)) {
+        QPushButton *edit = buttons->addButton(tr("Edit..."), QDialogButtonBox::ActionRole);
+        connect(edit, &QPushButton::clicked, this, [this] {
+            m_editRequested = true;
+            accept();
+        });
+        if (!t.reconciled) {
+            m_clearedButton = buttons->addButton(t.cleared ? tr("Mark Uncleared") : tr("Mark Cleared"),
+                                                 QDialogButtonBox::ActionRole);
+            connect(m_clearedButton, &QPushButton::clicked, this, &TransactionDetailsDialog::toggleCleared);
+        }
+        QPushButton *remove = buttons->addButton(tr("Delete..."), QDialogButtonBox::ActionRole);
+        connect(remove, &QPushButton::clicked, this, &TransactionDetailsDialog::deleteTransaction);
     }
-    QPushButton *remove = buttons->addButton(tr("Delete..."), QDialogButtonBox::ActionRole);
-    connect(remove, &QPushButton::clicked, this, &TransactionDetailsDialog::deleteTransaction);
     QPushButton *close = buttons->addButton(QDialogButtonBox::Close);
     close->setDefault(true);
     close->setFocus(Qt::OtherFocusReason);

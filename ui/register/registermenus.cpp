@@ -24,9 +24,16 @@ QMenu *RegisterMenus::createContextMenu(const QModelIndex &index)
         action->setShortcutVisibleInContextMenu(true);
         return action;
     };
+    const RegisterEntry *entry = screen->model()->entryAt(index.row());
+    // A register shared with the user to view offers only a look at a row.
+    if (screen->isViewOnly()) {
+        if (entry && !entry->isOpeningBalance)
+            add(RegisterScreen::tr("Show &Details..."), QKeySequence(Qt::ALT | Qt::Key_Return),
+                &RegisterScreen::showCurrentDetails);
+        return menu;
+    }
     add(RegisterScreen::tr("&Insert New"), QKeySequence(Qt::CTRL | Qt::Key_I), &RegisterScreen::insertNewRow);
     add(RegisterScreen::tr("&New Transaction..."), QKeySequence::New, &RegisterScreen::newTransactionDialog);
-    const RegisterEntry *entry = screen->model()->entryAt(index.row());
     if (!entry) {
         add(RegisterScreen::tr("&Edit in Dialog..."), QKeySequence(Qt::CTRL | Qt::Key_E),
             &RegisterScreen::editNewRowInDialog);

@@ -5,6 +5,7 @@
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/preferencesrepository.h"
+#include "data/sharedaccess.h"
 #include "data/transactionrepository.h"
 #include "services/money.h"
 #include "ui/accessibility.h"
@@ -99,10 +100,16 @@ void RegisterScreen::buildUi()
     m_reconcileButton->setObjectName(QStringLiteral("registerReconcile"));
     connect(m_reconcileButton, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
 
+    m_sharedLabel = new QLabel(this);
+    m_sharedLabel->setObjectName(QStringLiteral("registerShared"));
+    m_sharedLabel->setWordWrap(true);
+    ThemeManager::setRole(m_sharedLabel, ThemeManager::Small, 600);
+
     auto *titles = new QVBoxLayout;
     titles->setSpacing(0);
     titles->addWidget(m_nameLabel);
     titles->addWidget(m_institutionLabel);
+    titles->addWidget(m_sharedLabel);
     auto *headerRow = new QHBoxLayout;
     headerRow->addLayout(titles, 1);
     headerRow->addWidget(m_balanceLabel);
@@ -149,6 +156,7 @@ void RegisterScreen::applyTheme()
     const bool dark = ThemeManager::darkNow();
     m_institutionLabel->setStyleSheet(
         QStringLiteral("color: %1;").arg(QApplication::palette().color(QPalette::PlaceholderText).name()));
+    m_sharedLabel->setStyleSheet(QStringLiteral("color: %1;").arg(ThemeManager::toneName(ThemeManager::Accent)));
     m_messageLabel->setStyleSheet(QStringLiteral("color: %1;").arg(dark ? QStringLiteral("#4DB6AC")
                                                                          : QStringLiteral("#00796B")));
     refreshHeader();
@@ -234,8 +242,13 @@ void RegisterScreen::loadNow()
     if (!m_accountId.isEmpty())
         account = m_state->accounts()->findById(m_accountId);
     m_account = account && !account->isDeleted() ? *account : Account();
+    const std::optional<SharedAccess::Access> access =
+        m_account.id.isEmpty() ? std::nullopt : SharedAccess(m_state->preferences()).of(m_account.id);
+    m_viewOnly = access && access->viewOnly();
+    m_ownerName = access ? access->owner() : QString();
     const bool twoLine = m_state->preferences()->getBool(QStringLiteral("registerTwoLine"), false);
     loadEntries([this, twoLine] {
+        m_model->setReadOnly(m_viewOnly);
         m_model->setCurrency(m_account.currency);
         m_model->setTwoLine(twoLine);
         m_delegate->setTwoLine(twoLine);
@@ -280,7 +293,30 @@ void RegisterScreen::refreshHeader()
     Accessibility::showFigure(m_balanceLabel, tr("Balance"),
                               m_account.id.isEmpty() ? QString() : Money::formatMoney(balance, m_account.currency));
     m_balanceLabel->setStyleSheet(QStringLiteral("color: %1;").arg(color));
-    m_reconcileButton->setEnabled(!m_account.id.isEmpty());
+    m_reconcileButton->setEnabled(!m_account.id.isEmpty() && !m_viewOnly);
+    const QString shared = sharedText();
+    m_sharedLabel->setText(shared);
+    m_sharedLabel->setAccessibleName(shared);
+    m_sharedLabel->setVisible(!shared.isEmpty());
+    // The typing keys mean nothing in a register that cannot be typed into.
+    m_hintLabel->setVisible(!m_viewOnly);
+}
+
+QString RegisterScreen::sharedText() const
+{
+    if (!m_ownerName.isEmpty()) {
+        return m_viewOnly ? tr("Shared with you by %1 \u00b7 view only").arg(m_ownerName)
+                          : tr("Shared with you by %1").arg(m_ownerName);
+    }
+    return m_account.isShared ? tr("Shared with your family group") : QString();
+}
+
+bool RegisterScreen::refuseViewOnly()
+{
+    if (!m_viewOnly)
+        return false;
+    showMessage(tr("%1 shares this account with you to view only").arg(m_ownerName), 5000);
+    return true;
 }
 
 const RegisterEntry *RegisterScreen::currentEntry() const
@@ -334,6 +370,8 @@ void RegisterScreen::onPreferenceChanged(const QString &key)
 
 void RegisterScreen::insertNewRow()
 {
+    if (refuseViewOnly())
+        return;
     m_keys->goToBlankRow(true);
 }
 
@@ -348,6 +386,8 @@ void RegisterScreen::focusEntryRow()
     if (m_account.id.isEmpty())
         return;
     m_table->setFocus(Qt::OtherFocusReason);
+    if (m_viewOnly)
+        return;
     m_keys->goToBlankRow(true);
 }
 
@@ -363,6 +403,8 @@ QMenu *RegisterScreen::createHeaderMenu()
 
 void RegisterScreen::commitCurrentRow()
 {
+    if (refuseViewOnly())
+        return;
     m_table->commitAndCloseEditor();
     if (m_account.id.isEmpty())
         return;
@@ -397,6 +439,8 @@ void RegisterScreen::commitCurrentRow()
 
 void RegisterScreen::deleteCurrentRow()
 {
+    if (refuseViewOnly())
+        return;
     const RegisterEntry *entry = takeStoredEntry();
     if (!entry)
         return;
@@ -408,6 +452,8 @@ void RegisterScreen::deleteCurrentRow()
 
 void RegisterScreen::toggleCurrentCleared()
 {
+    if (refuseViewOnly())
+        return;
     const RegisterEntry *entry = takeStoredEntry();
     if (!entry)
         return;

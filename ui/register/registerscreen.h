@@ -41,6 +41,9 @@ public:
     QString accountId() const { return m_accountId; }
 
     RegisterModel *model() const { return m_model; }
+    // The account is shared with the user to view only: nothing can be typed.
+    bool isViewOnly() const { return m_viewOnly; }
+    QString sharedText() const;
     RegisterTableView *table() const { return m_table; }
     RegisterDelegate *delegate() const { return m_delegate; }
     QString messageText() const;
@@ -88,6 +91,8 @@ private:
     void reloadKeepingInput();
     void loadEntries(const std::function<void()> &fill);
     void refreshHeader();
+    // For an account shared with the user to view: says so and returns true.
+    bool refuseViewOnly();
     void onCurrentRowChanged(const QModelIndex &current, const QModelIndex &previous);
     void onCellClicked(const QModelIndex &index);
     void onCellDoubleClicked(const QModelIndex &index);
@@ -125,6 +130,9 @@ private:
     RegisterColumns *m_columns = nullptr;
     QLabel *m_nameLabel = nullptr;
     QLabel *m_institutionLabel = nullptr;
+    QLabel *m_sharedLabel = nullptr;
+    bool m_viewOnly = false;
+    QString m_ownerName;
     QLabel *m_balanceLabel = nullptr;
     QPushButton *m_reconcileButton = nullptr;
     QLabel *m_hintLabel = nullptr;

@@ -27,6 +27,8 @@ void RegisterScreen::newTransactionDialog()
 
 void RegisterScreen::presentNewTransactionDialog(const std::optional<Transaction> &seed)
 {
+    if (refuseViewOnly())
+        return;
     m_table->commitAndCloseEditor();
     if (m_account.id.isEmpty())
         return;
@@ -50,6 +52,8 @@ void RegisterScreen::presentNewTransactionDialog(const std::optional<Transaction
 
 void RegisterScreen::editNewRowInDialog()
 {
+    if (refuseViewOnly())
+        return;
     m_table->commitAndCloseEditor();
     Transaction seed;
     seed.date = DateText::parseTyped(m_model->bufferText(RegisterModel::Date));
@@ -74,12 +78,18 @@ void RegisterScreen::editCurrentInDialog()
             editNewRowInDialog();
         return;
     }
-    if (!entry->isOpeningBalance)
+    if (entry->isOpeningBalance)
+        return;
+    if (m_viewOnly)
+        showCurrentDetails();
+    else
         editTransaction(entry->transaction.id);
 }
 
 void RegisterScreen::editTransaction(const QString &transactionId)
 {
+    if (refuseViewOnly())
+        return;
     m_table->commitAndCloseEditor();
     const std::optional<Transaction> stored = m_state->transactions()->getById(transactionId);
     if (!stored || stored->isDeleted())
@@ -109,6 +119,8 @@ void RegisterScreen::showCurrentDetails()
 
 void RegisterScreen::editCurrentSplits()
 {
+    if (refuseViewOnly())
+        return;
     const RegisterEntry *entry = takeStoredEntry();
     if (!entry)
         return;
@@ -126,6 +138,8 @@ void RegisterScreen::editCurrentSplits()
 
 void RegisterScreen::memorizeCurrentRow()
 {
+    if (refuseViewOnly())
+        return;
     const RegisterEntry *entry = takeStoredEntry();
     if (!entry)
         return;
