@@ -21,6 +21,7 @@ class QSplitter;
 class QStackedWidget;
 class QTimer;
 class ReconciliationHistoryScreen;
+class ReconciliationScreen;
 class RecurringScreen;
 class RegisterScreen;
 class ReportsScreen;
@@ -69,6 +70,8 @@ public Q_SLOTS:
     void showCategoriesWindow();
     void showSettingsWindow();
     void showReconciliationWindow();
+    // Selects the account and reconciles it against the statement given.
+    void reconcileToStatement(const QString &accountId, const QDate &statementDate, qint64 statementBalance);
     void showReconciliationHistoryWindow();
     void showImportWindow();
     // Opens the import window over these files, as if chosen there.
@@ -109,6 +112,7 @@ private:
     // user to view only.
     bool requireChangeableAccount();
     void showWindow(QWidget *window, const QString &title, const QSize &size);
+    ReconciliationScreen *openReconciliation(const QString &accountId);
 
     void showAboutBox();
     void showShortcutsDialog();

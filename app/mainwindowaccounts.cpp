@@ -116,6 +116,7 @@ void MainWindow::showImportWindow()
     if (!m_import) {
         m_import = new ImportWindow(*m_state, this);
         m_import->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_import, &ImportWindow::reconcileRequested, this, &MainWindow::reconcileToStatement);
     }
     showWindow(m_import, tr("Import Transactions"), QSize(650, 600));
 }

@@ -61,15 +61,30 @@ void MainWindow::showPayeesWindow()
 
 void MainWindow::showReconciliationWindow()
 {
+    if (requireChangeableAccount())
+        openReconciliation(m_state->currentAccountId());
+}
+
+void MainWindow::reconcileToStatement(const QString &accountId, const QDate &statementDate, qint64 statementBalance)
+{
+    const std::optional<Account> account = m_state->accounts()->findById(accountId);
+    if (!account || account->isDeleted())
+        return;
+    selectAccount(accountId);
     if (!requireChangeableAccount())
         return;
-    const QString id = m_state->currentAccountId();
-    const std::optional<Account> account = m_state->accounts()->findById(id);
+    openReconciliation(accountId)->setStatement(statementDate, statementBalance);
+}
+
+ReconciliationScreen *MainWindow::openReconciliation(const QString &accountId)
+{
+    const std::optional<Account> account = m_state->accounts()->findById(accountId);
     auto *screen = makeWindow(new ReconciliationScreen(m_state, this), true);
-    screen->setAccount(id);
+    screen->setAccount(accountId);
     connect(screen, &ReconciliationScreen::reconciliationCompleted, screen, &QWidget::close);
     connect(screen, &ReconciliationScreen::cancelled, screen, &QWidget::close);
     showWindow(screen, tr("Reconcile \u2014 %1").arg(account ? account->name : QString()), QSize(1100, 720));
+    return screen;
 }
 
 void MainWindow::showReconciliationHistoryWindow()

@@ -52,6 +52,7 @@ QList<Database::Migration> Database::defaultMigrations()
         {1, QStringLiteral("initial"), QStringLiteral(":/sql/sql/migrations/001_initial.sql")},
         {2, QStringLiteral("recon_sync"), QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")},
         {3, QStringLiteral("recurring_lead_days"), QStringLiteral(":/sql/sql/migrations/003_recurring_lead_days.sql")},
+        {4, QStringLiteral("import_ids"), QStringLiteral(":/sql/sql/migrations/004_import_ids.sql")},
     };
 }
 

@@ -725,3 +725,16 @@ qint64 TransactionRepository::reconciledTotal(const QString &accountId, QDate *l
     q->finish();
     return total;
 }
+
+qint64 TransactionRepository::clearedTotal(const QString &accountId, const QDate &asOf)
+{
+    QSqlQuery *q = m_statements.prepare(
+        QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+                       "AND cleared = 1 AND date <= ?"),
+        {accountId, SqlValue::date(asOf)}, "TransactionRepository::clearedTotal failed:");
+    if (!Sql::exec(q, "TransactionRepository::clearedTotal failed:") || !q->next())
+        return 0;
+    const qint64 total = q->value(0).toLongLong();
+    q->finish();
+    return total;
+}

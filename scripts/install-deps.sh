@@ -7,7 +7,7 @@ qt6-base-dev qt6-base-private-dev libqt6sql6-sqlite libqt6svg6 \
 qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n \
 libgl1-mesa-dev libsqlite3-dev fonts-material-design-icons-iconfont fonts-dejavu-core \
 qt6-httpserver-dev qt6-websockets-dev libsodium-dev libqt6sql6-psql postgresql \
-qtkeychain-qt6-dev fonts-noto-cjk \
+qtkeychain-qt6-dev libofx-dev fonts-noto-cjk \
 python3 librsvg2-bin desktop-file-utils appstream file dpkg-dev"
 
 missing=""

@@ -17,6 +17,9 @@ inline constexpr Table kTables[] = {
     {"split_lines", "split_lines", "splitLineCount"},
     {"recurring_transactions", "recurring", "recurringCount"},
     {"reconciliations", "reconciliations", "reconciliationCount"},
+    // The bank's ids of imported rows: a restored store still knows what
+    // an OFX download already brought in.
+    {"import_ids", "import_ids", "importIdCount"},
 };
 
 inline constexpr int kVersion = 1;

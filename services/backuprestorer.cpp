@@ -223,8 +223,11 @@ BackupRestorer::Outcome BackupRestorer::write(const Row &row, QString *error)
     QString localUpdatedAt;
     // After "restore exactly" emptied the store, no row can be there.
     if (m_mode != BackupMode::Exact) {
-        QSqlQuery *lookup = m_statements.prepare(QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(m_table),
-                                                 {row.id}, "BackupService lookup failed:");
+        // Bookkeeping tables (the import ids) carry no updated_at.
+        const QString updatedAt = m_columnIndex.contains(kUpdatedAt) ? kUpdatedAt : QStringLiteral("NULL");
+        QSqlQuery *lookup = m_statements.prepare(
+            QStringLiteral("SELECT id, %2 FROM %1 WHERE id = ?").arg(m_table, updatedAt), {row.id},
+            "BackupService lookup failed:");
         if (!lookup) {
             *error = BackupService::tr("the table cannot be read");
             return Outcome::Failed;

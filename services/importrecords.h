@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/codes.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -27,6 +29,7 @@ struct ParsedTransaction {
     bool reconciled = false;
     QList<ParsedSplit> splits;
     QString sourceAccount;  // empty when the record came before any account header
+    QString fitid;          // the bank's own id of the row (OFX); empty when the file gives none
 };
 
 struct ParsedCategory {
@@ -42,6 +45,26 @@ struct SourceAccount {
     QString name;
     int typeCode = 0;
     int records = 0;
+};
+
+// A bank or credit-card account of an OFX statement, with what the statement
+// says about it. Its records carry key as their source account.
+struct StatementAccount {
+    QString key;     // the bank's account id: bank, branch and account number together
+    QString number;  // ACCTID as written
+    AccountType type = AccountType::Checking;
+    QString currencyCode;  // CURDEF, upper-cased; "USD" when the file names none
+    int currency = 0;      // as Currency; -1 when the app keeps no such currency
+    QDate firstDate;       // the statement's own range (DTSTART, DTEND), else its rows'
+    QDate lastDate;
+    int records = 0;
+    bool hasLedgerBalance = false;
+    qint64 ledgerBalance = 0;  // LEDGERBAL, in minor units
+    QDate ledgerDate;
+
+    // The last four characters of the account number, as shown and as kept
+    // on an account made for it.
+    QString lastFour() const { return number.right(4); }
 };
 
 // Bounds on what a file may bring in. A text field longer than kTextLength

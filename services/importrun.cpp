@@ -6,6 +6,7 @@
 #include "data/clock.h"
 #include "data/dbtransaction.h"
 #include "data/ids.h"
+#include "data/preferencesrepository.h"
 #include "data/splitlinerepository.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
@@ -13,6 +14,9 @@
 #include "services/money.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QSqlDriver>
 
@@ -80,8 +84,13 @@ ImportService::Run::Run(ImportService *service, const QList<ImportFile> &files, 
     , m_files(files)
     , m_mapping(std::move(mapping))
     , m_now(Clock::nowUtc())
+    , m_importIds(service->m_splitLines->connection())
 {
     for (const ImportFile &file : files) {
+        m_result.investmentStatements += file.investmentStatements;
+        m_result.otherCurrencyStatements += file.otherCurrencyStatements;
+        if (file.truncated)
+            m_result.truncatedFiles.append(file.path);
         m_total += int(file.transactions.size());
         m_result.metadata += file.metadata;
         m_result.unparseable += file.unparseable;
@@ -118,6 +127,8 @@ ImportResult ImportService::Run::execute(const NewAccounts &newAccounts)
                         break;
                 }
             }
+            if (!m_result.rolledBack())
+                finishStatements();
             if (!m_result.rolledBack() && !bulk.finish()) {
                 m_storeProblem = storeProblemOf(m_service->m_splitLines->connection());
                 abort("cannot index the imported rows");
@@ -134,6 +145,7 @@ ImportResult ImportService::Run::execute(const NewAccounts &newAccounts)
             m_result.transfersLinked = 0;
             m_result.categoriesCreated = 0;
             m_result.accountsCreated = 0;
+            m_result.balances.clear();
         }
         Q_EMIT m_service->progress(m_total, m_total);
     }
@@ -271,6 +283,7 @@ bool ImportService::Run::importFile(const ImportFile &file)
     QHash<QString, QHash<QString, int>> seenInFile;
     QHash<QString, QHash<QString, int>> insertedInFile;
     m_targetCache.clear();
+    m_fileFitids.clear();
     for (const ParsedTransaction &record : file.transactions) {
         if (!importRecord(file, record, seenInFile, insertedInFile) || (m_writeFailed && !storeStillWritable()))
             return false;
@@ -291,8 +304,10 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
         return false;
 
     auto cached = m_targetCache.constFind(record.sourceAccount);
-    if (cached == m_targetCache.cend())
-        cached = m_targetCache.insert(record.sourceAccount, targetFor(sourceKey(record.sourceAccount, file.path)));
+    if (cached == m_targetCache.cend()) {
+        cached = m_targetCache.insert(record.sourceAccount, file.isOfx ? statementTarget(file, record.sourceAccount)
+                                                                       : targetFor(sourceKey(record.sourceAccount, file.path)));
+    }
     const QString target = *cached;
     if (target.isEmpty()) {
         ++m_result.unmapped;
@@ -302,10 +317,15 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
     const QString payee = payeeFor(record);
     const qint64 amount = file.amountsInCents ? inUnitsOf(target, record.amount) : record.amount;
     const QString key = duplicateKey(record.date, amount, payee);
-    const int nth = ++seenInFile[target][key];
-    if (nth <= heldKeys(target).value(key)) {
-        ++m_result.duplicates;
-        return true;
+    QString fitid = record.fitid;
+    if (!fitid.isEmpty() && settledByFitid(target, record, amount, key, &fitid))
+        return !m_result.rolledBack();
+    if (fitid.isEmpty()) {
+        const int nth = ++seenInFile[target][key];
+        if (nth <= heldKeys(target).value(key)) {
+            ++m_result.duplicates;
+            return true;
+        }
     }
 
     Transaction t;
@@ -356,7 +376,7 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
         lines.append({Ids::newId(), t.id, splitCategoryId(split), part, split.memo, m_now, m_now});
     }
 
-    if (!insertWithLines(t, lines)) {
+    if (!insertWithLines(t, lines, fitid)) {
         qWarning().noquote() << "QIF import: insert failed for" << SqlValue::date(t.date) << t.payee << "amount"
                              << t.amount << "account" << t.accountId;
         ++m_result.databaseErrors;
@@ -364,6 +384,8 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
     }
     ++m_result.imported;
     ++insertedInFile[target][key];
+    if (!fitid.isEmpty())
+        m_fitids[target].insert(fitid, t.id);
     m_batch->touchTransactions(target);
 
     if (partner)
@@ -373,11 +395,12 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
     return true;
 }
 
-bool ImportService::Run::insertWithLines(const Transaction &t, const QList<SplitLine> &lines)
+bool ImportService::Run::insertWithLines(const Transaction &t, const QList<SplitLine> &lines, const QString &fitid)
 {
-    if (lines.isEmpty())
+    if (lines.isEmpty() && fitid.isEmpty())
         return written(m_service->m_transactions->insert(t));
-    // A row with some of its lines missing would be worse than no row.
+    // A row with some of its lines missing would be worse than no row, and
+    // one without its FITID would come in again with the next download.
     DbTransaction rowTx(m_service->m_splitLines->connection());
     if (!written(rowTx.isActive()) || !written(m_service->m_transactions->insert(t)))
         return false;
@@ -385,7 +408,145 @@ bool ImportService::Run::insertWithLines(const Transaction &t, const QList<Split
         if (!written(m_service->m_splitLines->insert(line)))
             return false;
     }
+    if (!fitid.isEmpty() && !written(m_importIds.insert(t.accountId, fitid, t.id, m_now)))
+        return false;
     return rowTx.commit();
+}
+
+bool ImportService::Run::settledByFitid(const QString &target, const ParsedTransaction &record, qint64 amount,
+                                        const QString &key, QString *fitid)
+{
+    const QString inFile = target + QLatin1Char('\n') + *fitid;
+    const auto first = m_fileFitids.constFind(inFile);
+    if (first != m_fileFitids.cend() && (first->first != record.date || first->second != amount)) {
+        // The bank gave one id to two different rows of this file: the
+        // second goes by the QIF rule, without an id.
+        fitid->clear();
+        return false;
+    }
+    if (first == m_fileFitids.cend())
+        m_fileFitids.insert(inFile, {record.date, amount});
+
+    QHash<QString, QString> *known = fitidsOf(target);
+    if (!known)
+        return true;
+    // Seen before in this account: a duplicate, even when the user has
+    // deleted its row since, on purpose.
+    if (known->contains(*fitid)) {
+        ++m_result.duplicates;
+        return true;
+    }
+    // A row already here without an id (typed, imported from QIF, or synced
+    // from another device) is this one: it takes the id.
+    QStringList &same = unclaimedOf(target)[key];
+    if (same.isEmpty())
+        return false;
+    const QString existing = same.takeFirst();
+    if (!written(m_importIds.insert(target, *fitid, existing, m_now))) {
+        qWarning().noquote() << "OFX import: cannot record the id of" << existing;
+        ++m_result.databaseErrors;
+        return true;
+    }
+    known->insert(*fitid, existing);
+    ++m_result.duplicates;
+    return true;
+}
+
+QHash<QString, QString> *ImportService::Run::fitidsOf(const QString &accountId)
+{
+    auto it = m_fitids.find(accountId);
+    if (it != m_fitids.end())
+        return &*it;
+    QHash<QString, QString> ids;
+    if (!written(m_importIds.forAccount(accountId, &ids))) {
+        abort("cannot read the bank's transaction ids");
+        return nullptr;
+    }
+    return &*m_fitids.insert(accountId, std::move(ids));
+}
+
+QHash<QString, QStringList> &ImportService::Run::unclaimedOf(const QString &accountId)
+{
+    auto it = m_unclaimed.find(accountId);
+    if (it != m_unclaimed.end())
+        return *it;
+    QHash<QString, QStringList> &rows = m_unclaimed[accountId];
+    QSet<QString> claimed;
+    if (const QHash<QString, QString> *known = fitidsOf(accountId)) {
+        for (const QString &id : *known)
+            claimed.insert(id);
+    }
+    const QList<Transaction> existing = m_service->m_transactions->listByAccount(accountId);
+    for (const Transaction &t : existing) {
+        if (!claimed.contains(t.id))
+            rows[duplicateKey(t.date, t.amount, t.payee)].append(t.id);
+    }
+    return rows;
+}
+
+QString ImportService::Run::statementTarget(const ImportFile &file, const QString &sourceAccount)
+{
+    const QString target = targetFor(sourceKey(sourceAccount, file.path));
+    if (target.isEmpty())
+        return target;
+    for (const StatementAccount &statement : file.statements) {
+        if (statement.key == sourceAccount && statement.currency != currencyOf(target)) {
+            // Yen rows in a dollar account would be read as cents.
+            qWarning().noquote() << "OFX import: statement in" << statement.currencyCode
+                                 << "not imported into an account of another currency";
+            return QString();
+        }
+    }
+    return target;
+}
+
+void ImportService::Run::finishStatements()
+{
+    QJsonObject remembered;
+    PreferencesRepository *preferences = m_service->m_preferences;
+    if (preferences)
+        remembered = QJsonDocument::fromJson(preferences->get(ImportService::statementMapKey(), QString()).toUtf8()).object();
+    const QJsonObject before = remembered;
+    QHash<QString, int> balanceOf;  // account id -> index in m_result.balances
+    for (const ImportFile &file : m_files) {
+        for (const StatementAccount &statement : file.statements) {
+            const QString target = statementTarget(file, statement.key);
+            if (target.isEmpty())
+                continue;
+            remembered.insert(statement.key, target);
+            if (!statement.hasLedgerBalance || !statement.ledgerDate.isValid())
+                continue;
+            StatementBalance balance;
+            balance.accountId = target;
+            balance.currency = currencyOf(target);
+            balance.date = statement.ledgerDate;
+            balance.bank = statement.ledgerBalance;
+            const auto seen = balanceOf.constFind(target);
+            if (seen != balanceOf.cend()) {
+                // Two statements for one account: the later one.
+                if (m_result.balances.at(*seen).date <= balance.date)
+                    m_result.balances[*seen] = balance;
+                continue;
+            }
+            balanceOf.insert(target, int(m_result.balances.size()));
+            m_result.balances.append(balance);
+        }
+    }
+    for (StatementBalance &balance : m_result.balances) {
+        qint64 starting = 0;
+        if (m_service->m_accounts) {
+            if (const std::optional<Account> account = m_service->m_accounts->findById(balance.accountId)) {
+                starting = account->startingBalance;
+                balance.accountName = account->name;
+            }
+        }
+        balance.cleared = starting + m_service->m_transactions->clearedTotal(balance.accountId, balance.date);
+    }
+    if (preferences && remembered != before
+        && !written(preferences->set(ImportService::statementMapKey(),
+                                     QString::fromUtf8(QJsonDocument(remembered).toJson(QJsonDocument::Compact))))) {
+        qWarning() << "OFX import: cannot remember the statement accounts";
+    }
 }
 
 bool ImportService::Run::written(bool ok)

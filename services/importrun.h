@@ -1,9 +1,11 @@
 #pragma once
 
+#include "data/importidrepository.h"
 #include "services/importservice.h"
 
 #include <QDateTime>
 #include <QHash>
+#include <QPair>
 
 #include <optional>
 
@@ -35,7 +37,24 @@ private:
     bool importRecord(const ImportFile &file, const ParsedTransaction &record,
                       QHash<QString, QHash<QString, int>> &seenInFile,
                       QHash<QString, QHash<QString, int>> &insertedInFile);
-    bool insertWithLines(const Transaction &t, const QList<SplitLine> &lines);
+    // The row, its split lines and its FITID (when given) together or not at all.
+    bool insertWithLines(const Transaction &t, const QList<SplitLine> &lines, const QString &fitid = QString());
+    // OFX rows: true when the record is settled by its FITID (a duplicate,
+    // or a row already here without an id, which now takes it); fitid is
+    // cleared when the record has to go by the QIF rule instead.
+    bool settledByFitid(const QString &target, const ParsedTransaction &record, qint64 amount, const QString &key,
+                        QString *fitid);
+    // FITID -> transaction id of the account, with this run's; nullptr
+    // (the import aborted) when they cannot be read.
+    QHash<QString, QString> *fitidsOf(const QString &accountId);
+    // Duplicate key -> the account's live rows without a FITID.
+    QHash<QString, QStringList> &unclaimedOf(const QString &accountId);
+    // The target of an OFX statement's account, unless its currency is not
+    // the statement's.
+    QString statementTarget(const ImportFile &file, const QString &sourceAccount);
+    // The bank's balances beside the accounts', and the accounts the
+    // statements went to, remembered for next time.
+    void finishStatements();
     bool linkPartner(Candidate *partner, const Transaction &t);
     bool reportProgress();
     void abort(const char *reason, ImportResult::Stop stop = ImportResult::Stop::DatabaseError);
@@ -74,6 +93,11 @@ private:
     QHash<QString, QHash<QString, int>> m_held;  // account -> duplicate key -> rows held
     QHash<QString, QList<Candidate>> m_candidates;
     QHash<QString, int> m_currencies;  // account id -> currency
+    ImportIdRepository m_importIds;
+    QHash<QString, QHash<QString, QString>> m_fitids;
+    QHash<QString, QHash<QString, QStringList>> m_unclaimed;
+    // Account and FITID -> date and amount of its first row in the file being read.
+    QHash<QString, QPair<QDate, qint64>> m_fileFitids;
     ChangeBatch *m_batch = nullptr;
     DbTransaction *m_tx = nullptr;
     ImportResult::Stop m_storeProblem = ImportResult::Stop::None;

@@ -2,10 +2,17 @@
 
 #include "data/clock.h"
 #include "data/ids.h"
+#include "data/preferencesrepository.h"
 #include "services/csvmapping.h"
+#include "services/datetext.h"
 #include "services/importrun.h"
+#include "services/money.h"
+#include "services/ofxreader.h"
 #include "services/qifreader.h"
 #include "services/safetycopies.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
 
 ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,
                              SplitLineRepository *splitLines, QObject *parent)
@@ -48,6 +55,32 @@ ImportFile ImportService::readCsv(const QString &path, const CsvMapping &mapping
     file.amountsInCents = false;
     file.sourceAccounts.append({QString(), QifReader::Bank, int(file.transactions.size())});
     return file;
+}
+
+ImportFile ImportService::readOfx(const QString &path)
+{
+    ImportFile file;
+    file.path = path;
+    file.isOfx = true;
+    file.amountsInCents = false;
+    OfxParseResult parsed = OfxReader::parseFile(path, &file.readable);
+    file.readable = file.readable && parsed.readable;
+    file.transactions = std::move(parsed.transactions);
+    file.statements = std::move(parsed.accounts);
+    file.unparseable = parsed.unparseableCount;
+    file.investmentStatements = parsed.investmentStatements;
+    file.otherCurrencyStatements = parsed.otherCurrencyStatements;
+    file.truncated = parsed.truncated;
+    for (const StatementAccount &a : std::as_const(file.statements)) {
+        const int code = a.type == AccountType::CreditCard ? QifReader::CreditCard : QifReader::Bank;
+        file.sourceAccounts.append({a.key, code, a.records});
+    }
+    return file;
+}
+
+ImportFile ImportService::readStatementFile(const QString &path, int dateOrder)
+{
+    return OfxReader::isOfxFile(path) ? readOfx(path) : readQif(path, dateOrder);
 }
 
 QString ImportService::sourceKey(const QString &sourceAccount, const QString &path)
@@ -149,11 +182,64 @@ Account ImportService::accountForSource(const QString &name, int qifTypeCode, in
     return a;
 }
 
+QString ImportService::statementAccountName(const StatementAccount &statement)
+{
+    return tr("%1 \u2026%2").arg(Codes::accountTypeLabel(statement.type), statement.lastFour());
+}
+
+Account ImportService::accountForStatement(const StatementAccount &statement, int sortOrder)
+{
+    Account a;
+    a.id = Ids::newId();
+    a.name = statementAccountName(statement);
+    a.type = statement.type;
+    a.currency = statement.currency >= 0 ? Currency(statement.currency) : Currency::USD;
+    a.accountNumberLast4 = statement.lastFour();
+    a.sortOrder = sortOrder;
+    a.createdAt = Clock::nowUtc();
+    a.updatedAt = a.createdAt;
+    return a;
+}
+
+QString ImportService::suggestedAccount(const StatementAccount &statement, const QList<Account> &accounts)
+{
+    const auto fits = [&statement](const Account &a) { return int(a.currency) == statement.currency; };
+    // The user's own choice last time comes first: two accounts may well
+    // end in the same four digits.
+    if (m_preferences) {
+        const QJsonObject map =
+            QJsonDocument::fromJson(m_preferences->get(statementMapKey(), QString()).toUtf8()).object();
+        const QString last = map.value(statement.key).toString();
+        for (const Account &a : accounts) {
+            if (!last.isEmpty() && a.id == last && fits(a))
+                return a.id;
+        }
+    }
+    const QString four = statement.lastFour();
+    for (const Account &a : accounts) {
+        if (four.size() == 4 && a.accountNumberLast4 == four && fits(a))
+            return a.id;
+    }
+    return QString();
+}
+
+QString ImportService::balanceLine(const StatementBalance &b)
+{
+    QString line = tr("%1: the bank's balance on %2 is %3; the cleared balance here is %4.")
+                       .arg(b.accountName, DateText::formatShort(b.date), Money::formatMoney(b.bank, b.currency),
+                            Money::formatMoney(b.cleared, b.currency));
+    if (!b.agrees())
+        line += QLatin1Char(' ') + tr("They differ by %1.").arg(Money::formatMoney(b.bank - b.cleared, b.currency));
+    return line;
+}
+
 QStringList ImportService::resultLines(const ImportResult &r)
 {
     QStringList lines;
     for (const QString &path : r.unreadableFiles)
         lines.append(tr("Could not read %1").arg(path));
+    for (const QString &path : r.truncatedFiles)
+        lines.append(tr("%1 ends early: a row cut short and the bank's balance were left out").arg(path));
     if (r.rolledBack()) {
         lines.append(r.cancelled ? cancelledMessage() : stopMessage(r));
         return lines;
@@ -170,6 +256,9 @@ QStringList ImportService::resultLines(const ImportResult &r)
         {r.splitsTooLong, QT_TR_N_NOOP("%n split transaction(s) skipped (more than 1,000 lines)")},
         {r.textsCut, QT_TR_N_NOOP("%n text(s) longer than 4,000 characters cut short")},
         {r.metadata, QT_TR_N_NOOP("%n metadata record(s) skipped")},
+        {r.investmentStatements, QT_TR_N_NOOP("%n investment statement(s) skipped (investment accounts cannot be "
+                                              "imported from OFX)")},
+        {r.otherCurrencyStatements, QT_TR_N_NOOP("%n statement(s) skipped (in a currency the app does not keep)")},
         {r.unmapped, QT_TR_N_NOOP("%n record(s) skipped (unmapped source account)")},
         {r.databaseErrors, QT_TR_N_NOOP("%n record(s) skipped (database error \u2014 see log)")},
     };
@@ -177,6 +266,8 @@ QStringList ImportService::resultLines(const ImportResult &r)
         if (line.count > 0)
             lines.append(tr(line.text, nullptr, line.count));
     }
+    for (const StatementBalance &balance : r.balances)
+        lines.append(balanceLine(balance));
     return lines;
 }
 

@@ -11,10 +11,24 @@
 
 class AccountRepository;
 class CategoryRepository;
+class PreferencesRepository;
 class SafetyCopies;
 class SplitLineRepository;
 class TransactionRepository;
 struct CsvMapping;
+
+// What a bank statement says an account held, beside what the account holds
+// now: the starting balance and the cleared rows up to the statement's date.
+struct StatementBalance {
+    QString accountId;
+    QString accountName;
+    int currency = 0;
+    QDate date;
+    qint64 bank = 0;     // the statement's LEDGERBAL
+    qint64 cleared = 0;  // the account's cleared balance on that date
+
+    bool agrees() const { return bank == cleared; }
+};
 
 struct ImportResult {
     // Why an import wrote nothing at all.
@@ -38,6 +52,10 @@ struct ImportResult {
     int textsCut = 0;
     int categoriesCreated = 0;
     int accountsCreated = 0;
+    int investmentStatements = 0;     // OFX: not supported, nothing of them read
+    int otherCurrencyStatements = 0;  // OFX: in a currency the app does not keep
+    QStringList truncatedFiles;       // OFX files that end before their end
+    QList<StatementBalance> balances;  // OFX: one per statement account imported
     bool aborted = false;    // nothing was written: see stop
     bool cancelled = false;  // the user stopped it: everything was rolled back
     Stop stop = Stop::None;
@@ -65,8 +83,16 @@ struct ImportFile {
     bool dateOrderAmbiguous = false;
     QString sampleDate;  // a date value as written, to show read in each order
     // QIF amounts are cents whatever the account; CSV amounts were read in
-    // the target account's currency already.
+    // the target account's currency already, OFX amounts in the currency of
+    // their statement.
     bool amountsInCents = true;
+
+    // OFX: the statements' accounts, whose keys are the records' source accounts.
+    bool isOfx = false;
+    QList<StatementAccount> statements;
+    int investmentStatements = 0;
+    int otherCurrencyStatements = 0;
+    bool truncated = false;
 };
 
 // Accounts to insert at the start of an import, keyed by the lower-cased
@@ -99,6 +125,9 @@ public:
     // dateOrder: a QifReader::DateOrder; DetectOrder reads the file in the order it detects.
     static ImportFile readQif(const QString &path, int dateOrder = 0);
     static ImportFile readCsv(const QString &path, const CsvMapping &mapping, int currency);
+    static ImportFile readOfx(const QString &path);
+    // Reads the file as OFX when its content is OFX, else as QIF.
+    static ImportFile readStatementFile(const QString &path, int dateOrder = 0);
 
     // The mapping key of a record: its source account name, or the file path
     // for records outside any account block; lower-cased.
@@ -129,10 +158,25 @@ public:
 
     // A new account for a source account of a QIF file.
     static Account accountForSource(const QString &name, int qifTypeCode, int sortOrder);
+    // A new account for an OFX statement's account: its type, currency and
+    // last four digits.
+    static Account accountForStatement(const StatementAccount &statement, int sortOrder);
+    // The name an account made for the statement's account gets.
+    static QString statementAccountName(const StatementAccount &statement);
+
+    // Where the OFX import remembers the account each statement account
+    // went to last time (statement account key -> account id).
+    void setPreferences(PreferencesRepository *preferences) { m_preferences = preferences; }
+    static QString statementMapKey() { return QStringLiteral("ofxAccountMap"); }
+    // The account suggested for a statement account: the one it went to
+    // last time, else the one whose last four digits match, else none.
+    QString suggestedAccount(const StatementAccount &statement, const QList<Account> &accounts);
     static AccountType accountType(int qifTypeCode);
 
     // The lines the import window and the command line show after an import.
     static QStringList resultLines(const ImportResult &result);
+    // The bank's balance beside the account's, and the difference if any.
+    static QString balanceLine(const StatementBalance &balance);
     static QString rollbackMessage();
     static QString cancelledMessage();
     // Why nothing was imported, for an import that wrote nothing.
@@ -163,6 +207,7 @@ private:
     CategoryRepository *m_categories;
     SplitLineRepository *m_splitLines;
     AccountRepository *m_accounts = nullptr;
+    PreferencesRepository *m_preferences = nullptr;
     SafetyCopies *m_safetyCopies = nullptr;
     bool m_running = false;
     bool m_cancelRequested = false;

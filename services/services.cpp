@@ -24,6 +24,7 @@ Services::Services(Store &store)
     , m_reports(std::make_unique<ReportService>(store.database()))
 {
     m_import->setAccounts(store.accounts());
+    m_import->setPreferences(store.preferences());
     m_import->setSafetyCopies(m_backup->safetyCopies());
 }
 

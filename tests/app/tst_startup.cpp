@@ -34,7 +34,7 @@ private Q_SLOTS:
             QSignalSpy ready(&state, &AppState::databaseReady);
             QVERIFY(state.initialize());
             QCOMPARE(ready.count(), 1);
-            QCOMPARE(state.database()->schemaVersion(), 3);
+            QCOMPARE(state.database()->schemaVersion(), 4);
             QCOMPARE(state.categories()->liveCount(), 56);
             QCOMPARE(state.dataDirectory(), nested);
             QVERIFY(QFile::exists(nested + QStringLiteral("/quillet.db")));

@@ -2,6 +2,7 @@
 #include "support/core/logcapture.h"
 
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -51,10 +52,10 @@ private Q_SLOTS:
         QVERIFY(db.open(dir.filePath(QStringLiteral("quillet.db"))));
         QVERIFY(db.runMigrations());
 
-        QCOMPARE(applied.count(), 3);
+        QCOMPARE(applied.count(), 4);
         QCOMPARE(applied.at(0).at(1).toString(), QStringLiteral("initial"));
-        QCOMPARE(applied.at(2).at(0).toInt(), 3);
-        QCOMPARE(db.schemaVersion(), 3);
+        QCOMPARE(applied.at(3).at(0).toInt(), 4);
+        QCOMPARE(db.schemaVersion(), 4);
 
         QSqlQuery q(db.connection());
         QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
@@ -62,11 +63,11 @@ private Q_SLOTS:
         QVERIFY(q.exec(QStringLiteral("PRAGMA foreign_keys")) && q.next());
         QCOMPARE(q.value(0).toInt(), 1);
         QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM schema_version")) && q.next());
-        QCOMPARE(q.value(0).toInt(), 3);
+        QCOMPARE(q.value(0).toInt(), 4);
 
         // A second run applies nothing.
         QVERIFY(db.runMigrations());
-        QCOMPARE(applied.count(), 3);
+        QCOMPARE(applied.count(), 4);
     }
 
     void schemaIsComplete()
@@ -78,11 +79,12 @@ private Q_SLOTS:
 
         QStringList tables = names(c, QStringLiteral("table"));
         tables.removeIf([](const QString &t) { return t.startsWith(QLatin1String("transactions_fts")); });
-        QCOMPARE(tables, (QStringList{"accounts", "categories", "preferences", "reconciliations",
+        QCOMPARE(tables, (QStringList{"accounts", "categories", "import_ids", "preferences", "reconciliations",
                                       "recurring_transactions", "schema_version", "split_lines", "sync_queue",
                                       "transaction_templates", "transactions"}));
         QCOMPARE(names(c, QStringLiteral("index")),
-                 (QStringList{"idx_split_lines_transaction_id", "idx_transactions_account_id",
+                 (QStringList{"idx_import_ids_transaction_id", "idx_split_lines_transaction_id",
+                              "idx_transactions_account_id",
                               "idx_transactions_category_id", "idx_transactions_date",
                               "idx_transactions_sync_status", "idx_transactions_transfer_link_id"}));
         QCOMPARE(names(c, QStringLiteral("trigger")),
@@ -104,6 +106,9 @@ private Q_SLOTS:
         QCOMPARE(recurring.size(), 20);
         QCOMPARE(recurring.last(), QStringLiteral("lead_days INTEGER NN =0"));
         QCOMPARE(columns(c, QStringLiteral("transactions")).size(), 20);
+        QCOMPARE(columns(c, QStringLiteral("import_ids")),
+                 (QStringList{"id TEXT PK", "account_id TEXT NN", "fitid TEXT NN", "transaction_id TEXT NN",
+                              "created_at TEXT NN"}));
         QCOMPARE(columns(c, QStringLiteral("split_lines")),
                  (QStringList{"id TEXT PK", "transaction_id TEXT NN", "category_id TEXT NN", "amount INTEGER NN",
                               "memo TEXT", "created_at TEXT NN", "updated_at TEXT NN"}));
@@ -135,6 +140,45 @@ private Q_SLOTS:
         QCOMPARE(hits(QStringLiteral("coffee")), 0);
     }
 
+    // Migration 4 is the first of our own. A store at version 4 still opens
+    // in a version that knows only three, and what that version does to its
+    // rows (soft deletes, a restore that empties the tables) still works.
+    void versionFourStoreWorksInOlderVersions()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("quillet.db"));
+        {
+            Database db;
+            QVERIFY(db.open(path) && db.runMigrations());
+            QSqlQuery q(db.connection());
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', "
+                                          "'x', 'x')")));
+            for (const char *id : {"t1", "t2"}) {
+                QVERIFY(q.exec(QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, amount, "
+                                              "created_at, updated_at) VALUES ('%1', 'a', '2024-01-01', 'x', 1, 'x', "
+                                              "'x')")
+                                   .arg(QLatin1String(id))));
+                QVERIFY(q.exec(QStringLiteral("INSERT INTO import_ids VALUES ('i%1', 'a', 'F%1', '%1', 'x')")
+                                   .arg(QLatin1String(id))));
+            }
+        }
+        Database older;
+        older.setMigrations(Database::defaultMigrations().mid(0, 3));
+        QSignalSpy applied(&older, &Database::migrationApplied);
+        QVERIFY(older.open(path) && older.runMigrations());
+        QCOMPARE(applied.count(), 0);
+        QSqlQuery q(older.connection());
+        QVERIFY(q.exec(QStringLiteral("UPDATE transactions SET deleted_at = 'x' WHERE id = 't1'")));
+        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM import_ids")) && q.next());
+        QCOMPARE(q.value(0).toInt(), 2);
+        // An older "restore exactly" empties the tables it knows, children first.
+        for (const char *table : {"reconciliations", "recurring_transactions", "split_lines", "transactions",
+                                  "categories", "accounts"})
+            QVERIFY2(q.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))), qPrintable(q.lastError().text()));
+        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM import_ids")) && q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+    }
+
     void versionTwoGetsOnlyTheThird()
     {
         QTemporaryDir dir;
@@ -154,7 +198,7 @@ private Q_SLOTS:
         Database db;
         QSignalSpy applied(&db, &Database::migrationApplied);
         QVERIFY(db.open(path) && db.runMigrations());
-        QCOMPARE(applied.count(), 1);
+        QCOMPARE(applied.count(), 2);
         QCOMPARE(applied.first().at(0).toInt(), 3);
         QSqlQuery q(db.connection());
         QVERIFY(q.exec(QStringLiteral("SELECT lead_days FROM recurring_transactions WHERE id = 'r'")) && q.next());

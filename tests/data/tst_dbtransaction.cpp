@@ -198,7 +198,7 @@ private Q_SLOTS:
             QVERIFY(q.next());
             QCOMPARE(q.value(0).toInt() > 0, version >= 1);
             QVERIFY(db.runMigrations());
-            QCOMPARE(db.schemaVersion(), 3);
+            QCOMPARE(db.schemaVersion(), 4);
             q = QSqlQuery(db.connection());
             QVERIFY(q.exec(QStringLiteral("SELECT lead_days FROM recurring_transactions")));
         }

@@ -1,6 +1,7 @@
 #include "data/bulkwrite.h"
 #include "data/clock.h"
 #include "data/ids.h"
+#include "data/importidrepository.h"
 #include "services/archivereader.h"
 #include "services/backupservice.h"
 #include "support/core/teststore.h"
@@ -26,7 +27,8 @@ const QStringList kTables = {QStringLiteral("accounts"),
                              QStringLiteral("transactions"),
                              QStringLiteral("split_lines"),
                              QStringLiteral("recurring_transactions"),
-                             QStringLiteral("reconciliations")};
+                             QStringLiteral("reconciliations"),
+                             QStringLiteral("import_ids")};
 
 const QDateTime kT0(QDate(2024, 3, 1), QTime(9, 0), Qt::UTC);
 
@@ -64,6 +66,10 @@ void fill(TestStore &store)
     store.addTransaction(savings.id, QDate(2024, 2, 4), QStringLiteral("Interest"), 12, parent.id);
     Transaction gone = store.addTransaction(checking.id, QDate(2024, 2, 5), QStringLiteral("Mistake"), -1);
     store.transactions->softDelete(gone.id);
+    // Brought in by an OFX download, the second one deleted since.
+    ImportIdRepository importIds(store.connection());
+    importIds.insert(checking.id, QStringLiteral("FIT-1"), rent.id, kT0);
+    importIds.insert(checking.id, QStringLiteral("FIT-2"), gone.id, kT0);
     store.exec(QStringLiteral("UPDATE transactions SET sync_status = 'synced', server_id = 'srv-1', version = 4, "
                               "memo = 'He said \"hi\"\nthen left' WHERE id = '%1'")
                    .arg(rent.id));
@@ -236,6 +242,7 @@ private Q_SLOTS:
         QCOMPARE(manifest.value(QStringLiteral("accountCount")).toInt(), 3);
         QCOMPARE(manifest.value(QStringLiteral("transactionCount")).toInt(), 4);
         QCOMPARE(manifest.value(QStringLiteral("splitLineCount")).toInt(), 2);
+        QCOMPARE(manifest.value(QStringLiteral("importIdCount")).toInt(), 2);
         QCOMPARE(manifest.value(QStringLiteral("categoryCount")).toInt(),
                  before.value(QStringLiteral("categories")).size());
 
@@ -727,7 +734,9 @@ private Q_SLOTS:
         // After the backup: rows added, changed and removed in every table.
         const Account later = store.addAccount(QStringLiteral("Opened later"));
         const Category newer = store.addCategory(QStringLiteral("Newer"));
-        store.addTransaction(later.id, QDate(2024, 3, 2), QStringLiteral("Later"), -500, newer.id);
+        const Transaction laterRow =
+            store.addTransaction(later.id, QDate(2024, 3, 2), QStringLiteral("Later"), -500, newer.id);
+        QVERIFY(ImportIdRepository(store.connection()).insert(later.id, QStringLiteral("FIT-9"), laterRow.id, kT0));
         QVERIFY(store.exec(QStringLiteral("UPDATE accounts SET name = 'Renamed' WHERE id = '%1'").arg(checkingId)));
         QVERIFY(store.exec(QStringLiteral("DELETE FROM split_lines WHERE memo = 'food'")));
         QVERIFY(store.exec(QStringLiteral("UPDATE recurring_transactions SET next_due_date = '2024-02-15'")));

@@ -2,10 +2,14 @@
 #include "data/clock.h"
 #include "data/dbtransaction.h"
 #include "data/sqlvalue.h"
+#include "data/preferencesrepository.h"
+#include "data/transactionrepository.h"
 #include "services/csvmapping.h"
 #include "services/importservice.h"
+#include "services/ofxreader.h"
 #include "services/qifreader.h"
 #include "services/safetycopies.h"
+#include "services/transactionservice.h"
 #include "support/core/fixtures.h"
 #include "support/core/lockholder.h"
 #include "support/core/logcapture.h"
@@ -27,7 +31,7 @@ namespace {
 QStringList dump(const TestStore &store)
 {
     QStringList rows;
-    for (const char *table : {"accounts", "categories", "transactions", "split_lines"}) {
+    for (const char *table : {"accounts", "categories", "transactions", "split_lines", "import_ids", "preferences"}) {
         QSqlQuery q(store.connection());
         q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
         while (q.next()) {
@@ -113,6 +117,36 @@ QByteArray transfersAndSplits(int records)
     return text;
 }
 
+// An OFX 1.x statement of checking account ...6789, one payment a day from
+// first to last: FITID "F-MMDD", payee "Shop MMDD", MMDD cents. extra rows
+// come after them, and the balance is the bank's as of last.
+QByteArray statement(const QDate &first, const QDate &last, const QByteArray &extra = QByteArray(),
+                     const QByteArray &balance = "0")
+{
+    QByteArray rows;
+    for (QDate d = first; d <= last; d = d.addDays(1)) {
+        const QByteArray mmdd = d.toString(QStringLiteral("MMdd")).toLatin1();
+        rows += "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>" + d.toString(QStringLiteral("yyyyMMdd")).toLatin1()
+            + "120000[-5:EST]<TRNAMT>-" + QByteArray::number(mmdd.toInt() / 100.0, 'f', 2) + "<FITID>F-" + mmdd
+            + "<NAME>Shop " + mmdd + "</STMTTRN>\n";
+    }
+    return "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><TRNUID>1<STATUS><CODE>0"
+           "<SEVERITY>INFO</STATUS><STMTRS><CURDEF>USD<BANKACCTFROM><BANKID>121000248<ACCTID>000123456789<ACCTTYPE>"
+           "CHECKING</BANKACCTFROM><BANKTRANLIST><DTSTART>"
+        + first.toString(QStringLiteral("yyyyMMdd")).toLatin1() + "<DTEND>"
+        + last.toString(QStringLiteral("yyyyMMdd")).toLatin1() + "\n" + rows + extra
+        + "</BANKTRANLIST><LEDGERBAL><BALAMT>" + balance + "<DTASOF>" + last.toString(QStringLiteral("yyyyMMdd")).toLatin1()
+        + "</LEDGERBAL></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
+}
+
+QByteArray ofxRow(const char *date, const char *amount, const char *fitid, const char *name)
+{
+    QByteArray row = "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>" + QByteArray(date) + "<TRNAMT>" + amount;
+    if (*fitid)
+        row += "<FITID>" + QByteArray(fitid);
+    return row + "<NAME>" + name + "</STMTTRN>\n";
+}
+
 } // namespace
 
 class TestImportService : public QObject
@@ -144,6 +178,9 @@ private Q_SLOTS:
     void qifAmountsGoIntoYenAccountsInYen();
     void csvFromSpreadsheetUnicodeText();
     void announcesWhileItRuns();
+    void ofxOverlappingDownloadsBringOnlyNewRows();
+    void ofxDeletedRowIsNotBroughtBack();
+    void ofxAbortLeavesTheStoreAsItWas();
     void safetyCopyComesFirst_data();
     void safetyCopyComesFirst();
     void anotherWriterIsWaitedForOrFailsTheWholeImport_data();
@@ -581,6 +618,119 @@ void TestImportService::announcesWhileItRuns()
     QVERIFY(!openAtEnd);
     QCOMPARE(rowsAtEnd, 150);
     QVERIFY(!m_service->isRunning());
+}
+
+void TestImportService::ofxOverlappingDownloadsBringOnlyNewRows()
+{
+    if (!OfxReader::isAvailable())
+        QSKIP("built without libofx");
+    QTemporaryDir dir;
+    const QString january = writeFile(dir, QStringLiteral("january.qfx"), statement(QDate(2024, 1, 1), QDate(2024, 1, 31)));
+    // Ten days of overlap. In them the bank moved one row by a day, and a
+    // row typed in by hand before (no FITID) is in the download as well.
+    // After them: one id given to two different rows, and a row without an id.
+    const QByteArray later = ofxRow("20240225", "-9.99", "F-0225", "Twin") + ofxRow("20240226", "-8.88", "F-0225", "Twin")
+        + ofxRow("20240227", "-7.77", "", "No id");
+    QByteArray second = statement(QDate(2024, 1, 22), QDate(2024, 2, 20), later, "-1234.56");
+    second.replace("<DTPOSTED>20240125", "<DTPOSTED>20240126");
+    const QString february = writeFile(dir, QStringLiteral("february.ofx"), second);
+
+    ImportFile first = ImportService::readOfx(january);
+    QCOMPARE(first.statements.size(), 1);
+    const StatementAccount account = first.statements.first();
+    const QString key = ImportService::sourceKey(account.key, january);
+    NewAccounts created;
+    created.repository = m_store->accounts;
+    created.bySourceKey.insert(key, ImportService::accountForStatement(account, 9));
+    const ImportResult r1 = m_service->importFiles({first}, {{key, ImportService::createMarker()}}, created);
+    QVERIFY(!r1.rolledBack());
+    QCOMPARE(r1.imported, 31);
+    const QString target = created.bySourceKey.value(key).id;
+    const std::optional<Account> made = m_store->accounts->findById(target);
+    QVERIFY(made);
+    QCOMPARE(made->type, AccountType::Checking);
+    QCOMPARE(made->currency, Currency::USD);
+    QCOMPARE(made->accountNumberLast4, QStringLiteral("6789"));
+    // Next time the statement account is offered the same account.
+    QCOMPARE(m_service->suggestedAccount(account, m_store->accounts->listLive()), target);
+
+    m_store->addTransaction(target, QDate(2024, 2, 3), QStringLiteral("Shop 0203"), -203);
+
+    const ImportResult r2 = m_service->importFiles({ImportService::readOfx(february)}, {{key, target}});
+    QVERIFY(!r2.rolledBack());
+    // 1 to 20 February less the one typed in, both twins, the row without an id.
+    QCOMPARE(r2.imported, 19 + 2 + 1);
+    QCOMPARE(r2.duplicates, 10 + 1);
+    QCOMPARE(m_store->transactions->listByAccount(target).size(), 31 + 1 + 22);
+    QCOMPARE(scalar(m_store->connection(), QStringLiteral("SELECT COUNT(*) FROM import_ids")), 31 + 20 + 1);
+    QCOMPARE(r2.balances.size(), 1);
+    const StatementBalance balance = r2.balances.first();
+    QCOMPARE(balance.accountId, target);
+    QCOMPARE(balance.date, QDate(2024, 2, 20));
+    QCOMPARE(balance.bank, qint64(-123456));
+    // Every row up to 20 February, cleared; the typed one was not.
+    qint64 cleared = 0;
+    for (QDate d(2024, 1, 1); d <= QDate(2024, 2, 20); d = d.addDays(1))
+        cleared -= d.toString(QStringLiteral("MMdd")).toInt();
+    QCOMPARE(balance.cleared, cleared + 203);
+    QVERIFY(ImportService::resultLines(r2).last().contains(QStringLiteral("They differ by")));
+
+    // The same download once more brings nothing.
+    const QStringList before = dump(*m_store);
+    const ImportResult r3 = m_service->importFiles({ImportService::readOfx(february)}, {{key, target}});
+    QCOMPARE(r3.imported, 0);
+    QCOMPARE(r3.duplicates, 30 + 3);
+    QCOMPARE(dump(*m_store), before);
+}
+
+void TestImportService::ofxDeletedRowIsNotBroughtBack()
+{
+    if (!OfxReader::isAvailable())
+        QSKIP("built without libofx");
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("march.ofx"), statement(QDate(2024, 3, 1), QDate(2024, 3, 10)));
+    const ImportFile file = ImportService::readOfx(path);
+    const QHash<QString, QString> mapping{{ImportService::sourceKey(file.statements.first().key, path), m_checking.id}};
+    QCOMPARE(m_service->importFiles({file}, mapping).imported, 10);
+    const QList<Transaction> rows = m_store->transactions->listByAccount(m_checking.id);
+    const auto fifth = std::find_if(rows.cbegin(), rows.cend(), [](const Transaction &t) {
+        return t.payee == QLatin1String("Shop 0305");
+    });
+    QVERIFY(fifth != rows.cend());
+    QVERIFY(m_store->services->transactions()->deleteWithPartner(fifth->id));
+
+    const ImportResult again = m_service->importFiles({ImportService::readOfx(path)}, mapping);
+    QCOMPARE(again.imported, 0);
+    QCOMPARE(again.duplicates, 10);
+    QCOMPARE(m_store->transactions->listByAccount(m_checking.id).size(), 9);
+}
+
+void TestImportService::ofxAbortLeavesTheStoreAsItWas()
+{
+    if (!OfxReader::isAvailable())
+        QSKIP("built without libofx");
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("april.ofx"), statement(QDate(2024, 4, 1), QDate(2024, 4, 30)));
+    m_store->addTransaction(m_checking.id, QDate(2024, 3, 1), QStringLiteral("Before"), -100);
+    QVERIFY(m_store->preferences->set(ImportService::statementMapKey(), QStringLiteral("{}")));
+    // Half-way through, the database gives up the whole transaction.
+    QVERIFY(m_store->exec(QStringLiteral("CREATE TRIGGER stop_half_way BEFORE INSERT ON import_ids WHEN new.fitid = "
+                                         "'F-0415' BEGIN SELECT RAISE(ROLLBACK, 'stopped'); END")));
+    const QStringList before = dump(*m_store);
+
+    const ImportFile file = ImportService::readOfx(path);
+    const QString key = ImportService::sourceKey(file.statements.first().key, path);
+    NewAccounts created;
+    created.repository = m_store->accounts;
+    created.bySourceKey.insert(key, ImportService::accountForStatement(file.statements.first(), 9));
+    LogCapture log;
+    const ImportResult r = m_service->importFiles({file}, {{key, ImportService::createMarker()}}, created);
+    QVERIFY(r.aborted);
+    QCOMPARE(r.imported, 0);
+    QCOMPARE(r.accountsCreated, 0);
+    QVERIFY(r.balances.isEmpty());
+    QCOMPARE(dump(*m_store), before);
+    QVERIFY(!DbTransaction::inTransaction(m_store->connection()));
 }
 
 void TestImportService::safetyCopyComesFirst_data()

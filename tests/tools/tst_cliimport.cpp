@@ -6,12 +6,14 @@
 #include "data/transactionrepository.h"
 #include "services/categoryservice.h"
 #include "services/importservice.h"
+#include "services/ofxreader.h"
 #include "services/services.h"
 #include "support/core/lockholder.h"
 #include "support/core/smallfilesystem.h"
 #include "support/core/testdata.h"
 
 #include <QProcess>
+
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -51,6 +53,7 @@ private Q_SLOTS:
     void heldLock();
     void twoImportsAtOnce();
     void fullDisk();
+    void ofxByContent();
 
 private:
     // Starts quillet-cli import over the store in m_dataDir.
@@ -184,7 +187,7 @@ void TestCliImport::usageErrors_data()
     QTest::newRow("unknown map target")
         << QStringList{qif, "--map", "Visa Card=Amex"} << "unknown account \"Amex\"";
     QTest::newRow("map without target") << QStringList{qif, "--map", "Visa Card"} << "bad --map";
-    QTest::newRow("unknown format") << QStringList{qif, "--format", "ofx"} << "unknown format";
+    QTest::newRow("unknown format") << QStringList{qif, "--format", "xls"} << "unknown format";
     QTest::newRow("mixed files") << QStringList{qif, csv} << "mixed";
     QTest::newRow("columns from zero")
         << QStringList{csv, "--into", "Checking", "--csv-columns", "date=0,amount=3"} << "bad --csv-columns";
@@ -413,6 +416,33 @@ void TestCliImport::fullDisk()
     QCOMPARE(r.code, 1);
     QVERIFY2(!r.err.contains(QLatin1String("no such savepoint")), qPrintable(r.err));
     QCOMPARE(dates().size(), 0);
+}
+
+// An OFX download under a QIF file's name is read as OFX, into the account
+// made for it; the next run finds that account by itself.
+void TestCliImport::ofxByContent()
+{
+    if (!OfxReader::isAvailable())
+        QSKIP("built without libofx");
+    QFile file(m_dir->filePath(QStringLiteral("download.qif")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><TRNUID>1<STATUS><CODE>0"
+               "<SEVERITY>INFO</STATUS><STMTRS><CURDEF>USD<BANKACCTFROM><BANKID>1<ACCTID>55554321<ACCTTYPE>SAVINGS"
+               "</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240131\n"
+               "<STMTTRN><TRNTYPE>CREDIT<DTPOSTED>20240105<TRNAMT>100.00<FITID>S1<NAME>Deposit</STMTTRN>\n"
+               "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240106<TRNAMT>-25.50<FITID>S2<NAME>Fee</STMTTRN>\n"
+               "</BANKTRANLIST><LEDGERBAL><BALAMT>74.50<DTASOF>20240131</LEDGERBAL></STMTRS></STMTTRNRS>"
+               "</BANKMSGSRSV1></OFX>\n");
+    file.close();
+    const QString balance = QStringLiteral("Savings \u20264321: the bank's balance on 1/31/2024 is $74.50; the cleared "
+                                           "balance here is $74.50.\n");
+    const CliRun first = run({file.fileName(), QStringLiteral("--create-missing")});
+    QCOMPARE(first.code, 0);
+    QCOMPARE(first.out, QStringLiteral("2 transaction(s) imported\n") + balance);
+    const CliRun second = run({file.fileName()});
+    QCOMPARE(second.code, 0);
+    QCOMPARE(second.out, QStringLiteral("0 transaction(s) imported\n2 duplicate(s) skipped\n") + balance);
+    QCOMPARE(balances(), (QMap<QString, qint64>{{QStringLiteral("Savings \u20264321"), 7450}}));
 }
 
 QTEST_GUILESS_MAIN(TestCliImport)

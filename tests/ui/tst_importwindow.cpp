@@ -1,6 +1,7 @@
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
+#include "services/ofxreader.h"
 #include "services/qifreader.h"
 #include "support/core/fixtures.h"
 #include "support/core/testdata.h"
@@ -9,6 +10,7 @@
 #include "ui/import/csvmappingpanel.h"
 #include "ui/import/dateorderrows.h"
 #include "ui/import/importwindow.h"
+#include "ui/import/ofxmappingpanel.h"
 #include "ui/import/qifmappingpanel.h"
 #include "ui/prompt.h"
 
@@ -65,6 +67,7 @@ private Q_SLOTS:
     void csvIntoNewAccountTwiceMakesOneAccount();
     void controlsAreNamedAndEscapeCloses();
     void dateOrderIsShownAndCanBeChosen();
+    void ofxStatementIsPreviewedImportedAndReconciled();
 
 private:
     void choose(ImportWindow &window, const QString &paths);
@@ -361,6 +364,57 @@ void TestImportWindow::dateOrderIsShownAndCanBeChosen()
         dates.append(q.value(0).toString());
     QCOMPARE(dates, (QStringList{"2024-03-05", "2024-04-07"}));
     QCOMPARE(order->currentData().toInt(), int(QifReader::DayFirst));
+}
+
+// A bank download under a QIF file's name: read as OFX, its account found by
+// its last four digits, imported, and its balance offered to reconcile to.
+void TestImportWindow::ofxStatementIsPreviewedImportedAndReconciled()
+{
+    if (!OfxReader::isAvailable())
+        QSKIP("built without libofx");
+    Account everyday = addAccount(m_app->state(), QStringLiteral("Everyday"));
+    everyday.accountNumberLast4 = QStringLiteral("6789");
+    QVERIFY(m_app->state()->accounts()->update(everyday));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("download.qif")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><TRNUID>1<STATUS><CODE>0"
+               "<SEVERITY>INFO</STATUS><STMTRS><CURDEF>USD<BANKACCTFROM><BANKID>1<ACCTID>000123456789<ACCTTYPE>"
+               "CHECKING</BANKACCTFROM><BANKTRANLIST><DTSTART>20240101<DTEND>20240131\n"
+               "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240105<TRNAMT>-20.00<FITID>1<NAME>Bakery</STMTTRN>\n"
+               "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20240109<TRNAMT>-80.00<FITID>2<NAME>Fuel</STMTTRN>\n"
+               "<STMTTRN><TRNTYPE>CREDIT<DTPOSTED>20240115<TRNAMT>500.00<FITID>3<NAME>Payroll</STMTTRN>\n"
+               "</BANKTRANLIST><LEDGERBAL><BALAMT>450.00<DTASOF>20240131</LEDGERBAL></STMTRS></STMTTRNRS>"
+               "</BANKMSGSRSV1></OFX>\n");
+    file.close();
+
+    ImportWindow window(*m_app->state());
+    window.show();
+    choose(window, file.fileName());
+    QCOMPARE(window.format(), ImportWindow::Ofx);
+    QCOMPARE(window.ofxPanel()->statementCount(), 1);
+    QCOMPARE(window.ofxPanel()->choiceAt(0)->currentData().toString(), everyday.id);
+    QStringList shown;
+    const QList<QLabel *> labels = window.ofxPanel()->findChildren<QLabel *>();
+    for (const QLabel *label : labels)
+        shown.append(label->text());
+    QVERIFY2(shown.contains(QStringLiteral("1/1/2024 \u2013 1/31/2024")), qPrintable(shown.join(QLatin1Char('|'))));
+    QVERIFY(shown.contains(QStringLiteral("3")));
+    screenshot(&window, QStringLiteral("import_ofx"));
+
+    QTest::mouseClick(window.importButton(), Qt::LeftButton);
+    QCOMPARE(transactionCount(), 3);
+    QCOMPARE(window.resultText(),
+             QStringLiteral("3 transaction(s) imported\nEveryday: the bank's balance on 1/31/2024 is $450.00; the "
+                            "cleared balance here is $400.00. They differ by $50.00."));
+    screenshot(&window, QStringLiteral("import_ofx_done"));
+    QCOMPARE(window.reconcileButtons().size(), 1);
+    QSignalSpy reconcile(&window, &ImportWindow::reconcileRequested);
+    QTest::mouseClick(window.reconcileButtons().first(), Qt::LeftButton);
+    QCOMPARE(reconcile.count(), 1);
+    QCOMPARE(reconcile.first().at(0).toString(), everyday.id);
+    QCOMPARE(reconcile.first().at(1).toDate(), QDate(2024, 1, 31));
+    QCOMPARE(reconcile.first().at(2).toLongLong(), qint64(45000));
 }
 
 QTEST_MAIN(TestImportWindow)

@@ -1,6 +1,7 @@
 #include "data/accountrepository.h"
 #include "services/csvmapping.h"
 #include "services/importservice.h"
+#include "services/ofxreader.h"
 #include "services/qifreader.h"
 #include "services/services.h"
 #include "tools/cli/clistore.h"
@@ -13,7 +14,7 @@
 namespace {
 
 const char *const kUsage =
-    "import FILE... [--into ACCOUNT] [--map SOURCE=TARGET]... [--create-missing] [--format qif|csv] "
+    "import FILE... [--into ACCOUNT] [--map SOURCE=TARGET]... [--create-missing] [--format qif|csv|ofx] "
     "[--date-order mdy|dmy|ymd] [--csv-columns date=N,payee=N,amount=N[,memo=N][,category=N]] [--csv-header] "
     "[--csv-date-format FORMAT]";
 
@@ -45,6 +46,7 @@ private:
     QCommandLineParser m_parser;
     QStringList m_paths;
     bool m_csv = false;
+    bool m_ofx = false;
     int m_dateOrder = QifReader::DetectOrder;
     QList<Account> m_accounts;
     QList<ImportFile> m_files;
@@ -59,7 +61,7 @@ bool ImportRequest::parse(const QStringList &args)
     m_parser.addOption({QStringLiteral("into"), QString(), QStringLiteral("ACCOUNT")});
     m_parser.addOption({QStringLiteral("map"), QString(), QStringLiteral("SOURCE=TARGET")});
     m_parser.addOption({QStringLiteral("create-missing"), QString()});
-    m_parser.addOption({QStringLiteral("format"), QString(), QStringLiteral("qif|csv")});
+    m_parser.addOption({QStringLiteral("format"), QString(), QStringLiteral("qif|csv|ofx")});
     m_parser.addOption({QStringLiteral("csv-columns"), QString(), QStringLiteral("COLUMNS")});
     m_parser.addOption({QStringLiteral("csv-header"), QString()});
     m_parser.addOption({QStringLiteral("csv-date-format"), QString(), QStringLiteral("FORMAT")});
@@ -76,16 +78,29 @@ bool ImportRequest::parse(const QStringList &args)
     const QString format = m_parser.value(QStringLiteral("format")).toLower();
     if (format == QLatin1String("csv")) {
         m_csv = true;
+    } else if (format == QLatin1String("ofx")) {
+        m_ofx = true;
     } else if (format.isEmpty()) {
+        // OFX and QFX by their content, whatever their names say.
         int csvFiles = 0;
-        for (const QString &path : std::as_const(m_paths))
-            csvFiles += path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? 1 : 0;
+        int ofxFiles = 0;
+        for (const QString &path : std::as_const(m_paths)) {
+            if (OfxReader::isOfxFile(path))
+                ++ofxFiles;
+            else
+                csvFiles += path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? 1 : 0;
+        }
+        if (ofxFiles > 0 && ofxFiles < m_paths.size())
+            return fail(QStringLiteral("OFX and other files mixed; import them separately or pass --format"));
         if (csvFiles > 0 && csvFiles < m_paths.size())
             return fail(QStringLiteral("QIF and CSV files mixed; import them separately or pass --format"));
         m_csv = csvFiles > 0;
+        m_ofx = ofxFiles > 0;
     } else if (format != QLatin1String("qif")) {
-        return fail(QStringLiteral("unknown format \"%1\" (qif or csv)").arg(format));
+        return fail(QStringLiteral("unknown format \"%1\" (qif, csv or ofx)").arg(format));
     }
+    if (m_ofx && !OfxReader::isAvailable())
+        return fail(QStringLiteral("this build cannot read OFX files"));
     if (m_parser.isSet(QStringLiteral("date-order"))) {
         const QString order = m_parser.value(QStringLiteral("date-order")).toLower();
         m_dateOrder = order == QLatin1String("mdy")   ? QifReader::MonthFirst
@@ -96,6 +111,8 @@ bool ImportRequest::parse(const QStringList &args)
             return fail(QStringLiteral("unknown date order \"%1\" (mdy, dmy or ymd)").arg(order));
         if (m_csv)
             return fail(QStringLiteral("--date-order is for QIF files; CSV files take --csv-date-format"));
+        if (m_ofx)
+            return fail(QStringLiteral("--date-order is for QIF files; OFX files say their dates in one way"));
     }
     m_accounts = m_store.accounts()->listLive();
     return true;
@@ -135,6 +152,13 @@ QString ImportRequest::fileKey(const QString &source) const
     const QString absolute = QFileInfo(source).absoluteFilePath();
     if (m_paths.contains(absolute))
         return ImportService::sourceKey(QString(), absolute);
+    // A statement account by its number (ACCTID) as well as by its key.
+    for (const ImportFile &file : m_files) {
+        for (const StatementAccount &statement : file.statements) {
+            if (statement.number.compare(source, Qt::CaseInsensitive) == 0)
+                return ImportService::sourceKey(statement.key, file.path);
+        }
+    }
     return ImportService::sourceKey(source, QString());
 }
 
@@ -211,8 +235,21 @@ bool ImportRequest::mapSources()
             known.insert(key);
             if (m_mapping.contains(key))
                 continue;
+            const auto statement =
+                std::find_if(file.statements.cbegin(), file.statements.cend(),
+                             [&source](const StatementAccount &a) { return a.key == source.name; });
+            const QString suggested = statement == file.statements.cend()
+                ? QString()
+                : m_store.services()->import()->suggestedAccount(*statement, m_accounts);
             if (!into.isEmpty()) {
                 m_mapping.insert(key, into);
+            } else if (!suggested.isEmpty()) {
+                m_mapping.insert(key, suggested);
+            } else if (create && statement != file.statements.cend()) {
+                const Account account = ImportService::accountForStatement(*statement, sortOrder++);
+                m_newAccounts.bySourceKey.insert(key, account);
+                m_mapping.insert(key, ImportService::createMarker());
+                m_accounts.append(account);
             } else if (create) {
                 // "Missing" means no account of that name yet, so running the
                 // same import twice does not make the accounts twice.
@@ -259,8 +296,9 @@ bool ImportRequest::readFiles()
         }
     }
     for (const QString &path : std::as_const(m_paths)) {
-        ImportFile file =
-            m_csv ? ImportService::readCsv(path, mapping, currency) : ImportService::readQif(path, m_dateOrder);
+        ImportFile file = m_csv ? ImportService::readCsv(path, mapping, currency)
+                          : m_ofx ? ImportService::readOfx(path)
+                                  : ImportService::readQif(path, m_dateOrder);
         if (!file.readable) {
             m_unreadable = true;
             return fail(QStringLiteral("cannot read %1").arg(path));

@@ -342,6 +342,43 @@ void saveSharing(MainWindow &main, AppState &state, const QString &dir, const QS
     state.syncEngine()->setMaySync([&state] { return state.isSignedIn(); });
 }
 
+// The import window over a bank's OFX download: its account, dates and
+// rows; then the outcome, with the bank's balance beside the account's.
+void saveOfxImportWindow(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
+{
+    QTemporaryDir files;
+    QFile file(files.filePath(QStringLiteral("download.qfx")));
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    // An account of its own for every picture, so each one imports afresh.
+    const QByteArray number = "00012345" + QByteArray::number(qHash(themeSuffix) % 9000 + 1000);
+    QByteArray rows;
+    const struct {
+        const char *date;
+        const char *amount;
+        const char *name;
+    } payments[] = {{"20240302", "-54.20", "Corner Market"}, {"20240305", "-1200.00", "Maple Street Rentals"},
+                    {"20240308", "2450.00", "Payroll Northwind"}, {"20240311", "-23.75", "City Water"},
+                    {"20240315", "-8.99", "Streaming Service"}};
+    int id = 0;
+    for (const auto &p : payments) {
+        rows += QByteArray("<STMTTRN><TRNTYPE>OTHER<DTPOSTED>") + p.date + "<TRNAMT>" + p.amount + "<FITID>"
+            + QByteArray::number(++id) + "<NAME>" + p.name + "</STMTTRN>\n";
+    }
+    file.write("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><TRNUID>1<STATUS><CODE>0"
+               "<SEVERITY>INFO</STATUS><STMTRS><CURDEF>USD<BANKACCTFROM><BANKID>121000248<ACCTID>"
+               + number + "<ACCTTYPE>CHECKING</BANKACCTFROM><BANKTRANLIST><DTSTART>20240301<DTEND>20240315\n" + rows
+               + "</BANKTRANLIST><LEDGERBAL><BALAMT>1213.06<DTASOF>20240315</LEDGERBAL></STMTRS></STMTTRNRS>"
+                 "</BANKMSGSRSV1></OFX>\n");
+    file.close();
+    ImportWindow window(state, &main);
+    window.setFiles({file.fileName()});
+    window.show();
+    save(&window, QStringLiteral("%1/import-ofx-%2.png").arg(dir, themeSuffix));
+    window.startImport();
+    save(&window, QStringLiteral("%1/import-ofx-done-%2.png").arg(dir, themeSuffix));
+}
+
 // The about box, the what's-new window and an offer of a newer version with notes.
 void saveUpdateWindows(MainWindow &main, const QString &dir, const QString &themeSuffix)
 {
@@ -450,6 +487,7 @@ int main(int argc, char *argv[])
             saveAccountWindow(window, state, out, theme + suffix);
             saveSharing(window, state, out, theme + suffix);
             saveImportWindow(window, state, out, theme + suffix);
+            saveOfxImportWindow(window, state, out, theme + suffix);
             saveUpdateWindows(window, out, theme + suffix);
             // Safety copies, for the data page's list.
             SafetyCopies *copies = state.backupService()->safetyCopies();

@@ -1,6 +1,7 @@
 #include "ui/import/columnheader.h"
 
 #include "app/thememanager.h"
+#include "services/importservice.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -18,4 +19,13 @@ void clearGrid(QGridLayout *grid)
         delete item->widget();
         delete item;
     }
+}
+
+bool anyTarget(const QHash<QString, QString> &mapping)
+{
+    for (const QString &target : mapping) {
+        if (target != ImportService::skipMarker())
+            return true;
+    }
+    return false;
 }

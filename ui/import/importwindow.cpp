@@ -3,9 +3,11 @@
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "data/accountrepository.h"
+#include "services/ofxreader.h"
 #include "services/qifreader.h"
 #include "ui/import/csvmappingpanel.h"
 #include "ui/import/dateorderrows.h"
+#include "ui/import/ofxmappingpanel.h"
 #include "ui/import/qifmappingpanel.h"
 #include "ui/prompt.h"
 
@@ -66,13 +68,15 @@ ImportWindow::ImportWindow(AppState &state, QWidget *parent)
     m_format = new QComboBox(this);
     m_format->addItem(tr("QIF (Quicken Interchange Format)"));
     m_format->addItem(tr("CSV (comma-separated values)"));
+    m_format->addItem(tr("OFX or QFX (bank statement download)"));
     form->addRow(tr("F&ormat:"), m_format);
     layout->addLayout(form);
 
     m_pages = new QStackedWidget(this);
-    m_emptyHint = new QLabel(tr("Choose one or more QIF or CSV files to import.\n\nQIF files keep their accounts, "
-                                "categories, splits and transfers. A CSV file from your bank goes into one account "
-                                "you choose."),
+    m_emptyHint = new QLabel(tr("Choose one or more QIF, CSV or OFX files to import.\n\nQIF files keep their "
+                                "accounts, categories, splits and transfers. A CSV file from your bank goes into one "
+                                "account you choose. OFX and QFX downloads from your bank bring each row once, however "
+                                "often their dates overlap."),
                              m_pages);
     m_emptyHint->setWordWrap(true);
     m_emptyHint->setAlignment(Qt::AlignCenter);
@@ -80,9 +84,11 @@ ImportWindow::ImportWindow(AppState &state, QWidget *parent)
     m_emptyHint->setContentsMargins(40, 0, 40, 0);
     m_qifPanel = new QifMappingPanel(m_pages);
     m_csvPanel = new CsvMappingPanel(m_pages);
+    m_ofxPanel = new OfxMappingPanel(m_pages);
     m_pages->addWidget(m_emptyHint);
     m_pages->addWidget(m_qifPanel);
     m_pages->addWidget(m_csvPanel);
+    m_pages->addWidget(m_ofxPanel);
     layout->addWidget(m_pages, 1);
 
     m_progress = new QProgressBar(this);
@@ -105,6 +111,12 @@ ImportWindow::ImportWindow(AppState &state, QWidget *parent)
     m_result->setAccessibleName(tr("Import result"));
     m_result->hide();
     layout->addWidget(m_result);
+    m_balanceButtons = new QWidget(this);
+    new QHBoxLayout(m_balanceButtons);
+    m_balanceButtons->layout()->setContentsMargins(0, 0, 0, 0);
+    m_balanceButtons->layout()->setAlignment(Qt::AlignLeft);
+    m_balanceButtons->hide();
+    layout->addWidget(m_balanceButtons);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_importButton = m_buttons->addButton(tr("&Import"), QDialogButtonBox::ActionRole);
@@ -120,6 +132,7 @@ ImportWindow::ImportWindow(AppState &state, QWidget *parent)
     connect(m_qifPanel, &QifMappingPanel::mappingChanged, this, &ImportWindow::updateImportButton);
     connect(m_qifPanel->dateOrders(), &DateOrderRows::orderChanged, this, &ImportWindow::rereadQif);
     connect(m_csvPanel, &CsvMappingPanel::mappingChanged, this, &ImportWindow::updateImportButton);
+    connect(m_ofxPanel, &OfxMappingPanel::mappingChanged, this, &ImportWindow::updateImportButton);
     // Accounts made or renamed elsewhere show up in the choices; one refresh
     // per burst of changes, keeping what has been chosen.
     // (The import's own new accounts are offered when it finishes.)
@@ -127,14 +140,28 @@ ImportWindow::ImportWindow(AppState &state, QWidget *parent)
         if (m_accountsRefreshScheduled || m_importing)
             return;
         m_accountsRefreshScheduled = true;
-        QTimer::singleShot(0, this, [this]() { refreshAccounts(m_qifPanel->mapping()); });
+        QTimer::singleShot(0, this, [this]() {
+            refreshAccounts(format() == Ofx ? m_ofxPanel->mapping() : m_qifPanel->mapping());
+        });
     });
     m_chooseButton->setFocus();
 }
 
 ImportWindow::Format ImportWindow::format() const
 {
-    return m_format->currentIndex() == Csv ? Csv : Qif;
+    switch (m_format->currentIndex()) {
+    case Csv:
+        return Csv;
+    case Ofx:
+        return Ofx;
+    default:
+        return Qif;
+    }
+}
+
+QList<QPushButton *> ImportWindow::reconcileButtons() const
+{
+    return m_balanceButtons->findChildren<QPushButton *>();
 }
 
 QString ImportWindow::resultText() const
@@ -147,8 +174,8 @@ void ImportWindow::chooseFiles()
     const QString directory = m_paths.isEmpty() ? QString() : QFileInfo(m_paths.first()).absolutePath();
     const QStringList paths = Prompt::openFileNames(
         this, tr("Choose Files to Import"), directory,
-        tr("QIF and CSV files (*.qif *.QIF *.csv *.CSV *.txt);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV "
-           "*.txt);;All files (*)"));
+        tr("QIF, CSV and OFX files (*.qif *.QIF *.csv *.CSV *.txt *.ofx *.OFX *.qfx *.QFX);;QIF files (*.qif *.QIF);;"
+           "CSV files (*.csv *.CSV *.txt);;OFX and QFX files (*.ofx *.OFX *.qfx *.QFX);;All files (*)"));
     if (!paths.isEmpty())
         setFiles(paths);
 }
@@ -158,19 +185,23 @@ void ImportWindow::setFiles(const QStringList &paths)
     m_paths = paths;
     QStringList names;
     bool allCsv = !paths.isEmpty();
+    // Bank downloads by their content, whatever their names say.
+    bool allOfx = !paths.isEmpty();
     for (const QString &path : paths) {
         names.append(QFileInfo(path).fileName());
         const QString suffix = QFileInfo(path).suffix().toLower();
         allCsv = allCsv && (suffix == QLatin1String("csv") || suffix == QLatin1String("txt"));
+        allOfx = allOfx && OfxReader::isOfxFile(path);
     }
     m_fileList->setText(names.join(QLatin1String(", ")));
     m_fileList->setToolTip(paths.join(QLatin1Char('\n')));
     m_fileList->setCursorPosition(0);
     m_result->clear();
     m_result->hide();
+    m_balanceButtons->hide();
     {
         const QSignalBlocker blocker(m_format);
-        m_format->setCurrentIndex(allCsv ? Csv : Qif);
+        m_format->setCurrentIndex(allOfx ? Ofx : allCsv ? Csv : Qif);
     }
     loadFiles();
 }
@@ -195,6 +226,16 @@ void ImportWindow::loadFiles()
         }
         m_qifPanel->setFiles(m_qifFiles, accounts, current);
         m_pages->setCurrentWidget(m_qifPanel);
+    } else if (format() == Ofx) {
+        m_ofxFiles.clear();
+        for (const QString &path : std::as_const(m_paths)) {
+            ImportFile file = ImportService::readOfx(path);
+            if (!file.readable && OfxReader::isAvailable())
+                unreadable.append(QFileInfo(path).fileName());
+            m_ofxFiles.append(std::move(file));
+        }
+        m_ofxPanel->setFiles(m_ofxFiles, accounts, m_state.importService());
+        m_pages->setCurrentWidget(m_ofxPanel);
     } else {
         if (!QFileInfo(m_paths.first()).isReadable())
             unreadable.append(QFileInfo(m_paths.first()).fileName());
@@ -227,6 +268,8 @@ void ImportWindow::refreshAccounts(const QHash<QString, QString> &preferred, con
     const QList<Account> accounts = m_state.accounts()->listLive();
     if (format() == Qif)
         m_qifPanel->setFiles(m_qifFiles, accounts, m_state.currentAccountId(), preferred);
+    else if (format() == Ofx)
+        m_ofxPanel->setFiles(m_ofxFiles, accounts, m_state.importService(), preferred);
     else
         m_csvPanel->setAccounts(accounts, m_state.currentAccountId(), csvTarget);
     updateImportButton();
@@ -235,8 +278,19 @@ void ImportWindow::refreshAccounts(const QHash<QString, QString> &preferred, con
 void ImportWindow::updateImportButton()
 {
     bool ready = !m_importing && !m_paths.isEmpty();
-    if (ready)
-        ready = format() == Qif ? m_qifPanel->hasTarget() : m_csvPanel->isComplete();
+    if (ready) {
+        switch (format()) {
+        case Qif:
+            ready = m_qifPanel->hasTarget();
+            break;
+        case Ofx:
+            ready = OfxReader::isAvailable() && m_ofxPanel->hasTarget();
+            break;
+        case Csv:
+            ready = m_csvPanel->isComplete();
+            break;
+        }
+    }
     m_importButton->setEnabled(ready);
 }
 
@@ -262,7 +316,9 @@ void ImportWindow::startImport()
         });
     QHash<QString, QString> chosen;
     QString csvCreated;
-    const ImportResult result = format() == Qif ? runQifImport(&chosen) : runCsvImport(&csvCreated);
+    const ImportResult result = format() == Qif   ? runQifImport(&chosen)
+                                : format() == Ofx ? runOfxImport(&chosen)
+                                                  : runCsvImport(&csvCreated);
     disconnect(progress);
     setImporting(false);
     showResult(result);
@@ -282,6 +338,17 @@ ImportResult ImportWindow::runQifImport(QHash<QString, QString> *chosen)
     for (auto it = created.bySourceKey.cbegin(); it != created.bySourceKey.cend(); ++it)
         chosen->insert(it.key(), it.value().id);
     return m_state.importService()->importFiles(m_qifFiles, m_qifPanel->mapping(), created);
+}
+
+ImportResult ImportWindow::runOfxImport(QHash<QString, QString> *chosen)
+{
+    NewAccounts created;
+    created.repository = m_state.accounts();
+    created.bySourceKey = m_ofxPanel->newAccounts(nextSortOrder());
+    *chosen = m_ofxPanel->mapping();
+    for (auto it = created.bySourceKey.cbegin(); it != created.bySourceKey.cend(); ++it)
+        chosen->insert(it.key(), it.value().id);
+    return m_state.importService()->importFiles(m_ofxFiles, m_ofxPanel->mapping(), created);
 }
 
 ImportResult ImportWindow::runCsvImport(QString *createdId)
@@ -320,6 +387,7 @@ void ImportWindow::setImporting(bool on)
     if (on) {
         m_progress->setRange(0, 0);
         m_result->hide();
+        m_balanceButtons->hide();
         m_cancelButton->setFocus();
         // While the import lets events through, only this window answers.
         qApp->installEventFilter(this);
@@ -351,6 +419,26 @@ void ImportWindow::showResult(const ImportResult &result)
     m_result->setAccessibleDescription(m_result->text());
     ThemeManager::setRole(m_result, ThemeManager::Body, result.rolledBack() ? QFont::DemiBold : QFont::Normal);
     m_result->show();
+
+    const QList<QPushButton *> old = reconcileButtons();
+    for (QPushButton *button : old)
+        delete button;
+    QList<StatementBalance> differing;
+    for (const StatementBalance &balance : result.balances) {
+        if (!balance.agrees())
+            differing.append(balance);
+    }
+    for (const StatementBalance &balance : std::as_const(differing)) {
+        const QString text = differing.size() == 1 ? tr("&Reconcile to this balance")
+                                                   : tr("Reconcile %1 to this balance").arg(balance.accountName);
+        auto *button = new QPushButton(text, m_balanceButtons);
+        button->setAccessibleName(tr("Reconcile %1 to the bank's balance").arg(balance.accountName));
+        connect(button, &QPushButton::clicked, this, [this, balance]() {
+            Q_EMIT reconcileRequested(balance.accountId, balance.date, balance.bank);
+        });
+        m_balanceButtons->layout()->addWidget(button);
+    }
+    m_balanceButtons->setVisible(!differing.isEmpty());
 }
 
 void ImportWindow::reject()

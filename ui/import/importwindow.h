@@ -14,16 +14,18 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class OfxMappingPanel;
 class QStackedWidget;
 class QifMappingPanel;
 
-// "Import Transactions": choose QIF or CSV files, say where their records go,
-// import them with progress and a Cancel button, and read the outcome.
+// "Import Transactions": choose QIF, CSV or OFX files, say where their records
+// go, import them with progress and a Cancel button, and read the outcome
+// (for a bank statement, its balance beside the account's).
 class ImportWindow : public QDialog
 {
     Q_OBJECT
 public:
-    enum Format { Qif = 0, Csv = 1 };
+    enum Format { Qif = 0, Csv = 1, Ofx = 2 };
 
     explicit ImportWindow(AppState &state, QWidget *parent = nullptr);
 
@@ -34,6 +36,10 @@ public:
 
     QifMappingPanel *qifPanel() const { return m_qifPanel; }
     CsvMappingPanel *csvPanel() const { return m_csvPanel; }
+    OfxMappingPanel *ofxPanel() const { return m_ofxPanel; }
+    // The "Reconcile to this balance" buttons of the last result, one per
+    // statement whose balance differs from its account's.
+    QList<QPushButton *> reconcileButtons() const;
     QPushButton *importButton() const { return m_importButton; }
     QString resultText() const;
     bool isImporting() const { return m_importing; }
@@ -45,6 +51,8 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void importFinished(const ImportResult &result);
+    // "Reconcile to this balance": the account and its bank statement.
+    void reconcileRequested(const QString &accountId, const QDate &statementDate, qint64 statementBalance);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -61,6 +69,7 @@ private:
     void updateImportButton();
     void setImporting(bool on);
     ImportResult runQifImport(QHash<QString, QString> *chosen);
+    ImportResult runOfxImport(QHash<QString, QString> *chosen);
     // createdId: the id of the account made for "New account", if any.
     ImportResult runCsvImport(QString *createdId);
     void showResult(const ImportResult &result);
@@ -69,6 +78,7 @@ private:
     AppState &m_state;
     QStringList m_paths;
     QList<ImportFile> m_qifFiles;
+    QList<ImportFile> m_ofxFiles;
     bool m_importing = false;
     bool m_accountsRefreshScheduled = false;
 
@@ -79,9 +89,11 @@ private:
     QLabel *m_emptyHint;
     QifMappingPanel *m_qifPanel;
     CsvMappingPanel *m_csvPanel;
+    OfxMappingPanel *m_ofxPanel;
     QProgressBar *m_progress;
     QPushButton *m_cancelButton;
     QLabel *m_result;
+    QWidget *m_balanceButtons;
     QDialogButtonBox *m_buttons;
     QPushButton *m_importButton;
 };

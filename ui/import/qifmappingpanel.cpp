@@ -191,11 +191,7 @@ QHash<QString, Account> QifMappingPanel::newAccounts(int firstSortOrder) const
 
 bool QifMappingPanel::hasTarget() const
 {
-    for (const Source &s : m_sources) {
-        if (s.choice->currentData().toString() != ImportService::skipMarker())
-            return true;
-    }
-    return false;
+    return anyTarget(mapping());
 }
 
 QComboBox *QifMappingPanel::choiceFor(const QString &sourceKey) const

@@ -274,6 +274,14 @@ void ReconciliationScreen::setAccount(const QString &accountId)
     m_statementBalance->setMinorUnits(clearedBalance());
 }
 
+void ReconciliationScreen::setStatement(const QDate &date, qint64 balance)
+{
+    if (date.isValid())
+        m_statementDate->setDate(date);
+    m_statementBalance->setMinorUnits(balance);
+    updateDifference();
+}
+
 void ReconciliationScreen::fillTable()
 {
     m_refreshTimer->stop();

@@ -27,6 +27,8 @@ public:
     // and fills the table. An unknown id leaves the screen empty.
     void setAccount(const QString &accountId);
     QString accountId() const { return m_accountId; }
+    // The statement's date and balance, as a bank statement gave them.
+    void setStatement(const QDate &date, qint64 balance);
 
     // The figures, in minor units of the account's currency.
     qint64 previousBalance() const { return m_previousBalance; }
