@@ -199,13 +199,13 @@ LoadResult loadTest(const QUrl &base, const QStringList &tokens, int requestsPer
             reply = managers[size_t(i)]->get(req);
         }
         QObject::connect(reply, &QNetworkReply::finished, reply, [&, i, reply] {
-            Client &c = clients[size_t(i)];
-            result.latencies.append(double(c.timer.nsecsElapsed()) / 1e6);
+            Client &client = clients[size_t(i)];
+            result.latencies.append(double(client.timer.nsecsElapsed()) / 1e6);
             const QByteArray body = reply->readAll();
             if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200)
                 ++result.errors;
             else if (reply->operation() == QNetworkAccessManager::GetOperation)
-                c.cursor = QJsonDocument::fromJson(body).object().value(QStringLiteral("cursor")).toString();
+                client.cursor = QJsonDocument::fromJson(body).object().value(QStringLiteral("cursor")).toString();
             reply->deleteLater();
             next(i);
         });

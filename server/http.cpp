@@ -52,8 +52,8 @@ bool HttpRequest::fields(QHash<QString, QString> *out, QString *problem) const
     // In a form body "+" stands for a space; a real "+" arrives as %2B.
     QByteArray form = body;
     form.replace('+', ' ');
-    const QUrlQuery query(QString::fromUtf8(form));
-    const auto items = query.queryItems(QUrl::FullyDecoded);
+    const QUrlQuery formQuery(QString::fromUtf8(form));
+    const auto items = formQuery.queryItems(QUrl::FullyDecoded);
     for (const auto &item : items) {
         if (!out->contains(item.first))
             out->insert(item.first, item.second);

@@ -21,7 +21,7 @@ QString fromWindows1252(const QByteArray &bytes)
     QChar *out = text.data();
     for (const char c : bytes) {
         const uchar b = uchar(c);
-        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar::fromLatin1(c);
     }
     return text;
 }

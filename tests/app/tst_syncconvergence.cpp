@@ -82,9 +82,9 @@ QString firstDifference(const QMap<QString, QString> &a, const QMap<QString, QSt
 class Editor
 {
 public:
-    Editor(AppState *state, QRandomGenerator &rng)
+    Editor(AppState *state, QRandomGenerator &generator)
         : s(state)
-        , rng(rng)
+        , rng(generator)
     {
     }
 
