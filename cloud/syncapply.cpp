@@ -92,10 +92,22 @@ template <typename Row, typename K>
 void SyncApplier::apply(const QJsonArray &records, K &kind)
 {
     const QSqlDatabase db = m_repos.db->connection();
+    // Which records have their row here already, asked once for the page:
+    // on a first download, none has.
+    QStringList ids;
+    ids.reserve(records.size());
+    for (const QJsonValue &value : records)
+        ids.append(SyncRecord::clientId(value.toObject()));
+    QSet<QString> held;
+    const bool known = SyncWrites::existingIds(db, kind.table, ids, &held);
     for (const QJsonValue &value : records) {
+        // A write that failed may have ended the caller's transaction (a full
+        // disk, an I/O error): the rest would be written outside of it.
+        if (!DbTransaction::inTransaction(db))
+            return;
         Row pulled = kind.read(value.toObject());
         std::optional<Row> local;
-        if (!pulled.id.isEmpty())
+        if (!pulled.id.isEmpty() && (!known || held.contains(pulled.id)))
             local = kind.find(pulled.id);
         if (!local) {
             const QString id = localId(kind.table, pulled.id, pulled.serverId, false);
@@ -138,6 +150,7 @@ void SyncApplier::apply(const QJsonArray &records, K &kind)
                 continue;
             if (!kind.insert(pulled))
                 continue;
+            held.insert(pulled.id);
             const auto map = m_serverIds.find(kind.table);
             if (map != m_serverIds.end() && !pulled.serverId.isEmpty())
                 map->insert(pulled.serverId, pulled.id);

@@ -14,7 +14,8 @@
 // local row when the record is older, or when the row holds an edit of the
 // same version not yet pushed, else make the row what the record says, and
 // insert records that are new here unless they are deletions. The caller
-// wraps each page in one database transaction.
+// wraps the pages in one database transaction; once that has ended (a failed
+// write may end it), nothing more is written.
 class SyncApplier
 {
 public:

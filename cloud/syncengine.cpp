@@ -4,6 +4,7 @@
 #include "cloud/syncapply.h"
 #include "cloud/syncchange.h"
 #include "data/accountrepository.h"
+#include "data/bulkwrite.h"
 #include "data/categoryrepository.h"
 #include "data/clock.h"
 #include "data/database.h"
@@ -22,6 +23,7 @@
 #include <QUrlQuery>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -37,6 +39,10 @@ int kindOf(const QString &entityType)
     }
     return -1;
 }
+
+// The record arrays of a pull reply.
+const char *const kPageArrays[] = {"accounts", "categories", "recurring_transactions", "recurring", "transactions",
+                                   "reconciliations"};
 
 const QString kCursorKey = QStringLiteral("syncCursor");
 const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
@@ -319,8 +325,11 @@ void SyncEngine::markAccepted(const QJsonArray &results)
 void SyncEngine::startPull()
 {
     m_pullPageCount = 0;
+    m_pages.clear();
+    m_pageRecords = 0;
     m_applier->reset();
-    pullChanges(m_repos.preferences->get(kCursorKey, QString()));
+    m_pullCursor = m_repos.preferences->get(kCursorKey, QString());
+    pullChanges(m_pullCursor);
 }
 
 void SyncEngine::pullChanges(const QString &cursor)
@@ -342,21 +351,33 @@ void SyncEngine::pullChanges(const QString &cursor)
 void SyncEngine::onPullReply(bool ok, int httpStatus, const QJsonObject &body)
 {
     if (!ok) {
+        m_pages.clear();
         fail(tr("Pull failed (HTTP %1)").arg(httpStatus));
         return;
     }
-    // A page is kept whole or not at all, with the cursor that follows it:
-    // after a failure the same page comes again.
-    if (!applyPage(body)) {
+    ++m_pullPageCount;
+    const bool hasMore = body.value(QStringLiteral("has_more")).toBool();
+    const bool more = hasMore && m_pullPageCount < kMaxPullPages;
+    const QString cursor = body.value(QStringLiteral("cursor")).toString();
+    if (!cursor.isEmpty())
+        m_pullCursor = cursor;
+    m_pages.append(body);
+    for (const char *key : kPageArrays)
+        m_pageRecords += body.value(QLatin1String(key)).toArray().size();
+    // Pages are written a few at a time: one database transaction, and one
+    // pass over the search index, for about kApplyRecords records.
+    if (more && m_pageRecords < kApplyRecords) {
+        pullChanges(m_pullCursor);
+        return;
+    }
+    // Those pages are kept whole or not at all, with the cursor that follows
+    // the last of them: after a failure the same pages come again.
+    if (!applyPages()) {
         fail(tr("Could not save the pulled changes"));
         return;
     }
-    if (body.contains(QStringLiteral("integrity")))
-        integrityCheck(body.value(QStringLiteral("integrity")).toObject());
-    ++m_pullPageCount;
-    const bool hasMore = body.value(QStringLiteral("has_more")).toBool();
-    if (hasMore && m_pullPageCount < kMaxPullPages) {
-        pullChanges(m_repos.preferences->get(kCursorKey, QString()));
+    if (more) {
+        pullChanges(m_pullCursor);
         return;
     }
     // Transfer pairs are judged once everything the service holds is here.
@@ -370,8 +391,10 @@ void SyncEngine::onPullReply(bool ok, int httpStatus, const QJsonObject &body)
     complete();
 }
 
-bool SyncEngine::applyPage(const QJsonObject &body)
+bool SyncEngine::applyPages()
 {
+    const QList<QJsonObject> pages = std::exchange(m_pages, {});
+    m_pageRecords = 0;
     // Listeners hear of the changes once, when the cycle is complete.
     const QSignalBlocker accounts(m_repos.accounts);
     const QSignalBlocker categories(m_repos.categories);
@@ -379,9 +402,35 @@ bool SyncEngine::applyPage(const QJsonObject &body)
     const QSignalBlocker transactions(m_repos.transactions);
     const QSignalBlocker reconciliations(m_repos.reconciliations);
     const QSignalBlocker preferences(m_repos.preferences);
-    DbTransaction tx(m_repos.db->connection());
+    const QSqlDatabase db = m_repos.db->connection();
+    DbTransaction tx(db);
     if (!tx.isActive())
         return false;
+    // Many transactions are indexed for search, and counted in the balance
+    // and payee caches, once at the end rather than row by row.
+    qsizetype rows = 0;
+    for (const QJsonObject &body : pages)
+        rows += body.value(QStringLiteral("transactions")).toArray().size();
+    BulkWrite bulk(db, rows);
+    for (const QJsonObject &body : pages)
+        applyPage(body);
+    // SQLite ends the transaction itself on a full disk, an I/O error or a
+    // trigger's ROLLBACK; then nothing of the pages is kept.
+    if (!tx.isActive())
+        return false;
+    if (!m_pullCursor.isEmpty() && !m_repos.preferences->set(kCursorKey, m_pullCursor))
+        return false;
+    if (!bulk.finish() || !tx.commit())
+        return false;
+    for (const QJsonObject &body : pages) {
+        if (body.contains(QStringLiteral("integrity")))
+            integrityCheck(body.value(QStringLiteral("integrity")).toObject());
+    }
+    return true;
+}
+
+void SyncEngine::applyPage(const QJsonObject &body)
+{
     auto array = [&body, this](const char *key) {
         const QJsonArray records = body.value(QLatin1String(key)).toArray();
         m_counts.pulled += int(records.size());
@@ -399,14 +448,6 @@ bool SyncEngine::applyPage(const QJsonObject &body)
         applyTransactionChange(array("transactions"));
     if (body.contains(QStringLiteral("reconciliations")))
         applyReconciliation(array("reconciliations"));
-    // SQLite ends the transaction itself on a full disk, an I/O error or a
-    // trigger's ROLLBACK; then nothing of the page is kept.
-    if (!tx.isActive())
-        return false;
-    const QString cursor = body.value(QStringLiteral("cursor")).toString();
-    if (!cursor.isEmpty() && !m_repos.preferences->set(kCursorKey, cursor))
-        return false;
-    return tx.commit();
 }
 
 void SyncEngine::applyAccounts(const QJsonArray &records)

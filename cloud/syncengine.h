@@ -36,6 +36,8 @@ public:
     static constexpr int kPushBatchSize = 500;
     static constexpr int kPullLimit = 200;
     static constexpr int kMaxPullPages = 50;
+    // Pulled pages are written together once they hold this many records.
+    static constexpr int kApplyRecords = 1000;
     static constexpr int kDebounceMs = 2000;
     static constexpr int kAutoSyncIntervalMs = 300000;
 
@@ -109,7 +111,10 @@ private:
     QByteArray currentJson(int kind, const QString &id);
     void startPull();
     void onPullReply(bool ok, int httpStatus, const QJsonObject &body);
-    bool applyPage(const QJsonObject &body);
+    // Writes the pages pulled since the last write; false when nothing of
+    // them could be kept.
+    bool applyPages();
+    void applyPage(const QJsonObject &body);
     void integrityCheck(const QJsonObject &integrity);
     void complete();
     void fail(const QString &error);
@@ -120,6 +125,9 @@ private:
     SyncState m_state = Idle;
     QString m_lastError;
     int m_pullPageCount = 0;
+    QList<QJsonObject> m_pages;  // pulled, not yet written
+    qsizetype m_pageRecords = 0;
+    QString m_pullCursor;  // where the next pull starts
     bool m_resyncRequested = false;
     std::function<bool()> m_maySync;
     QList<Queued> m_queue;

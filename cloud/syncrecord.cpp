@@ -46,7 +46,7 @@ public:
     template <typename Row>
     void common(Row &row) const
     {
-        row.id = text("client_id");
+        row.id = clientId(m_record);
         row.serverId = text("id");
         row.syncStatus = SyncStatus::Synced;
         row.version = int(number("version"));
@@ -60,6 +60,11 @@ private:
 };
 
 } // namespace
+
+QString clientId(const QJsonObject &record)
+{
+    return record.value(QLatin1String("client_id")).toString().left(kMaxTextLength);
+}
 
 QDate dateOf(const QJsonValue &value)
 {

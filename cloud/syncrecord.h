@@ -22,6 +22,8 @@ RecurringTransaction recurring(const QJsonObject &record, bool *hasLeadDays);
 // *lines receives the record's split lines (new ids) when it is split.
 Transaction transaction(const QJsonObject &record, QList<SplitLine> *lines);
 Reconciliation reconciliation(const QJsonObject &record);
+// The id the record's row has here, as the readers above give it.
+QString clientId(const QJsonObject &record);
 
 // The reading rules, for the engine's checks and for tests.
 QDate dateOf(const QJsonValue &value);

@@ -2,7 +2,7 @@
 
 #include "data/dbtransaction.h"
 #include "data/statementcache.h"
-#include "data/transactionrepository.h"
+#include "data/transactioncaches.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -108,22 +108,26 @@ bool BulkWrite::suspend()
         if (!exec(QStringLiteral("DROP TRIGGER temp.%1").arg(trigger.first)))
             return false;
     }
-    // Rows up to the floor are indexed: one that changes is indexed anew at
-    // once. One deleted outright is only noted, and the whole index rebuilt
-    // at the end, since its rowid may then be given to a new row.
+    // Rows up to the floor are indexed and counted. What the index and the
+    // caches hold of one is kept aside before it first changes; finish() takes
+    // that out of both and puts the row in as it then is. A row deleted
+    // outright is only noted, and the index and the caches are made whole
+    // again at the end, since its rowid may then be given to a new row.
     const QString floor = QString::number(m_floor);
     if (!exec(QStringLiteral("CREATE TEMP TABLE %1state (deleted INTEGER NOT NULL)").arg(kPrefix)) ||
         !exec(QStringLiteral("INSERT INTO temp.%1state (deleted) VALUES (0)").arg(kPrefix)) ||
-        !exec(QStringLiteral(
-                  "CREATE TEMP TRIGGER %1au AFTER UPDATE ON main.transactions WHEN old.rowid <= %2 BEGIN "
-                  "INSERT INTO transactions_fts (transactions_fts, rowid, payee, memo, check_number) "
-                  "VALUES ('delete', old.rowid, old.payee, old.memo, old.check_number); "
-                  "INSERT INTO transactions_fts (rowid, payee, memo, check_number) "
-                  "SELECT new.rowid, new.payee, new.memo, new.check_number WHERE new.rowid <= %2; END")
+        !exec(QStringLiteral("CREATE TEMP TABLE %1before (row_id INTEGER PRIMARY KEY, account_id, amount, payee, memo, "
+                             "check_number, deleted_at)")
+                  .arg(kPrefix)) ||
+        !exec(QStringLiteral("CREATE TEMP TRIGGER %1au AFTER UPDATE ON main.transactions WHEN old.rowid <= %2 BEGIN "
+                             "INSERT OR IGNORE INTO %1before (row_id, account_id, amount, payee, memo, check_number, "
+                             "deleted_at) VALUES (old.rowid, old.account_id, old.amount, old.payee, old.memo, "
+                             "old.check_number, old.deleted_at); END")
                   .arg(kPrefix, floor)) ||
         !exec(QStringLiteral("CREATE TEMP TRIGGER %1ad AFTER DELETE ON main.transactions WHEN old.rowid <= %2 BEGIN "
                              "UPDATE %1state SET deleted = 1; END")
-                  .arg(kPrefix, floor)))
+                  .arg(kPrefix, floor)) ||
+        !TransactionCaches::hold(m_db))
         return false;
     if (!step.commit()) {
         m_error = step.error();
@@ -143,28 +147,53 @@ bool BulkWrite::finish()
         failClosed("the scope's state cannot be read");
         return false;
     }
-    const bool rebuild = m_floor == 0 || q.value(0).toInt() != 0;
+    const bool whole = m_floor == 0 || q.value(0).toInt() != 0;
     q.finish();
 
-    const QString index =
-        rebuild ? QStringLiteral("INSERT INTO main.transactions_fts (transactions_fts) VALUES ('rebuild')")
-                : QStringLiteral("INSERT INTO main.transactions_fts (rowid, payee, memo, check_number) SELECT rowid, "
-                                 "payee, memo, check_number FROM main.transactions WHERE rowid > %1")
-                      .arg(m_floor);
-    bool ok = exec(index) && exec(QStringLiteral("DROP TRIGGER temp.%1au").arg(kPrefix)) &&
-        exec(QStringLiteral("DROP TRIGGER temp.%1ad").arg(kPrefix)) &&
+    const QString before = QStringLiteral("temp.%1before").arg(kPrefix);
+    const QStringList index = whole
+        ? QStringList{QStringLiteral("INSERT INTO main.transactions_fts (transactions_fts) VALUES ('rebuild')")}
+        : QStringList{QStringLiteral("INSERT INTO main.transactions_fts (transactions_fts, rowid, payee, memo, "
+                                     "check_number) SELECT 'delete', row_id, payee, memo, check_number FROM %1")
+                          .arg(before),
+                      QStringLiteral("INSERT INTO main.transactions_fts (rowid, payee, memo, check_number) SELECT "
+                                     "t.rowid, t.payee, t.memo, t.check_number FROM %1 b "
+                                     "CROSS JOIN main.transactions t ON t.rowid = b.row_id")
+                          .arg(before),
+                      QStringLiteral("INSERT INTO main.transactions_fts (rowid, payee, memo, check_number) SELECT "
+                                     "rowid, payee, memo, check_number FROM main.transactions WHERE rowid > %1")
+                          .arg(m_floor)};
+    bool ok = true;
+    for (const QString &sql : index)
+        ok = ok && exec(sql);
+    ok = ok && (whole ? TransactionCaches::countWhole(m_db) : TransactionCaches::countWritten(m_db, m_floor, before));
+    ok = ok && exec(QStringLiteral("DROP TRIGGER temp.%1au").arg(kPrefix)) &&
+        exec(QStringLiteral("DROP TRIGGER IF EXISTS temp.%1ad").arg(kPrefix)) &&
+        exec(QStringLiteral("DROP TABLE temp.%1before").arg(kPrefix)) &&
         exec(QStringLiteral("DROP TABLE temp.%1state").arg(kPrefix));
     for (const auto &trigger : std::as_const(m_fileTriggers))
         ok = ok && exec(trigger.second);
     for (const auto &trigger : std::as_const(m_tempTriggers))
         ok = ok && exec(trigger.second);
-    if (!ok || !TransactionRepository::recountCaches(m_db)) {
+    if (!ok) {
         failClosed("the triggers cannot be put back");
         return false;
     }
     setHooks(false);
     m_state = State::Finished;
     return true;
+}
+
+bool BulkWrite::deleteAll()
+{
+    if (m_state == State::Suspended) {
+        // Every row goes, so the index and the caches are made whole at the
+        // end anyway: no row needs noting on its way out.
+        if (!exec(QStringLiteral("UPDATE temp.%1state SET deleted = 1").arg(kPrefix)) ||
+            !exec(QStringLiteral("DROP TRIGGER IF EXISTS temp.%1ad").arg(kPrefix)))
+            return false;
+    }
+    return exec(QStringLiteral("DELETE FROM main.transactions"));
 }
 
 bool BulkWrite::exec(const QString &sql)

@@ -21,11 +21,13 @@ struct sqlite3;
 // While the scope is open, the file's three full-text triggers and every
 // temporary trigger on transactions are dropped, their SQL kept word for word.
 // The rows the store held when the scope opened (rowid up to the largest one
-// then, the floor) stay indexed: a temporary trigger re-indexes such a row
-// when it is updated, and notes when one is deleted outright. Rows added in
-// the scope are not indexed yet. finish() adds them to the index in one
-// statement (or rebuilds the index, when the store held no rows or lost one),
-// creates every trigger again as it was, and recounts the caches once.
+// then, the floor) stay indexed and counted; before one of them first changes,
+// a temporary trigger keeps aside what the index and the caches hold of it.
+// finish() takes that out of the index and the caches and adds, in a few
+// statements, the rows as they now are: the changed older ones and every new
+// one. It then creates every trigger again as it was. Only when a row the
+// store held was deleted outright (its rowid may then have been given to a
+// new row) are the index rebuilt and the caches counted again whole.
 //
 // All of it is part of the caller's transaction, so other connections never
 // see the store without its triggers, and a rollback brings them back with
@@ -38,25 +40,15 @@ struct sqlite3;
 // Under minRows() rows, or outside a transaction, the scope stays inactive and
 // the triggers do their work row by row; finish() then has nothing to do.
 //
-// The sync download writes a pulled page inside one write transaction:
-//
-//     DbTransaction tx(db);
-//     BulkWrite bulk(db, records in the page, all entity types together);
-//     ... apply accounts, categories, recurring, transactions, reconciliations
-//         through the repositories exactly as before ...
-//     if (!bulk.finish() || !tx.commit())
-//         ... the page was not applied: keep the old cursor ...
-//
-// Pages under minRows() records are written row by row, as before. The
-// finish() of every scope counts the balance and payee caches again for what
-// they hold (one SUM per cached account, one pass over the payees when they
-// are cached), so many small scopes in a row cost more than one large one:
-// apply several pages under one scope where the download allows it.
+// The sync download writes each pulled page this way, inside the page's
+// write transaction; the cost of a scope grows with the rows written in it,
+// not with the store.
 class BulkWrite
 {
 public:
-    // Below this many rows the per-row triggers cost less than the scope.
-    static constexpr qsizetype kMinRows = 300;
+    // Below this many rows the per-row triggers cost less than the scope
+    // (about even at 50; a page of the sync download holds up to 200).
+    static constexpr qsizetype kMinRows = 100;
     // The threshold in force (kMinRows unless changed). Benches and tests set
     // it out of reach to write the same rows row by row, for comparison.
     static qsizetype minRows();
@@ -70,9 +62,15 @@ public:
 
     // Whether the triggers are suspended right now.
     bool isActive() const { return m_state == State::Suspended; }
-    // Indexes the new rows, puts every trigger back and recounts the caches.
+    // Why the last statement of the scope failed.
+    QString error() const { return m_error; }
+    // Indexes and counts the rows written, and puts every trigger back.
     // False when that failed: the transaction has been rolled back.
     bool finish();
+    // Deletes every transaction (their split lines must be gone first). In an
+    // active scope no row is handled on its way out: the index and the caches
+    // are made whole at finish(). False when the store refused.
+    bool deleteAll();
 
 private:
     enum class State { Inactive, Suspended, Finished, Failed };

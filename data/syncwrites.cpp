@@ -3,6 +3,8 @@
 #include "data/sqlvalue.h"
 #include "data/statementcache.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlQuery>
 
 namespace SyncWrites {
@@ -20,6 +22,25 @@ QHash<QString, QString> serverIds(const QSqlDatabase &db, const QString &table)
     while (q.next())
         ids.insert(q.value(0).toString(), q.value(1).toString());
     return ids;
+}
+
+bool existingIds(const QSqlDatabase &db, const QString &table, const QStringList &ids, QSet<QString> *found)
+{
+    found->clear();
+    if (ids.isEmpty())
+        return true;
+    // One statement for any number of ids: they arrive as one JSON array.
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT id FROM %1 WHERE id IN (SELECT value FROM json_each(?))").arg(table));
+    q.addBindValue(QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(ids)).toJson(QJsonDocument::Compact)));
+    if (!q.exec()) {
+        Sql::warn("SyncWrites::existingIds failed:", q);
+        return false;
+    }
+    while (q.next())
+        found->insert(q.value(0).toString());
+    return true;
 }
 
 bool setStamps(const QSqlDatabase &db, const QString &table, const QString &id, const QDateTime &createdAt,

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 #include <QPair>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,10 @@ namespace SyncWrites {
 
 // server id -> local id for every row of table that has a server id.
 QHash<QString, QString> serverIds(const QSqlDatabase &db, const QString &table);
+
+// Fills *found with those of ids that are the id of a row of table; false
+// when the table could not be read.
+bool existingIds(const QSqlDatabase &db, const QString &table, const QStringList &ids, QSet<QString> *found);
 
 // Makes a row's creation time and deletion mark those of the service's
 // record without marking it pending (an invalid deletedAt makes it live).

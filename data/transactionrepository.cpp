@@ -4,6 +4,7 @@
 #include "data/database.h"
 #include "data/dbtransaction.h"
 #include "data/sqlvalue.h"
+#include "data/transactioncaches.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -55,11 +56,6 @@ Transaction readTransaction(const QSqlQuery &q)
     return t;
 }
 
-// The live rows per payee, as the payee cache keeps them.
-const QString kCountPayees = QStringLiteral(
-    "INSERT INTO temp.payee_counts (payee, n) SELECT payee, COUNT(*) FROM main.transactions WHERE deleted_at IS NULL "
-    "AND payee != '' GROUP BY payee");
-
 } // namespace
 
 TransactionRepository::TransactionRepository(Database *database, QObject *parent)
@@ -67,46 +63,7 @@ TransactionRepository::TransactionRepository(Database *database, QObject *parent
     , m_database(database)
     , m_statements(database->connection())
 {
-    // Account balances are asked for on every change (the sidebar), so the
-    // connection keeps per-account sums current with temporary triggers. The
-    // file's schema is untouched; an account's sum is computed on first use
-    // and adjusted by every later write, whoever makes it.
-    QSqlQuery q(database->connection());
-    const char *const statements[] = {
-        "CREATE TEMP TABLE IF NOT EXISTS account_totals (account_id TEXT PRIMARY KEY, total INTEGER NOT NULL)",
-        "CREATE TEMP TRIGGER IF NOT EXISTS account_totals_ai AFTER INSERT ON main.transactions "
-        "WHEN new.deleted_at IS NULL BEGIN "
-        "UPDATE account_totals SET total = total + new.amount WHERE account_id = new.account_id; END",
-        "CREATE TEMP TRIGGER IF NOT EXISTS account_totals_ad AFTER DELETE ON main.transactions "
-        "WHEN old.deleted_at IS NULL BEGIN "
-        "UPDATE account_totals SET total = total - old.amount WHERE account_id = old.account_id; END",
-        "CREATE TEMP TRIGGER IF NOT EXISTS account_totals_au AFTER UPDATE OF amount, deleted_at, account_id "
-        "ON main.transactions BEGIN "
-        "UPDATE account_totals SET total = total - old.amount WHERE account_id = old.account_id AND old.deleted_at IS NULL; "
-        "UPDATE account_totals SET total = total + new.amount WHERE account_id = new.account_id AND new.deleted_at IS NULL; "
-        "END",
-        // The payee completion lists are asked for after every register write;
-        // the live rows per payee are counted once and then kept the same way.
-        // The counts are taken only after payee_counts_ready holds its row.
-        "CREATE TEMP TABLE IF NOT EXISTS payee_counts (payee TEXT PRIMARY KEY, n INTEGER NOT NULL)",
-        "CREATE TEMP TABLE IF NOT EXISTS payee_counts_ready (built INTEGER NOT NULL)",
-        "CREATE TEMP TRIGGER IF NOT EXISTS payee_counts_ai AFTER INSERT ON main.transactions "
-        "WHEN new.deleted_at IS NULL AND new.payee != '' AND EXISTS (SELECT 1 FROM payee_counts_ready) BEGIN "
-        "INSERT INTO payee_counts (payee, n) VALUES (new.payee, 1) ON CONFLICT(payee) DO UPDATE SET n = n + 1; END",
-        "CREATE TEMP TRIGGER IF NOT EXISTS payee_counts_ad AFTER DELETE ON main.transactions "
-        "WHEN old.deleted_at IS NULL AND old.payee != '' BEGIN "
-        "UPDATE payee_counts SET n = n - 1 WHERE payee = old.payee; END",
-        "CREATE TEMP TRIGGER IF NOT EXISTS payee_counts_au AFTER UPDATE OF payee, deleted_at ON main.transactions "
-        "WHEN EXISTS (SELECT 1 FROM payee_counts_ready) BEGIN "
-        "UPDATE payee_counts SET n = n - 1 WHERE payee = old.payee AND old.deleted_at IS NULL AND old.payee != ''; "
-        "INSERT INTO payee_counts (payee, n) SELECT new.payee, 1 WHERE new.deleted_at IS NULL AND new.payee != '' "
-        "ON CONFLICT(payee) DO UPDATE SET n = n + 1; "
-        "END",
-    };
-    for (const char *sql : statements) {
-        if (!q.exec(QString::fromLatin1(sql)))
-            Sql::warn("TransactionRepository: cannot prepare the balance and payee caches:", q);
-    }
+    TransactionCaches::install(database->connection());
 }
 
 QList<Transaction> TransactionRepository::list(const QString &sql, const QVariantList &binds)
@@ -492,7 +449,7 @@ QStringList TransactionRepository::payees()
             return result;
         for (const QString &sql :
              {QStringLiteral("DELETE FROM temp.payee_counts"),
-              kCountPayees,
+              TransactionCaches::countPayeesSql(),
               QStringLiteral("INSERT INTO temp.payee_counts_ready (built) VALUES (1)")}) {
             q = m_statements.prepare(sql, {}, "TransactionRepository::payees failed:");
             if (!Sql::exec(q, "TransactionRepository::payees failed:"))
@@ -509,40 +466,6 @@ QStringList TransactionRepository::payees()
         result.append(q->value(0).toString());
     q->finish();
     return result;
-}
-
-bool TransactionRepository::recountCaches(const QSqlDatabase &db)
-{
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM temp.sqlite_master WHERE name = 'account_totals'), "
-                               "(SELECT COUNT(*) FROM temp.sqlite_master WHERE name = 'payee_counts_ready')")) ||
-        !q.next()) {
-        Sql::warn("TransactionRepository::recountCaches failed:", q);
-        return false;
-    }
-    const bool totals = q.value(0).toInt() > 0;
-    const bool payees = q.value(1).toInt() > 0;
-    q.finish();
-    if (totals && !q.exec(QStringLiteral("UPDATE temp.account_totals SET total = (SELECT COALESCE(SUM(amount), 0) FROM "
-                                         "main.transactions t WHERE t.account_id = temp.account_totals.account_id AND "
-                                         "t.deleted_at IS NULL)"))) {
-        Sql::warn("TransactionRepository::recountCaches failed:", q);
-        return false;
-    }
-    if (!payees)
-        return true;
-    if (!q.exec(QStringLiteral("SELECT 1 FROM temp.payee_counts_ready")))
-        return false;
-    if (!q.next())
-        return true;  // not counted yet: counted on first use
-    q.finish();
-    for (const QString &sql : {QStringLiteral("DELETE FROM temp.payee_counts"), kCountPayees}) {
-        if (!q.exec(sql)) {
-            Sql::warn("TransactionRepository::recountCaches failed:", q);
-            return false;
-        }
-    }
-    return true;
 }
 
 bool TransactionRepository::hasAnyForAccount(const QString &accountId)

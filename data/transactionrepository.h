@@ -73,11 +73,6 @@ public:
     // Category id -> display name ("Housing > Maintenance" where a name is shared).
     QHash<QString, QString> categoryNames();
 
-    // Counts the balance and payee caches of the connection again from the
-    // table, for what they hold: after a write that went past their triggers
-    // (BulkWrite). True when there is nothing to count.
-    static bool recountCaches(const QSqlDatabase &db);
-
     // The FTS5 query for free text: each word quoted and prefix-matched, ANDed.
     // Words without a letter or digit are left to literalWords().
     static QString ftsQuery(const QString &text);

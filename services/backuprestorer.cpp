@@ -320,12 +320,28 @@ bool BackupRestorer::clearStore()
         !run(QStringLiteral("CREATE TEMP TABLE restore_templates AS SELECT * FROM main.transaction_templates")) ||
         !run(QStringLiteral("DELETE FROM main.transaction_templates")))
         return false;
+    // The transactions leave the search index and the caches all at once.
+    QSqlQuery count(m_statements.database());
+    if (!count.exec(QStringLiteral("SELECT COUNT(*) FROM main.transactions")) || !count.next()) {
+        m_failure = errorText(count.lastError());
+        return false;
+    }
+    BulkWrite bulk(m_statements.database(), count.value(0).toLongLong());
+    count.finish();
     // Rows that refer to others go first.
     for (auto it = std::crbegin(BackupFormat::kTables); it != std::crend(BackupFormat::kTables); ++it) {
-        if (!run(QStringLiteral("DELETE FROM main.%1").arg(QLatin1String(it->table))))
+        const QString table = QLatin1String(it->table);
+        if (table != kTransactions && !run(QStringLiteral("DELETE FROM main.%1").arg(table)))
             return false;
+        if (table == kTransactions && !bulk.deleteAll()) {
+            m_failure = bulk.error();
+            return false;
+        }
     }
-    return true;
+    if (bulk.finish())
+        return true;
+    m_failure = BackupService::tr("the restored transactions cannot be indexed for search");
+    return false;
 }
 
 bool BackupRestorer::putTemplatesBack()
