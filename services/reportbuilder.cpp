@@ -49,7 +49,7 @@ void make(Context &ctx, ReportKind kind)
 }
 
 bool run(const QSqlDatabase &db, const ReportRequest &request, int rowLimit, Report *report,
-         const ReportBuilder::Sink &sink, QString *error)
+         const ReportBuilder::Sink &sink, const ReportBuilder::RowsFirst &rowsFirst, QString *error)
 {
     report->kind = request.kind;
     Context ctx;
@@ -58,6 +58,7 @@ bool run(const QSqlDatabase &db, const ReportRequest &request, int rowLimit, Rep
     ctx.report = report;
     ctx.rowLimit = rowLimit;
     ctx.sink = sink;
+    ctx.rowsFirst = rowsFirst;
     // One snapshot for the report's several statements, even while the
     // app writes on another connection.
     DbTransaction snapshot(db, DbTransaction::Mode::Deferred);
@@ -77,11 +78,11 @@ bool run(const QSqlDatabase &db, const ReportRequest &request, int rowLimit, Rep
 
 } // namespace
 
-Report ReportBuilder::build(const ReportRequest &request, int rowLimit)
+Report ReportBuilder::build(const ReportRequest &request, int rowLimit, const RowsFirst &rowsFirst)
 {
     Report report;
     QString error;
-    if (!run(m_db, request, rowLimit, &report, {}, &error)) {
+    if (!run(m_db, request, rowLimit, &report, {}, rowsFirst, &error)) {
         qWarning().noquote() << "ReportBuilder::build failed:" << error;
         Report failed;
         failed.kind = request.kind;
@@ -95,7 +96,7 @@ Report ReportBuilder::build(const ReportRequest &request, int rowLimit)
 bool ReportBuilder::stream(const ReportRequest &request, Report *head, const Sink &sink, QString *error)
 {
     *head = Report();
-    if (run(m_db, request, kNoLimit, head, sink, error))
+    if (run(m_db, request, kNoLimit, head, sink, {}, error))
         return true;
     qWarning().noquote() << "ReportBuilder::stream failed:" << *error;
     return false;

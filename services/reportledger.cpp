@@ -186,7 +186,13 @@ void transactions(Context &ctx)
         std::reverse(r.rows.begin(), r.rows.end());
     r.matchingRows = count;
 
-    // The totals cover every matching row, also those left out.
+    // The totals cover every matching row, also those left out. Counting
+    // them reads every matching row, so the rows shown go out first.
+    if (r.truncated && ctx.rowsFirst) {
+        r.totalsPending = true;
+        ctx.rowsFirst(r);
+        r.totalsPending = false;
+    }
     if (r.truncated) {
         totals.clear();
         r.matchingRows = 0;

@@ -20,6 +20,9 @@ struct Context {
     Report *report = nullptr;
     int rowLimit = -1;
     std::function<bool(const ReportRow &)> sink;  // rows go here instead of the report when set
+    // Handed the rows of a truncated Transactions report before its totals
+    // are counted, when set.
+    std::function<void(const Report &)> rowsFirst;
     QString error;
 
     // Prepares, binds and runs sql forward-only; false with error set on failure.

@@ -133,6 +133,9 @@ struct Report {
     // matchingRows says how many there are in all.
     qint64 matchingRows = 0;
     bool truncated = false;
+    // The rows of a truncated Transactions report handed out before its
+    // totals: the total rows and matchingRows are still to come.
+    bool totalsPending = false;
     QString error;  // why the report could not be made; empty when it could
 
     int columnOf(ColumnType type) const;

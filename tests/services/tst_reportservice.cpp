@@ -404,6 +404,71 @@ private Q_SLOTS:
         QCOMPARE(ReportCatalog::csvFileName(ReportKind::CategorySpending), QStringLiteral("category_spending.csv"));
     }
 
+    // On the report thread, a list of transactions that leaves rows out
+    // hands its rows over first and then the whole report, as run() makes
+    // it; one that leaves nothing out comes whole, once.
+    void rowsComeBeforeTheirTotals()
+    {
+        TestStore s;
+        fill(s);
+        ReportService service(s.db);
+        QList<QPair<quint64, Report>> ready;
+        QList<QPair<quint64, Report>> totals;
+        connect(&service, &ReportService::reportReady, this, [&](quint64 t, const Report &r) { ready.append({t, r}); });
+        connect(&service, &ReportService::totalsReady, this, [&](quint64 t, const Report &r) { totals.append({t, r}); });
+        const ReportRequest request = over(ReportKind::Transactions, kPeriod);
+        const quint64 cut = service.start(request, 2, ReportService::Delivery::RowsFirst);
+        const quint64 whole = service.start(request, ReportService::kNoLimit, ReportService::Delivery::RowsFirst);
+        QTRY_COMPARE(ready.size(), 2);
+        QCOMPARE(totals.size(), 1);
+
+        const Report expected = service.run(request, 2);
+        QVERIFY(expected.truncated);
+        const Report &rows = ready.at(0).second;
+        QCOMPARE(ready.at(0).first, cut);
+        QVERIFY(rows.totalsPending);
+        QCOMPARE(rows.rows.size(), 2);
+        QCOMPARE(totals.at(0).first, cut);
+        const Report &complete = totals.at(0).second;
+        QVERIFY(!complete.totalsPending);
+        QCOMPARE(complete.matchingRows, expected.matchingRows);
+        QCOMPARE(complete.rows.size(), expected.rows.size());
+        for (int i = 0; i < expected.rows.size(); ++i) {
+            QCOMPARE(complete.rows.at(i).cells, expected.rows.at(i).cells);
+            QCOMPARE(complete.rows.at(i).total, expected.rows.at(i).total);
+            if (i < rows.rows.size())
+                QCOMPARE(rows.rows.at(i).cells, expected.rows.at(i).cells);
+        }
+        QCOMPARE(ready.at(1).first, whole);
+        QVERIFY(!ready.at(1).second.totalsPending);
+        QCOMPARE(ready.at(1).second.rows.size(), service.run(request).rows.size());
+    }
+
+    // A report called off never arrives, whether it was waiting, being made
+    // or on its way, nor do the totals of one whose rows already came; the
+    // reports asked for after it do.
+    void calledOffReportsNeverArrive()
+    {
+        TestStore s;
+        fill(s);
+        ReportService service(s.db);
+        QList<quint64> arrived;
+        connect(&service, &ReportService::reportReady, this, [&](quint64 t, const Report &r) {
+            arrived.append(t);
+            // The list of transactions is called off as soon as its rows are in.
+            if (r.totalsPending)
+                service.cancel(t);
+        });
+        connect(&service, &ReportService::totalsReady, this, [&](quint64 t, const Report &) { arrived.append(t); });
+        const quint64 first = service.start(over(ReportKind::YearOverYear, kPeriod));
+        const quint64 second = service.start(over(ReportKind::PayeeSummary, kPeriod));
+        service.cancel(first);
+        const quint64 rows = service.start(over(ReportKind::Transactions, kPeriod), 2, ReportService::Delivery::RowsFirst);
+        const quint64 last = service.start(over(ReportKind::AccountSummary, kPeriod));
+        QTRY_VERIFY(arrived.contains(last));
+        QCOMPARE(arrived, (QList<quint64>{second, rows, last}));
+    }
+
     // A spreadsheet would run a payee that starts like a formula.
     void csvKeepsFormulasAsText()
     {

@@ -1,6 +1,7 @@
 #include "app/appstate.h"
 #include "app/mainwindow.h"
 #include "app/thememanager.h"
+#include "data/database.h"
 #include "data/transactionrepository.h"
 #include "support/core/fixtures.h"
 #include "support/gui/dialogdriver.h"
@@ -16,11 +17,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
 
@@ -230,6 +233,45 @@ private Q_SLOTS:
         QFile written(pdf);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.read(5) == "%PDF-");
+    }
+
+    // A list longer than the window shows: its newest rows come first, then
+    // the total over every row below them, the rows shown left as they were.
+    void longListsShowTheirRowsBeforeTheirTotals()
+    {
+        // 5,010 more payments of 1.00 in May, in one statement.
+        QSqlQuery q(state()->database()->connection());
+        QVERIFY(q.exec(QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5010) "
+            "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, updated_at) "
+            "SELECT 'bulk-' || i, '%1', '2024-05-15', 'Meter', -100, '2024-05-15T10:00:00Z', '2024-05-15T10:00:00Z' "
+            "FROM n").arg(m_checking.id)));
+        ReportsScreen screen(state());
+        screen.resize(800, 600);
+        screen.show();
+        QVERIFY(waitForReport(screen));
+        QVERIFY(choosePeriod(screen, ReportPeriod::ThisQuarter));
+        QSignalSpy completed(&screen, &ReportsScreen::reportCompleted);
+        QVERIFY(chooseFromList(screen, ReportKind::Transactions));
+        const auto totals = [&] {
+            int count = 0;
+            for (int r = 0; r < screen.model()->rowCount(); ++r)
+                count += screen.model()->rowAt(r)->total ? 1 : 0;
+            return count;
+        };
+        if (completed.isEmpty()) {
+            QCOMPARE(screen.model()->rowCount(), ReportsScreen::kShownRows);
+            QCOMPARE(totals(), 0);
+            QVERIFY(screen.isBusy());
+            QVERIFY(completed.wait(10000));
+        }
+        QVERIFY(!screen.isBusy());
+        QCOMPARE(screen.model()->rowCount(), ReportsScreen::kShownRows + 1);
+        QCOMPARE(totals(), 1);
+        const ReportRow *total = screen.model()->rowAt(ReportsScreen::kShownRows);
+        // The four rows of init() (235,000) and the 5,010 payments.
+        QCOMPARE(total->cells.value(5).toLongLong(), qint64(235000 - 501000));
+        QVERIFY2(screen.statusLabel()->text().contains(QLocale().toString(5014)), qPrintable(screen.statusLabel()->text()));
     }
 
     void ctrl2OpensOneReportsWindow()

@@ -139,6 +139,7 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
 
     ReportService *service = m_state->reportService();
     connect(service, &ReportService::reportReady, this, &ReportsScreen::showReport);
+    connect(service, &ReportService::totalsReady, this, &ReportsScreen::showTotals);
     connect(service, &ReportService::csvExported, this, &ReportsScreen::exported);
 
     // While the window is open, changes made elsewhere make the report again
@@ -320,14 +321,21 @@ void ReportsScreen::refresh()
     updateFilters();
     m_status->setText(tr("Making the report\u2026"));
     const ReportRequest r = request();
-    m_ticket = m_state->reportService()->start(r, r.kind == ReportKind::Transactions ? kShownRows : -1);
+    ReportService *service = m_state->reportService();
+    // The report asked for before, still being made, is of no use now.
+    service->cancel(m_ticket);
+    // The newest transactions show while the totals over all of them are counted.
+    m_ticket = service->start(r, r.kind == ReportKind::Transactions ? kShownRows : -1,
+                              ReportService::Delivery::RowsFirst);
 }
 
 void ReportsScreen::showReport(quint64 ticket, const Report &report)
 {
     if (ticket != m_ticket)
         return;
-    m_ticket = 0;
+    // With the totals still to come, the ticket stays open for them.
+    if (!report.totalsPending)
+        m_ticket = 0;
     m_model->setReport(report, m_table);
 
     m_chart->setVisible(!report.charts.isEmpty());
@@ -341,7 +349,10 @@ void ReportsScreen::showReport(quint64 ticket, const Report &report)
         status = report.error;
     } else {
         status = ReportCatalog::rangeText(report.range);
-        if (report.truncated)
+        if (report.totalsPending)
+            status += QStringLiteral("  \u2022  ")
+                + tr("Showing the newest %1 rows; counting the rest\u2026").arg(QLocale().toString(kShownRows));
+        else if (report.truncated)
             status += QStringLiteral("  \u2022  ")
                 + tr("Showing the newest %1 of %2 rows; Export CSV writes them all.")
                       .arg(QLocale().toString(kShownRows), QLocale().toString(report.matchingRows));
@@ -350,6 +361,24 @@ void ReportsScreen::showReport(quint64 ticket, const Report &report)
     }
     m_status->setText(status);
     Q_EMIT reportShown();
+    if (!report.totalsPending)
+        Q_EMIT reportCompleted();
+}
+
+void ReportsScreen::showTotals(quint64 ticket, const Report &report)
+{
+    if (ticket != m_ticket)
+        return;
+    m_ticket = 0;
+    if (!report.error.isEmpty()) {
+        m_status->setText(report.error);
+    } else {
+        m_model->completeReport(report, m_table);
+        m_status->setText(ReportCatalog::rangeText(report.range) + QStringLiteral("  \u2022  ")
+                          + tr("Showing the newest %1 of %2 rows; Export CSV writes them all.")
+                                .arg(QLocale().toString(kShownRows), QLocale().toString(report.matchingRows)));
+    }
+    Q_EMIT reportCompleted();
 }
 
 void ReportsScreen::showChartFor(int row)

@@ -48,6 +48,7 @@ public:
     void selectPeriod(ReportPeriod period);
     // The report the controls ask for, its period settled on today's date.
     ReportRequest request() const;
+    // A report is being made, or its totals are still being counted.
     bool isBusy() const { return m_ticket != 0; }
 
 public Q_SLOTS:
@@ -57,8 +58,11 @@ public Q_SLOTS:
     void exportPdf();
 
 Q_SIGNALS:
-    // A report arrived and is on screen.
+    // A report arrived and is on screen (the list of transactions may still
+    // be waiting for its totals).
     void reportShown();
+    // The report on screen is whole, its totals too.
+    void reportCompleted();
     // A row of one transaction was double-clicked.
     void editTransactionRequested(const QString &transactionId);
 
@@ -74,6 +78,7 @@ private:
     void refillCategories();
     void updateFilters();
     void showReport(quint64 ticket, const Report &report);
+    void showTotals(quint64 ticket, const Report &report);
     void showChartFor(int row);
     void openRow(const QModelIndex &index);
     void exported(quint64 ticket, bool ok, const QString &error);

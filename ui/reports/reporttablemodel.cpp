@@ -267,19 +267,47 @@ void ReportTableModel::spanHeadings(QTableView *view) const
     }
 }
 
+bool ReportTableModel::hasManyCurrencies(const Report &report)
+{
+    for (const ReportRow &row : report.rows) {
+        if (row.currency != report.rows.constFirst().currency)
+            return true;
+    }
+    return false;
+}
+
 void ReportTableModel::setReport(const Report &report, QTableView *view)
 {
     beginResetModel();
     m_report = report;
     m_brokenHeaders.clear();
-    m_manyCurrencies = false;
-    for (const ReportRow &row : std::as_const(m_report.rows)) {
-        if (row.currency != m_report.rows.constFirst().currency) {
-            m_manyCurrencies = true;
-            break;
-        }
-    }
+    m_manyCurrencies = hasManyCurrencies(m_report);
     endResetModel();
+    if (view) {
+        fitColumns(view);
+        spanHeadings(view);
+    }
+}
+
+void ReportTableModel::completeReport(const Report &whole, QTableView *view)
+{
+    const qsizetype shown = m_report.rows.size();
+    if (whole.kind != m_report.kind || whole.columns.size() != m_report.columns.size() || whole.rows.size() < shown) {
+        setReport(whole, view);
+        return;
+    }
+    const bool adds = whole.rows.size() > shown;
+    if (adds)
+        beginInsertRows({}, int(shown), int(whole.rows.size()) - 1);
+    m_report = whole;
+    // A total may be the first row in another currency.
+    const bool many = hasManyCurrencies(m_report);
+    const bool currenciesChanged = many != m_manyCurrencies;
+    m_manyCurrencies = many;
+    if (adds)
+        endInsertRows();
+    if (currenciesChanged && shown > 0)
+        Q_EMIT dataChanged(index(0, 0), index(int(shown) - 1, columnCount() - 1));
     if (view) {
         fitColumns(view);
         spanHeadings(view);

@@ -27,6 +27,10 @@ public:
 
     // Shows the report, and fits the view's columns to it when one is given.
     void setReport(const Report &report, QTableView *view = nullptr);
+    // The whole report of the one shown with its totals pending: its rows
+    // beyond those shown (the totals) are added below them, and the rows
+    // shown, their selection and the scrolling stay as they are.
+    void completeReport(const Report &whole, QTableView *view = nullptr);
     // Fits the view's columns to the report at the view's width and font:
     // each as wide as its contents, the figures whole; when that is too
     // wide, headings break onto two lines and texts give up room, elided.
@@ -42,6 +46,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    static bool hasManyCurrencies(const Report &report);
     // The widest text of a column in the rows it measures.
     int contentWidth(int column, const QFontMetrics &plain, const QFontMetrics &bold) const;
     // How many columns a heading or total runs across: its next cells are
