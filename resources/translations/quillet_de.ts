@@ -148,6 +148,25 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Sign in to your Larkspire account to share accounts with your family group.</source>
+        <translation>Melden Sie sich bei Ihrem Larkspire-Konto an, um Konten mit Ihrer Familiengruppe zu teilen.</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Wählen Sie zuerst ein Konto aus</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has not been synced yet. It can be shared once the next sync has finished.</source>
+        <translation>„%1“ wurde noch nicht synchronisiert. Es kann geteilt werden, sobald die nächste Synchronisierung abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>Konto konnte nicht geteilt werden (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>ACCOUNTS</source>
@@ -164,6 +183,14 @@
     <message>
         <source>%1, balance %2</source>
         <translation>%1, Saldo %2</translation>
+    </message>
+    <message>
+        <source>%1, shared, balance %2</source>
+        <translation>%1, geteilt, Saldo %2</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <translation>Geteilt</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1340,36 @@ Sie können eine davon unter Bearbeiten › Einstellungen › Daten &amp; Sync �
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
         <translation>Der Import wurde abgebrochen und alle Änderungen wurden rückgängig gemacht. Es wurden keine Buchungen hinzugefügt.</translation>
     </message>
+    <message>
+        <source>%1 …%2</source>
+        <translation>%1 …%2</translation>
+    </message>
+    <message>
+        <source>%1: the bank&apos;s balance on %2 is %3; the cleared balance here is %4.</source>
+        <translation>%1: Der Saldo der Bank am %2 beträgt %3; der bestätigte Saldo hier beträgt %4.</translation>
+    </message>
+    <message>
+        <source>They differ by %1.</source>
+        <translation>Die Differenz beträgt %1.</translation>
+    </message>
+    <message>
+        <source>%1 ends early: a row cut short and the bank&apos;s balance were left out</source>
+        <translation>%1 endet vorzeitig: Eine abgeschnittene Zeile und der Saldo der Bank wurden ausgelassen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n investment statement(s) skipped (investment accounts cannot be imported from OFX)</source>
+        <translation>
+            <numerusform>%n Depotauszug übersprungen (Depotkonten können nicht aus OFX importiert werden)</numerusform>
+            <numerusform>%n Depotauszüge übersprungen (Depotkonten können nicht aus OFX importiert werden)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n statement(s) skipped (in a currency the app does not keep)</source>
+        <translation>
+            <numerusform>%n Kontoauszug übersprungen (in einer Währung, die die App nicht führt)</numerusform>
+            <numerusform>%n Kontoauszüge übersprungen (in einer Währung, die die App nicht führt)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportWindow</name>
@@ -1345,14 +1402,6 @@ Sie können eine davon unter Bearbeiten › Einstellungen › Daten &amp; Sync �
         <translation>&amp;Format:</translation>
     </message>
     <message>
-        <source>Choose one or more QIF or CSV files to import.
-
-QIF files keep their accounts, categories, splits and transfers. A CSV file from your bank goes into one account you choose.</source>
-        <translation>Wählen Sie eine oder mehrere QIF- oder CSV-Dateien zum Importieren aus.
-
-QIF-Dateien behalten ihre Konten, Kategorien, Aufteilungen und Umbuchungen. Eine CSV-Datei Ihrer Bank wird in ein Konto Ihrer Wahl importiert.</translation>
-    </message>
-    <message>
         <source>Import progress</source>
         <translation>Importfortschritt</translation>
     </message>
@@ -1377,14 +1426,38 @@ QIF-Dateien behalten ihre Konten, Kategorien, Aufteilungen und Umbuchungen. Eine
         <translation>Dateien zum Importieren auswählen</translation>
     </message>
     <message>
-        <source>QIF and CSV files (*.qif *.QIF *.csv *.CSV *.txt);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV *.txt);;All files (*)</source>
-        <translation>QIF- und CSV-Dateien (*.qif *.QIF *.csv *.CSV *.txt);;QIF-Dateien (*.qif *.QIF);;CSV-Dateien (*.csv *.CSV *.txt);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>These files could not be read:
 %1</source>
         <translation>Diese Dateien konnten nicht gelesen werden:
 %1</translation>
+    </message>
+    <message>
+        <source>OFX or QFX (bank statement download)</source>
+        <translation>OFX oder QFX (heruntergeladener Kontoauszug)</translation>
+    </message>
+    <message>
+        <source>Choose one or more QIF, CSV or OFX files to import.
+
+QIF files keep their accounts, categories, splits and transfers. A CSV file from your bank goes into one account you choose. OFX and QFX downloads from your bank bring each row once, however often their dates overlap.</source>
+        <translation>Wählen Sie eine oder mehrere QIF-, CSV- oder OFX-Dateien zum Importieren aus.
+
+QIF-Dateien behalten ihre Konten, Kategorien, Aufteilungen und Umbuchungen. Eine CSV-Datei Ihrer Bank wird in ein Konto Ihrer Wahl importiert. OFX- und QFX-Downloads Ihrer Bank übernehmen jede Zeile nur einmal, auch wenn sich ihre Zeiträume überschneiden.</translation>
+    </message>
+    <message>
+        <source>QIF, CSV and OFX files (*.qif *.QIF *.csv *.CSV *.txt *.ofx *.OFX *.qfx *.QFX);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV *.txt);;OFX and QFX files (*.ofx *.OFX *.qfx *.QFX);;All files (*)</source>
+        <translation>QIF-, CSV- und OFX-Dateien (*.qif *.QIF *.csv *.CSV *.txt *.ofx *.OFX *.qfx *.QFX);;QIF-Dateien (*.qif *.QIF);;CSV-Dateien (*.csv *.CSV *.txt);;OFX- und QFX-Dateien (*.ofx *.OFX *.qfx *.QFX);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile to this balance</source>
+        <translation>&amp;Mit diesem Saldo abgleichen</translation>
+    </message>
+    <message>
+        <source>Reconcile %1 to this balance</source>
+        <translation>%1 mit diesem Saldo abgleichen</translation>
+    </message>
+    <message>
+        <source>Reconcile %1 to the bank&apos;s balance</source>
+        <translation>%1 mit dem Saldo der Bank abgleichen</translation>
     </message>
 </context>
 <context>
@@ -1801,6 +1874,111 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
     <message>
         <source>Sync failed: %1</source>
         <translation>Synchronisierung fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only.</source>
+        <translation>%1 teilt dieses Konto mit Ihnen nur zum Ansehen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to %2, who shares it with you. Only they can delete it.</source>
+        <translation>„%1“ gehört %2 und wird mit Ihnen geteilt. Nur der Eigentümer kann es löschen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Synced; %n change(s) not accepted</source>
+        <translation>
+            <numerusform>Synchronisiert; %n Änderung nicht angenommen</numerusform>
+            <numerusform>Synchronisiert; %n Änderungen nicht angenommen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) to an account shared with you were not accepted: you may only view it. They stay on this computer.</source>
+        <translation>
+            <numerusform>%n Änderung an einem mit Ihnen geteilten Konto wurde nicht angenommen: Sie dürfen es nur ansehen. Die Änderung bleibt auf diesem Computer.</numerusform>
+            <numerusform>%n Änderungen an einem mit Ihnen geteilten Konto wurden nicht angenommen: Sie dürfen es nur ansehen. Die Änderungen bleiben auf diesem Computer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Share &quot;%1&quot;</source>
+        <translation>„%1“ teilen</translation>
+    </message>
+</context>
+<context>
+    <name>OfxMappingPanel</name>
+    <message>
+        <source>This copy of the app was built without OFX support and cannot read these files.</source>
+        <translation>Diese Version der App wurde ohne OFX-Unterstützung erstellt und kann diese Dateien nicht lesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) found.</source>
+        <translation>
+            <numerusform>%n Buchung gefunden.</numerusform>
+            <numerusform>%n Buchungen gefunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) cannot be read and will be skipped.</source>
+        <translation>
+            <numerusform>%n Datensatz ist nicht lesbar und wird übersprungen.</numerusform>
+            <numerusform>%n Datensätze sind nicht lesbar und werden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n investment statement(s) cannot be imported and will be skipped.</source>
+        <translation>
+            <numerusform>%n Depotauszug kann nicht importiert werden und wird übersprungen.</numerusform>
+            <numerusform>%n Depotauszüge können nicht importiert werden und werden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n statement(s) in a currency the app does not keep will be skipped.</source>
+        <translation>
+            <numerusform>%n Kontoauszug in einer Währung, die die App nicht führt, wird übersprungen.</numerusform>
+            <numerusform>%n Kontoauszüge in einer Währung, die die App nicht führt, werden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ends early; a row cut short will be skipped.</source>
+        <translation>%1 endet vorzeitig; eine abgeschnittene Zeile wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>Choose where the rows of each account go.</source>
+        <translation>Wählen Sie, wohin die Zeilen jedes Kontos importiert werden.</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>Importieren in</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Import account ending %1 into</source>
+        <translation>Konto mit Endung %1 importieren in</translation>
+    </message>
+    <message>
+        <source>New account (%1)</source>
+        <translation>Neues Konto (%1)</translation>
+    </message>
+    <message>
+        <source>Skip (do not import)</source>
+        <translation>Überspringen (nicht importieren)</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
@@ -2635,6 +2813,22 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <source>Transfer from %1</source>
         <translation>Umbuchung von %1</translation>
     </message>
+    <message>
+        <source>Shared with you by %1 · view only</source>
+        <translation>Von %1 mit Ihnen geteilt · nur ansehen</translation>
+    </message>
+    <message>
+        <source>Shared with you by %1</source>
+        <translation>Von %1 mit Ihnen geteilt</translation>
+    </message>
+    <message>
+        <source>Shared with your family group</source>
+        <translation>Mit Ihrer Familiengruppe geteilt</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only</source>
+        <translation>%1 teilt dieses Konto mit Ihnen nur zum Ansehen</translation>
+    </message>
 </context>
 <context>
     <name>RegisterTableView</name>
@@ -3145,6 +3339,10 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
+    <message>
+        <source>Showing the newest %1 rows; counting the rest…</source>
+        <translation>Die neuesten %1 Zeilen werden angezeigt; der Rest wird gezählt…</translation>
+    </message>
 </context>
 <context>
     <name>SafetyCopies</name>
@@ -3579,6 +3777,121 @@ Ihre vorherigen Daten sind gespeichert als:
     <message>
         <source>The account could not be restored. Please try again.</source>
         <translation>Das Konto konnte nicht wiederhergestellt werden. Bitte versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>ShareAccountDialog</name>
+    <message>
+        <source>Share &quot;%1&quot;</source>
+        <translation>„%1“ teilen</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Eigentümer</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Bearbeiter</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>Betrachter</translation>
+    </message>
+    <message>
+        <source>People who share this account</source>
+        <translation>Personen, die dieses Konto teilen</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>Seit</translation>
+    </message>
+    <message>
+        <source>Make Editor</source>
+        <translation>Zum Bearbeiter machen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Stop sharing this account with the selected person</source>
+        <translation>Dieses Konto nicht mehr mit der ausgewählten Person teilen</translation>
+    </message>
+    <message>
+        <source>Share &amp;with:</source>
+        <translation>Teilen &amp;mit:</translation>
+    </message>
+    <message>
+        <source>Family group member</source>
+        <translation>Mitglied der Familiengruppe</translation>
+    </message>
+    <message>
+        <source>&amp;as</source>
+        <translation>&amp;als</translation>
+    </message>
+    <message>
+        <source>A viewer sees the account; an editor can also enter and change its transactions.</source>
+        <translation>Betrachter sehen das Konto; Bearbeiter können zudem Buchungen erfassen und ändern.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be shared right now.</source>
+        <translation>„%1“ kann derzeit nicht geteilt werden.</translation>
+    </message>
+    <message>
+        <source>Share &quot;%1&quot; with members of your family group.</source>
+        <translation>„%1“ mit Mitgliedern Ihrer Familiengruppe teilen.</translation>
+    </message>
+    <message>
+        <source>Asking the service who shares it...</source>
+        <translation>Freigaben werden beim Dienst abgefragt...</translation>
+    </message>
+    <message>
+        <source>%1 shares &quot;%2&quot; with you. You can view it and enter transactions in it.</source>
+        <translation>%1 teilt „%2“ mit Ihnen. Sie können es ansehen und darin Buchungen erfassen.</translation>
+    </message>
+    <message>
+        <source>%1 shares &quot;%2&quot; with you to view.</source>
+        <translation>%1 teilt „%2“ mit Ihnen zum Ansehen.</translation>
+    </message>
+    <message>
+        <source>Nobody else is in your family group yet. Invite your household from your Larkspire account&apos;s family page first.</source>
+        <translation>Ihre Familiengruppe hat noch keine weiteren Mitglieder. Laden Sie Ihren Haushalt zuerst über die Familienseite Ihres Larkspire-Kontos ein.</translation>
+    </message>
+    <message>
+        <source>Make &amp;Viewer</source>
+        <translation>Zum Be&amp;trachter machen</translation>
+    </message>
+    <message>
+        <source>Make &amp;Editor</source>
+        <translation>Zum &amp;Bearbeiter machen</translation>
+    </message>
+    <message>
+        <source>Change what the selected person may do in this account</source>
+        <translation>Ändern, was die ausgewählte Person in diesem Konto darf</translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation>Freigabe beenden</translation>
+    </message>
+    <message>
+        <source>Stop sharing &quot;%1&quot; with %2?
+
+The account and its transactions leave their computers at their next sync.</source>
+        <translation>„%1“ nicht mehr mit %2 teilen?
+
+Das Konto und seine Buchungen werden bei der nächsten Synchronisierung von den Computern dieser Person entfernt.</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,16 @@
         <translation>
             <numerusform>%n text longer than 4,000 characters cut short</numerusform><numerusform>%n texts longer than 4,000 characters cut short</numerusform></translation>
     </message>
+    <message numerus="yes">
+        <source>%n investment statement(s) skipped (investment accounts cannot be imported from OFX)</source>
+        <translation>
+            <numerusform>%n investment statement skipped (investment accounts cannot be imported from OFX)</numerusform><numerusform>%n investment statements skipped (investment accounts cannot be imported from OFX)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n statement(s) skipped (in a currency the app does not keep)</source>
+        <translation>
+            <numerusform>%n statement skipped (in a currency the app does not keep)</numerusform><numerusform>%n statements skipped (in a currency the app does not keep)</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -81,6 +91,39 @@
         <source>Auto-posted %n recurring transaction(s)</source>
         <translation>
             <numerusform>Auto-posted %n recurring transaction</numerusform><numerusform>Auto-posted %n recurring transactions</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Synced; %n change(s) not accepted</source>
+        <translation>
+            <numerusform>Synced; %n change not accepted</numerusform><numerusform>Synced; %n changes not accepted</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) to an account shared with you were not accepted: you may only view it. They stay on this computer.</source>
+        <translation>
+            <numerusform>%n change to an account shared with you were not accepted: you may only view it. They stay on this computer.</numerusform><numerusform>%n changes to an account shared with you were not accepted: you may only view it. They stay on this computer.</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>OfxMappingPanel</name>
+    <message numerus="yes">
+        <source>%n transaction(s) found.</source>
+        <translation>
+            <numerusform>%n transaction found.</numerusform><numerusform>%n transactions found.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) cannot be read and will be skipped.</source>
+        <translation>
+            <numerusform>%n record cannot be read and will be skipped.</numerusform><numerusform>%n records cannot be read and will be skipped.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n investment statement(s) cannot be imported and will be skipped.</source>
+        <translation>
+            <numerusform>%n investment statement cannot be imported and will be skipped.</numerusform><numerusform>%n investment statements cannot be imported and will be skipped.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n statement(s) in a currency the app does not keep will be skipped.</source>
+        <translation>
+            <numerusform>%n statement in a currency the app does not keep will be skipped.</numerusform><numerusform>%n statements in a currency the app does not keep will be skipped.</numerusform></translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,25 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Sign in to your Larkspire account to share accounts with your family group.</source>
+        <translation>Inicie sesión en su cuenta de Larkspire para compartir cuentas con su grupo familiar.</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Seleccione primero una cuenta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has not been synced yet. It can be shared once the next sync has finished.</source>
+        <translation>&quot;%1&quot; aún no se ha sincronizado. Podrá compartirse cuando termine la próxima sincronización.</translation>
+    </message>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>Error al compartir la cuenta (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>ACCOUNTS</source>
@@ -164,6 +183,14 @@
     <message>
         <source>%1, balance %2</source>
         <translation>%1, saldo %2</translation>
+    </message>
+    <message>
+        <source>%1, shared, balance %2</source>
+        <translation>%1, compartida, saldo %2</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <translation>Compartida</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1340,36 @@ Puede restaurar una en Editar › Preferencias › Datos y sincronización › C
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
         <translation>Se canceló la importación y se revirtieron todos los cambios. No se añadió ninguna transacción.</translation>
     </message>
+    <message>
+        <source>%1 …%2</source>
+        <translation>%1 …%2</translation>
+    </message>
+    <message>
+        <source>%1: the bank&apos;s balance on %2 is %3; the cleared balance here is %4.</source>
+        <translation>%1: el saldo del banco el %2 es %3; el saldo compensado aquí es %4.</translation>
+    </message>
+    <message>
+        <source>They differ by %1.</source>
+        <translation>La diferencia es de %1.</translation>
+    </message>
+    <message>
+        <source>%1 ends early: a row cut short and the bank&apos;s balance were left out</source>
+        <translation>%1 termina antes de tiempo: se omitieron una fila incompleta y el saldo del banco</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n investment statement(s) skipped (investment accounts cannot be imported from OFX)</source>
+        <translation>
+            <numerusform>%n extracto de inversión omitido (las cuentas de inversión no se pueden importar desde OFX)</numerusform>
+            <numerusform>%n extractos de inversión omitidos (las cuentas de inversión no se pueden importar desde OFX)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n statement(s) skipped (in a currency the app does not keep)</source>
+        <translation>
+            <numerusform>%n extracto omitido (en una moneda que la aplicación no admite)</numerusform>
+            <numerusform>%n extractos omitidos (en una moneda que la aplicación no admite)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportWindow</name>
@@ -1345,14 +1402,6 @@ Puede restaurar una en Editar › Preferencias › Datos y sincronización › C
         <translation>&amp;Formato:</translation>
     </message>
     <message>
-        <source>Choose one or more QIF or CSV files to import.
-
-QIF files keep their accounts, categories, splits and transfers. A CSV file from your bank goes into one account you choose.</source>
-        <translation>Elija uno o varios archivos QIF o CSV para importar.
-
-Los archivos QIF conservan sus cuentas, categorías, transacciones divididas y transferencias. Un archivo CSV de su banco se importa en una cuenta que usted elija.</translation>
-    </message>
-    <message>
         <source>Import progress</source>
         <translation>Progreso de la importación</translation>
     </message>
@@ -1377,14 +1426,38 @@ Los archivos QIF conservan sus cuentas, categorías, transacciones divididas y t
         <translation>Elegir archivos para importar</translation>
     </message>
     <message>
-        <source>QIF and CSV files (*.qif *.QIF *.csv *.CSV *.txt);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV *.txt);;All files (*)</source>
-        <translation>Archivos QIF y CSV (*.qif *.QIF *.csv *.CSV *.txt);;Archivos QIF (*.qif *.QIF);;Archivos CSV (*.csv *.CSV *.txt);;Todos los archivos (*)</translation>
-    </message>
-    <message>
         <source>These files could not be read:
 %1</source>
         <translation>No se pudieron leer estos archivos:
 %1</translation>
+    </message>
+    <message>
+        <source>OFX or QFX (bank statement download)</source>
+        <translation>OFX o QFX (extracto descargado del banco)</translation>
+    </message>
+    <message>
+        <source>Choose one or more QIF, CSV or OFX files to import.
+
+QIF files keep their accounts, categories, splits and transfers. A CSV file from your bank goes into one account you choose. OFX and QFX downloads from your bank bring each row once, however often their dates overlap.</source>
+        <translation>Elija uno o varios archivos QIF, CSV u OFX para importar.
+
+Los archivos QIF conservan sus cuentas, categorías, divisiones y transferencias. Un archivo CSV de su banco se importa en la cuenta que elija. Las descargas OFX y QFX de su banco traen cada fila una sola vez, aunque sus fechas se solapen.</translation>
+    </message>
+    <message>
+        <source>QIF, CSV and OFX files (*.qif *.QIF *.csv *.CSV *.txt *.ofx *.OFX *.qfx *.QFX);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV *.txt);;OFX and QFX files (*.ofx *.OFX *.qfx *.QFX);;All files (*)</source>
+        <translation>Archivos QIF, CSV y OFX (*.qif *.QIF *.csv *.CSV *.txt *.ofx *.OFX *.qfx *.QFX);;Archivos QIF (*.qif *.QIF);;Archivos CSV (*.csv *.CSV *.txt);;Archivos OFX y QFX (*.ofx *.OFX *.qfx *.QFX);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile to this balance</source>
+        <translation>&amp;Conciliar con este saldo</translation>
+    </message>
+    <message>
+        <source>Reconcile %1 to this balance</source>
+        <translation>Conciliar %1 con este saldo</translation>
+    </message>
+    <message>
+        <source>Reconcile %1 to the bank&apos;s balance</source>
+        <translation>Conciliar %1 con el saldo del banco</translation>
     </message>
 </context>
 <context>
@@ -1801,6 +1874,111 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     <message>
         <source>Sync failed: %1</source>
         <translation>Error de sincronización: %1</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only.</source>
+        <translation>%1 comparte esta cuenta con usted solo para consulta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to %2, who shares it with you. Only they can delete it.</source>
+        <translation>&quot;%1&quot; pertenece a %2, que la comparte con usted. Solo esa persona puede eliminarla.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Synced; %n change(s) not accepted</source>
+        <translation>
+            <numerusform>Sincronizado; %n cambio no aceptado</numerusform>
+            <numerusform>Sincronizado; %n cambios no aceptados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) to an account shared with you were not accepted: you may only view it. They stay on this computer.</source>
+        <translation>
+            <numerusform>No se aceptó %n cambio en una cuenta compartida con usted: solo puede consultarla. El cambio se conserva en este equipo.</numerusform>
+            <numerusform>No se aceptaron %n cambios en una cuenta compartida con usted: solo puede consultarla. Los cambios se conservan en este equipo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Share &quot;%1&quot;</source>
+        <translation>Compartir &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>OfxMappingPanel</name>
+    <message>
+        <source>This copy of the app was built without OFX support and cannot read these files.</source>
+        <translation>Esta copia de la aplicación se compiló sin compatibilidad con OFX y no puede leer estos archivos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) found.</source>
+        <translation>
+            <numerusform>Se encontró %n transacción.</numerusform>
+            <numerusform>Se encontraron %n transacciones.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) cannot be read and will be skipped.</source>
+        <translation>
+            <numerusform>%n registro no se puede leer y se omitirá.</numerusform>
+            <numerusform>%n registros no se pueden leer y se omitirán.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n investment statement(s) cannot be imported and will be skipped.</source>
+        <translation>
+            <numerusform>%n extracto de inversión no se puede importar y se omitirá.</numerusform>
+            <numerusform>%n extractos de inversión no se pueden importar y se omitirán.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n statement(s) in a currency the app does not keep will be skipped.</source>
+        <translation>
+            <numerusform>Se omitirá %n extracto en una moneda que la aplicación no admite.</numerusform>
+            <numerusform>Se omitirán %n extractos en una moneda que la aplicación no admite.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ends early; a row cut short will be skipped.</source>
+        <translation>%1 termina antes de tiempo; se omitirá una fila incompleta.</translation>
+    </message>
+    <message>
+        <source>Choose where the rows of each account go.</source>
+        <translation>Elija adónde van las filas de cada cuenta.</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Fechas</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>Importar en</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Import account ending %1 into</source>
+        <translation>Importar la cuenta terminada en %1 en</translation>
+    </message>
+    <message>
+        <source>New account (%1)</source>
+        <translation>Nueva cuenta (%1)</translation>
+    </message>
+    <message>
+        <source>Skip (do not import)</source>
+        <translation>Omitir (no importar)</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
@@ -2635,6 +2813,22 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <source>Transfer from %1</source>
         <translation>Transferencia desde %1</translation>
     </message>
+    <message>
+        <source>Shared with you by %1 · view only</source>
+        <translation>Compartida con usted por %1 · solo consulta</translation>
+    </message>
+    <message>
+        <source>Shared with you by %1</source>
+        <translation>Compartida con usted por %1</translation>
+    </message>
+    <message>
+        <source>Shared with your family group</source>
+        <translation>Compartida con su grupo familiar</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only</source>
+        <translation>%1 comparte esta cuenta con usted solo para consulta</translation>
+    </message>
 </context>
 <context>
     <name>RegisterTableView</name>
@@ -3145,6 +3339,10 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Showing the newest %1 rows; counting the rest…</source>
+        <translation>Se muestran las %1 filas más recientes; contando el resto…</translation>
+    </message>
 </context>
 <context>
     <name>SafetyCopies</name>
@@ -3579,6 +3777,121 @@ Sus datos anteriores se guardan como:
     <message>
         <source>The account could not be restored. Please try again.</source>
         <translation>No se pudo restaurar la cuenta. Inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>ShareAccountDialog</name>
+    <message>
+        <source>Share &quot;%1&quot;</source>
+        <translation>Compartir &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>Lector</translation>
+    </message>
+    <message>
+        <source>People who share this account</source>
+        <translation>Personas que comparten esta cuenta</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rol</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Make Editor</source>
+        <translation>Hacer editor</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Stop sharing this account with the selected person</source>
+        <translation>Dejar de compartir esta cuenta con la persona seleccionada</translation>
+    </message>
+    <message>
+        <source>Share &amp;with:</source>
+        <translation>Compartir &amp;con:</translation>
+    </message>
+    <message>
+        <source>Family group member</source>
+        <translation>Miembro del grupo familiar</translation>
+    </message>
+    <message>
+        <source>&amp;as</source>
+        <translation>co&amp;mo</translation>
+    </message>
+    <message>
+        <source>A viewer sees the account; an editor can also enter and change its transactions.</source>
+        <translation>Un lector ve la cuenta; un editor también puede introducir y modificar sus transacciones.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be shared right now.</source>
+        <translation>&quot;%1&quot; no se puede compartir en este momento.</translation>
+    </message>
+    <message>
+        <source>Share &quot;%1&quot; with members of your family group.</source>
+        <translation>Compartir &quot;%1&quot; con miembros de su grupo familiar.</translation>
+    </message>
+    <message>
+        <source>Asking the service who shares it...</source>
+        <translation>Consultando al servicio quién la comparte...</translation>
+    </message>
+    <message>
+        <source>%1 shares &quot;%2&quot; with you. You can view it and enter transactions in it.</source>
+        <translation>%1 comparte &quot;%2&quot; con usted. Puede consultarla e introducir transacciones en ella.</translation>
+    </message>
+    <message>
+        <source>%1 shares &quot;%2&quot; with you to view.</source>
+        <translation>%1 comparte &quot;%2&quot; con usted para consulta.</translation>
+    </message>
+    <message>
+        <source>Nobody else is in your family group yet. Invite your household from your Larkspire account&apos;s family page first.</source>
+        <translation>Aún no hay nadie más en su grupo familiar. Invite primero a su hogar desde la página de familia de su cuenta de Larkspire.</translation>
+    </message>
+    <message>
+        <source>Make &amp;Viewer</source>
+        <translation>Hacer &amp;lector</translation>
+    </message>
+    <message>
+        <source>Make &amp;Editor</source>
+        <translation>Hacer &amp;editor</translation>
+    </message>
+    <message>
+        <source>Change what the selected person may do in this account</source>
+        <translation>Cambiar lo que la persona seleccionada puede hacer en esta cuenta</translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation>Dejar de compartir</translation>
+    </message>
+    <message>
+        <source>Stop sharing &quot;%1&quot; with %2?
+
+The account and its transactions leave their computers at their next sync.</source>
+        <translation>¿Dejar de compartir &quot;%1&quot; con %2?
+
+La cuenta y sus transacciones se quitarán de sus equipos en su próxima sincronización.</translation>
     </message>
 </context>
 <context>

@@ -148,6 +148,25 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Sign in to your Larkspire account to share accounts with your family group.</source>
+        <translation>Connectez-vous à votre compte Larkspire pour partager des comptes avec votre groupe familial.</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Sélectionnez d&apos;abord un compte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has not been synced yet. It can be shared once the next sync has finished.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas encore été synchronisé. Vous pourrez le partager une fois la prochaine synchronisation terminée.</translation>
+    </message>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>Échec du partage du compte (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>ACCOUNTS</source>
@@ -164,6 +183,14 @@
     <message>
         <source>%1, balance %2</source>
         <translation>%1, solde %2</translation>
+    </message>
+    <message>
+        <source>%1, shared, balance %2</source>
+        <translation>%1, partagé, solde %2</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <translation>Partagé</translation>
     </message>
 </context>
 <context>
@@ -1313,6 +1340,36 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
         <translation>L&apos;importation a été annulée et toutes les modifications ont été défaites. Aucune opération n&apos;a été ajoutée.</translation>
     </message>
+    <message>
+        <source>%1 …%2</source>
+        <translation>%1 …%2</translation>
+    </message>
+    <message>
+        <source>%1: the bank&apos;s balance on %2 is %3; the cleared balance here is %4.</source>
+        <translation>%1&#xa0;: le solde de la banque au %2 est de %3&#xa0;; le solde pointé ici est de %4.</translation>
+    </message>
+    <message>
+        <source>They differ by %1.</source>
+        <translation>L&apos;écart est de %1.</translation>
+    </message>
+    <message>
+        <source>%1 ends early: a row cut short and the bank&apos;s balance were left out</source>
+        <translation>%1 se termine prématurément&#xa0;: une ligne tronquée et le solde de la banque ont été ignorés</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n investment statement(s) skipped (investment accounts cannot be imported from OFX)</source>
+        <translation>
+            <numerusform>%n relevé de placement ignoré (les comptes de placement ne peuvent pas être importés depuis OFX)</numerusform>
+            <numerusform>%n relevés de placement ignorés (les comptes de placement ne peuvent pas être importés depuis OFX)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n statement(s) skipped (in a currency the app does not keep)</source>
+        <translation>
+            <numerusform>%n relevé ignoré (devise non gérée par l&apos;application)</numerusform>
+            <numerusform>%n relevés ignorés (devise non gérée par l&apos;application)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportWindow</name>
@@ -1345,14 +1402,6 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
         <translation>F&amp;ormat&#xa0;:</translation>
     </message>
     <message>
-        <source>Choose one or more QIF or CSV files to import.
-
-QIF files keep their accounts, categories, splits and transfers. A CSV file from your bank goes into one account you choose.</source>
-        <translation>Choisissez un ou plusieurs fichiers QIF ou CSV à importer.
-
-Les fichiers QIF conservent leurs comptes, catégories, ventilations et virements. Un fichier CSV de votre banque est importé dans un compte de votre choix.</translation>
-    </message>
-    <message>
         <source>Import progress</source>
         <translation>Progression de l&apos;importation</translation>
     </message>
@@ -1377,14 +1426,38 @@ Les fichiers QIF conservent leurs comptes, catégories, ventilations et virement
         <translation>Choisir les fichiers à importer</translation>
     </message>
     <message>
-        <source>QIF and CSV files (*.qif *.QIF *.csv *.CSV *.txt);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV *.txt);;All files (*)</source>
-        <translation>Fichiers QIF et CSV (*.qif *.QIF *.csv *.CSV *.txt);;Fichiers QIF (*.qif *.QIF);;Fichiers CSV (*.csv *.CSV *.txt);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source>These files could not be read:
 %1</source>
         <translation>Ces fichiers n&apos;ont pas pu être lus&#xa0;:
 %1</translation>
+    </message>
+    <message>
+        <source>OFX or QFX (bank statement download)</source>
+        <translation>OFX ou QFX (relevé bancaire téléchargé)</translation>
+    </message>
+    <message>
+        <source>Choose one or more QIF, CSV or OFX files to import.
+
+QIF files keep their accounts, categories, splits and transfers. A CSV file from your bank goes into one account you choose. OFX and QFX downloads from your bank bring each row once, however often their dates overlap.</source>
+        <translation>Choisissez un ou plusieurs fichiers QIF, CSV ou OFX à importer.
+
+Les fichiers QIF conservent leurs comptes, catégories, ventilations et virements. Un fichier CSV de votre banque est importé dans un compte de votre choix. Les téléchargements OFX et QFX de votre banque n&apos;importent chaque ligne qu&apos;une seule fois, même si leurs dates se chevauchent.</translation>
+    </message>
+    <message>
+        <source>QIF, CSV and OFX files (*.qif *.QIF *.csv *.CSV *.txt *.ofx *.OFX *.qfx *.QFX);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV *.txt);;OFX and QFX files (*.ofx *.OFX *.qfx *.QFX);;All files (*)</source>
+        <translation>Fichiers QIF, CSV et OFX (*.qif *.QIF *.csv *.CSV *.txt *.ofx *.OFX *.qfx *.QFX);;Fichiers QIF (*.qif *.QIF);;Fichiers CSV (*.csv *.CSV *.txt);;Fichiers OFX et QFX (*.ofx *.OFX *.qfx *.QFX);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile to this balance</source>
+        <translation>&amp;Rapprocher avec ce solde</translation>
+    </message>
+    <message>
+        <source>Reconcile %1 to this balance</source>
+        <translation>Rapprocher %1 avec ce solde</translation>
+    </message>
+    <message>
+        <source>Reconcile %1 to the bank&apos;s balance</source>
+        <translation>Rapprocher %1 avec le solde de la banque</translation>
     </message>
 </context>
 <context>
@@ -1801,6 +1874,111 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <message>
         <source>Sync failed: %1</source>
         <translation>Échec de la synchronisation&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only.</source>
+        <translation>%1 partage ce compte avec vous en lecture seule.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to %2, who shares it with you. Only they can delete it.</source>
+        <translation>«&#xa0;%1&#xa0;» appartient à %2, qui le partage avec vous. Seule cette personne peut le supprimer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Synced; %n change(s) not accepted</source>
+        <translation>
+            <numerusform>Synchronisé&#xa0;; %n modification refusée</numerusform>
+            <numerusform>Synchronisé&#xa0;; %n modifications refusées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) to an account shared with you were not accepted: you may only view it. They stay on this computer.</source>
+        <translation>
+            <numerusform>%n modification d&apos;un compte partagé avec vous a été refusée&#xa0;: vous pouvez seulement le consulter. Elle reste sur cet ordinateur.</numerusform>
+            <numerusform>%n modifications d&apos;un compte partagé avec vous ont été refusées&#xa0;: vous pouvez seulement le consulter. Elles restent sur cet ordinateur.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Share &quot;%1&quot;</source>
+        <translation>Partager «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>OfxMappingPanel</name>
+    <message>
+        <source>This copy of the app was built without OFX support and cannot read these files.</source>
+        <translation>Cette version de l&apos;application a été compilée sans prise en charge d&apos;OFX et ne peut pas lire ces fichiers.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) found.</source>
+        <translation>
+            <numerusform>%n opération trouvée.</numerusform>
+            <numerusform>%n opérations trouvées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) cannot be read and will be skipped.</source>
+        <translation>
+            <numerusform>%n enregistrement illisible sera ignoré.</numerusform>
+            <numerusform>%n enregistrements illisibles seront ignorés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n investment statement(s) cannot be imported and will be skipped.</source>
+        <translation>
+            <numerusform>%n relevé de placement ne peut pas être importé et sera ignoré.</numerusform>
+            <numerusform>%n relevés de placement ne peuvent pas être importés et seront ignorés.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n statement(s) in a currency the app does not keep will be skipped.</source>
+        <translation>
+            <numerusform>%n relevé dans une devise non gérée par l&apos;application sera ignoré.</numerusform>
+            <numerusform>%n relevés dans une devise non gérée par l&apos;application seront ignorés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ends early; a row cut short will be skipped.</source>
+        <translation>%1 se termine prématurément&#xa0;; une ligne tronquée sera ignorée.</translation>
+    </message>
+    <message>
+        <source>Choose where the rows of each account go.</source>
+        <translation>Choisissez où importer les lignes de chaque compte.</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Dates</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>Importer dans</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Import account ending %1 into</source>
+        <translation>Importer le compte se terminant par %1 dans</translation>
+    </message>
+    <message>
+        <source>New account (%1)</source>
+        <translation>Nouveau compte (%1)</translation>
+    </message>
+    <message>
+        <source>Skip (do not import)</source>
+        <translation>Ignorer (ne pas importer)</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
@@ -2635,6 +2813,22 @@ Les deux côtés du virement seront supprimés.</translation>
         <source>Transfer from %1</source>
         <translation>Virement depuis %1</translation>
     </message>
+    <message>
+        <source>Shared with you by %1 · view only</source>
+        <translation>Partagé avec vous par %1 · lecture seule</translation>
+    </message>
+    <message>
+        <source>Shared with you by %1</source>
+        <translation>Partagé avec vous par %1</translation>
+    </message>
+    <message>
+        <source>Shared with your family group</source>
+        <translation>Partagé avec votre groupe familial</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only</source>
+        <translation>%1 partage ce compte avec vous en lecture seule</translation>
+    </message>
 </context>
 <context>
     <name>RegisterTableView</name>
@@ -3145,6 +3339,10 @@ Les deux côtés du virement seront supprimés.</translation>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Showing the newest %1 rows; counting the rest…</source>
+        <translation>Affichage des %1 lignes les plus récentes&#xa0;; comptage du reste…</translation>
+    </message>
 </context>
 <context>
     <name>SafetyCopies</name>
@@ -3579,6 +3777,121 @@ Vos données précédentes sont conservées sous&#xa0;:
     <message>
         <source>The account could not be restored. Please try again.</source>
         <translation>Impossible de restaurer le compte. Veuillez réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>ShareAccountDialog</name>
+    <message>
+        <source>Share &quot;%1&quot;</source>
+        <translation>Partager «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>Éditeur</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>Lecteur</translation>
+    </message>
+    <message>
+        <source>People who share this account</source>
+        <translation>Personnes qui partagent ce compte</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rôle</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>Depuis</translation>
+    </message>
+    <message>
+        <source>Make Editor</source>
+        <translation>Passer en éditeur</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Stop sharing this account with the selected person</source>
+        <translation>Arrêter de partager ce compte avec la personne sélectionnée</translation>
+    </message>
+    <message>
+        <source>Share &amp;with:</source>
+        <translation>Partager a&amp;vec&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Family group member</source>
+        <translation>Membre du groupe familial</translation>
+    </message>
+    <message>
+        <source>&amp;as</source>
+        <translation>&amp;en tant que</translation>
+    </message>
+    <message>
+        <source>A viewer sees the account; an editor can also enter and change its transactions.</source>
+        <translation>Un lecteur voit le compte&#xa0;; un éditeur peut aussi saisir et modifier ses opérations.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be shared right now.</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être partagé pour le moment.</translation>
+    </message>
+    <message>
+        <source>Share &quot;%1&quot; with members of your family group.</source>
+        <translation>Partagez «&#xa0;%1&#xa0;» avec les membres de votre groupe familial.</translation>
+    </message>
+    <message>
+        <source>Asking the service who shares it...</source>
+        <translation>Recherche des personnes qui le partagent...</translation>
+    </message>
+    <message>
+        <source>%1 shares &quot;%2&quot; with you. You can view it and enter transactions in it.</source>
+        <translation>%1 partage «&#xa0;%2&#xa0;» avec vous. Vous pouvez le consulter et y saisir des opérations.</translation>
+    </message>
+    <message>
+        <source>%1 shares &quot;%2&quot; with you to view.</source>
+        <translation>%1 partage «&#xa0;%2&#xa0;» avec vous en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Nobody else is in your family group yet. Invite your household from your Larkspire account&apos;s family page first.</source>
+        <translation>Personne d&apos;autre ne fait encore partie de votre groupe familial. Invitez d&apos;abord votre foyer depuis la page Famille de votre compte Larkspire.</translation>
+    </message>
+    <message>
+        <source>Make &amp;Viewer</source>
+        <translation>Passer en &amp;lecteur</translation>
+    </message>
+    <message>
+        <source>Make &amp;Editor</source>
+        <translation>Passer en é&amp;diteur</translation>
+    </message>
+    <message>
+        <source>Change what the selected person may do in this account</source>
+        <translation>Modifier ce que la personne sélectionnée peut faire dans ce compte</translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation>Arrêter le partage</translation>
+    </message>
+    <message>
+        <source>Stop sharing &quot;%1&quot; with %2?
+
+The account and its transactions leave their computers at their next sync.</source>
+        <translation>Arrêter de partager «&#xa0;%1&#xa0;» avec %2&#xa0;?
+
+Le compte et ses opérations disparaîtront de ses ordinateurs à sa prochaine synchronisation.</translation>
     </message>
 </context>
 <context>

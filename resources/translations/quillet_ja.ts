@@ -148,6 +148,25 @@
     </message>
 </context>
 <context>
+    <name>AccountSharingService</name>
+    <message>
+        <source>Sign in to your Larkspire account to share accounts with your family group.</source>
+        <translation>口座をファミリーグループと共有するには、Larkspire アカウントにサインインしてください。</translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>先に口座を選択してください</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has not been synced yet. It can be shared once the next sync has finished.</source>
+        <translation>「%1」はまだ同期されていません。次回の同期が完了すると共有できます。</translation>
+    </message>
+    <message>
+        <source>Failed to share account (HTTP %1)</source>
+        <translation>口座の共有に失敗しました (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>AccountSidebar</name>
     <message>
         <source>ACCOUNTS</source>
@@ -164,6 +183,14 @@
     <message>
         <source>%1, balance %2</source>
         <translation>%1、残高 %2</translation>
+    </message>
+    <message>
+        <source>%1, shared, balance %2</source>
+        <translation>%1、共有、残高 %2</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <translation>共有</translation>
     </message>
 </context>
 <context>
@@ -1299,6 +1326,34 @@ You can restore one under Edit › Preferences › Data &amp; Sync › Safety Co
         <source>The import was cancelled and all changes were rolled back. No transactions were added.</source>
         <translation>インポートはキャンセルされ、すべての変更が取り消されました。取引は追加されていません。</translation>
     </message>
+    <message>
+        <source>%1 …%2</source>
+        <translation>%1 …%2</translation>
+    </message>
+    <message>
+        <source>%1: the bank&apos;s balance on %2 is %3; the cleared balance here is %4.</source>
+        <translation>%1: %2 時点の銀行の残高は %3、こちらの消込済み残高は %4 です。</translation>
+    </message>
+    <message>
+        <source>They differ by %1.</source>
+        <translation>差額は %1 です。</translation>
+    </message>
+    <message>
+        <source>%1 ends early: a row cut short and the bank&apos;s balance were left out</source>
+        <translation>%1 は途中で終わっています: 途切れた行と銀行の残高は取り込まれませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n investment statement(s) skipped (investment accounts cannot be imported from OFX)</source>
+        <translation>
+            <numerusform>%n 件の投資明細書をスキップしました（投資口座は OFX からインポートできません）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n statement(s) skipped (in a currency the app does not keep)</source>
+        <translation>
+            <numerusform>%n 件の明細書をスキップしました（アプリで扱っていない通貨です）</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ImportWindow</name>
@@ -1331,14 +1386,6 @@ You can restore one under Edit › Preferences › Data &amp; Sync › Safety Co
         <translation>形式(&amp;O):</translation>
     </message>
     <message>
-        <source>Choose one or more QIF or CSV files to import.
-
-QIF files keep their accounts, categories, splits and transfers. A CSV file from your bank goes into one account you choose.</source>
-        <translation>インポートする QIF または CSV ファイルを 1 つ以上選択してください。
-
-QIF ファイルでは口座、カテゴリ、分割、振替がそのまま保持されます。銀行の CSV ファイルは、選択した 1 つの口座に取り込まれます。</translation>
-    </message>
-    <message>
         <source>Import progress</source>
         <translation>インポートの進行状況</translation>
     </message>
@@ -1363,14 +1410,38 @@ QIF ファイルでは口座、カテゴリ、分割、振替がそのまま保�
         <translation>インポートするファイルを選択</translation>
     </message>
     <message>
-        <source>QIF and CSV files (*.qif *.QIF *.csv *.CSV *.txt);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV *.txt);;All files (*)</source>
-        <translation>QIF および CSV ファイル (*.qif *.QIF *.csv *.CSV *.txt);;QIF ファイル (*.qif *.QIF);;CSV ファイル (*.csv *.CSV *.txt);;すべてのファイル (*)</translation>
-    </message>
-    <message>
         <source>These files could not be read:
 %1</source>
         <translation>次のファイルを読み取れませんでした:
 %1</translation>
+    </message>
+    <message>
+        <source>OFX or QFX (bank statement download)</source>
+        <translation>OFX または QFX（銀行の明細書ダウンロード）</translation>
+    </message>
+    <message>
+        <source>Choose one or more QIF, CSV or OFX files to import.
+
+QIF files keep their accounts, categories, splits and transfers. A CSV file from your bank goes into one account you choose. OFX and QFX downloads from your bank bring each row once, however often their dates overlap.</source>
+        <translation>インポートする QIF、CSV、OFX ファイルを 1 つ以上選択してください。
+
+QIF ファイルは口座、カテゴリ、分割、振替をそのまま保持します。銀行の CSV ファイルは、選択した 1 つの口座に取り込まれます。銀行からダウンロードした OFX や QFX ファイルは、日付が何度重なっても各行を 1 回だけ取り込みます。</translation>
+    </message>
+    <message>
+        <source>QIF, CSV and OFX files (*.qif *.QIF *.csv *.CSV *.txt *.ofx *.OFX *.qfx *.QFX);;QIF files (*.qif *.QIF);;CSV files (*.csv *.CSV *.txt);;OFX and QFX files (*.ofx *.OFX *.qfx *.QFX);;All files (*)</source>
+        <translation>QIF、CSV、OFX ファイル (*.qif *.QIF *.csv *.CSV *.txt *.ofx *.OFX *.qfx *.QFX);;QIF ファイル (*.qif *.QIF);;CSV ファイル (*.csv *.CSV *.txt);;OFX、QFX ファイル (*.ofx *.OFX *.qfx *.QFX);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Reconcile to this balance</source>
+        <translation>この残高に照合(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Reconcile %1 to this balance</source>
+        <translation>%1 をこの残高に照合</translation>
+    </message>
+    <message>
+        <source>Reconcile %1 to the bank&apos;s balance</source>
+        <translation>%1 を銀行の残高に照合</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1857,105 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Sync failed: %1</source>
         <translation>同期に失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only.</source>
+        <translation>この口座は %1 さんから閲覧のみで共有されています。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; belongs to %2, who shares it with you. Only they can delete it.</source>
+        <translation>「%1」は %2 さんが所有し、あなたと共有している口座です。削除できるのは所有者だけです。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Synced; %n change(s) not accepted</source>
+        <translation>
+            <numerusform>同期しました。%n 件の変更は受け付けられませんでした</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n change(s) to an account shared with you were not accepted: you may only view it. They stay on this computer.</source>
+        <translation>
+            <numerusform>共有された口座への %n 件の変更は受け付けられませんでした。この口座は閲覧のみです。変更はこのコンピューターに残ります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Share &quot;%1&quot;</source>
+        <translation>「%1」を共有</translation>
+    </message>
+</context>
+<context>
+    <name>OfxMappingPanel</name>
+    <message>
+        <source>This copy of the app was built without OFX support and cannot read these files.</source>
+        <translation>このアプリは OFX に対応していないビルドのため、これらのファイルを読み取れません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) found.</source>
+        <translation>
+            <numerusform>%n 件の取引が見つかりました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) cannot be read and will be skipped.</source>
+        <translation>
+            <numerusform>%n 件のレコードは読み取れないためスキップされます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n investment statement(s) cannot be imported and will be skipped.</source>
+        <translation>
+            <numerusform>%n 件の投資明細書はインポートできないためスキップされます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n statement(s) in a currency the app does not keep will be skipped.</source>
+        <translation>
+            <numerusform>アプリで扱っていない通貨の明細書 %n 件はスキップされます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ends early; a row cut short will be skipped.</source>
+        <translation>%1 は途中で終わっています。途切れた行はスキップされます。</translation>
+    </message>
+    <message>
+        <source>Choose where the rows of each account go.</source>
+        <translation>各口座の行の取り込み先を選択してください。</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>期間</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>レコード</translation>
+    </message>
+    <message>
+        <source>Import into</source>
+        <translation>インポート先</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Import account ending %1 into</source>
+        <translation>末尾 %1 の口座のインポート先</translation>
+    </message>
+    <message>
+        <source>New account (%1)</source>
+        <translation>新規口座（%1）</translation>
+    </message>
+    <message>
+        <source>Skip (do not import)</source>
+        <translation>スキップ（インポートしない）</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
     </message>
 </context>
 <context>
@@ -2615,6 +2785,22 @@ Both sides of the transfer will be deleted.</source>
         <source>Transfer from %1</source>
         <translation>%1 からの振替</translation>
     </message>
+    <message>
+        <source>Shared with you by %1 · view only</source>
+        <translation>%1 さんから共有 · 閲覧のみ</translation>
+    </message>
+    <message>
+        <source>Shared with you by %1</source>
+        <translation>%1 さんから共有</translation>
+    </message>
+    <message>
+        <source>Shared with your family group</source>
+        <translation>ファミリーグループと共有中</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only</source>
+        <translation>この口座は %1 さんから閲覧のみで共有されています</translation>
+    </message>
 </context>
 <context>
     <name>RegisterTableView</name>
@@ -3124,6 +3310,10 @@ Both sides of the transfer will be deleted.</source>
         <source>PDF files (*.pdf)</source>
         <translation>PDF ファイル (*.pdf)</translation>
     </message>
+    <message>
+        <source>Showing the newest %1 rows; counting the rest…</source>
+        <translation>最新の %1 行を表示しています。残りを集計中…</translation>
+    </message>
 </context>
 <context>
     <name>SafetyCopies</name>
@@ -3558,6 +3748,121 @@ Your data as it was is kept as:
     <message>
         <source>The account could not be restored. Please try again.</source>
         <translation>口座を復元できませんでした。もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>ShareAccountDialog</name>
+    <message>
+        <source>Share &quot;%1&quot;</source>
+        <translation>「%1」を共有</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>所有者</translation>
+    </message>
+    <message>
+        <source>Editor</source>
+        <translation>編集者</translation>
+    </message>
+    <message>
+        <source>Viewer</source>
+        <translation>閲覧者</translation>
+    </message>
+    <message>
+        <source>People who share this account</source>
+        <translation>この口座を共有しているユーザー</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>ユーザー</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>役割</translation>
+    </message>
+    <message>
+        <source>Since</source>
+        <translation>共有開始日</translation>
+    </message>
+    <message>
+        <source>Make Editor</source>
+        <translation>編集者にする</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Stop sharing this account with the selected person</source>
+        <translation>選択したユーザーとのこの口座の共有を停止します</translation>
+    </message>
+    <message>
+        <source>Share &amp;with:</source>
+        <translation>共有相手(&amp;W):</translation>
+    </message>
+    <message>
+        <source>Family group member</source>
+        <translation>ファミリーグループのメンバー</translation>
+    </message>
+    <message>
+        <source>&amp;as</source>
+        <translation>役割(&amp;S)</translation>
+    </message>
+    <message>
+        <source>A viewer sees the account; an editor can also enter and change its transactions.</source>
+        <translation>閲覧者は口座を表示できます。編集者は取引の入力と変更もできます。</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be shared right now.</source>
+        <translation>「%1」は現在共有できません。</translation>
+    </message>
+    <message>
+        <source>Share &quot;%1&quot; with members of your family group.</source>
+        <translation>「%1」をファミリーグループのメンバーと共有します。</translation>
+    </message>
+    <message>
+        <source>Asking the service who shares it...</source>
+        <translation>共有しているユーザーをサービスに問い合わせています...</translation>
+    </message>
+    <message>
+        <source>%1 shares &quot;%2&quot; with you. You can view it and enter transactions in it.</source>
+        <translation>%1 さんが「%2」をあなたと共有しています。表示と取引の入力ができます。</translation>
+    </message>
+    <message>
+        <source>%1 shares &quot;%2&quot; with you to view.</source>
+        <translation>%1 さんが「%2」を閲覧用にあなたと共有しています。</translation>
+    </message>
+    <message>
+        <source>Nobody else is in your family group yet. Invite your household from your Larkspire account&apos;s family page first.</source>
+        <translation>ファミリーグループにはまだ他のメンバーがいません。まず Larkspire アカウントのファミリーページから家族を招待してください。</translation>
+    </message>
+    <message>
+        <source>Make &amp;Viewer</source>
+        <translation>閲覧者にする(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Make &amp;Editor</source>
+        <translation>編集者にする(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Change what the selected person may do in this account</source>
+        <translation>選択したユーザーがこの口座で行える操作を変更します</translation>
+    </message>
+    <message>
+        <source>Stop Sharing</source>
+        <translation>共有を停止</translation>
+    </message>
+    <message>
+        <source>Stop sharing &quot;%1&quot; with %2?
+
+The account and its transactions leave their computers at their next sync.</source>
+        <translation>「%1」の %2 さんとの共有を停止しますか？
+
+口座とその取引は、次回の同期時に相手のコンピューターから削除されます。</translation>
     </message>
 </context>
 <context>
