@@ -191,6 +191,33 @@ void TestOfxReader::statements_data()
                        "2024-01-16|-10000|Landlord||1001|A2|000123456789"}
         << QStringList{"000123456789|checking|USD|2024-01-01|2024-01-31|2|-"} << 1 << 0 << true;
 
+    // Longer than the library reads at a time, in two statements: every row
+    // once, in order, and each statement's balance.
+    QByteArray first;
+    QByteArray second;
+    QStringList longRows;
+    for (int i = 0; i < 2 * OfxReader::kRowsPerPiece + 500; ++i) {
+        const QByteArray fitid = "L" + QByteArray::number(i);
+        const QByteArray row = sgmlRow("20240110", "-" + QByteArray::number(i + 1), fitid, "<NAME>Row");
+        const bool inFirst = i < OfxReader::kRowsPerPiece + 500;
+        (inFirst ? first : second) += row;
+        longRows.append(QStringLiteral("2024-01-10|%1|Row|||%2|%3")
+                            .arg(-100 * (i + 1))
+                            .arg(QString::fromLatin1(fitid), inFirst ? QStringLiteral("000123456789")
+                                                                     : QStringLiteral("4111111111115678")));
+    }
+    QTest::newRow("long statements, read in pieces")
+        << sgmlFile(sgmlBank("USD", first, "<LEDGERBAL><BALAMT>1<DTASOF>20240131</LEDGERBAL>")
+                    + "<CREDITCARDMSGSRSV1><CCSTMTTRNRS><TRNUID>2<STATUS><CODE>0<SEVERITY>INFO</STATUS><CCSTMTRS>"
+                      "<CURDEF>USD<CCACCTFROM><ACCTID>4111111111115678</CCACCTFROM><BANKTRANLIST>"
+                    + second
+                    + "</BANKTRANLIST><LEDGERBAL><BALAMT>2<DTASOF>20240131</LEDGERBAL></CCSTMTRS></CCSTMTTRNRS>"
+                      "</CREDITCARDMSGSRSV1>")
+        << longRows
+        << QStringList{"000123456789|checking|USD|2024-01-01|2024-01-31|1500|100@2024-01-31",
+                       "4111111111115678|credit_card|USD|2024-01-10|2024-01-10|1000|200@2024-01-31"}
+        << 0 << 0 << false;
+
     QTest::newRow("investment statement, counted and not read")
         << sgmlFile("<INVSTMTMSGSRSV1><INVSTMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS><INVSTMTRS>"
                     "<DTASOF>20240131<CURDEF>USD<INVACCTFROM><BROKERID>broker.example<ACCTID>777</INVACCTFROM>"
