@@ -376,16 +376,24 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
         lines.append({Ids::newId(), t.id, splitCategoryId(split), part, split.memo, m_now, m_now});
     }
 
-    if (!insertWithLines(t, lines, fitid)) {
+    if (!insertWithLines(t, lines)) {
         qWarning().noquote() << "QIF import: insert failed for" << SqlValue::date(t.date) << t.payee << "amount"
                              << t.amount << "account" << t.accountId;
         ++m_result.databaseErrors;
         return true;
     }
+    // A row without its FITID would come in again with the next download:
+    // rather than that, nothing of the import is kept. (A savepoint per row
+    // would cost more than the rest of the import together.)
+    if (!fitid.isEmpty()) {
+        if (!written(m_importIds.insert(target, fitid, t.id, m_now))) {
+            abort("cannot record the bank's id of a row");
+            return false;
+        }
+        m_fitids[target].insert(fitid, t.id);
+    }
     ++m_result.imported;
     ++insertedInFile[target][key];
-    if (!fitid.isEmpty())
-        m_fitids[target].insert(fitid, t.id);
     m_batch->touchTransactions(target);
 
     if (partner)
@@ -395,12 +403,11 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
     return true;
 }
 
-bool ImportService::Run::insertWithLines(const Transaction &t, const QList<SplitLine> &lines, const QString &fitid)
+bool ImportService::Run::insertWithLines(const Transaction &t, const QList<SplitLine> &lines)
 {
-    if (lines.isEmpty() && fitid.isEmpty())
+    if (lines.isEmpty())
         return written(m_service->m_transactions->insert(t));
-    // A row with some of its lines missing would be worse than no row, and
-    // one without its FITID would come in again with the next download.
+    // A row with some of its lines missing would be worse than no row.
     DbTransaction rowTx(m_service->m_splitLines->connection());
     if (!written(rowTx.isActive()) || !written(m_service->m_transactions->insert(t)))
         return false;
@@ -408,8 +415,6 @@ bool ImportService::Run::insertWithLines(const Transaction &t, const QList<Split
         if (!written(m_service->m_splitLines->insert(line)))
             return false;
     }
-    if (!fitid.isEmpty() && !written(m_importIds.insert(t.accountId, fitid, t.id, m_now)))
-        return false;
     return rowTx.commit();
 }
 

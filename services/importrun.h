@@ -37,8 +37,7 @@ private:
     bool importRecord(const ImportFile &file, const ParsedTransaction &record,
                       QHash<QString, QHash<QString, int>> &seenInFile,
                       QHash<QString, QHash<QString, int>> &insertedInFile);
-    // The row, its split lines and its FITID (when given) together or not at all.
-    bool insertWithLines(const Transaction &t, const QList<SplitLine> &lines, const QString &fitid = QString());
+    bool insertWithLines(const Transaction &t, const QList<SplitLine> &lines);
     // OFX rows: true when the record is settled by its FITID (a duplicate,
     // or a row already here without an id, which now takes it); fitid is
     // cleared when the record has to go by the QIF rule instead.

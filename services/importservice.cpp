@@ -78,11 +78,6 @@ ImportFile ImportService::readOfx(const QString &path)
     return file;
 }
 
-ImportFile ImportService::readStatementFile(const QString &path, int dateOrder)
-{
-    return OfxReader::isOfxFile(path) ? readOfx(path) : readQif(path, dateOrder);
-}
-
 QString ImportService::sourceKey(const QString &sourceAccount, const QString &path)
 {
     return (sourceAccount.isEmpty() ? path : sourceAccount).toLower();

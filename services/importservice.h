@@ -126,8 +126,6 @@ public:
     static ImportFile readQif(const QString &path, int dateOrder = 0);
     static ImportFile readCsv(const QString &path, const CsvMapping &mapping, int currency);
     static ImportFile readOfx(const QString &path);
-    // Reads the file as OFX when its content is OFX, else as QIF.
-    static ImportFile readStatementFile(const QString &path, int dateOrder = 0);
 
     // The mapping key of a record: its source account name, or the file path
     // for records outside any account block; lower-cased.

@@ -339,19 +339,20 @@ OfxParseResult OfxReader::parse(const QByteArray &bytes)
 #ifdef QUILLET_HAVE_LIBOFX
     QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/quillet-ofx-XXXXXX"));
     const QString path = folder.filePath(QStringLiteral("statement.ofx"));
-    {
+    const QList<QByteArray> pieces = OfxText::pieces(OfxText::normalized(bytes), kRowsPerPiece);
+    Collector collector(&result);
+    const TemporaryDirectoryScope scope(folder.path());
+    silenceLibrary();
+    for (const QByteArray &piece : pieces) {
         QFile copy(path);
-        const QByteArray text = OfxText::normalized(bytes);
-        if (!folder.isValid() || !copy.open(QIODevice::WriteOnly) || copy.write(text) != text.size()) {
+        if (!folder.isValid() || !copy.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || copy.write(piece) != piece.size()) {
             qWarning().noquote() << "OfxReader: cannot write a working copy in" << folder.path();
+            result = OfxParseResult();
             result.readable = false;
             return result;
         }
-    }
-    Collector collector(&result);
-    {
-        const TemporaryDirectoryScope scope(folder.path());
-        silenceLibrary();
+        copy.close();
         LibofxContextPtr context = libofx_get_new_context();
         ofx_set_account_cb(context, &Collector::onAccount, &collector);
         ofx_set_statement_cb(context, &Collector::onStatement, &collector);

@@ -32,6 +32,8 @@ class OfxReader
 {
 public:
     static constexpr qint64 kMaxFileBytes = qint64(256) * 1024 * 1024;
+    // Rows handed to the library at a time (see OfxText::pieces).
+    static constexpr int kRowsPerPiece = 1000;
 
     // Whether this build reads OFX at all (it was built with libofx).
     static bool isAvailable();

@@ -208,6 +208,48 @@ QByteArray normalized(QByteArrayView text)
     return out;
 }
 
+QList<QByteArray> pieces(QByteArrayView text, int rowsPerPiece)
+{
+    // Each row from its <STMTTRN> to just after its </STMTTRN>, or to the
+    // next row or the end when it was left unclosed.
+    QList<QPair<qsizetype, qsizetype>> rows;
+    for (qsizetype at = findTag(text, "<STMTTRN>", 0, text.size()); at >= 0;) {
+        const qsizetype next = findTag(text, "<STMTTRN>", at + 9, text.size());
+        const qsizetype close = findTag(text, "</STMTTRN>", at + 9, next < 0 ? text.size() : next);
+        const qsizetype end = close >= 0 ? close + 10 : next >= 0 ? next : text.size();
+        rows.append({at, end});
+        at = next;
+    }
+    if (rowsPerPiece < 1 || rows.size() <= rowsPerPiece)
+        return {text.toByteArray()};
+
+    // What lies between rows: headers and statement envelopes are in every
+    // piece, the blank space between two rows only around rows of its own.
+    const qsizetype n = rows.size();
+    QList<QByteArrayView> gaps;
+    QList<bool> blank;
+    gaps.reserve(n + 1);
+    for (qsizetype i = 0; i <= n; ++i) {
+        const qsizetype from = i == 0 ? 0 : rows.at(i - 1).second;
+        const qsizetype to = i == n ? text.size() : rows.at(i).first;
+        gaps.append(text.sliced(from, to - from));
+        blank.append(trimmed(gaps.last()).isEmpty());
+    }
+    QList<QByteArray> result;
+    for (qsizetype first = 0; first < n; first += rowsPerPiece) {
+        const qsizetype last = qMin(n, first + rowsPerPiece);  // one past the piece's last row
+        QByteArray piece;
+        for (qsizetype i = 0; i <= n; ++i) {
+            if (!blank.at(i) || (i > first && i < last))
+                piece += gaps.at(i);
+            if (i >= first && i < last)
+                piece += text.sliced(rows.at(i).first, rows.at(i).second - rows.at(i).first);
+        }
+        result.append(piece);
+    }
+    return result;
+}
+
 bool canonicalAmount(QByteArrayView value, QByteArray *out)
 {
     value = trimmed(value);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 
 // The text of an OFX or QFX file as the OFX library is handed it. The
 // library turns every value into a number or a time without telling a bad
@@ -34,6 +35,13 @@ bool isTruncated(QByteArrayView bytes);
 bool endsInsideRow(QByteArrayView bytes);
 
 QByteArray normalized(QByteArrayView bytes);
+
+// The library's time grows with the square of a statement's rows (a second
+// for 5,000, a minute for 50,000), so a long statement is read in pieces:
+// documents of at most rowsPerPiece statement rows each, every one with all
+// the text around the rows (headers, accounts, balances), together holding
+// every row once, in order. A text with no more rows is its own one piece.
+QList<QByteArray> pieces(QByteArrayView text, int rowsPerPiece);
 
 // An amount as written to "[-]digits[.digits]"; false when it is none. A
 // lone "," or "." is the decimal separator; with both, the later one is.

@@ -45,6 +45,14 @@ QByteArray xmlRow(const QByteArray &posted, const QByteArray &amount, const QByt
         + "</TRNAMT><FITID>" + fitid + "</FITID>" + rest + "</STMTTRN>\n";
 }
 
+QStringList texts(std::initializer_list<const char *> items)
+{
+    QStringList list;
+    for (const char *item : items)
+        list.append(QString::fromUtf8(item));
+    return list;
+}
+
 // One line per row: date|amount|payee|memo|number|fitid|account number.
 QStringList rowsOf(const OfxParseResult &result)
 {
@@ -120,11 +128,11 @@ void TestOfxReader::statements_data()
         + sgmlRow("20240101003000.000[+9:JST]", "-3,50", "A4", "<NAME>Corner Coffee</NAME>\r\n");
     QTest::newRow("1.x SGML, unclosed tags, payee aggregate, time zones")
         << sgmlFile(sgmlBank("USD", sgmlRows, ledger))
-        << QStringList{"2024-01-15|-4217|Grocery Mart|card 1234||A1|000123456789",
+        << texts({"2024-01-15|-4217|Grocery Mart|card 1234||A1|000123456789",
                        "2024-01-16|-10000|Landlord||1001|A2|000123456789",
                        "2024-01-20|150050|Employer Inc|||A3|000123456789",
-                       "2024-01-01|-350|Corner Coffee|||A4|000123456789"}
-        << QStringList{"000123456789|checking|USD|2024-01-01|2024-01-31|4|234567@2024-01-31"} << 0 << 0 << false;
+                       "2024-01-01|-350|Corner Coffee|||A4|000123456789"})
+        << texts({"000123456789|checking|USD|2024-01-01|2024-01-31|4|234567@2024-01-31"}) << 0 << 0 << false;
 
     const QByteArray xmlRows = xmlRow("20240105", "-19.99", "X1", "<NAME>Caf\xc3\xa9 \xc3\x9cmlaut</NAME>")
         + xmlRow("20240106120000[-5:EST]", "250.00", "X2", "<NAME>Refund</NAME><MEMO>store credit</MEMO>")
@@ -136,15 +144,15 @@ void TestOfxReader::statements_data()
                    + xmlRows
                    + "</BANKTRANLIST><LEDGERBAL><BALAMT>1000.00</BALAMT><DTASOF>20240110</DTASOF></LEDGERBAL>"
                      "</STMTRS></STMTTRNRS></BANKMSGSRSV1>")
-        << QStringList{"2024-01-05|-1999|Caf\u00e9 \u00dcmlaut|||X1|DE0011", "2024-01-06|25000|Refund|store credit||X2|DE0011",
-                       "2024-01-07|-500|Paid Out|||X3|DE0011"}
-        << QStringList{"DE0011|savings|EUR|2024-01-05|2024-01-07|3|100000@2024-01-10"} << 0 << 0 << false;
+        << texts({"2024-01-05|-1999|Caf\u00e9 \u00dcmlaut|||X1|DE0011", "2024-01-06|25000|Refund|store credit||X2|DE0011",
+                       "2024-01-07|-500|Paid Out|||X3|DE0011"})
+        << texts({"DE0011|savings|EUR|2024-01-05|2024-01-07|3|100000@2024-01-10"}) << 0 << 0 << false;
 
     QTest::newRow("QFX with the bank's sign-on id")
         << sgmlFile(sgmlBank("USD", sgmlRow("20240110", "-12.00", "Q1", "<NAME>Web Connect\r\n"), QByteArray()),
                     "<INTU.BID>3000<INTU.USERID>someone")
-        << QStringList{"2024-01-10|-1200|Web Connect|||Q1|000123456789"}
-        << QStringList{"000123456789|checking|USD|2024-01-01|2024-01-31|1|-"} << 0 << 0 << false;
+        << texts({"2024-01-10|-1200|Web Connect|||Q1|000123456789"})
+        << texts({"000123456789|checking|USD|2024-01-01|2024-01-31|1|-"}) << 0 << 0 << false;
 
     QTest::newRow("credit card statement")
         << sgmlFile("<CREDITCARDMSGSRSV1><CCSTMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS><CCSTMTRS>"
@@ -153,23 +161,23 @@ void TestOfxReader::statements_data()
                                                                                      "<NAME>Payment thank you")
                     + "</BANKTRANLIST><LEDGERBAL><BALAMT>-0<DTASOF>20240205</LEDGERBAL></CCSTMTRS></CCSTMTTRNRS>"
                       "</CREDITCARDMSGSRSV1>")
-        << QStringList{"2024-02-03|-6410|Book Shop|||C1|4111111111115678",
-                       "2024-02-05|6410|Payment thank you|||C2|4111111111115678"}
-        << QStringList{"4111111111115678|credit_card|USD|2024-02-03|2024-02-05|2|0@2024-02-05"} << 0 << 0 << false;
+        << texts({"2024-02-03|-6410|Book Shop|||C1|4111111111115678",
+                       "2024-02-05|6410|Payment thank you|||C2|4111111111115678"})
+        << texts({"4111111111115678|credit_card|USD|2024-02-03|2024-02-05|2|0@2024-02-05"}) << 0 << 0 << false;
 
     QTest::newRow("JPY in whole yen")
         << sgmlFile(sgmlBank("JPY", sgmlRow("20240112", "-1500", "J1", "<NAME>Ramen") + sgmlRow("20240113", "980.5",
                                                                                                "J2", "<NAME>Rebate"),
                              "<LEDGERBAL><BALAMT>123456<DTASOF>20240131</LEDGERBAL>"))
-        << QStringList{"2024-01-12|-1500|Ramen|||J1|000123456789", "2024-01-13|981|Rebate|||J2|000123456789"}
-        << QStringList{"000123456789|checking|JPY|2024-01-01|2024-01-31|2|123456@2024-01-31"} << 0 << 0 << false;
+        << texts({"2024-01-12|-1500|Ramen|||J1|000123456789", "2024-01-13|981|Rebate|||J2|000123456789"})
+        << texts({"000123456789|checking|JPY|2024-01-01|2024-01-31|2|123456@2024-01-31"}) << 0 << 0 << false;
 
     QTest::newRow("one FITID twice, both rows read")
         << sgmlFile(sgmlBank("USD", sgmlRow("20240110", "-5.00", "T1", "<NAME>Twin") + sgmlRow("20240111", "-7.00", "T1",
                                                                                               "<NAME>Twin"),
                              QByteArray()))
-        << QStringList{"2024-01-10|-500|Twin|||T1|000123456789", "2024-01-11|-700|Twin|||T1|000123456789"}
-        << QStringList{"000123456789|checking|USD|2024-01-01|2024-01-31|2|-"} << 0 << 0 << false;
+        << texts({"2024-01-10|-500|Twin|||T1|000123456789", "2024-01-11|-700|Twin|||T1|000123456789"})
+        << texts({"000123456789|checking|USD|2024-01-01|2024-01-31|2|-"}) << 0 << 0 << false;
 
     QTest::newRow("bad date and bad amounts are unreadable rows")
         << sgmlFile(sgmlBank("USD",
@@ -180,16 +188,43 @@ void TestOfxReader::statements_data()
                                  + sgmlRow("20240112", "1,234.56", "B5", "<NAME>Grouped")
                                  + "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>20240113<FITID>B6<NAME>No amount</STMTTRN>",
                              QByteArray()))
-        << QStringList{"2024-01-12|123456|Grouped|||B5|000123456789"}
-        << QStringList{"000123456789|checking|USD|2024-01-01|2024-01-31|1|-"} << 5 << 0 << false;
+        << texts({"2024-01-12|123456|Grouped|||B5|000123456789"})
+        << texts({"000123456789|checking|USD|2024-01-01|2024-01-31|1|-"}) << 5 << 0 << false;
 
     // Cut inside the last row's amount: "1500.5" would read as 15.
     const QByteArray whole = sgmlFile(sgmlBank("USD", sgmlRows, ledger));
     QTest::newRow("truncated in a row")
         << whole.left(whole.indexOf("1500.5") + 2)
-        << QStringList{"2024-01-15|-4217|Grocery Mart|card 1234||A1|000123456789",
-                       "2024-01-16|-10000|Landlord||1001|A2|000123456789"}
-        << QStringList{"000123456789|checking|USD|2024-01-01|2024-01-31|2|-"} << 1 << 0 << true;
+        << texts({"2024-01-15|-4217|Grocery Mart|card 1234||A1|000123456789",
+                       "2024-01-16|-10000|Landlord||1001|A2|000123456789"})
+        << texts({"000123456789|checking|USD|2024-01-01|2024-01-31|2|-"}) << 1 << 0 << true;
+
+    // Longer than the library reads at a time, in two statements: every row
+    // once, in order, and each statement's balance.
+    QByteArray first;
+    QByteArray second;
+    QStringList longRows;
+    for (int i = 0; i < 2 * OfxReader::kRowsPerPiece + 500; ++i) {
+        const QByteArray fitid = "L" + QByteArray::number(i);
+        const QByteArray row = sgmlRow("20240110", "-" + QByteArray::number(i + 1), fitid, "<NAME>Row");
+        const bool inFirst = i < OfxReader::kRowsPerPiece + 500;
+        (inFirst ? first : second) += row;
+        longRows.append(QStringLiteral("2024-01-10|%1|Row|||%2|%3")
+                            .arg(-100 * (i + 1))
+                            .arg(QString::fromLatin1(fitid), inFirst ? QStringLiteral("000123456789")
+                                                                     : QStringLiteral("4111111111115678")));
+    }
+    QTest::newRow("long statements, read in pieces")
+        << sgmlFile(sgmlBank("USD", first, "<LEDGERBAL><BALAMT>1<DTASOF>20240131</LEDGERBAL>")
+                    + "<CREDITCARDMSGSRSV1><CCSTMTTRNRS><TRNUID>2<STATUS><CODE>0<SEVERITY>INFO</STATUS><CCSTMTRS>"
+                      "<CURDEF>USD<CCACCTFROM><ACCTID>4111111111115678</CCACCTFROM><BANKTRANLIST>"
+                    + second
+                    + "</BANKTRANLIST><LEDGERBAL><BALAMT>2<DTASOF>20240131</LEDGERBAL></CCSTMTRS></CCSTMTTRNRS>"
+                      "</CREDITCARDMSGSRSV1>")
+        << longRows
+        << texts({"000123456789|checking|USD|2024-01-01|2024-01-31|1500|100@2024-01-31",
+                       "4111111111115678|credit_card|USD|2024-01-10|2024-01-10|1000|200@2024-01-31"})
+        << 0 << 0 << false;
 
     QTest::newRow("investment statement, counted and not read")
         << sgmlFile("<INVSTMTMSGSRSV1><INVSTMTTRNRS><TRNUID>1<STATUS><CODE>0<SEVERITY>INFO</STATUS><INVSTMTRS>"
@@ -197,11 +232,11 @@ void TestOfxReader::statements_data()
                     "<INVTRANLIST><DTSTART>20240101<DTEND>20240131<INVBANKTRAN><STMTTRN><TRNTYPE>CREDIT"
                     "<DTPOSTED>20240105<TRNAMT>100.00<FITID>I1<NAME>Cash in</STMTTRN><SUBACCTFUND>CASH"
                     "</INVBANKTRAN></INVTRANLIST></INVSTMTRS></INVSTMTTRNRS></INVSTMTMSGSRSV1>")
-        << QStringList{} << QStringList{} << 0 << 1 << false;
+        << QStringList() << QStringList() << 0 << 1 << false;
 
     QTest::newRow("statement in a currency the app does not keep")
         << sgmlFile(sgmlBank("CHF", sgmlRow("20240110", "-5.00", "F1", "<NAME>Franc"), QByteArray()))
-        << QStringList{} << QStringList{} << 0 << 0 << false;
+        << QStringList() << QStringList() << 0 << 0 << false;
 }
 
 void TestOfxReader::statements()
