@@ -15,8 +15,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <functional>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -132,14 +134,15 @@ void backupScenario(const BenchOptions &o, QTextStream &out)
         target.reset();
         target = emptyStore(o, QStringLiteral("backup-restore.db"));
     };
-    BulkWrite::setMinRows(std::numeric_limits<qsizetype>::max());
-    const double rowByRowMs = medianMs(
-        o.repeats, [&] { result = BackupService(target.get()).importBackup(archive, BackupMode::Replace); },
-        emptyTarget);
-    BulkWrite::setMinRows(BulkWrite::kMinRows);
-    const double restoreMs = medianMs(
-        o.repeats, [&] { result = BackupService(target.get()).importBackup(archive, BackupMode::Replace); },
-        emptyTarget);
+    // A restore row by row, then as it runs (in bulk), each on a store made by before.
+    const auto rowByRowAndBulk = [&](BackupMode mode, const std::function<void()> &before) {
+        const auto restore = [&] { result = BackupService(target.get()).importBackup(archive, mode); };
+        BulkWrite::setMinRows(std::numeric_limits<qsizetype>::max());
+        const double rowByRow = medianMs(o.repeats, restore, before);
+        BulkWrite::setMinRows(BulkWrite::kMinRows);
+        return std::make_pair(rowByRow, medianMs(o.repeats, restore, before));
+    };
+    const auto [rowByRowMs, restoreMs] = rowByRowAndBulk(BackupMode::Replace, emptyTarget);
 
     // "Restore exactly" over a store that holds the same rows: they all go first.
     const auto fullTarget = [&] {
@@ -147,14 +150,7 @@ void backupScenario(const BenchOptions &o, QTextStream &out)
         bareInsert(target->connection(), rows);
     };
     const double bareReplaceMs = medianMs(o.repeats, [&] { bareReplace(target->connection(), rows); }, fullTarget);
-    BulkWrite::setMinRows(std::numeric_limits<qsizetype>::max());
-    const double exactRowByRowMs = medianMs(
-        o.repeats, [&] { result = BackupService(target.get()).importBackup(archive, BackupMode::Exact); },
-        fullTarget);
-    BulkWrite::setMinRows(BulkWrite::kMinRows);
-    const double exactMs = medianMs(
-        o.repeats, [&] { result = BackupService(target.get()).importBackup(archive, BackupMode::Exact); },
-        fullTarget);
+    const auto [exactRowByRowMs, exactMs] = rowByRowAndBulk(BackupMode::Exact, fullTarget);
     target.reset();
     if (result.imported != total || !result.errors.isEmpty())
         out << "WARNING: restored " << result.imported << " of " << total << " rows, " << result.errors.size()
