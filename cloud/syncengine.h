@@ -24,7 +24,7 @@ class ApiClient;
 // pending row of the five synchronised tables ("/sync/push", in batches),
 // marks what the service accepted as synced, then pulls what changed on the
 // service since the stored cursor ("/sync/pull", page by page) and writes it
-// into the local tables. Everything runs on the GUI thread; requests within a
+// into the local tables, a few pages at a time. Everything runs on the GUI thread; requests within a
 // cycle are strictly one after another.
 class SyncEngine : public QObject
 {

@@ -40,9 +40,9 @@ struct sqlite3;
 // Under minRows() rows, or outside a transaction, the scope stays inactive and
 // the triggers do their work row by row; finish() then has nothing to do.
 //
-// The sync download writes each pulled page this way, inside the page's
-// write transaction; the cost of a scope grows with the rows written in it,
-// not with the store.
+// The sync download writes the pages it pulls this way, about a thousand
+// records in one write transaction; the cost of a scope grows with the rows
+// written in it, not with the store.
 class BulkWrite
 {
 public:

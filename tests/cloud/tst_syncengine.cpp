@@ -19,7 +19,6 @@
 #include <QNetworkReply>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QTest>
 
 #include <limits>
@@ -139,21 +138,6 @@ QStringList searchOutcome(const Device &d, const QStringList &words, const QStri
         outcome.append(d.store.transactions->payees().join(QLatin1Char('|')));
     }
     return outcome;
-}
-
-// Every trigger on transactions, the file's and the connection's own.
-QStringList transactionTriggers(const Device &d)
-{
-    QStringList found;
-    for (const char *schema : {"main", "temp"}) {
-        QSqlQuery q(d.store.connection());
-        q.exec(QStringLiteral("SELECT name, sql FROM %1.sqlite_master WHERE type = 'trigger' AND tbl_name = "
-                              "'transactions' ORDER BY name")
-                   .arg(QLatin1String(schema)));
-        while (q.next())
-            found.append(q.value(0).toString() + QLatin1Char(' ') + q.value(1).toString());
-    }
-    return found;
 }
 
 QJsonObject account(const QString &id, const QString &name)
@@ -536,7 +520,7 @@ private Q_SLOTS:
         }
         QCOMPARE(devices[1]->count(QStringLiteral("transactions")), 190);
         QCOMPARE(outcome[1], outcome[0]);
-        QCOMPARE(transactionTriggers(*devices[1]), transactionTriggers(*devices[0]));
+        QCOMPARE(devices[1]->store.triggersOn(QStringLiteral("transactions")), devices[0]->store.triggersOn(QStringLiteral("transactions")));
     }
 
     // A write that fails half-way through pages written in bulk takes all of
@@ -568,7 +552,7 @@ private Q_SLOTS:
         }
         QCOMPARE(rawPush(changes).size(), changes.size());
         BulkWrite::setMinRows(1);
-        const QStringList triggers = transactionTriggers(*b);
+        const QStringList triggers = b->store.triggersOn(QStringLiteral("transactions"));
         QCOMPARE(triggers.size(), 9);
         // Not a trigger on transactions: the page is still written in bulk.
         QVERIFY(b->store.exec(QStringLiteral("CREATE TRIGGER boom BEFORE INSERT ON split_lines WHEN new.memo = 'boom' "
@@ -577,13 +561,13 @@ private Q_SLOTS:
         QCOMPARE(b->count(QStringLiteral("transactions")), 0);
         QCOMPARE(b->count(QStringLiteral("transactions_fts_docsize")), 0);
         QCOMPARE(b->store.preferences->get(QStringLiteral("syncCursor"), QString()), cursor);
-        QCOMPARE(transactionTriggers(*b), triggers);
+        QCOMPARE(b->store.triggersOn(QStringLiteral("transactions")), triggers);
 
         QVERIFY(b->store.exec(QStringLiteral("DROP TRIGGER boom")));
         QVERIFY(sync(*b->engine));
         QCOMPARE(b->count(QStringLiteral("transactions")), 150);
         QCOMPARE(b->count(QStringLiteral("transactions_fts_docsize")), 150);
-        QCOMPARE(transactionTriggers(*b), triggers);
+        QCOMPARE(b->store.triggersOn(QStringLiteral("transactions")), triggers);
         QCOMPARE(searchOutcome(*b, {QStringLiteral("vendor")}, {checking}).first().count(QLatin1Char(',')), 149);
     }
 

@@ -112,6 +112,9 @@ private Q_SLOTS:
             << 40 << QStringList{QStringLiteral("delete-newest"), QStringLiteral("insert"), QStringLiteral("rename")};
         QTest::newRow("everything deleted first") << 40 << QStringList{QStringLiteral("delete-all"),
                                                                        QStringLiteral("insert")};
+        QTest::newRow("everything deleted at once, rowids given again")
+            << 40
+            << QStringList{QStringLiteral("delete-all-at-once"), QStringLiteral("insert"), QStringLiteral("rename")};
         QTest::newRow("caches filled inside the scope")
             << 40 << QStringList{QStringLiteral("insert"), QStringLiteral("read-caches"), QStringLiteral("rename")};
         QTest::newRow("caches counted afresh inside the scope")
@@ -154,6 +157,8 @@ private Q_SLOTS:
                 } else if (step == QLatin1String("delete-newest")) {
                     QVERIFY(run(db, QStringLiteral("DELETE FROM transactions WHERE rowid = (SELECT MAX(rowid) FROM "
                                                    "transactions)")));
+                } else if (step == QLatin1String("delete-all-at-once")) {
+                    QVERIFY(scope.deleteAll());
                 } else if (step == QLatin1String("delete-all")) {
                     QVERIFY(run(db, QStringLiteral("DELETE FROM transactions")));
                 } else if (step == QLatin1String("drop-caches")) {

@@ -787,6 +787,45 @@ private Q_SLOTS:
                  1);
     }
 
+    // "Restore exactly" empties the store in bulk, past the per-row triggers.
+    // When the restore then fails, all of it goes back: the rows, what search
+    // finds, the balances and the triggers.
+    void failedExactRestoreLeavesTheStoreAsItWas()
+    {
+        BulkWrite::setMinRows(1);
+        TestStore store(true);
+        fill(store);
+        const QByteArray bytes = exportOf(store);
+        QVERIFY(store.exec(QStringLiteral("UPDATE transactions SET payee = 'Edited since' WHERE payee = 'Landlord'")));
+        const QString checkingId =
+            store.scalar(QStringLiteral("SELECT id FROM accounts WHERE name = 'Checking'")).toString();
+        const auto state = [&store, &checkingId] {
+            QStringList seen;
+            for (const QString &word : {QStringLiteral("edited"), QStringLiteral("landlord"), QStringLiteral("market")})
+                seen.append(store
+                                .scalar(QStringLiteral("SELECT COUNT(*) FROM transactions_fts WHERE "
+                                                       "transactions_fts MATCH '%1'")
+                                            .arg(word))
+                                .toString());
+            seen.append(QString::number(store.transactions->balance(checkingId)));
+            return seen + store.transactions->payees() + store.triggersOn(QStringLiteral("transactions"));
+        };
+        const QStringList before = state();
+        const QHash<QString, QList<QVariantMap>> rows = allRows(store);
+        // The split lines are restored after the store was emptied and the
+        // transactions written; the first of them ends the whole transaction.
+        QVERIFY(store.exec(QStringLiteral("CREATE TRIGGER boom BEFORE INSERT ON split_lines BEGIN "
+                                          "SELECT RAISE(ROLLBACK, 'boom'); END")));
+
+        const BackupImportResult result = BackupService(store.db).importBackup(bytes, BackupMode::Exact);
+        QVERIFY(!result.accepted);
+        QVERIFY(store.exec(QStringLiteral("DROP TRIGGER boom")));
+        QCOMPARE(state(), before);
+        QVERIFY(allRows(store) == rows);
+        QVERIFY(store.exec(QStringLiteral("INSERT INTO transactions_fts (transactions_fts) VALUES ('rebuild')")));
+        QCOMPARE(state(), before);
+    }
+
     // Copies made within one second keep each other: the first may be the
     // only way back to the store as it was.
     void copiesOfOneSecondAreAllKept()

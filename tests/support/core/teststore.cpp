@@ -34,6 +34,22 @@ QVariant TestStore::scalar(const QString &sql) const
     return q.next() ? q.value(0) : QVariant();
 }
 
+QStringList TestStore::triggersOn(const QString &table) const
+{
+    QStringList found;
+    for (const char *schema : {"main", "temp"}) {
+        QSqlQuery q(db->connection());
+        q.prepare(QStringLiteral("SELECT name, sql FROM %1.sqlite_master WHERE type = 'trigger' AND tbl_name = ? "
+                                 "ORDER BY name")
+                      .arg(QLatin1String(schema)));
+        q.addBindValue(table);
+        q.exec();
+        while (q.next())
+            found.append(q.value(0).toString() + QLatin1Char(' ') + q.value(1).toString());
+    }
+    return found;
+}
+
 bool TestStore::exec(const QString &sql) const
 {
     QSqlQuery q(db->connection());

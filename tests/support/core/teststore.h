@@ -31,6 +31,9 @@ public:
     // Runs sql (no bindings) and returns the first column of the first row.
     QVariant scalar(const QString &sql) const;
     bool exec(const QString &sql) const;
+    // Every trigger on table, the file's and this connection's own, as its
+    // name and SQL.
+    QStringList triggersOn(const QString &table) const;
 
     // Convenience builders with sensible defaults, stored at once.
     Account addAccount(const QString &name, Currency currency = Currency::USD, qint64 startingBalance = 0);
