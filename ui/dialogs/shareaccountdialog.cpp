@@ -67,7 +67,7 @@ void ShareAccountDialog::buildUi()
     m_members->header()->setSectionResizeMode(SinceColumn, QHeaderView::ResizeToContents);
     layout->addWidget(m_members, 1);
 
-    m_changeRole = new QPushButton(tr("Make Editor"), this);
+    m_changeRole = new QPushButton(tr("Make &Editor"), this);
     m_changeRole->setObjectName(QStringLiteral("shareChangeRole"));
     m_remove = new QPushButton(tr("&Remove"), this);
     m_remove->setObjectName(QStringLiteral("shareRemove"));
