@@ -136,16 +136,15 @@ void transactions(Context &ctx)
         return QStringLiteral(" FROM %1 i WHERE 1%2").arg(items, ctx.data.conditionsSql(ctx.filter, binds));
     };
     // With a limit, the newest rows are kept, read newest first and then
-    // turned around; both parts are then read along the index on dates and
-    // merged, so that only the newest rows are looked at.
+    // turned around; both parts are then read in one pass along the index on
+    // dates, so that only the newest transactions are looked at.
     QVariantList binds;
-    QString sql = ReportData::eachPart(
-        [&](ReportData::Part part) {
-            return QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.cat, "
-                                  "i.transfer_link_id, i.transfer_dest_account_id, i.created_at")
-                + from(part, &binds);
-        },
-        limited ? ReportData::Part::LinesByDate : ReportData::Part::Lines);
+    const auto select = [&](ReportData::Part part) {
+        return QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.cat, "
+                              "i.transfer_link_id, i.transfer_dest_account_id, i.created_at")
+            + from(part, &binds);
+    };
+    QString sql = limited ? select(ReportData::Part::Both) : ReportData::eachPart(select);
     sql += limited ? QStringLiteral(" ORDER BY 3 DESC, 10 DESC, 1 DESC LIMIT %1").arg(ctx.rowLimit + 1)
                    : QStringLiteral(" ORDER BY 3, 10, 1");
     QSqlQuery q(ctx.db);

@@ -41,26 +41,48 @@ void incomeVsExpenses(Context &ctx)
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Expenses"), ColumnType::Money),
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Net"), ColumnType::Money),
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Currency"), ColumnType::Currency)};
+    // The sums of each month, currency and flow (transfers too, left out
+    // below, so that each row's flow is told once). One pass over the
+    // transactions sums the whole ones, their flow told from the category
+    // id, and keeps each split one in a row of its own, named by its id and
+    // marked with what its lines' flow needs of it: 0 for a transfer, 4 for
+    // an opening balance, else 3. Its lines are then found through it,
+    // rather than each line looking its transaction up.
+    if (!ctx.makeSums(QStringLiteral("tid TEXT, month TEXT, cur INTEGER, flow INTEGER, amount INTEGER, "
+                                     "PRIMARY KEY (tid, month, cur, flow)")))
+        return;
+    const QString sum = QStringLiteral(" ON CONFLICT DO UPDATE SET amount = amount + excluded.amount");
     QVariantList binds;
-    const QString sql = ReportData::eachPart([&](ReportData::Part part) {
-        const QString items = ctx.data.itemsSql(
-            ctx.filter.range, {QStringLiteral("cur"), QStringLiteral("date"), QStringLiteral("amount"), QStringLiteral("flow")},
-            &binds, part);
-        return QStringLiteral("SELECT i.cur, substr(i.date, 1, 7) AS month, "
-                              "SUM(CASE WHEN i.flow = 1 THEN i.amount ELSE 0 END), "
-                              "SUM(CASE WHEN i.flow = 2 THEN -i.amount ELSE 0 END) "
-                              "FROM %1 i WHERE i.flow <> 0 GROUP BY month, i.cur")
-            .arg(items);
-    });
+    QString whole = QStringLiteral("INSERT INTO temp.report_sums SELECT CASE WHEN t.is_split = 1 THEN t.id ELSE '' END, "
+                                   "substr(t.date, 1, 7), %1, CASE WHEN t.is_split = 0 THEN %2 "
+                                   "WHEN COALESCE(t.transfer_link_id, '') <> '' THEN 0 WHEN t.payee IN (?, ?) THEN 4 "
+                                   "ELSE 3 END, t.amount FROM transactions t WHERE 1")
+                        .arg(ctx.data.currencySql(), ctx.data.transactionFlowSql(&binds));
+    binds << QStringLiteral("Opening Balance") << QCoreApplication::translate("AccountService", "Opening Balance");
+    whole += ctx.data.transactionsWhere(ctx.filter.range, &binds) + sum;
     QSqlQuery q(ctx.db);
-    if (!ctx.exec(q, sql, binds))
+    if (!ctx.exec(q, whole, binds))
+        return;
+    // A line's flow as ReportData::flowSql tells it, its transaction's part
+    // read from the mark.
+    const QString lines = QStringLiteral(
+        "INSERT INTO temp.report_sums SELECT '', g.month, g.cur, CASE WHEN g.flow = 0 THEN 0 "
+        "WHEN c.category_type = 'income' THEN 1 WHEN c.category_type = 'transfer' THEN 0 WHEN c.id IS NOT NULL THEN 2 "
+        "WHEN g.flow = 4 THEN 0 WHEN s.amount > 0 THEN 1 WHEN s.amount < 0 THEN 2 ELSE 0 END, s.amount "
+        "FROM temp.report_sums g JOIN split_lines s ON s.transaction_id = g.tid "
+        "LEFT JOIN categories c ON c.id = s.category_id WHERE g.tid > ''") + sum;
+    if (!ctx.exec(q, lines, {})
+        || !ctx.exec(q, QStringLiteral("SELECT cur, month, flow, amount FROM temp.report_sums "
+                                       "WHERE tid = '' AND flow IN (1, 2)"), {}))
         return;
     // currency -> month key -> (income, expenses)
     QMap<Currency, QHash<QString, QPair<qint64, qint64>>> sums;
     while (q.next()) {
         QPair<qint64, qint64> &s = sums[ctx.data.currencyAt(q.value(0).toInt())][q.value(1).toString()];
-        s.first += q.value(2).toLongLong();
-        s.second += q.value(3).toLongLong();
+        if (q.value(2).toInt() == 1)
+            s.first += q.value(3).toLongLong();
+        else
+            s.second -= q.value(3).toLongLong();
     }
     const QList<QDate> months = monthsOf(ctx.filter.range);
     for (auto it = sums.cbegin(); it != sums.cend(); ++it) {
@@ -119,15 +141,21 @@ void cashFlow(Context &ctx)
             opening[account->currency] += q.value(1).toLongLong();
     }
 
+    if (!ctx.makeSums(QStringLiteral("month TEXT, cur INTEGER, inflow INTEGER, outflow INTEGER, "
+                                     "PRIMARY KEY (month, cur)")))
+        return;
     binds.clear();
-    sql = QStringLiteral("SELECT %1 AS cur, substr(t.date, 1, 7) AS month, "
-                         "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END), "
-                         "SUM(CASE WHEN t.amount < 0 THEN -t.amount ELSE 0 END) FROM transactions t WHERE 1")
+    sql = QStringLiteral("INSERT INTO temp.report_sums SELECT substr(t.date, 1, 7), %1, "
+                         "CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END, "
+                         "CASE WHEN t.amount < 0 THEN -t.amount ELSE 0 END FROM transactions t WHERE 1")
               .arg(ctx.data.currencySql());
     sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
     // Transfers between two of the chosen accounts move nothing in or out.
-    sql += QStringLiteral(" AND NOT %1 GROUP BY month, cur").arg(ctx.data.internalTransferSql("t", &binds));
-    if (!ctx.exec(q, sql, binds))
+    sql += QStringLiteral(" AND NOT %1 ON CONFLICT DO UPDATE SET inflow = inflow + excluded.inflow, "
+                          "outflow = outflow + excluded.outflow")
+               .arg(ctx.data.internalTransferSql("t", &binds));
+    if (!ctx.exec(q, sql, binds)
+        || !ctx.exec(q, QStringLiteral("SELECT cur, month, inflow, outflow FROM temp.report_sums"), {}))
         return;
     QMap<Currency, QHash<QString, QPair<qint64, qint64>>> flows;
     while (q.next()) {
