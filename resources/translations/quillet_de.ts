@@ -3145,6 +3145,10 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
+    <message>
+        <source>Showing the newest %1 rows; counting the rest…</source>
+        <translation>Die neuesten %1 Zeilen werden angezeigt; die übrigen werden gezählt…</translation>
+    </message>
 </context>
 <context>
     <name>SafetyCopies</name>

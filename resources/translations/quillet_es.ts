@@ -3145,6 +3145,10 @@ Se eliminarán ambos lados de la transferencia.</translation>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Showing the newest %1 rows; counting the rest…</source>
+        <translation>Se muestran las %1 filas más recientes; contando el resto…</translation>
+    </message>
 </context>
 <context>
     <name>SafetyCopies</name>

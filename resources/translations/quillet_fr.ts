@@ -3145,6 +3145,10 @@ Les deux côtés du virement seront supprimés.</translation>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
+    <message>
+        <source>Showing the newest %1 rows; counting the rest…</source>
+        <translation>Affichage des %1 lignes les plus récentes&#xa0;; décompte du reste…</translation>
+    </message>
 </context>
 <context>
     <name>SafetyCopies</name>

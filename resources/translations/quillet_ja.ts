@@ -3124,6 +3124,10 @@ Both sides of the transfer will be deleted.</source>
         <source>PDF files (*.pdf)</source>
         <translation>PDF ファイル (*.pdf)</translation>
     </message>
+    <message>
+        <source>Showing the newest %1 rows; counting the rest…</source>
+        <translation>最新の %1 行を表示しています。残りを数えています…</translation>
+    </message>
 </context>
 <context>
     <name>SafetyCopies</name>

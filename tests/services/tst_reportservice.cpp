@@ -270,11 +270,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("column");
         QTest::addColumn<qint64>("expected");
         const int flows = int(ReportKind::IncomeVsExpenses);
-        QTest::newRow("income") << flows << "2024-02" << 1 << qint64(5000 + 300);
-        QTest::newRow("expenses") << flows << "2024-02" << 2 << qint64(1000 + 700 + 200 + 600 + 300);
+        QTest::newRow("income") << flows << QStringLiteral("2024-02") << 1 << qint64(5000 + 300);
+        QTest::newRow("expenses") << flows << QStringLiteral("2024-02") << 2 << qint64(1000 + 700 + 200 + 600 + 300);
         const int payees = int(ReportKind::PayeeSummary);
-        QTest::newRow("payees counted") << payees << "Total" << 1 << qint64(6);
-        QTest::newRow("payees summed") << payees << "Total" << 2 << qint64(-1000 + 5000 - 700 + 300 - 200 - 900);
+        QTest::newRow("payees counted") << payees << QStringLiteral("Total") << 1 << qint64(6);
+        QTest::newRow("payees summed") << payees << QStringLiteral("Total") << 2 << qint64(-1000 + 5000 - 700 + 300 - 200 - 900);
     }
 
     void flowsOfUnusualRows()
