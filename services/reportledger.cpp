@@ -130,28 +130,33 @@ void transactions(Context &ctx)
         const QString items = ctx.data.itemsSql(
             ctx.filter.range,
             {QStringLiteral("tid"), QStringLiteral("account_id"), QStringLiteral("date"), QStringLiteral("payee"),
-             QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("transfer_link_id"),
-             QStringLiteral("transfer_dest_account_id"), QStringLiteral("created_at"), QStringLiteral("flow")},
+             QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("catrow"),
+             QStringLiteral("transfer_link_id"), QStringLiteral("transfer_dest_account_id"), QStringLiteral("created_at"),
+             QStringLiteral("flow")},
             binds, part);
         return QStringLiteral(" FROM %1 i WHERE 1%2").arg(items, ctx.data.conditionsSql(ctx.filter, binds));
     };
     // With a limit, the newest rows are kept, read newest first and then
     // turned around; both parts are then read in one pass along the index on
     // dates, so that only the newest transactions are looked at.
+    // The category comes as its rowid, which reads quicker than its id;
+    // the entry time only orders the rows (a compound statement orders by
+    // the columns it returns).
     QVariantList binds;
     const auto select = [&](ReportData::Part part) {
-        return QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.cat, "
-                              "i.transfer_link_id, i.transfer_dest_account_id, i.created_at")
+        return QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.catrow, "
+                              "i.transfer_link_id, i.transfer_dest_account_id%1")
+                   .arg(limited ? QString() : QStringLiteral(", i.created_at"))
             + from(part, &binds);
     };
     QString sql = limited ? select(ReportData::Part::Both) : ReportData::eachPart(select);
-    sql += limited ? QStringLiteral(" ORDER BY 3 DESC, 10 DESC, 1 DESC LIMIT %1").arg(ctx.rowLimit + 1)
+    sql += limited ? QStringLiteral(" ORDER BY 3 DESC, i.created_at DESC, 1 DESC LIMIT %1").arg(ctx.rowLimit + 1)
                    : QStringLiteral(" ORDER BY 3, 10, 1");
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
     QMap<Currency, qint64> totals;
-    QHash<QString, QString> categoryNames;
+    QHash<qint64, QString> categoryNames;
     qint64 count = 0;
     while (q.next()) {
         const ReportData::AccountInfo *account = ctx.data.account(q.value(1).toString());
@@ -166,10 +171,10 @@ void transactions(Context &ctx)
         if (!q.value(7).toString().isEmpty()) {
             category = tr("Transfer: %1").arg(ctx.data.accountName(q.value(8).toString()));
         } else if (!q.value(6).isNull()) {
-            const QString id = q.value(6).toString();
-            auto it = categoryNames.find(id);
+            const qint64 rowid = q.value(6).toLongLong();
+            auto it = categoryNames.find(rowid);
             if (it == categoryNames.end())
-                it = categoryNames.insert(id, ctx.data.displayName(id));
+                it = categoryNames.insert(rowid, ctx.data.displayName(ctx.data.categoryAt(rowid)));
             category = *it;
         }
         const qint64 amount = q.value(5).toLongLong();
