@@ -9,12 +9,45 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 
 #include <algorithm>
 
+namespace {
+
+// Rows freed in one go: a few milliseconds' work.
+constexpr qsizetype kDiscardSlice = 5000;
+
+} // namespace
+
 ReportTableModel::ReportTableModel(QObject *parent)
     : QAbstractTableModel(parent)
+    , m_discardTimer(new QTimer(this))
 {
+    m_discardTimer->setInterval(0);
+    connect(m_discardTimer, &QTimer::timeout, this, &ReportTableModel::discardSlice);
+}
+
+void ReportTableModel::discard(QList<ReportRow> &&rows)
+{
+    // Rows still shared with another copy of the report cost nothing to
+    // let go here.
+    if (rows.size() <= kDiscardSlice || !rows.isDetached())
+        return;
+    m_discarded.append(std::move(rows));
+    m_discardTimer->start();
+}
+
+void ReportTableModel::discardSlice()
+{
+    if (m_discarded.isEmpty()) {
+        m_discardTimer->stop();
+        return;
+    }
+    QList<ReportRow> &rows = m_discarded.last();
+    rows.resize(std::max<qsizetype>(0, rows.size() - kDiscardSlice));
+    if (rows.isEmpty())
+        m_discarded.removeLast();
 }
 
 void ReportTableModel::attach(QTableView *view)
@@ -279,6 +312,7 @@ bool ReportTableModel::hasManyCurrencies(const Report &report)
 void ReportTableModel::setReport(const Report &report, QTableView *view)
 {
     beginResetModel();
+    discard(std::move(m_report.rows));
     m_report = report;
     m_brokenHeaders.clear();
     m_manyCurrencies = hasManyCurrencies(m_report);
