@@ -132,6 +132,9 @@ private:
     // Category ids that transactions name but no category has: their rows
     // count as having none.
     QStringList m_unknownIds;
+    // Whether every account the transactions name, deleted rows' too, is
+    // one of the accounts above.
+    bool m_onlyTheseAccounts = false;
     QList<Currency> m_currencies;
     bool m_everyAccount = true;
     QDate m_firstDate;
