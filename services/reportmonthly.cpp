@@ -42,47 +42,53 @@ void incomeVsExpenses(Context &ctx)
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Net"), ColumnType::Money),
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Currency"), ColumnType::Currency)};
     // The sums of each month, currency and flow (transfers too, left out
-    // below, so that each row's flow is told once). One pass over the
-    // transactions sums the whole ones, their flow told from the category
-    // id, and keeps each split one in a row of its own, named by its id and
-    // marked with what its lines' flow needs of it: 0 for a transfer, 4 for
-    // an opening balance, else 3. Its lines are then found through it,
-    // rather than each line looking its transaction up.
-    if (!ctx.makeSums(QStringLiteral("tid TEXT, month TEXT, cur INTEGER, flow INTEGER, amount INTEGER, "
-                                     "PRIMARY KEY (tid, month, cur, flow)")))
+    // below, so that each row's flow is told once), each under one number
+    // that holds the three: SQLite adds a row into a table keyed by an
+    // integer several times quicker than into one keyed by texts. One pass
+    // over the transactions sums the whole ones, their flow told from the
+    // category id, and keeps each split one under minus its rowid; its
+    // lines are then found through it, rather than each line looking its
+    // transaction up.
+    if (!ctx.makeSums(QStringLiteral("k INTEGER PRIMARY KEY, amount INTEGER"), false))
         return;
+    const qsizetype currencies = std::max<qsizetype>(1, ctx.data.currencies().size());
     const QString sum = QStringLiteral(" ON CONFLICT DO UPDATE SET amount = amount + excluded.amount");
+    const QString monthAndCurrency =
+        QStringLiteral("(CAST(substr(t.date, 1, 4) AS INTEGER) * 16 + CAST(substr(t.date, 6, 2) AS INTEGER)) * %1 + %2")
+            .arg(currencies)
+            .arg(ctx.data.currencySql());
     QVariantList binds;
-    QString whole = QStringLiteral("INSERT INTO temp.report_sums SELECT CASE WHEN t.is_split = 1 THEN t.id ELSE '' END, "
-                                   "substr(t.date, 1, 7), %1, CASE WHEN t.is_split = 0 THEN %2 "
-                                   "WHEN COALESCE(t.transfer_link_id, '') <> '' THEN 0 WHEN t.payee IN (?, ?) THEN 4 "
-                                   "ELSE 3 END, t.amount FROM transactions t WHERE 1")
-                        .arg(ctx.data.currencySql(), ctx.data.transactionFlowSql(&binds));
-    binds << QStringLiteral("Opening Balance") << QCoreApplication::translate("AccountService", "Opening Balance");
+    QString whole = QStringLiteral("INSERT INTO temp.report_sums SELECT CASE WHEN t.is_split = 1 THEN -t.rowid "
+                                   "ELSE (%1) * 8 + %2 END, t.amount FROM transactions t WHERE 1")
+                        .arg(monthAndCurrency, ctx.data.transactionFlowSql(&binds));
     whole += ctx.data.transactionsWhere(ctx.filter.range, &binds) + sum;
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, whole, binds))
         return;
-    // A line's flow as ReportData::flowSql tells it, its transaction's part
-    // read from the mark.
-    const QString lines = QStringLiteral(
-        "INSERT INTO temp.report_sums SELECT '', g.month, g.cur, CASE WHEN g.flow = 0 THEN 0 "
-        "WHEN c.category_type = 'income' THEN 1 WHEN c.category_type = 'transfer' THEN 0 WHEN c.id IS NOT NULL THEN 2 "
-        "WHEN g.flow = 4 THEN 0 WHEN s.amount > 0 THEN 1 WHEN s.amount < 0 THEN 2 ELSE 0 END, s.amount "
-        "FROM temp.report_sums g JOIN split_lines s ON s.transaction_id = g.tid "
-        "LEFT JOIN categories c ON c.id = s.category_id WHERE g.tid > ''") + sum;
-    if (!ctx.exec(q, lines, {})
-        || !ctx.exec(q, QStringLiteral("SELECT cur, month, flow, amount FROM temp.report_sums "
-                                       "WHERE tid = '' AND flow IN (1, 2)"), {}))
+    // A line's flow as ReportData::flowSql tells it.
+    binds.clear();
+    const QString lines = QStringLiteral("INSERT INTO temp.report_sums SELECT (%1) * 8 + %2, s.amount "
+                                         "FROM temp.report_sums g JOIN transactions t ON t.rowid = -g.k "
+                                         "JOIN split_lines s ON s.transaction_id = t.id "
+                                         "LEFT JOIN categories c ON c.id = s.category_id WHERE g.k < 0")
+                              .arg(monthAndCurrency, ReportData::flowSql("s.amount", &binds))
+        + sum;
+    if (!ctx.exec(q, lines, binds)
+        || !ctx.exec(q, QStringLiteral("SELECT k, amount FROM temp.report_sums WHERE k >= 0 AND k % 8 IN (1, 2)"), {}))
         return;
     // currency -> month key -> (income, expenses)
     QMap<Currency, QHash<QString, QPair<qint64, qint64>>> sums;
     while (q.next()) {
-        QPair<qint64, qint64> &s = sums[ctx.data.currencyAt(q.value(0).toInt())][q.value(1).toString()];
-        if (q.value(2).toInt() == 1)
-            s.first += q.value(3).toLongLong();
+        const qint64 k = q.value(0).toLongLong();
+        const qint64 monthNumber = k / 8 / currencies;
+        const QString month = QStringLiteral("%1-%2")
+                                  .arg(monthNumber / 16, 4, 10, QLatin1Char('0'))
+                                  .arg(monthNumber % 16, 2, 10, QLatin1Char('0'));
+        QPair<qint64, qint64> &s = sums[ctx.data.currencyAt(int(k / 8 % currencies))][month];
+        if (k % 8 == 1)
+            s.first += q.value(1).toLongLong();
         else
-            s.second -= q.value(3).toLongLong();
+            s.second -= q.value(1).toLongLong();
     }
     const QList<QDate> months = monthsOf(ctx.filter.range);
     for (auto it = sums.cbegin(); it != sums.cend(); ++it) {
@@ -131,14 +137,21 @@ void cashFlow(Context &ctx)
         opening[a.currency] += a.startingBalance;
 
     QSqlQuery q(ctx.db);
-    QVariantList binds{SqlValue::date(ctx.filter.range.from)};
-    QString sql = QStringLiteral("SELECT t.account_id, SUM(t.amount) FROM transactions t WHERE t.date < ?");
-    sql += ctx.data.transactionsWhere({}, &binds) + QStringLiteral(" GROUP BY t.account_id");
-    if (!ctx.exec(q, sql, binds))
-        return;
-    while (q.next()) {
-        if (const ReportData::AccountInfo *account = ctx.data.account(q.value(0).toString()))
-            opening[account->currency] += q.value(1).toLongLong();
+    QVariantList binds;
+    QString sql;
+    // The rows before the period, when there are any. Grouped by "+" the
+    // account, so that SQLite reads them along the index on dates when
+    // they are few, never the whole table along the index on accounts.
+    if (ctx.data.firstDate().isValid() && ctx.filter.range.from > ctx.data.firstDate()) {
+        sql = QStringLiteral("SELECT t.account_id, SUM(t.amount) FROM transactions t WHERE 1")
+            + ctx.data.transactionsWhere({QDate(), ctx.filter.range.from.addDays(-1)}, &binds)
+            + QStringLiteral(" GROUP BY +t.account_id");
+        if (!ctx.exec(q, sql, binds))
+            return;
+        while (q.next()) {
+            if (const ReportData::AccountInfo *account = ctx.data.account(q.value(0).toString()))
+                opening[account->currency] += q.value(1).toLongLong();
+        }
     }
 
     if (!ctx.makeSums(QStringLiteral("month TEXT, cur INTEGER, inflow INTEGER, outflow INTEGER, "

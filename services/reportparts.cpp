@@ -24,11 +24,12 @@ bool Context::exec(QSqlQuery &q, const QString &sql, const QVariantList &binds)
     return true;
 }
 
-bool Context::makeSums(const QString &columns)
+bool Context::makeSums(const QString &columns, bool withoutRowid)
 {
     QSqlQuery q(db);
     if (q.exec(QStringLiteral("DROP TABLE IF EXISTS temp.report_sums"))
-        && q.exec(QStringLiteral("CREATE TEMP TABLE report_sums (%1) WITHOUT ROWID").arg(columns)))
+        && q.exec(QStringLiteral("CREATE TEMP TABLE report_sums (%1)%2")
+                      .arg(columns, withoutRowid ? QStringLiteral(" WITHOUT ROWID") : QString())))
         return true;
     error = q.lastError().text();
     return false;
