@@ -262,7 +262,8 @@ private Q_SLOTS:
     // in a category that no longer exists counts as having none, and so by
     // its sign; a category of the transfer type and an opening balance are
     // neither income nor expense; split lines go by their own category, or
-    // by their transaction's payee and their own sign when it is gone.
+    // by their transaction's payee and their own sign when it is gone; a
+    // deleted account's rows are left out.
     void flowsOfUnusualRows_data()
     {
         QTest::addColumn<int>("kind");
@@ -308,6 +309,10 @@ private Q_SLOTS:
         s.exec(QStringLiteral("UPDATE transactions SET category_id = '%1' WHERE id IN ('%2', '%3')").arg(gone, ghostShop, ghostRefund));
         s.exec(QStringLiteral("UPDATE split_lines SET category_id = '%1' WHERE amount IN (-300, 800)").arg(gone));
         s.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
+        // A deleted account's rows count nowhere.
+        const QString closed = s.addAccount(QStringLiteral("Closed")).id;
+        s.addTransaction(closed, QDate(2024, 2, 10), QStringLiteral("Old Shop"), -250, food);
+        s.exec(QStringLiteral("UPDATE accounts SET deleted_at = '2024-02-11T00:00:00Z' WHERE id = '%1'").arg(closed));
         ReportService service(s.db);
         const Report report = service.run(over(ReportKind(kind), {QDate(2024, 2, 1), QDate(2024, 2, 29)}));
         QVERIFY2(report.error.isEmpty(), qPrintable(report.error));
