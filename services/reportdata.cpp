@@ -354,9 +354,11 @@ QString ReportData::itemsSql(const DateRange &range, const QStringList &columns,
                   .arg(select);
         break;
     case Part::Both:
-        // A split transaction stands for its lines, never for itself.
-        sql = QStringLiteral("(SELECT %1 FROM transactions t LEFT JOIN split_lines s ON t.is_split = 1 AND "
-                             "s.transaction_id = t.id LEFT JOIN categories c ON c.id = %2 "
+        // A split transaction stands for its lines, never for itself. Only
+        // a split one looks for lines: the others' key is NULL, which
+        // SQLite does not look up at all.
+        sql = QStringLiteral("(SELECT %1 FROM transactions t LEFT JOIN split_lines s ON "
+                             "s.transaction_id = CASE WHEN t.is_split = 1 THEN t.id END LEFT JOIN categories c ON c.id = %2 "
                              "WHERE (t.is_split = 0 OR s.id IS NOT NULL)")
                   .arg(select, pick(QStringLiteral("t.category_id"), QStringLiteral("s.category_id")));
         break;

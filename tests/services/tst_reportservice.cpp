@@ -512,6 +512,40 @@ private Q_SLOTS:
         QCOMPARE(ready.at(1).second.rows.size(), service.run(request).rows.size());
     }
 
+    // A list cut short ends as the whole list does, row for row, wherever
+    // the cut falls: between two rows of one day and entry time, or between
+    // the lines of a split transaction.
+    void cutListEndsAsTheWholeList()
+    {
+        TestStore s;
+        fill(s);
+        // Rows entered at one time, as an import enters them: their ids order them.
+        s.exec(QStringLiteral("UPDATE transactions SET created_at = '2024-03-01T00:00:00Z'"));
+        ReportService service(s.db);
+        const ReportRequest request = over(ReportKind::Transactions, kPeriod);
+        const auto withoutTotals = [](const Report &report) {
+            QList<ReportRow> rows;
+            for (const ReportRow &row : report.rows) {
+                if (!row.total)
+                    rows.append(row);
+            }
+            return rows;
+        };
+        const QList<ReportRow> whole = withoutTotals(service.run(request));
+        QVERIFY(whole.size() > 5);
+        for (int limit = 0; limit <= whole.size(); ++limit) {
+            const Report report = service.run(request, limit);
+            const QList<ReportRow> cut = withoutTotals(report);
+            QCOMPARE(report.truncated, limit < whole.size());
+            QCOMPARE(cut.size(), limit);
+            for (int i = 0; i < limit; ++i) {
+                const ReportRow &expected = whole.at(whole.size() - limit + i);
+                QCOMPARE(cut.at(i).transactionId, expected.transactionId);
+                QCOMPARE(cut.at(i).cells, expected.cells);
+            }
+        }
+    }
+
     // A report called off never arrives, whether it was waiting, being made
     // or on its way, nor do the totals of one whose rows already came; the
     // reports asked for after it do.
