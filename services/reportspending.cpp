@@ -250,17 +250,20 @@ void taxReport(Context &ctx)
     const QString tax = QStringLiteral("k.is_tax_relevant = 1 AND k.category_type <> 'transfer' AND "
                                        "COALESCE(t.transfer_link_id, '') = ''");
     QVariantList binds;
-    QString sql = QStringLiteral("SELECT t.id, %1, t.date, t.payee, t.memo, t.amount, k.id, COALESCE(k.tax_category, ''), "
-                                 "t.created_at FROM categories k JOIN transactions t ON t.category_id = k.id "
+    QString sql = QStringLiteral("SELECT i.tid, i.cur, i.date, i.payee, i.memo, i.amount, i.category, i.code FROM ("
+                                 "SELECT t.id AS tid, %1 AS cur, t.date AS date, t.payee AS payee, t.memo AS memo, "
+                                 "t.amount AS amount, k.rowid AS category, COALESCE(k.tax_category, '') AS code, "
+                                 "t.created_at AS created FROM categories k JOIN transactions t ON t.category_id = k.id "
                                  "WHERE t.is_split = 0 AND %2")
                       .arg(ctx.data.currencySql(), tax);
     sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
     sql += QStringLiteral(" UNION ALL SELECT t.id, %1, t.date, t.payee, COALESCE(NULLIF(s.memo, ''), t.memo), s.amount, "
-                          "k.id, COALESCE(k.tax_category, ''), t.created_at FROM split_lines s CROSS JOIN categories k "
+                          "k.rowid, COALESCE(k.tax_category, ''), t.created_at FROM split_lines s CROSS JOIN categories k "
                           "ON k.id = s.category_id CROSS JOIN transactions t ON t.id = s.transaction_id "
                           "WHERE t.is_split = 1 AND %2")
                .arg(ctx.data.currencySql(), tax);
-    sql += ctx.data.transactionsWhere(ctx.filter.range, &binds) + QStringLiteral(" ORDER BY 8, 3, 9, 1");
+    sql += ctx.data.transactionsWhere(ctx.filter.range, &binds)
+        + QStringLiteral(") i ORDER BY i.code, i.date, i.created, i.tid");
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
@@ -289,14 +292,14 @@ void taxReport(Context &ctx)
         group.totals.clear();
     };
     // Each category's name is made once, not once a row.
-    QHash<QString, QString> categoryNames;
+    QHash<qint64, QString> categoryNames;
     while (q.next()) {
         const Currency currency = ctx.data.currencyAt(q.value(1).toInt());
         const QString code = q.value(7).toString();
-        const QString categoryId = q.value(6).toString();
-        auto name = categoryNames.constFind(categoryId);
+        const qint64 categoryRow = q.value(6).toLongLong();
+        auto name = categoryNames.constFind(categoryRow);
         if (name == categoryNames.constEnd())
-            name = categoryNames.insert(categoryId, ctx.data.displayName(categoryId));
+            name = categoryNames.insert(categoryRow, ctx.data.displayName(ctx.data.categoryAt(categoryRow)));
         if (code != group.code)
             flush();
         group.code = code;
