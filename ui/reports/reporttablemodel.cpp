@@ -190,6 +190,14 @@ void ReportTableModel::fitColumns(QTableView *view)
         bool shrinks = false;
         int width() const { return std::max(content, header); }
     };
+    // The contents are measured once a report and font: a table resized
+    // fits its columns again from the same widths.
+    if (m_contentWidths.size() != columns || m_measuredFont != view->font()) {
+        m_contentWidths.clear();
+        for (int c = 0; c < columns; ++c)
+            m_contentWidths.append(contentWidth(c, plain, bold));
+        m_measuredFont = view->font();
+    }
     QList<Column> fit(columns);
     const bool headersWereBroken = m_brokenHeaders.contains(true);
     m_brokenHeaders = QList<bool>(columns, false);
@@ -198,7 +206,7 @@ void ReportTableModel::fitColumns(QTableView *view)
         const ColumnType type = m_report.columns.at(c).type;
         col.shown = type != ColumnType::Currency || m_manyCurrencies;
         col.shrinks = !headerData(c, Qt::Horizontal, FigureRole).toBool();
-        col.content = contentWidth(c, plain, bold) + cellMargins;
+        col.content = m_contentWidths.at(c) + cellMargins;
         const QString title = m_report.columns.at(c).title;
         col.header = headerMetrics.horizontalAdvance(title) + headerMargins;
         col.brokenHeader = linesWidth(headerMetrics, brokenTitle(title)) + headerMargins;
@@ -315,6 +323,7 @@ void ReportTableModel::setReport(const Report &report, QTableView *view)
     discard(std::move(m_report.rows));
     m_report = report;
     m_brokenHeaders.clear();
+    m_contentWidths.clear();
     m_manyCurrencies = hasManyCurrencies(m_report);
     endResetModel();
     if (view) {
@@ -334,6 +343,7 @@ void ReportTableModel::completeReport(const Report &whole, QTableView *view)
     if (adds)
         beginInsertRows({}, int(shown), int(whole.rows.size()) - 1);
     m_report = whole;
+    m_contentWidths.clear();
     // A total may be the first row in another currency.
     const bool many = hasManyCurrencies(m_report);
     const bool currenciesChanged = many != m_manyCurrencies;

@@ -3,6 +3,7 @@
 #include "services/reportrecords.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
 
 class QFontMetrics;
 class QTableView;
@@ -65,6 +66,10 @@ private:
     Report m_report;
     QList<QList<ReportRow>> m_discarded;
     QTimer *m_discardTimer = nullptr;
+    // The widths of the columns' contents, measured in m_measuredFont;
+    // empty until measured.
+    QList<int> m_contentWidths;
+    QFont m_measuredFont;
     // Headings shown on two lines, to leave more room for the figures.
     QList<bool> m_brokenHeaders;
     // Whether the report has rows in more than one currency; with one, the
