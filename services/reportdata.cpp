@@ -333,6 +333,8 @@ QString ReportData::itemsSql(const DateRange &range, const QStringList &columns,
                          + QStringLiteral(" AS memo"));
         else if (name == QLatin1String("cat"))
             parts.append(QStringLiteral("c.id AS cat"));
+        else if (name == QLatin1String("catid"))
+            parts.append(pick(QStringLiteral("t.category_id"), QStringLiteral("s.category_id")) + QStringLiteral(" AS catid"));
         else if (name == QLatin1String("catrow"))
             parts.append(QStringLiteral("c.rowid AS catrow"));
         else if (name == QLatin1String("flow"))

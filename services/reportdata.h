@@ -82,6 +82,8 @@ public:
     //   cur: the index of the account's currency in currencies();
     //   cat: the category's id, NULL when the row has none or it no longer exists;
     //   catrow: the category's rowid (see categoryAt), the cheaper key to group by;
+    //   catid: the category id as the row names it, read without looking
+    //   the category up (one that does not exist counts as none);
     //   flow: 1 income, 2 expense, 0 neither (a transfer, an opening
     //   balance, a row in a transfer category).
     // Appends its bindings to binds.

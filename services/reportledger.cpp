@@ -131,7 +131,7 @@ void transactions(Context &ctx)
         const QString items = ctx.data.itemsSql(
             ctx.filter.range,
             {QStringLiteral("tid"), QStringLiteral("account_id"), QStringLiteral("date"), QStringLiteral("payee"),
-             QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("catrow"),
+             QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("catid"),
              QStringLiteral("transfer_link_id"), QStringLiteral("transfer_dest_account_id"), QStringLiteral("created_at"),
              QStringLiteral("flow")},
             binds, part);
@@ -143,11 +143,11 @@ void transactions(Context &ctx)
     // dates alone; rows of one day are put in order of entry time and id
     // here, which costs far less than SQLite sorting each day's rows. The
     // reading goes on to the end of the day of the last row kept.
-    // The category comes as its rowid, which reads quicker than its id, and
-    // a transfer's two columns as one.
+    // The category comes as the row names it, so that SQLite need not look
+    // it up, and a transfer's two columns as one.
     QVariantList binds;
     const auto select = [&](ReportData::Part part) {
-        return QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.catrow, "
+        return QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.catid, "
                               "CASE WHEN COALESCE(i.transfer_link_id, '') <> '' THEN "
                               "COALESCE(i.transfer_dest_account_id, '') END, i.created_at")
             + from(part, &binds);
@@ -163,7 +163,7 @@ void transactions(Context &ctx)
         // The account at the other end of a transfer, empty when it has
         // none; NULL when the row is no transfer.
         QVariant transferAccount;
-        QVariant categoryRow;
+        QString categoryId;
         qint64 amount = 0;
     };
     const auto read = [&q, &ctx](Item &item) {
@@ -175,7 +175,7 @@ void transactions(Context &ctx)
         item.payee = q.value(3).toString();
         item.memo = q.value(4).toString();
         item.amount = q.value(5).toLongLong();
-        item.categoryRow = q.value(6);
+        item.categoryId = q.value(6).toString();
         item.transferAccount = q.value(7);
         item.createdAt = q.value(8).toString();
         return true;
@@ -210,7 +210,7 @@ void transactions(Context &ctx)
         }
     }
     QMap<Currency, qint64> totals;
-    QHash<qint64, QString> categoryNames;
+    QHash<QString, QString> categoryNames;
     qint64 count = 0;
     qsizetype next = 0;
     Item streamed;
@@ -222,11 +222,10 @@ void transactions(Context &ctx)
         QString category;
         if (!item.transferAccount.isNull()) {
             category = tr("Transfer: %1").arg(ctx.data.accountName(item.transferAccount.toString()));
-        } else if (!item.categoryRow.isNull()) {
-            const qint64 rowid = item.categoryRow.toLongLong();
-            auto it = categoryNames.find(rowid);
+        } else if (!item.categoryId.isEmpty()) {
+            auto it = categoryNames.find(item.categoryId);
             if (it == categoryNames.end())
-                it = categoryNames.insert(rowid, ctx.data.displayName(ctx.data.categoryAt(rowid)));
+                it = categoryNames.insert(item.categoryId, ctx.data.displayName(item.categoryId));
             category = *it;
         }
         ReportRow row = makeRow({SqlValue::parseDate(item.date), item.account->name, item.payee, category, item.memo,
