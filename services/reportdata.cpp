@@ -34,6 +34,10 @@ bool ReportData::load(const QSqlDatabase &db, const ReportFilter &filter, QStrin
     m_accountIndex.clear();
     m_categories.clear();
     m_categoryRows.clear();
+    m_incomeIds.clear();
+    m_transferIds.clear();
+    m_unknownIds.clear();
+    m_onlyTheseAccounts = false;
     m_currencies.clear();
     m_firstDate = QDate();
     m_lastDate = QDate();
@@ -79,6 +83,38 @@ bool ReportData::load(const QSqlDatabase &db, const ReportFilter &filter, QStrin
         c.taxCode = q.value(5).toString();
         m_categories.insert(c.id, c);
         m_categoryRows.insert(q.value(6).toLongLong(), c.id);
+        // As the flow's CASE over the stored type reads it.
+        const QString type = q.value(2).toString();
+        if (type == QLatin1String("income"))
+            m_incomeIds.append(c.id);
+        else if (type == QLatin1String("transfer"))
+            m_transferIds.append(c.id);
+    }
+    // The category ids transactions name, one step along the index on
+    // categories each: a handful of steps however many rows there are.
+    if (!q.exec(QStringLiteral("WITH RECURSIVE named(id) AS (SELECT MIN(category_id) FROM transactions UNION ALL "
+                               "SELECT (SELECT MIN(category_id) FROM transactions WHERE category_id > named.id) "
+                               "FROM named WHERE named.id IS NOT NULL) SELECT id FROM named WHERE id IS NOT NULL"))) {
+        *error = q.lastError().text();
+        return false;
+    }
+    while (q.next()) {
+        const QString id = q.value(0).toString();
+        if (!m_categories.contains(id))
+            m_unknownIds.append(id);
+    }
+    // Likewise the accounts transactions name: when each is one of the
+    // accounts, the rows need no test of their account.
+    if (!q.exec(QStringLiteral("WITH RECURSIVE named(id) AS (SELECT MIN(account_id) FROM transactions UNION ALL "
+                               "SELECT (SELECT MIN(account_id) FROM transactions WHERE account_id > named.id) "
+                               "FROM named WHERE named.id IS NOT NULL) SELECT id FROM named WHERE id IS NOT NULL"))) {
+        *error = q.lastError().text();
+        return false;
+    }
+    m_onlyTheseAccounts = true;
+    while (q.next()) {
+        if (!m_accountIndex.contains(q.value(0).toString()))
+            m_onlyTheseAccounts = false;
     }
     // One statement for each end, so that each reads one end of the index
     // on dates.
@@ -200,6 +236,10 @@ QString ReportData::transactionsWhere(const DateRange &range, QVariantList *bind
         ids.append(a.id);
     if (ids.isEmpty())
         return where + QStringLiteral(" AND 0");
+    // Every row is in one of the accounts: testing each row's account
+    // would only cost time.
+    if (m_onlyTheseAccounts && !byAccount)
+        return where;
     append(binds, ids);
     // Every account is nearly every row: the index on accounts would only
     // slow the reading down.
@@ -223,70 +263,116 @@ QString ReportData::flowSql(const char *amount, QVariantList *binds)
         .arg(QLatin1String(amount));
 }
 
+QString ReportData::transactionFlowSql(QVariantList *binds) const
+{
+    const auto in = [binds](const QStringList &ids) {
+        append(binds, ids);
+        return QStringLiteral("t.category_id IN (%1)").arg(placeholders(ids.size()));
+    };
+    QString none = QStringLiteral("t.category_id IS NULL");
+    if (!m_unknownIds.isEmpty())
+        none = QStringLiteral("(%1 OR %2)").arg(none, in(m_unknownIds));
+    binds->append(QStringLiteral("Opening Balance"));
+    binds->append(QCoreApplication::translate("AccountService", "Opening Balance"));
+    QString sql = QStringLiteral("CASE WHEN COALESCE(t.transfer_link_id, '') <> '' THEN 0 WHEN %1 THEN CASE "
+                                 "WHEN t.payee IN (?, ?) THEN 0 WHEN t.amount > 0 THEN 1 WHEN t.amount < 0 THEN 2 "
+                                 "ELSE 0 END")
+                      .arg(none);
+    if (!m_incomeIds.isEmpty())
+        sql += QStringLiteral(" WHEN %1 THEN 1").arg(in(m_incomeIds));
+    if (!m_transferIds.isEmpty())
+        sql += QStringLiteral(" WHEN %1 THEN 0").arg(in(m_transferIds));
+    return sql + QStringLiteral(" ELSE 2 END");
+}
+
 QString ReportData::currencySql() const
 {
     if (m_currencies.size() < 2)
         return QStringLiteral("0");
-    QString sql = QStringLiteral("CASE t.account_id");
-    for (const AccountInfo &a : m_accounts) {
-        sql += QStringLiteral(" WHEN '%1' THEN %2")
-                   .arg(QString(a.id).replace(QLatin1Char('\''), QStringLiteral("''")))
-                   .arg(m_currencies.indexOf(a.currency));
+    // Each currency but the first by the list of its accounts; the first is
+    // what is left.
+    QString sql = QStringLiteral("CASE");
+    for (int i = 1; i < m_currencies.size(); ++i) {
+        QStringList ids;
+        for (const AccountInfo &a : m_accounts) {
+            if (a.currency == m_currencies.at(i))
+                ids.append(QLatin1Char('\'') + QString(a.id).replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\''));
+        }
+        sql += QStringLiteral(" WHEN t.account_id IN (%1) THEN %2").arg(ids.join(QStringLiteral(", "))).arg(i);
     }
-    return sql + QStringLiteral(" END");
+    return sql + QStringLiteral(" ELSE 0 END");
 }
 
 QString ReportData::itemsSql(const DateRange &range, const QStringList &columns, QVariantList *binds, Part part) const
 {
     // The same columns from a whole transaction and from a split line; the
-    // line's own memo wins over its transaction's.
-    const auto select = [&](bool line) {
-        QStringList parts;
-        for (const QString &name : columns) {
-            if (name == QLatin1String("tid"))
-                parts.append(QStringLiteral("t.id AS tid"));
-            else if (name == QLatin1String("cur"))
-                parts.append(currencySql() + QStringLiteral(" AS cur"));
-            else if (name == QLatin1String("amount"))
-                parts.append(line ? QStringLiteral("s.amount AS amount") : QStringLiteral("t.amount"));
-            else if (name == QLatin1String("memo"))
-                parts.append(line ? QStringLiteral("COALESCE(NULLIF(s.memo, ''), t.memo) AS memo")
-                                  : QStringLiteral("t.memo"));
-            else if (name == QLatin1String("cat"))
-                parts.append(QStringLiteral("c.id AS cat"));
-            else if (name == QLatin1String("catrow"))
-                parts.append(QStringLiteral("c.rowid AS catrow"));
-            else if (name == QLatin1String("flow"))
-                parts.append(flowSql(line ? "s.amount" : "t.amount", binds) + QStringLiteral(" AS flow"));
-            else
-                parts.append(QStringLiteral("t.") + name);
+    // line's own memo wins over its transaction's. For both parts in one,
+    // each column picks the one or the other.
+    const auto pick = [part](const QString &whole, const QString &line) {
+        switch (part) {
+        case Part::Whole:
+            return whole;
+        case Part::Lines:
+            return line;
+        case Part::Both:
+            break;
         }
-        return parts.join(QStringLiteral(", "));
+        return QStringLiteral("CASE WHEN t.is_split = 1 THEN %1 ELSE %2 END").arg(line, whole);
     };
+    const QString amount = pick(QStringLiteral("t.amount"), QStringLiteral("s.amount"));
+    QStringList parts;
+    for (const QString &name : columns) {
+        if (name == QLatin1String("tid"))
+            parts.append(QStringLiteral("t.id AS tid"));
+        else if (name == QLatin1String("cur"))
+            parts.append(currencySql() + QStringLiteral(" AS cur"));
+        else if (name == QLatin1String("amount"))
+            parts.append(amount + QStringLiteral(" AS amount"));
+        else if (name == QLatin1String("memo"))
+            parts.append(pick(QStringLiteral("t.memo"), QStringLiteral("COALESCE(NULLIF(s.memo, ''), t.memo)"))
+                         + QStringLiteral(" AS memo"));
+        else if (name == QLatin1String("cat"))
+            parts.append(QStringLiteral("c.id AS cat"));
+        else if (name == QLatin1String("catid"))
+            parts.append(pick(QStringLiteral("t.category_id"), QStringLiteral("s.category_id")) + QStringLiteral(" AS catid"));
+        else if (name == QLatin1String("catrow"))
+            parts.append(QStringLiteral("c.rowid AS catrow"));
+        else if (name == QLatin1String("flow"))
+            parts.append(flowSql(amount.toLatin1().constData(), binds) + QStringLiteral(" AS flow"));
+        else
+            parts.append(QStringLiteral("t.") + name);
+    }
+    const QString select = parts.join(QStringLiteral(", "));
     QString sql;
     switch (part) {
     case Part::Whole:
         sql = QStringLiteral("(SELECT %1 FROM transactions t LEFT JOIN categories c ON c.id = t.category_id "
                              "WHERE t.is_split = 0")
-                  .arg(select(false));
+                  .arg(select);
         break;
     case Part::Lines:
-    case Part::LinesByDate:
-        // CROSS JOIN makes SQLite read the transactions first, in the order
-        // of the index on dates, and then their lines.
-        sql = QStringLiteral("(SELECT %1 FROM transactions t %2 split_lines s ON s.transaction_id = t.id "
+        sql = QStringLiteral("(SELECT %1 FROM transactions t JOIN split_lines s ON s.transaction_id = t.id "
                              "LEFT JOIN categories c ON c.id = s.category_id WHERE t.is_split = 1")
-                  .arg(select(true), part == Part::LinesByDate ? QStringLiteral("CROSS JOIN") : QStringLiteral("JOIN"));
+                  .arg(select);
+        break;
+    case Part::Both:
+        // A split transaction stands for its lines, never for itself. Only
+        // a split one looks for lines: the others' key is NULL, which
+        // SQLite does not look up at all.
+        sql = QStringLiteral("(SELECT %1 FROM transactions t LEFT JOIN split_lines s ON "
+                             "s.transaction_id = CASE WHEN t.is_split = 1 THEN t.id END LEFT JOIN categories c ON c.id = %2 "
+                             "WHERE (t.is_split = 0 OR s.id IS NOT NULL)")
+                  .arg(select, pick(QStringLiteral("t.category_id"), QStringLiteral("s.category_id")));
         break;
     }
     sql += transactionsWhere(range, binds);
     return sql + QStringLiteral(")");
 }
 
-QString ReportData::eachPart(const std::function<QString(Part)> &statement, Part lines)
+QString ReportData::eachPart(const std::function<QString(Part)> &statement)
 {
     const QString whole = statement(Part::Whole);
-    return whole + QStringLiteral(" UNION ALL ") + statement(lines);
+    return whole + QStringLiteral(" UNION ALL ") + statement(Part::Lines);
 }
 
 QString ReportData::internalTransferSql(const char *alias, QVariantList *binds) const

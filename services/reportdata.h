@@ -65,9 +65,10 @@ public:
     QString accountName(const QString &id) const { return m_accountNames.value(id); }
 
     // The two kinds of rows a report adds up: whole transactions and the
-    // lines of split ones. LinesByDate reads the lines in the order of their
-    // transactions' dates, for a statement that wants only the newest rows.
-    enum class Part { Whole, Lines, LinesByDate };
+    // lines of split ones. Both has the two in one pass over the
+    // transactions, each split one joined to its lines, for a statement that
+    // reads only the newest rows along the index on dates.
+    enum class Part { Whole, Lines, Both };
 
     // The rows of one part, as a sub-select to be named i: every live
     // transaction of the accounts that is not split, or every line of a
@@ -81,6 +82,8 @@ public:
     //   cur: the index of the account's currency in currencies();
     //   cat: the category's id, NULL when the row has none or it no longer exists;
     //   catrow: the category's rowid (see categoryAt), the cheaper key to group by;
+    //   catid: the category id as the row names it, read without looking
+    //   the category up (one that does not exist counts as none);
     //   flow: 1 income, 2 expense, 0 neither (a transfer, an opening
     //   balance, a row in a transfer category).
     // Appends its bindings to binds.
@@ -89,10 +92,14 @@ public:
     // compound statement: statement(part) is asked for each part in turn, so
     // that the bindings come in the order of the marks. The sums of a
     // group may then come in two rows, one from each part.
-    static QString eachPart(const std::function<QString(Part)> &statement, Part lines = Part::Lines);
+    static QString eachPart(const std::function<QString(Part)> &statement);
     // The flow of a row of transactions t in categories c (see itemsSql),
     // with amount the expression of its amount.
     static QString flowSql(const char *amount, QVariantList *binds);
+    // The same flow of a row of transactions t, told from its category id
+    // alone: the categories are known already, so the statement need not
+    // look each row's category up in their table.
+    QString transactionFlowSql(QVariantList *binds) const;
     // The index of the account's currency in currencies(), as SQL over t.account_id.
     QString currencySql() const;
     // The category with the given rowid, or empty.
@@ -120,6 +127,16 @@ private:
     QHash<QString, QString> m_accountNames;
     QHash<QString, CategoryInfo> m_categories;
     QHash<qint64, QString> m_categoryRows;
+    // The ids of the categories of each stored type ("income", "transfer"),
+    // as the flow of a row tells them apart.
+    QStringList m_incomeIds;
+    QStringList m_transferIds;
+    // Category ids that transactions name but no category has: their rows
+    // count as having none.
+    QStringList m_unknownIds;
+    // Whether every account the transactions name, deleted rows' too, is
+    // one of the accounts above.
+    bool m_onlyTheseAccounts = false;
     QList<Currency> m_currencies;
     bool m_everyAccount = true;
     QDate m_firstDate;

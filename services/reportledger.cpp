@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QMap>
+#include <QSqlError>
 
 #include <algorithm>
 
@@ -130,60 +131,111 @@ void transactions(Context &ctx)
         const QString items = ctx.data.itemsSql(
             ctx.filter.range,
             {QStringLiteral("tid"), QStringLiteral("account_id"), QStringLiteral("date"), QStringLiteral("payee"),
-             QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("transfer_link_id"),
-             QStringLiteral("transfer_dest_account_id"), QStringLiteral("created_at"), QStringLiteral("flow")},
+             QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("catid"),
+             QStringLiteral("transfer_link_id"), QStringLiteral("transfer_dest_account_id"), QStringLiteral("created_at"),
+             QStringLiteral("flow")},
             binds, part);
         return QStringLiteral(" FROM %1 i WHERE 1%2").arg(items, ctx.data.conditionsSql(ctx.filter, binds));
     };
-    // With a limit, the newest rows are kept, read newest first and then
-    // turned around; both parts are then read along the index on dates and
-    // merged, so that only the newest rows are looked at.
+    // With a limit, the newest rows are kept: read newest first along the
+    // index on dates, both parts in one pass, so that only the newest
+    // transactions are looked at. SQLite reads them in the order of their
+    // dates alone; rows of one day are put in order of entry time and id
+    // here, which costs far less than SQLite sorting each day's rows. The
+    // reading goes on to the end of the day of the last row kept.
+    // The category comes as the row names it, so that SQLite need not look
+    // it up, and a transfer's two columns as one.
     QVariantList binds;
-    QString sql = ReportData::eachPart(
-        [&](ReportData::Part part) {
-            return QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.cat, "
-                                  "i.transfer_link_id, i.transfer_dest_account_id, i.created_at")
-                + from(part, &binds);
-        },
-        limited ? ReportData::Part::LinesByDate : ReportData::Part::Lines);
-    sql += limited ? QStringLiteral(" ORDER BY 3 DESC, 10 DESC, 1 DESC LIMIT %1").arg(ctx.rowLimit + 1)
-                   : QStringLiteral(" ORDER BY 3, 10, 1");
+    const auto select = [&](ReportData::Part part) {
+        return QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.catid, "
+                              "CASE WHEN COALESCE(i.transfer_link_id, '') <> '' THEN "
+                              "COALESCE(i.transfer_dest_account_id, '') END, i.created_at")
+            + from(part, &binds);
+    };
+    QString sql = limited ? select(ReportData::Part::Both) : ReportData::eachPart(select);
+    sql += limited ? QStringLiteral(" ORDER BY 3 DESC") : QStringLiteral(" ORDER BY 3, 9, 1");
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
+    struct Item {
+        const ReportData::AccountInfo *account = nullptr;
+        QString id, date, payee, memo, createdAt;
+        // The account at the other end of a transfer, empty when it has
+        // none; NULL when the row is no transfer.
+        QVariant transferAccount;
+        QString categoryId;
+        qint64 amount = 0;
+    };
+    const auto read = [&q, &ctx](Item &item) {
+        item.account = ctx.data.account(q.value(1).toString());
+        if (!item.account)
+            return false;
+        item.id = q.value(0).toString();
+        item.date = q.value(2).toString();
+        item.payee = q.value(3).toString();
+        item.memo = q.value(4).toString();
+        item.amount = q.value(5).toLongLong();
+        item.categoryId = q.value(6).toString();
+        item.transferAccount = q.value(7);
+        item.createdAt = q.value(8).toString();
+        return true;
+    };
+    QList<Item> newest;
+    if (limited) {
+        Item item;
+        while (q.next()) {
+            if (!read(item))
+                continue;
+            if (newest.size() > ctx.rowLimit && item.date != newest.at(ctx.rowLimit).date)
+                break;
+            newest.append(item);
+        }
+        // Stopped short (the report called off): no partial list.
+        if (q.lastError().type() != QSqlError::NoError) {
+            ctx.error = q.lastError().text();
+            return;
+        }
+        // Oldest first; the lines of one split transaction, alike in all
+        // three, stay in the order they were read, as in the whole list.
+        std::stable_sort(newest.begin(), newest.end(), [](const Item &a, const Item &b) {
+            if (a.date != b.date)
+                return a.date < b.date;
+            if (a.createdAt != b.createdAt)
+                return a.createdAt < b.createdAt;
+            return a.id < b.id;
+        });
+        if (newest.size() > ctx.rowLimit) {
+            r.truncated = true;
+            newest.remove(0, newest.size() - ctx.rowLimit);
+        }
+    }
     QMap<Currency, qint64> totals;
     QHash<QString, QString> categoryNames;
     qint64 count = 0;
-    while (q.next()) {
-        const ReportData::AccountInfo *account = ctx.data.account(q.value(1).toString());
-        if (!account)
+    qsizetype next = 0;
+    Item streamed;
+    while (limited ? next < newest.size() : q.next()) {
+        if (!limited && !read(streamed))
             continue;
-        if (limited && count == ctx.rowLimit) {
-            r.truncated = true;
-            break;
-        }
+        const Item &item = limited ? newest.at(next++) : streamed;
         ++count;
         QString category;
-        if (!q.value(7).toString().isEmpty()) {
-            category = tr("Transfer: %1").arg(ctx.data.accountName(q.value(8).toString()));
-        } else if (!q.value(6).isNull()) {
-            const QString id = q.value(6).toString();
-            auto it = categoryNames.find(id);
+        if (!item.transferAccount.isNull()) {
+            category = tr("Transfer: %1").arg(ctx.data.accountName(item.transferAccount.toString()));
+        } else if (!item.categoryId.isEmpty()) {
+            auto it = categoryNames.find(item.categoryId);
             if (it == categoryNames.end())
-                it = categoryNames.insert(id, ctx.data.displayName(id));
+                it = categoryNames.insert(item.categoryId, ctx.data.displayName(item.categoryId));
             category = *it;
         }
-        const qint64 amount = q.value(5).toLongLong();
-        ReportRow row = makeRow({SqlValue::parseDate(q.value(2).toString()), account->name, q.value(3).toString(),
-                                 category, q.value(4).toString(), amount},
-                                account->currency);
-        row.transactionId = q.value(0).toString();
-        totals[account->currency] += amount;
+        ReportRow row = makeRow({SqlValue::parseDate(item.date), item.account->name, item.payee, category, item.memo,
+                                 item.amount},
+                                item.account->currency);
+        row.transactionId = item.id;
+        totals[item.account->currency] += item.amount;
         if (!ctx.add(row))
             return;
     }
-    if (limited)
-        std::reverse(r.rows.begin(), r.rows.end());
     r.matchingRows = count;
 
     // The totals cover every matching row, also those left out. Counting

@@ -41,26 +41,54 @@ void incomeVsExpenses(Context &ctx)
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Expenses"), ColumnType::Money),
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Net"), ColumnType::Money),
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Currency"), ColumnType::Currency)};
+    // The sums of each month, currency and flow (transfers too, left out
+    // below, so that each row's flow is told once), each under one number
+    // that holds the three: SQLite adds a row into a table keyed by an
+    // integer several times quicker than into one keyed by texts. One pass
+    // over the transactions sums the whole ones, their flow told from the
+    // category id, and keeps each split one under minus its rowid; its
+    // lines are then found through it, rather than each line looking its
+    // transaction up.
+    if (!ctx.makeSums(QStringLiteral("k INTEGER PRIMARY KEY, amount INTEGER"), false))
+        return;
+    const qsizetype currencies = std::max<qsizetype>(1, ctx.data.currencies().size());
+    const QString sum = QStringLiteral(" ON CONFLICT DO UPDATE SET amount = amount + excluded.amount");
+    const QString monthAndCurrency =
+        QStringLiteral("(CAST(substr(t.date, 1, 4) AS INTEGER) * 16 + CAST(substr(t.date, 6, 2) AS INTEGER)) * %1 + %2")
+            .arg(currencies)
+            .arg(ctx.data.currencySql());
     QVariantList binds;
-    const QString sql = ReportData::eachPart([&](ReportData::Part part) {
-        const QString items = ctx.data.itemsSql(
-            ctx.filter.range, {QStringLiteral("cur"), QStringLiteral("date"), QStringLiteral("amount"), QStringLiteral("flow")},
-            &binds, part);
-        return QStringLiteral("SELECT i.cur, substr(i.date, 1, 7) AS month, "
-                              "SUM(CASE WHEN i.flow = 1 THEN i.amount ELSE 0 END), "
-                              "SUM(CASE WHEN i.flow = 2 THEN -i.amount ELSE 0 END) "
-                              "FROM %1 i WHERE i.flow <> 0 GROUP BY month, i.cur")
-            .arg(items);
-    });
+    QString whole = QStringLiteral("INSERT INTO temp.report_sums SELECT CASE WHEN t.is_split = 1 THEN -t.rowid "
+                                   "ELSE (%1) * 8 + %2 END, t.amount FROM transactions t WHERE 1")
+                        .arg(monthAndCurrency, ctx.data.transactionFlowSql(&binds));
+    whole += ctx.data.transactionsWhere(ctx.filter.range, &binds) + sum;
     QSqlQuery q(ctx.db);
-    if (!ctx.exec(q, sql, binds))
+    if (!ctx.exec(q, whole, binds))
+        return;
+    // A line's flow as ReportData::flowSql tells it.
+    binds.clear();
+    const QString lines = QStringLiteral("INSERT INTO temp.report_sums SELECT (%1) * 8 + %2, s.amount "
+                                         "FROM temp.report_sums g JOIN transactions t ON t.rowid = -g.k "
+                                         "JOIN split_lines s ON s.transaction_id = t.id "
+                                         "LEFT JOIN categories c ON c.id = s.category_id WHERE g.k < 0")
+                              .arg(monthAndCurrency, ReportData::flowSql("s.amount", &binds))
+        + sum;
+    if (!ctx.exec(q, lines, binds)
+        || !ctx.exec(q, QStringLiteral("SELECT k, amount FROM temp.report_sums WHERE k >= 0 AND k % 8 IN (1, 2)"), {}))
         return;
     // currency -> month key -> (income, expenses)
     QMap<Currency, QHash<QString, QPair<qint64, qint64>>> sums;
     while (q.next()) {
-        QPair<qint64, qint64> &s = sums[ctx.data.currencyAt(q.value(0).toInt())][q.value(1).toString()];
-        s.first += q.value(2).toLongLong();
-        s.second += q.value(3).toLongLong();
+        const qint64 k = q.value(0).toLongLong();
+        const qint64 monthNumber = k / 8 / currencies;
+        const QString month = QStringLiteral("%1-%2")
+                                  .arg(monthNumber / 16, 4, 10, QLatin1Char('0'))
+                                  .arg(monthNumber % 16, 2, 10, QLatin1Char('0'));
+        QPair<qint64, qint64> &s = sums[ctx.data.currencyAt(int(k / 8 % currencies))][month];
+        if (k % 8 == 1)
+            s.first += q.value(1).toLongLong();
+        else
+            s.second -= q.value(1).toLongLong();
     }
     const QList<QDate> months = monthsOf(ctx.filter.range);
     for (auto it = sums.cbegin(); it != sums.cend(); ++it) {
@@ -109,25 +137,38 @@ void cashFlow(Context &ctx)
         opening[a.currency] += a.startingBalance;
 
     QSqlQuery q(ctx.db);
-    QVariantList binds{SqlValue::date(ctx.filter.range.from)};
-    QString sql = QStringLiteral("SELECT t.account_id, SUM(t.amount) FROM transactions t WHERE t.date < ?");
-    sql += ctx.data.transactionsWhere({}, &binds) + QStringLiteral(" GROUP BY t.account_id");
-    if (!ctx.exec(q, sql, binds))
-        return;
-    while (q.next()) {
-        if (const ReportData::AccountInfo *account = ctx.data.account(q.value(0).toString()))
-            opening[account->currency] += q.value(1).toLongLong();
+    QVariantList binds;
+    QString sql;
+    // The rows before the period, when there are any. Grouped by "+" the
+    // account, so that SQLite reads them along the index on dates when
+    // they are few, never the whole table along the index on accounts.
+    if (ctx.data.firstDate().isValid() && ctx.filter.range.from > ctx.data.firstDate()) {
+        sql = QStringLiteral("SELECT t.account_id, SUM(t.amount) FROM transactions t WHERE 1")
+            + ctx.data.transactionsWhere({QDate(), ctx.filter.range.from.addDays(-1)}, &binds)
+            + QStringLiteral(" GROUP BY +t.account_id");
+        if (!ctx.exec(q, sql, binds))
+            return;
+        while (q.next()) {
+            if (const ReportData::AccountInfo *account = ctx.data.account(q.value(0).toString()))
+                opening[account->currency] += q.value(1).toLongLong();
+        }
     }
 
+    if (!ctx.makeSums(QStringLiteral("month TEXT, cur INTEGER, inflow INTEGER, outflow INTEGER, "
+                                     "PRIMARY KEY (month, cur)")))
+        return;
     binds.clear();
-    sql = QStringLiteral("SELECT %1 AS cur, substr(t.date, 1, 7) AS month, "
-                         "SUM(CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END), "
-                         "SUM(CASE WHEN t.amount < 0 THEN -t.amount ELSE 0 END) FROM transactions t WHERE 1")
+    sql = QStringLiteral("INSERT INTO temp.report_sums SELECT substr(t.date, 1, 7), %1, "
+                         "CASE WHEN t.amount > 0 THEN t.amount ELSE 0 END, "
+                         "CASE WHEN t.amount < 0 THEN -t.amount ELSE 0 END FROM transactions t WHERE 1")
               .arg(ctx.data.currencySql());
     sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
     // Transfers between two of the chosen accounts move nothing in or out.
-    sql += QStringLiteral(" AND NOT %1 GROUP BY month, cur").arg(ctx.data.internalTransferSql("t", &binds));
-    if (!ctx.exec(q, sql, binds))
+    sql += QStringLiteral(" AND NOT %1 ON CONFLICT DO UPDATE SET inflow = inflow + excluded.inflow, "
+                          "outflow = outflow + excluded.outflow")
+               .arg(ctx.data.internalTransferSql("t", &binds));
+    if (!ctx.exec(q, sql, binds)
+        || !ctx.exec(q, QStringLiteral("SELECT cur, month, inflow, outflow FROM temp.report_sums"), {}))
         return;
     QMap<Currency, QHash<QString, QPair<qint64, qint64>>> flows;
     while (q.next()) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSqlError>
+#include <QSqlQuery>
 
 #include <cmath>
 
@@ -21,6 +22,17 @@ bool Context::exec(QSqlQuery &q, const QString &sql, const QVariantList &binds)
         return false;
     }
     return true;
+}
+
+bool Context::makeSums(const QString &columns, bool withoutRowid)
+{
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("DROP TABLE IF EXISTS temp.report_sums"))
+        && q.exec(QStringLiteral("CREATE TEMP TABLE report_sums (%1)%2")
+                      .arg(columns, withoutRowid ? QStringLiteral(" WITHOUT ROWID") : QString())))
+        return true;
+    error = q.lastError().text();
+    return false;
 }
 
 bool Context::add(const ReportRow &row)

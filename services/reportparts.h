@@ -27,6 +27,13 @@ struct Context {
 
     // Prepares, binds and runs sql forward-only; false with error set on failure.
     bool exec(QSqlQuery &q, const QString &sql, const QVariantList &binds);
+    // Makes temp.report_sums afresh with the given columns and key, for a
+    // statement to add rows into (INSERT ... ON CONFLICT DO UPDATE): each row
+    // finds its group in a small table, where GROUP BY would first sort every
+    // row. Made inside the report's snapshot, it goes with it. A table keyed
+    // by one integer is best made with a rowid (withoutRowid false): that
+    // integer then is the rowid.
+    bool makeSums(const QString &columns, bool withoutRowid = true);
     // Keeps the row, or hands it to the sink; false when the sink says stop.
     bool add(const ReportRow &row);
     // Keeps the filter of a summing row and returns its index.

@@ -144,14 +144,17 @@ void payeeSummary(Context &ctx)
                  column(QT_TRANSLATE_NOOP("ReportBuilder", "Currency"), ColumnType::Currency)};
     // Whole transactions: a split one is one payment to its payee, however
     // many lines it has.
+    if (!ctx.makeSums(QStringLiteral("payee TEXT, cur INTEGER, n INTEGER, amount INTEGER, PRIMARY KEY (payee, cur)")))
+        return;
     QVariantList binds;
-    QString sql = QStringLiteral("SELECT %1 AS cur, t.payee, COUNT(*), SUM(t.amount) FROM transactions t "
-                                 "LEFT JOIN categories c ON c.id = t.category_id WHERE 1")
+    QString sql = QStringLiteral("INSERT INTO temp.report_sums SELECT t.payee, %1, 1, t.amount FROM transactions t WHERE 1")
                       .arg(ctx.data.currencySql());
     sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
-    sql += QStringLiteral(" AND %1 <> 0 GROUP BY t.payee, cur").arg(ReportData::flowSql("t.amount", &binds));
+    sql += QStringLiteral(" AND %1 <> 0 ON CONFLICT DO UPDATE SET n = n + 1, amount = amount + excluded.amount")
+               .arg(ctx.data.transactionFlowSql(&binds));
     QSqlQuery q(ctx.db);
-    if (!ctx.exec(q, sql, binds))
+    if (!ctx.exec(q, sql, binds)
+        || !ctx.exec(q, QStringLiteral("SELECT cur, payee, n, amount FROM temp.report_sums"), {}))
         return;
     struct Payee {
         QString name;
@@ -238,20 +241,29 @@ void taxReport(Context &ctx)
         if (c.taxRelevant)
             codes[c.taxCode].append(c.id);
     }
+    // The rows in tax-relevant categories, ordered by tax category, date,
+    // entry time and id across both parts. Whole transactions come through
+    // the index on categories; lines are matched with their category first,
+    // so that only the transactions of tax lines are looked up. Transfers
+    // and rows in a category of the transfer type are neither income nor
+    // expense, and do not count.
+    const QString tax = QStringLiteral("k.is_tax_relevant = 1 AND k.category_type <> 'transfer' AND "
+                                       "COALESCE(t.transfer_link_id, '') = ''");
     QVariantList binds;
-    // Ordered by tax category, date, entry time and id across both parts.
-    const QString sql = ReportData::eachPart([&](ReportData::Part part) {
-        const QString items = ctx.data.itemsSql(
-            ctx.filter.range,
-            {QStringLiteral("tid"), QStringLiteral("cur"), QStringLiteral("date"), QStringLiteral("payee"),
-             QStringLiteral("memo"), QStringLiteral("amount"), QStringLiteral("cat"), QStringLiteral("created_at"),
-             QStringLiteral("flow")},
-            &binds, part);
-        return QStringLiteral("SELECT i.tid, i.cur, i.date, i.payee, i.memo, i.amount, i.cat, "
-                              "COALESCE(k.tax_category, ''), i.created_at FROM %1 i "
-                              "JOIN categories k ON k.id = i.cat WHERE k.is_tax_relevant = 1 AND i.flow <> 0")
-            .arg(items);
-    }) + QStringLiteral(" ORDER BY 8, 3, 9, 1");
+    QString sql = QStringLiteral("SELECT i.tid, i.cur, i.date, i.payee, i.memo, i.amount, i.category, i.code FROM ("
+                                 "SELECT t.id AS tid, %1 AS cur, t.date AS date, t.payee AS payee, t.memo AS memo, "
+                                 "t.amount AS amount, k.rowid AS category, COALESCE(k.tax_category, '') AS code, "
+                                 "t.created_at AS created FROM categories k JOIN transactions t ON t.category_id = k.id "
+                                 "WHERE t.is_split = 0 AND %2")
+                      .arg(ctx.data.currencySql(), tax);
+    sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
+    sql += QStringLiteral(" UNION ALL SELECT t.id, %1, t.date, t.payee, COALESCE(NULLIF(s.memo, ''), t.memo), s.amount, "
+                          "k.rowid, COALESCE(k.tax_category, ''), t.created_at FROM split_lines s CROSS JOIN categories k "
+                          "ON k.id = s.category_id CROSS JOIN transactions t ON t.id = s.transaction_id "
+                          "WHERE t.is_split = 1 AND %2")
+               .arg(ctx.data.currencySql(), tax);
+    sql += ctx.data.transactionsWhere(ctx.filter.range, &binds)
+        + QStringLiteral(") i ORDER BY i.code, i.date, i.created, i.tid");
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
@@ -280,14 +292,14 @@ void taxReport(Context &ctx)
         group.totals.clear();
     };
     // Each category's name is made once, not once a row.
-    QHash<QString, QString> categoryNames;
+    QHash<qint64, QString> categoryNames;
     while (q.next()) {
         const Currency currency = ctx.data.currencyAt(q.value(1).toInt());
         const QString code = q.value(7).toString();
-        const QString categoryId = q.value(6).toString();
-        auto name = categoryNames.constFind(categoryId);
+        const qint64 categoryRow = q.value(6).toLongLong();
+        auto name = categoryNames.constFind(categoryRow);
         if (name == categoryNames.constEnd())
-            name = categoryNames.insert(categoryId, ctx.data.displayName(categoryId));
+            name = categoryNames.insert(categoryRow, ctx.data.displayName(ctx.data.categoryAt(categoryRow)));
         if (code != group.code)
             flush();
         group.code = code;

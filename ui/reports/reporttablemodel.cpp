@@ -9,12 +9,45 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 
 #include <algorithm>
 
+namespace {
+
+// Rows freed in one go: a few milliseconds' work.
+constexpr qsizetype kDiscardSlice = 5000;
+
+} // namespace
+
 ReportTableModel::ReportTableModel(QObject *parent)
     : QAbstractTableModel(parent)
+    , m_discardTimer(new QTimer(this))
 {
+    m_discardTimer->setInterval(0);
+    connect(m_discardTimer, &QTimer::timeout, this, &ReportTableModel::discardSlice);
+}
+
+void ReportTableModel::discard(QList<ReportRow> &&rows)
+{
+    // Rows still shared with another copy of the report cost nothing to
+    // let go here.
+    if (rows.size() <= kDiscardSlice || !rows.isDetached())
+        return;
+    m_discarded.append(std::move(rows));
+    m_discardTimer->start();
+}
+
+void ReportTableModel::discardSlice()
+{
+    if (m_discarded.isEmpty()) {
+        m_discardTimer->stop();
+        return;
+    }
+    QList<ReportRow> &rows = m_discarded.last();
+    rows.resize(std::max<qsizetype>(0, rows.size() - kDiscardSlice));
+    if (rows.isEmpty())
+        m_discarded.removeLast();
 }
 
 void ReportTableModel::attach(QTableView *view)
@@ -157,6 +190,14 @@ void ReportTableModel::fitColumns(QTableView *view)
         bool shrinks = false;
         int width() const { return std::max(content, header); }
     };
+    // The contents are measured once a report and font: a table resized
+    // fits its columns again from the same widths.
+    if (m_contentWidths.size() != columns || m_measuredFont != view->font()) {
+        m_contentWidths.clear();
+        for (int c = 0; c < columns; ++c)
+            m_contentWidths.append(contentWidth(c, plain, bold));
+        m_measuredFont = view->font();
+    }
     QList<Column> fit(columns);
     const bool headersWereBroken = m_brokenHeaders.contains(true);
     m_brokenHeaders = QList<bool>(columns, false);
@@ -165,7 +206,7 @@ void ReportTableModel::fitColumns(QTableView *view)
         const ColumnType type = m_report.columns.at(c).type;
         col.shown = type != ColumnType::Currency || m_manyCurrencies;
         col.shrinks = !headerData(c, Qt::Horizontal, FigureRole).toBool();
-        col.content = contentWidth(c, plain, bold) + cellMargins;
+        col.content = m_contentWidths.at(c) + cellMargins;
         const QString title = m_report.columns.at(c).title;
         col.header = headerMetrics.horizontalAdvance(title) + headerMargins;
         col.brokenHeader = linesWidth(headerMetrics, brokenTitle(title)) + headerMargins;
@@ -279,8 +320,10 @@ bool ReportTableModel::hasManyCurrencies(const Report &report)
 void ReportTableModel::setReport(const Report &report, QTableView *view)
 {
     beginResetModel();
+    discard(std::move(m_report.rows));
     m_report = report;
     m_brokenHeaders.clear();
+    m_contentWidths.clear();
     m_manyCurrencies = hasManyCurrencies(m_report);
     endResetModel();
     if (view) {
@@ -300,6 +343,7 @@ void ReportTableModel::completeReport(const Report &whole, QTableView *view)
     if (adds)
         beginInsertRows({}, int(shown), int(whole.rows.size()) - 1);
     m_report = whole;
+    m_contentWidths.clear();
     // A total may be the first row in another currency.
     const bool many = hasManyCurrencies(m_report);
     const bool currenciesChanged = many != m_manyCurrencies;

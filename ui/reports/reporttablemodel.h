@@ -3,9 +3,11 @@
 #include "services/reportrecords.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
 
 class QFontMetrics;
 class QTableView;
+class QTimer;
 
 // A report's table: one row a report row, the figures right-aligned, the
 // headings and totals in bold and the rows under them indented.
@@ -47,6 +49,12 @@ public:
 
 private:
     static bool hasManyCurrencies(const Report &report);
+    // Lets the rows of the report shown before go. Tens of thousands of
+    // rows take long to free, so a large table goes a slice at a time from
+    // the event loop rather than all at once in the middle of showing the
+    // next report.
+    void discard(QList<ReportRow> &&rows);
+    void discardSlice();
     // The widest text of a column in the rows it measures.
     int contentWidth(int column, const QFontMetrics &plain, const QFontMetrics &bold) const;
     // How many columns a heading or total runs across: its next cells are
@@ -56,6 +64,12 @@ private:
     void spanHeadings(QTableView *view) const;
 
     Report m_report;
+    QList<QList<ReportRow>> m_discarded;
+    QTimer *m_discardTimer = nullptr;
+    // The widths of the columns' contents, measured in m_measuredFont;
+    // empty until measured.
+    QList<int> m_contentWidths;
+    QFont m_measuredFont;
     // Headings shown on two lines, to leave more room for the figures.
     QList<bool> m_brokenHeaders;
     // Whether the report has rows in more than one currency; with one, the
