@@ -443,10 +443,12 @@ bool ImportService::Run::settledByFitid(const QString &target, const ParsedTrans
     }
     // A row already here without an id (typed, imported from QIF, or synced
     // from another device) is this one: it takes the id.
-    QStringList &same = unclaimedOf(target)[key];
-    if (same.isEmpty())
+    // Looked up, not added: most rows of a download have no twin here.
+    QHash<QString, QStringList> &unclaimed = unclaimedOf(target);
+    const auto same = unclaimed.find(key);
+    if (same == unclaimed.end() || same->isEmpty())
         return false;
-    const QString existing = same.takeFirst();
+    const QString existing = same->takeFirst();
     if (!written(m_importIds.insert(target, *fitid, existing, m_now))) {
         qWarning().noquote() << "OFX import: cannot record the id of" << existing;
         ++m_result.databaseErrors;

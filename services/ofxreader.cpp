@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstring>
 
 #ifdef QUILLET_HAVE_LIBOFX
@@ -34,7 +35,11 @@ QString text(const char (&field)[N], int valid)
 {
     if (!valid)
         return QString();
-    return TextDecoding::decode(QByteArray(field, qsizetype(strnlen(field, N)))).trimmed();
+    const QByteArrayView bytes(field, qsizetype(strnlen(field, N)));
+    // Plain ASCII, as most fields are, reads the same in every encoding.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+        return QString::fromLatin1(bytes).trimmed();
+    return TextDecoding::decode(bytes.toByteArray()).trimmed();
 }
 
 // The library reads a date of eight digits (all OfxText leaves it) as a

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -81,6 +82,26 @@ bool allDigits(QByteArrayView s)
             return false;
     }
     return true;
+}
+
+// A statement row with the line breaks between its elements left out. The
+// library writes every line of what it reads to a file of its own at once,
+// line by line, which costs more than reading the row; a value that runs
+// over lines keeps its line breaks.
+void appendOnOneLine(QByteArray *out, QByteArrayView row)
+{
+    qsizetype from = 0;
+    for (qsizetype at = row.indexOf('\n'); at >= 0; at = row.indexOf('\n', at + 1)) {
+        qsizetype next = at + 1;
+        while (next < row.size() && (row.at(next) == ' ' || row.at(next) == '\t'))
+            ++next;
+        if (next >= row.size() || row.at(next) != '<')
+            continue;
+        const qsizetype end = at > from && row.at(at - 1) == '\r' ? at - 1 : at;
+        out->append(row.sliced(from, end - from));
+        from = at + 1;
+    }
+    out->append(row.sliced(from));
 }
 
 } // namespace
@@ -220,30 +241,45 @@ QList<QByteArray> pieces(QByteArrayView text, int rowsPerPiece)
         rows.append({at, end});
         at = next;
     }
-    if (rowsPerPiece < 1 || rows.size() <= rowsPerPiece)
+    const qsizetype n = rows.size();
+    if (n == 0)
         return {text.toByteArray()};
+    if (rowsPerPiece < 1 || n <= rowsPerPiece)
+        rowsPerPiece = int(qMin<qsizetype>(n, std::numeric_limits<int>::max()));
+    const bool whole = n <= rowsPerPiece;  // one piece: every gap as it was
 
     // What lies between rows: headers and statement envelopes are in every
     // piece, the blank space between two rows only around rows of its own.
-    const qsizetype n = rows.size();
-    QList<QByteArrayView> gaps;
-    QList<bool> blank;
-    gaps.reserve(n + 1);
+    QList<QByteArrayView> kept;  // the gaps that are not blank, with where they are
+    QList<qsizetype> keptAt;
     for (qsizetype i = 0; i <= n; ++i) {
         const qsizetype from = i == 0 ? 0 : rows.at(i - 1).second;
         const qsizetype to = i == n ? text.size() : rows.at(i).first;
-        gaps.append(text.sliced(from, to - from));
-        blank.append(trimmed(gaps.last()).isEmpty());
+        const QByteArrayView gap = text.sliced(from, to - from);
+        if (whole || !trimmed(gap).isEmpty()) {
+            kept.append(gap);
+            keptAt.append(i);
+        }
     }
     QList<QByteArray> result;
     for (qsizetype first = 0; first < n; first += rowsPerPiece) {
-        const qsizetype last = qMin(n, first + rowsPerPiece);  // one past the piece's last row
+        const qsizetype last = qMin<qsizetype>(n, first + rowsPerPiece);  // one past the piece's last row
         QByteArray piece;
-        for (qsizetype i = 0; i <= n; ++i) {
-            if (!blank.at(i) || (i > first && i < last))
-                piece += gaps.at(i);
-            if (i >= first && i < last)
-                piece += text.sliced(rows.at(i).first, rows.at(i).second - rows.at(i).first);
+        qsizetype k = 0;
+        for (; k < kept.size() && keptAt.at(k) <= first; ++k)
+            piece += kept.at(k);
+        for (qsizetype i = first; i < last; ++i) {
+            if (i > first) {
+                const qsizetype from = rows.at(i - 1).second;
+                piece += text.sliced(from, rows.at(i).first - from);
+                if (k < kept.size() && keptAt.at(k) == i)
+                    ++k;
+            }
+            appendOnOneLine(&piece, text.sliced(rows.at(i).first, rows.at(i).second - rows.at(i).first));
+        }
+        for (; k < kept.size(); ++k) {
+            if (keptAt.at(k) >= last)
+                piece += kept.at(k);
         }
         result.append(piece);
     }

@@ -40,7 +40,9 @@ QByteArray normalized(QByteArrayView bytes);
 // for 5,000, a minute for 50,000), so a long statement is read in pieces:
 // documents of at most rowsPerPiece statement rows each, every one with all
 // the text around the rows (headers, accounts, balances), together holding
-// every row once, in order. A text with no more rows is its own one piece.
+// every row once, in order; a text with no more rows is one piece. Each row
+// is put on one line of its own (the library writes what it reads to a file,
+// a line at a time), except where a value runs over lines.
 QList<QByteArray> pieces(QByteArrayView text, int rowsPerPiece);
 
 // An amount as written to "[-]digits[.digits]"; false when it is none. A

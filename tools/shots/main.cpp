@@ -53,6 +53,7 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 #include <QTreeWidget>
@@ -72,6 +73,17 @@ void save(QWidget *w, const QString &path)
     settle();
     w->grab().save(path);
     QTextStream(stdout) << path << "\n";
+}
+
+// A window made here, at the size the main window opens it with: grown with
+// the text's scale and to its content, within the screen.
+void showAsOpened(QWidget *window, const QSize &size)
+{
+    QSize grown = (size * qMax(100, ThemeManager::fontScale()) / 100.0).expandedTo(window->sizeHint());
+    if (const QScreen *screen = window->screen())
+        grown = grown.boundedTo(screen->availableSize());
+    window->resize(size.expandedTo(grown));
+    window->show();
 }
 
 // The window the action opened, found by the start of its title.
@@ -275,7 +287,7 @@ void saveImportWindow(MainWindow &main, AppState &state, const QString &dir, con
     }
     ImportWindow window(state, &main);
     window.setFiles(paths);
-    window.show();
+    showAsOpened(&window, QSize(650, 600));
     save(&window, QStringLiteral("%1/import-%2.png").arg(dir, themeSuffix));
 }
 
@@ -373,7 +385,7 @@ void saveOfxImportWindow(MainWindow &main, AppState &state, const QString &dir, 
     file.close();
     ImportWindow window(state, &main);
     window.setFiles({file.fileName()});
-    window.show();
+    showAsOpened(&window, QSize(650, 600));
     save(&window, QStringLiteral("%1/import-ofx-%2.png").arg(dir, themeSuffix));
     window.startImport();
     save(&window, QStringLiteral("%1/import-ofx-done-%2.png").arg(dir, themeSuffix));
