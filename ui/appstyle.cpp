@@ -12,6 +12,14 @@ AppStyle::AppStyle()
 {
 }
 
+int AppStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                        QStyleHintReturn *returnData) const
+{
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void AppStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                              const QWidget *widget) const
 {
