@@ -3814,10 +3814,6 @@ Ihre vorherigen Daten sind gespeichert als:
         <translation>Seit</translation>
     </message>
     <message>
-        <source>Make Editor</source>
-        <translation>Zum Bearbeiter machen</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>&amp;Entfernen</translation>
     </message>

@@ -3814,10 +3814,6 @@ Sus datos anteriores se guardan como:
         <translation>Desde</translation>
     </message>
     <message>
-        <source>Make Editor</source>
-        <translation>Hacer editor</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>&amp;Quitar</translation>
     </message>

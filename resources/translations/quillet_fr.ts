@@ -3814,10 +3814,6 @@ Vos données précédentes sont conservées sous&#xa0;:
         <translation>Depuis</translation>
     </message>
     <message>
-        <source>Make Editor</source>
-        <translation>Passer en éditeur</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>&amp;Retirer</translation>
     </message>

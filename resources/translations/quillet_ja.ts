@@ -3785,10 +3785,6 @@ Your data as it was is kept as:
         <translation>共有開始日</translation>
     </message>
     <message>
-        <source>Make Editor</source>
-        <translation>編集者にする</translation>
-    </message>
-    <message>
         <source>&amp;Remove</source>
         <translation>削除(&amp;R)</translation>
     </message>
