@@ -209,6 +209,7 @@ bool BulkWrite::finish()
         return false;
     }
     setHooks(false);
+    restoreCache();
     m_state = State::Finished;
     return true;
 }

@@ -37,6 +37,10 @@ struct sqlite3;
 // turns any COMMIT on the connection into a rollback. Do not roll back to a
 // savepoint older than the scope while it is open.
 //
+// While the scope is open the connection's page cache is larger, so that
+// the pages it changes stay in memory until the commit; it is put back as it
+// was when the scope ends.
+//
 // Under minRows() rows, or outside a transaction, the scope stays inactive and
 // the triggers do their work row by row; finish() then has nothing to do.
 //
