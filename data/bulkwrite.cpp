@@ -58,6 +58,7 @@ BulkWrite::~BulkWrite()
     if (m_state == State::Suspended)
         failClosed("left unfinished");
     setHooks(false);
+    restoreCache();
 }
 
 bool BulkWrite::suspend()
@@ -135,7 +136,35 @@ bool BulkWrite::suspend()
     }
     m_state = State::Suspended;
     setHooks(true);
+    growCache();
     return true;
+}
+
+void BulkWrite::growCache()
+{
+    // Many rows change pages all over the table and its indexes. With the
+    // default cache of about 2 MB, SQLite writes changed pages out to the
+    // log again and again before the commit; a larger one keeps them for the
+    // one write at the end. Put back as it was when the scope ends.
+    QSqlQuery q(m_db);
+    if (!q.exec(QStringLiteral("PRAGMA cache_size")) || !q.next())
+        return;
+    const int current = q.value(0).toInt();
+    q.finish();
+    // Negative: in KiB; positive: in pages (of 4 KiB in our files).
+    const qint64 kib = current < 0 ? -qint64(current) : qint64(current) * 4;
+    if (current != 0 && kib < kCacheKiB) {
+        if (q.exec(QStringLiteral("PRAGMA cache_size = -%1").arg(kCacheKiB)))
+            m_cacheSize = current;
+    }
+}
+
+void BulkWrite::restoreCache()
+{
+    if (m_cacheSize == 0)
+        return;
+    QSqlQuery(m_db).exec(QStringLiteral("PRAGMA cache_size = %1").arg(m_cacheSize));
+    m_cacheSize = 0;
 }
 
 bool BulkWrite::finish()
@@ -180,6 +209,7 @@ bool BulkWrite::finish()
         return false;
     }
     setHooks(false);
+    restoreCache();
     m_state = State::Finished;
     return true;
 }

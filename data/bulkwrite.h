@@ -37,6 +37,10 @@ struct sqlite3;
 // turns any COMMIT on the connection into a rollback. Do not roll back to a
 // savepoint older than the scope while it is open.
 //
+// While the scope is open the connection's page cache is larger, so that
+// the pages it changes stay in memory until the commit; it is put back as it
+// was when the scope ends.
+//
 // Under minRows() rows, or outside a transaction, the scope stays inactive and
 // the triggers do their work row by row; finish() then has nothing to do.
 //
@@ -76,6 +80,10 @@ private:
     enum class State { Inactive, Suspended, Finished, Failed };
 
     bool suspend();
+    // The page cache while the scope lives, in KiB.
+    static constexpr int kCacheKiB = 64 * 1024;
+    void growCache();
+    void restoreCache();
     bool exec(const QString &sql);
     void failClosed(const char *why);
     void setHooks(bool on);
@@ -86,6 +94,8 @@ private:
     sqlite3 *m_handle = nullptr;
     State m_state = State::Inactive;
     qint64 m_floor = 0;
+    // The connection's cache size before the scope grew it; 0 when untouched.
+    int m_cacheSize = 0;
     QString m_error;
     // Name and SQL of every trigger dropped, to be created again as it was.
     QList<QPair<QString, QString>> m_fileTriggers;

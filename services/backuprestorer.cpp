@@ -66,6 +66,19 @@ void BackupRestorer::restoreTable(BackupArchive &archive, const QString &folder,
         m_failure = BackupService::tr("the columns of %1 cannot be read").arg(table);
         return;
     }
+    m_inserts.clear();
+    m_updates.clear();
+    // Bookkeeping tables (the import ids) carry no updated_at.
+    m_lookupSql = QStringLiteral("SELECT id, %2 FROM %1 WHERE id = ?")
+                      .arg(table, m_columnIndex.contains(kUpdatedAt) ? kUpdatedAt : QStringLiteral("NULL"));
+    // When the table holds nothing yet, no row needs looking up. If that
+    // cannot be told, every row is looked up as it comes.
+    m_tableWasEmpty = false;
+    if (m_mode != BackupMode::Exact) {
+        QSqlQuery empty(m_statements.database());
+        m_tableWasEmpty = empty.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)").arg(table)) &&
+            empty.next() && empty.value(0).toInt() == 0;
+    }
 
     QList<Row> rows;
     archive.forEachDocument(folder, &m_result->errors, [this, &rows](const BackupArchive::Document &document) {
@@ -221,13 +234,10 @@ BackupRestorer::Outcome BackupRestorer::write(const Row &row, QString *error)
 
     bool found = false;
     QString localUpdatedAt;
-    // After "restore exactly" emptied the store, no row can be there.
-    if (m_mode != BackupMode::Exact) {
-        // Bookkeeping tables (the import ids) carry no updated_at.
-        const QString updatedAt = m_columnIndex.contains(kUpdatedAt) ? kUpdatedAt : QStringLiteral("NULL");
-        QSqlQuery *lookup = m_statements.prepare(
-            QStringLiteral("SELECT id, %2 FROM %1 WHERE id = ?").arg(m_table, updatedAt), {row.id},
-            "BackupService lookup failed:");
+    // After "restore exactly" emptied the store, or when the table held
+    // nothing before, no row can be there: the backup's own ids are unique.
+    if (m_mode != BackupMode::Exact && !m_tableWasEmpty) {
+        QSqlQuery *lookup = m_statements.prepare(m_lookupSql, {row.id}, "BackupService lookup failed:");
         if (!lookup) {
             *error = BackupService::tr("the table cannot be read");
             return Outcome::Failed;
@@ -242,32 +252,26 @@ BackupRestorer::Outcome BackupRestorer::write(const Row &row, QString *error)
         lookup->finish();
     }
 
-    QStringList columns;
-    QVariantList binds;
+    // The columns the row holds; an update leaves the id as it is.
+    const quint64 columns = found ? row.present & ~(quint64(1) << m_idColumn) : row.present;
+    m_binds.clear();
     for (int i = 0; i < m_columns.size(); ++i) {
-        if ((row.present & (quint64(1) << i)) && (!found || i != m_idColumn)) {
-            columns.append(m_columns.at(i).name);
-            binds.append(row.values.at(i));
-        }
+        if (columns & (quint64(1) << i))
+            m_binds.append(row.values.at(i));
     }
     Outcome outcome;
     if (!found) {
-        outcome = exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(m_table, columns.join(QStringLiteral(", ")),
-                                QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "))),
-                       binds, error);
+        outcome = exec(statement(columns, false), m_binds, error);
     } else {
-        if (m_mode == BackupMode::Skip || columns.isEmpty())
+        if (m_mode == BackupMode::Skip || columns == 0)
             return Outcome::Skipped;
         if (m_mode == BackupMode::KeepNewer) {
             const QVariant backupUpdatedAt = value(row, kUpdatedAt);
             if (!backupUpdatedAt.isNull() && !(backupUpdatedAt.toString() > localUpdatedAt))
                 return Outcome::Skipped;
         }
-        binds.append(row.id);
-        outcome = exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?")
-                           .arg(m_table, columns.join(QStringLiteral(" = ?, "))),
-                       binds, error);
+        m_binds.append(row.id);
+        outcome = exec(statement(columns, true), m_binds, error);
         // The transaction's lines become the backup's: the local ones go.
         if (outcome == Outcome::Written && m_table == kTransactions)
             outcome = exec(QStringLiteral("DELETE FROM split_lines WHERE transaction_id = ?"), {row.id}, error);
@@ -275,6 +279,26 @@ BackupRestorer::Outcome BackupRestorer::write(const Row &row, QString *error)
     if (outcome == Outcome::Written && m_table == kTransactions)
         m_writtenTransactions.insert(row.id);
     return outcome;
+}
+
+const QString &BackupRestorer::statement(quint64 columns, bool update)
+{
+    // Rows of one table mostly hold the same columns: each text is made once.
+    QHash<quint64, QString> &made = update ? m_updates : m_inserts;
+    auto it = made.find(columns);
+    if (it != made.end())
+        return *it;
+    QStringList names;
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (columns & (quint64(1) << i))
+            names.append(m_columns.at(i).name);
+    }
+    const QString sql = update
+        ? QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?").arg(m_table, names.join(QStringLiteral(" = ?, ")))
+        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+              .arg(m_table, names.join(QStringLiteral(", ")),
+                   QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+    return *made.insert(columns, sql);
 }
 
 BackupRestorer::Outcome BackupRestorer::exec(const QString &sql, const QVariantList &binds, QString *error)

@@ -50,6 +50,8 @@ private:
     QList<Row> parentsFirst(const QList<Row> &rows) const;
     QVariant value(const Row &row, const QString &column) const;
     Outcome write(const Row &row, QString *error);
+    // The INSERT (or UPDATE by id) of the given columns of the table.
+    const QString &statement(quint64 columns, bool update);
     Outcome exec(const QString &sql, const QVariantList &binds, QString *error);
     // Whether error means the store as a whole refused the write.
     bool stops(const QSqlError &error) const;
@@ -67,6 +69,11 @@ private:
     QList<BackupColumn> m_columns;
     QHash<QString, int> m_columnIndex;
     int m_idColumn = -1;
+    bool m_tableWasEmpty = false;
+    QString m_lookupSql;
+    QHash<quint64, QString> m_inserts;
+    QHash<quint64, QString> m_updates;
+    QVariantList m_binds;
     // Transactions this restore wrote: their split lines become the backup's.
     QSet<QString> m_writtenTransactions;
     QString m_failure;

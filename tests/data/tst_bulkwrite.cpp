@@ -136,6 +136,7 @@ private Q_SLOTS:
                 QVERIFY(insertRow(db, accounts.at(n % 2), n));
             cacheState(s, accounts);  // the caches are filled and kept by their triggers
             const QStringList triggersBefore = triggers(db);
+            const int pageCache = s.scalar(QStringLiteral("PRAGMA cache_size")).toInt();
 
             DbTransaction tx(db);
             BulkWrite scope(db, bulk ? 100 : 0);
@@ -172,6 +173,7 @@ private Q_SLOTS:
             QVERIFY(scope.finish());
             QVERIFY(tx.commit());
             QCOMPARE(triggers(db), triggersBefore);
+            QCOMPARE(s.scalar(QStringLiteral("PRAGMA cache_size")).toInt(), pageCache);
             // A write after the scope goes through the triggers again.
             QVERIFY(insertRow(db, accounts.at(0), 5000));
             results[bulk] = cacheState(s, accounts) + searchState(db);
@@ -203,6 +205,7 @@ private Q_SLOTS:
         QVERIFY(insertRow(db, account, 1));
         const QStringList triggersBefore = triggers(db);
         const QStringList searchBefore = searchState(db);
+        const int pageCache = s.scalar(QStringLiteral("PRAGMA cache_size")).toInt();
         {
             DbTransaction tx(db);
             {
@@ -225,6 +228,7 @@ private Q_SLOTS:
             QVERIFY(!tx.commit());
         }
         QCOMPARE(triggers(db), triggersBefore);
+        QCOMPARE(s.scalar(QStringLiteral("PRAGMA cache_size")).toInt(), pageCache);
         QCOMPARE(s.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(), 1);
         QCOMPARE(searchState(db), searchBefore);
         DbTransaction next(db);
