@@ -58,19 +58,30 @@ private:
     QString actorOf(const QString &userId) const { return m_users.key(userId); }
 
     // The first open invitation addressed to this actor, or an id nobody has.
-    QString invitationFor(const QString &actor)
+    // The actor's first open invitation, or the one from the given inviter:
+    // two invitations made within one clock tick have no order of their own.
+    QString invitationFor(const QString &actor, const QString &inviter = QString())
     {
         QList<FamilyInvitation> open;
         QString error;
         family().invitationsFor(user(actor), &open, &error);
-        return open.isEmpty() ? QUuid::createUuid().toString(QUuid::WithoutBraces) : open.first().id;
+        for (const FamilyInvitation &invitation : std::as_const(open)) {
+            if (inviter.isEmpty() || invitation.invitedBy == user(inviter))
+                return invitation.id;
+        }
+        return QUuid::createUuid().toString(QUuid::WithoutBraces);
     }
 
-    // "actor verb [argument]": create, invite EMAIL, accept/decline [WHOSE],
-    // cancel WHOSE, leave, remove ACTOR.
+    // "actor verb [argument]": create, invite EMAIL, accept/decline [WHOSE]
+    // [from INVITER], cancel WHOSE, leave, remove ACTOR.
     FamilyGroups::Result perform(const QString &step)
     {
-        const QStringList words = step.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QStringList words = step.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QString inviter;
+        if (words.size() >= 4 && words.at(words.size() - 2) == QLatin1String("from")) {
+            inviter = words.takeLast();
+            words.removeLast();
+        }
         const QString actor = words.value(0), verb = words.value(1), argument = words.value(2);
         const QString id = user(actor);
         if (verb == QLatin1String("create"))
@@ -78,9 +89,9 @@ private:
         if (verb == QLatin1String("invite"))
             return family().invite(id, argument);
         if (verb == QLatin1String("accept"))
-            return family().accept(id, invitationFor(argument.isEmpty() ? actor : argument));
+            return family().accept(id, invitationFor(argument.isEmpty() ? actor : argument, inviter));
         if (verb == QLatin1String("decline"))
-            return family().decline(id, invitationFor(argument.isEmpty() ? actor : argument));
+            return family().decline(id, invitationFor(argument.isEmpty() ? actor : argument, inviter));
         if (verb == QLatin1String("cancel"))
             return family().cancelInvitation(id, invitationFor(argument));
         if (verb == QLatin1String("leave"))
@@ -151,8 +162,8 @@ private Q_SLOTS:
             << QStringLiteral("a b");
         QTest::newRow("one group at a time")
             << QStringList{QStringLiteral("a create = ok"), QStringLiteral("c create = ok"), QStringLiteral("a invite b@example.org = ok"),
-                           QStringLiteral("c invite b@example.org = ok"), QStringLiteral("b accept = ok"),
-                           QStringLiteral("b accept = conflict"), QStringLiteral("b create = conflict"),
+                           QStringLiteral("c invite b@example.org = ok"), QStringLiteral("b accept from a = ok"),
+                           QStringLiteral("b accept from c = conflict"), QStringLiteral("b create = conflict"),
                            QStringLiteral("a create = conflict")}
             << QStringLiteral("a b");
         QTest::newRow("a withdrawn invitation is closed")
