@@ -3,12 +3,12 @@
 
 namespace QuilletServer::Pages {
 
-namespace {
-
 QString esc(const QString &text)
 {
     return text.toHtmlEscaped();
 }
+
+namespace {
 
 const char kStyle[] = R"(
 :root { color-scheme: light dark; --bg: #f4f1ea; --card: #ffffff; --ink: #1f2328; --muted: #5b6470;

@@ -37,6 +37,8 @@ QString errorBlock(const QString &error, const QString &id);
 QString field(const QString &id, const QString &name, const QString &label, const QString &type,
               const QString &autocomplete, const QString &value, const QString &extra = {});
 QString hiddenField(const QString &name, const QString &value);
+// Text made safe to stand in HTML, in content or a quoted attribute.
+QString esc(const QString &text);
 
 } // namespace Pages
 } // namespace QuilletServer

@@ -12,10 +12,7 @@ namespace QuilletServer::PortalPages {
 
 namespace {
 
-QString esc(const QString &text)
-{
-    return text.toHtmlEscaped();
-}
+using Pages::esc;
 
 struct NavItem {
     const char *path;

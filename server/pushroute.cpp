@@ -6,15 +6,6 @@ namespace QuilletServer {
 
 namespace {
 
-constexpr int kAccountKind = 0;
-constexpr int kTransactionKind = 3;
-constexpr int kReconciliationKind = 4;
-
-QString typeOf(int entity)
-{
-    return QString::fromLatin1(entityKinds().at(size_t(entity)).type);
-}
-
 StoredRecord storedFrom(const Query &q, int first)
 {
     return {true,
@@ -40,7 +31,7 @@ bool findRecord(Store &store, const QString &userId, const Change &change, Store
         Query q(store, QStringLiteral("SELECT client_id, server_id, version, deleted, payload, account_id FROM records "
                                       "WHERE user_id = ? AND entity_type = ? AND ")
                            + lookup.first);
-        q.bind(userId).bind(typeOf(change.entity)).bind(lookup.second);
+        q.bind(userId).bind(entityType(change.entity)).bind(lookup.second);
         if (!q.exec(error))
             return false;
         if (q.next()) {
@@ -63,11 +54,9 @@ bool PushRouter::load(const QString &pusherId, QString *error)
         return false;
     // Someone whose shares ended still has entries, revoked: their devices
     // may yet send changes of those records.
-    Query q(m_store, QStringLiteral("SELECT 1 FROM shared_records WHERE user_id = ? LIMIT 1"));
-    q.bind(pusherId);
-    if (!q.exec(error))
+    if (!SharedFeed::receivesAny(m_store, pusherId, &m_receives, error))
         return false;
-    m_receives = q.next() || !m_shared.isEmpty();
+    m_receives = m_receives || !m_shared.isEmpty();
     return true;
 }
 
@@ -106,7 +95,7 @@ bool PushRouter::findShared(const Change &change, StoredRecord *out, QString *ow
                                         "JOIN records r ON r.server_id = d.server_id "
                                         "WHERE d.user_id = ? AND d.entity_type = ? AND ")
                              + lookup.first);
-        q.bind(m_pusher).bind(typeOf(change.entity)).bind(lookup.second);
+        q.bind(m_pusher).bind(entityType(change.entity)).bind(lookup.second);
         if (!q.exec(error))
             return false;
         if (q.next()) {

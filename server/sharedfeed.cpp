@@ -12,17 +12,8 @@ namespace QuilletServer {
 
 namespace {
 
-constexpr int kAccountKind = 0;
-constexpr int kCategoryKind = 1;
-constexpr int kTransactionKind = 3;
-constexpr int kReconciliationKind = 4;
 // Deeper category trees than this are not made by the app.
 constexpr int kMaxCategoryDepth = 8;
-
-QString typeOf(int entity)
-{
-    return QString::fromLatin1(entityKinds().at(size_t(entity)).type);
-}
 
 QJsonObject payloadOf(const QVariant &text)
 {
@@ -50,6 +41,16 @@ SharedFeed::SharedFeed(Store &store, ChangeSequences &sequences, const QString &
     , m_sequences(sequences)
     , m_now(now)
 {
+}
+
+bool SharedFeed::receivesAny(Store &store, const QString &userId, bool *out, QString *error)
+{
+    Query q(store, QStringLiteral("SELECT 1 FROM shared_records WHERE user_id = ? LIMIT 1"));
+    q.bind(userId);
+    if (!q.exec(error))
+        return false;
+    *out = q.next();
+    return true;
 }
 
 bool SharedFeed::sharedWith(Store &store, const QString &memberId, QHash<QString, SharedAccount> *out, QString *error)
@@ -141,7 +142,7 @@ bool SharedFeed::enter(const QString &memberId, const RecordRef &record, bool re
                                     "client_id, seq, revoked, changed_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?) "
                                     "ON CONFLICT (user_id, server_id) DO UPDATE SET seq = excluded.seq, "
                                     "revoked = excluded.revoked, changed_at = excluded.changed_at"));
-    q.bind(memberId).bind(record.serverId).bind(record.ownerId).bind(typeOf(record.entity)).bind(record.clientId);
+    q.bind(memberId).bind(record.serverId).bind(record.ownerId).bind(entityType(record.entity)).bind(record.clientId);
     q.bind(seq).bind(revoked ? 1 : 0).bind(m_now);
     if (!q.exec(error))
         return false;

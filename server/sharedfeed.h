@@ -45,6 +45,9 @@ public:
     // The accounts shared with a user, by the owner's local account id.
     static bool sharedWith(Store &store, const QString &memberId, QHash<QString, SharedAccount> *out,
                            QString *error);
+    // Whether any record of another user ever reached this one, its share
+    // ended or not.
+    static bool receivesAny(Store &store, const QString &userId, bool *out, QString *error);
 
     // After an accepted change to a record: every member who may see it
     // learns of it; one who no longer may sees it go.

@@ -212,6 +212,11 @@ int entityIndex(const QString &type)
     return -1;
 }
 
+QString entityType(int entity)
+{
+    return QString::fromLatin1(entityKinds().at(size_t(entity)).type);
+}
+
 bool isUuidText(const QString &text)
 {
     if (text.size() != 36)

@@ -19,6 +19,13 @@ struct EntityKind {
 inline constexpr int kEntityCount = 5;
 const std::array<EntityKind, kEntityCount> &entityKinds();
 int entityIndex(const QString &type);
+// The "entity_type" of a kind, by its index.
+QString entityType(int entity);
+// The kinds the server treats apart, by index in entityKinds().
+inline constexpr int kAccountKind = 0;
+inline constexpr int kCategoryKind = 1;
+inline constexpr int kTransactionKind = 3;
+inline constexpr int kReconciliationKind = 4;
 
 inline constexpr int kMaxChangesPerPush = 500;
 

@@ -22,7 +22,7 @@ QByteArray storedPayload(const Change &change, const QString &clientId, const QS
     payload.insert(QStringLiteral("client_id"), clientId);
     // Whether and how an account is shared is the server's to say, in each
     // pull; a device may send back what it was told.
-    if (change.entity == 0) {
+    if (change.entity == kAccountKind) {
         for (const char *key : {"is_shared", "shared_role", "owner_email", "owner_display_name", "access_revoked"})
             payload.remove(QLatin1String(key));
     }
@@ -35,7 +35,7 @@ QByteArray storedPayload(const Change &change, const QString &clientId, const QS
 
 QJsonObject result(const Change &change, const QString &status, const QString &serverId)
 {
-    return {{QStringLiteral("entity_type"), QString::fromLatin1(entityKinds().at(size_t(change.entity)).type)},
+    return {{QStringLiteral("entity_type"), entityType(change.entity)},
             {QStringLiteral("entity_id"), change.entityId},
             {QStringLiteral("status"), status},
             {QStringLiteral("server_id"), serverId}};
@@ -79,7 +79,7 @@ bool SyncStore::insert(const QString &userId, const Change &change, const QStrin
             QStringLiteral("INSERT INTO records (user_id, entity_type, client_id, server_id, version, seq, deleted, "
                            "account_id, payload, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
                            "ON CONFLICT (user_id, entity_type, client_id) DO NOTHING"));
-    q.bind(userId).bind(QString::fromLatin1(entityKinds().at(size_t(change.entity)).type)).bind(clientId);
+    q.bind(userId).bind(entityType(change.entity)).bind(clientId);
     q.bind(serverId).bind(change.version).bind(seq).bind(change.isDelete ? 1 : 0);
     q.bind(change.payload.value(QStringLiteral("account_id")).toString());
     q.bind(QString::fromUtf8(storedPayload(change, clientId, now))).bind(now);
@@ -198,7 +198,7 @@ bool SyncStore::pushOne(Job &job)
                 q.bind(change.version).bind(seq).bind(change.isDelete ? 1 : 0);
                 q.bind(change.payload.value(QStringLiteral("account_id")).toString());
                 q.bind(QString::fromUtf8(payload)).bind(now).bind(owner);
-                q.bind(QString::fromLatin1(entityKinds().at(size_t(change.entity)).type)).bind(clientId);
+                q.bind(entityType(change.entity)).bind(clientId);
                 if (!q.exec(error))
                     return false;
             } else if (!insert(owner, change, clientId, serverId, sequences, now, &written, error)) {
@@ -235,13 +235,8 @@ bool SyncStore::pull(const QString &userId, const SyncCursor &from, int limit, Q
     // Most users have nothing shared with them: their pull reads their own
     // records alone.
     bool receives = false;
-    {
-        Query q(*m_context.store, QStringLiteral("SELECT 1 FROM shared_records WHERE user_id = ? LIMIT 1"));
-        q.bind(userId);
-        if (!q.exec(error))
-            return false;
-        receives = q.next();
-    }
+    if (!SharedFeed::receivesAny(*m_context.store, userId, &receives, error))
+        return false;
     SharedPull shares(*m_context.store, userId);
     QJsonObject out;
     bool hasMore = false;
@@ -251,10 +246,10 @@ bool SyncStore::pull(const QString &userId, const SyncCursor &from, int limit, Q
         // arrives before one it refers to.
         if (!hasMore) {
             Query q(*m_context.store, receives ? SharedPull::pageSql() : kOwnPageSql);
-            q.bind(userId).bind(QString::fromLatin1(entityKinds().at(size_t(e)).type));
+            q.bind(userId).bind(entityType(e));
             q.bind(cursor.seq[size_t(e)]);
             if (receives) {
-                q.bind(userId).bind(QString::fromLatin1(entityKinds().at(size_t(e)).type));
+                q.bind(userId).bind(entityType(e));
                 q.bind(cursor.seq[size_t(e)]);
             }
             q.bind(limit + 1);

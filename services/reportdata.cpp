@@ -90,27 +90,28 @@ bool ReportData::load(const QSqlDatabase &db, const ReportFilter &filter, QStrin
         else if (type == QLatin1String("transfer"))
             m_transferIds.append(c.id);
     }
-    // The category ids transactions name, one step along the index on
-    // categories each: a handful of steps however many rows there are.
-    if (!q.exec(QStringLiteral("WITH RECURSIVE named(id) AS (SELECT MIN(category_id) FROM transactions UNION ALL "
-                               "SELECT (SELECT MIN(category_id) FROM transactions WHERE category_id > named.id) "
-                               "FROM named WHERE named.id IS NOT NULL) SELECT id FROM named WHERE id IS NOT NULL"))) {
+    // The distinct ids transactions name in a column, one step along its
+    // index each: a handful of steps however many rows there are.
+    const auto named = [&q, error](const QString &column) {
+        if (q.exec(QStringLiteral("WITH RECURSIVE named(id) AS (SELECT MIN(%1) FROM transactions UNION ALL "
+                                  "SELECT (SELECT MIN(%1) FROM transactions WHERE %1 > named.id) "
+                                  "FROM named WHERE named.id IS NOT NULL) SELECT id FROM named WHERE id IS NOT NULL")
+                       .arg(column)))
+            return true;
         *error = q.lastError().text();
         return false;
-    }
+    };
+    if (!named(QStringLiteral("category_id")))
+        return false;
     while (q.next()) {
         const QString id = q.value(0).toString();
         if (!m_categories.contains(id))
             m_unknownIds.append(id);
     }
-    // Likewise the accounts transactions name: when each is one of the
-    // accounts, the rows need no test of their account.
-    if (!q.exec(QStringLiteral("WITH RECURSIVE named(id) AS (SELECT MIN(account_id) FROM transactions UNION ALL "
-                               "SELECT (SELECT MIN(account_id) FROM transactions WHERE account_id > named.id) "
-                               "FROM named WHERE named.id IS NOT NULL) SELECT id FROM named WHERE id IS NOT NULL"))) {
-        *error = q.lastError().text();
+    // When each account transactions name is one of the accounts, the rows
+    // need no test of their account.
+    if (!named(QStringLiteral("account_id")))
         return false;
-    }
     m_onlyTheseAccounts = true;
     while (q.next()) {
         if (!m_accountIndex.contains(q.value(0).toString()))

@@ -98,11 +98,6 @@ bool ReportService::delivers(quint64 ticket)
 {
     // Answers come in the order they were asked for: tickets before this
     // one have said their last.
-    for (auto it = m_dropped.begin(); it != m_dropped.end();) {
-        if (*it < ticket)
-            it = m_dropped.erase(it);
-        else
-            ++it;
-    }
+    m_dropped.removeIf([ticket](quint64 t) { return t < ticket; });
     return !m_dropped.contains(ticket);
 }

@@ -38,12 +38,7 @@ bool ReportCancellation::begin(quint64 ticket)
 {
     const QMutexLocker lock(&m_mutex);
     // Tickets come in order: those before this one are done with.
-    for (auto it = m_cancelled.begin(); it != m_cancelled.end();) {
-        if (*it < ticket)
-            it = m_cancelled.erase(it);
-        else
-            ++it;
-    }
+    m_cancelled.removeIf([ticket](quint64 t) { return t < ticket; });
     m_current = ticket;
     const bool cancelled = m_cancelled.contains(ticket);
     m_interrupted.store(cancelled, std::memory_order_relaxed);

@@ -316,9 +316,13 @@ void ImportWindow::startImport()
         });
     QHash<QString, QString> chosen;
     QString csvCreated;
-    const ImportResult result = format() == Qif   ? runQifImport(&chosen)
-                                : format() == Ofx ? runOfxImport(&chosen)
-                                                  : runCsvImport(&csvCreated);
+    ImportResult result;
+    if (format() == Qif)
+        result = runMappedImport(m_qifFiles, m_qifPanel->mapping(), m_qifPanel->newAccounts(nextSortOrder()), &chosen);
+    else if (format() == Ofx)
+        result = runMappedImport(m_ofxFiles, m_ofxPanel->mapping(), m_ofxPanel->newAccounts(nextSortOrder()), &chosen);
+    else
+        result = runCsvImport(&csvCreated);
     disconnect(progress);
     setImporting(false);
     showResult(result);
@@ -329,26 +333,16 @@ void ImportWindow::startImport()
     Q_EMIT importFinished(result);
 }
 
-ImportResult ImportWindow::runQifImport(QHash<QString, QString> *chosen)
+ImportResult ImportWindow::runMappedImport(const QList<ImportFile> &files, const QHash<QString, QString> &mapping,
+                                           const QHash<QString, Account> &newAccounts, QHash<QString, QString> *chosen)
 {
     NewAccounts created;
     created.repository = m_state.accounts();
-    created.bySourceKey = m_qifPanel->newAccounts(nextSortOrder());
-    *chosen = m_qifPanel->mapping();
+    created.bySourceKey = newAccounts;
+    *chosen = mapping;
     for (auto it = created.bySourceKey.cbegin(); it != created.bySourceKey.cend(); ++it)
         chosen->insert(it.key(), it.value().id);
-    return m_state.importService()->importFiles(m_qifFiles, m_qifPanel->mapping(), created);
-}
-
-ImportResult ImportWindow::runOfxImport(QHash<QString, QString> *chosen)
-{
-    NewAccounts created;
-    created.repository = m_state.accounts();
-    created.bySourceKey = m_ofxPanel->newAccounts(nextSortOrder());
-    *chosen = m_ofxPanel->mapping();
-    for (auto it = created.bySourceKey.cbegin(); it != created.bySourceKey.cend(); ++it)
-        chosen->insert(it.key(), it.value().id);
-    return m_state.importService()->importFiles(m_ofxFiles, m_ofxPanel->mapping(), created);
+    return m_state.importService()->importFiles(files, mapping, created);
 }
 
 ImportResult ImportWindow::runCsvImport(QString *createdId)

@@ -68,8 +68,10 @@ private:
     void refreshAccounts(const QHash<QString, QString> &preferred, const QString &csvTarget = QString());
     void updateImportButton();
     void setImporting(bool on);
-    ImportResult runQifImport(QHash<QString, QString> *chosen);
-    ImportResult runOfxImport(QHash<QString, QString> *chosen);
+    // An import of QIF or OFX files whose sources were mapped to accounts;
+    // chosen gets the mapping with the new accounts' ids in place.
+    ImportResult runMappedImport(const QList<ImportFile> &files, const QHash<QString, QString> &mapping,
+                                 const QHash<QString, Account> &newAccounts, QHash<QString, QString> *chosen);
     // createdId: the id of the account made for "New account", if any.
     ImportResult runCsvImport(QString *createdId);
     void showResult(const ImportResult &result);
