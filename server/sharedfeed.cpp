@@ -201,6 +201,11 @@ bool SharedFeed::deliverCategory(const QString &memberId, const QString &ownerId
 {
     if (depth > kMaxCategoryDepth)
         return true;
+    // Rows of one push mostly use the same few categories: each is looked
+    // into once a member.
+    const QString delivered = memberId + QLatin1Char('\n') + categoryId;
+    if (m_delivered.contains(delivered))
+        return true;
     {
         // The member's own category of that id (the default ones have the
         // same ids everywhere) is the one their store keeps.
@@ -209,8 +214,10 @@ bool SharedFeed::deliverCategory(const QString &memberId, const QString &ownerId
         q.bind(memberId).bind(categoryId);
         if (!q.exec(error))
             return false;
-        if (q.next())
+        if (q.next()) {
+            m_delivered.insert(delivered);
             return true;
+        }
     }
     RecordRef category{ownerId, kCategoryKind, categoryId, QString(), QString(), {}};
     {
@@ -229,14 +236,19 @@ bool SharedFeed::deliverCategory(const QString &memberId, const QString &ownerId
         q.bind(memberId).bind(category.serverId);
         if (!q.exec(error))
             return false;
-        if (q.next() && q.value(0).toInt() == 0)
+        if (q.next() && q.value(0).toInt() == 0) {
+            m_delivered.insert(delivered);
             return true;
+        }
     }
     // A parent before its child, for the same reason.
     const QString parent = category.payload.value(QStringLiteral("parent_id")).toString();
     if (!parent.isEmpty() && parent != categoryId && !deliverCategory(memberId, ownerId, parent, depth + 1, error))
         return false;
-    return enter(memberId, category, false, error);
+    if (!enter(memberId, category, false, error))
+        return false;
+    m_delivered.insert(delivered);
+    return true;
 }
 
 bool SharedFeed::accountShared(const RecordRef &account, const QString &memberId, QString *error)

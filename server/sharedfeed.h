@@ -80,6 +80,9 @@ private:
     ChangeSequences &m_sequences;
     QString m_now;
     QHash<QString, bool> m_takesPart;
+    // "member\ncategory id" of the categories a member is known to have.
+    // A failed write ends the whole push, so nothing here outlives a rollback.
+    QSet<QString> m_delivered;
 };
 
 // The local ids of the categories a transaction's payload names, its split
