@@ -52,7 +52,7 @@ void incomeVsExpenses(Context &ctx)
     if (!ctx.makeSums(QStringLiteral("k INTEGER PRIMARY KEY, amount INTEGER"), false))
         return;
     const qsizetype currencies = std::max<qsizetype>(1, ctx.data.currencies().size());
-    const QString sum = QStringLiteral(" ON CONFLICT DO UPDATE SET amount = amount + excluded.amount");
+    const QString addUp = QStringLiteral(" ON CONFLICT DO UPDATE SET amount = amount + excluded.amount");
     const QString monthAndCurrency =
         QStringLiteral("(CAST(substr(t.date, 1, 4) AS INTEGER) * 16 + CAST(substr(t.date, 6, 2) AS INTEGER)) * %1 + %2")
             .arg(currencies)
@@ -61,7 +61,7 @@ void incomeVsExpenses(Context &ctx)
     QString whole = QStringLiteral("INSERT INTO temp.report_sums SELECT CASE WHEN t.is_split = 1 THEN -t.rowid "
                                    "ELSE (%1) * 8 + %2 END, t.amount FROM transactions t WHERE 1")
                         .arg(monthAndCurrency, ctx.data.transactionFlowSql(&binds));
-    whole += ctx.data.transactionsWhere(ctx.filter.range, &binds) + sum;
+    whole += ctx.data.transactionsWhere(ctx.filter.range, &binds) + addUp;
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, whole, binds))
         return;
@@ -72,7 +72,7 @@ void incomeVsExpenses(Context &ctx)
                                          "JOIN split_lines s ON s.transaction_id = t.id "
                                          "LEFT JOIN categories c ON c.id = s.category_id WHERE g.k < 0")
                               .arg(monthAndCurrency, ReportData::flowSql("s.amount", &binds))
-        + sum;
+        + addUp;
     if (!ctx.exec(q, lines, binds)
         || !ctx.exec(q, QStringLiteral("SELECT k, amount FROM temp.report_sums WHERE k >= 0 AND k % 8 IN (1, 2)"), {}))
         return;
