@@ -43,6 +43,20 @@ bool Context::add(const ReportRow &row)
     return true;
 }
 
+bool Context::add(ReportRow &&row)
+{
+    if (sink)
+        return sink(row);
+    report->rows.append(std::move(row));
+    return true;
+}
+
+void Context::expect(qsizetype rows)
+{
+    if (!sink)
+        report->rows.reserve(report->rows.size() + rows);
+}
+
 int Context::addFilter(const ReportFilter &f)
 {
     report->filters.append(f);

@@ -36,6 +36,9 @@ struct Context {
     bool makeSums(const QString &columns, bool withoutRowid = true);
     // Keeps the row, or hands it to the sink; false when the sink says stop.
     bool add(const ReportRow &row);
+    bool add(ReportRow &&row);
+    // Makes room for that many more rows, when they are kept.
+    void expect(qsizetype rows);
     // Keeps the filter of a summing row and returns its index.
     int addFilter(const ReportFilter &filter);
     // Keeps, for a summing row, the report's filter narrowed to the accounts

@@ -5,9 +5,11 @@
 #include "data/sqlvalue.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QMap>
 
 #include <algorithm>
+#include <vector>
 
 namespace ReportParts {
 
@@ -241,77 +243,113 @@ void taxReport(Context &ctx)
         if (c.taxRelevant)
             codes[c.taxCode].append(c.id);
     }
-    // The rows in tax-relevant categories, ordered by tax category, date,
-    // entry time and id across both parts. Whole transactions come through
-    // the index on categories; lines are matched with their category first,
-    // so that only the transactions of tax lines are looked up. Transfers
-    // and rows in a category of the transfer type are neither income nor
-    // expense, and do not count.
+    // The rows in tax-relevant categories: whole transactions through the
+    // index on categories, and split lines matched with their category
+    // first, so that only the transactions of tax lines are looked up.
+    // Transfers and rows in a category of the transfer type are neither
+    // income nor expense, and do not count.
     const QString tax = QStringLiteral("k.is_tax_relevant = 1 AND k.category_type <> 'transfer' AND "
                                        "COALESCE(t.transfer_link_id, '') = ''");
     QVariantList binds;
-    QString sql = QStringLiteral("SELECT i.tid, i.cur, i.date, i.payee, i.memo, i.amount, i.category, i.code FROM ("
-                                 "SELECT t.id AS tid, %1 AS cur, t.date AS date, t.payee AS payee, t.memo AS memo, "
-                                 "t.amount AS amount, k.rowid AS category, COALESCE(k.tax_category, '') AS code, "
-                                 "t.created_at AS created FROM categories k JOIN transactions t ON t.category_id = k.id "
+    QString sql = QStringLiteral("SELECT t.id, %1, t.date, t.payee, t.memo, t.amount, k.rowid, t.created_at "
+                                 "FROM categories k JOIN transactions t ON t.category_id = k.id "
                                  "WHERE t.is_split = 0 AND %2")
                       .arg(ctx.data.currencySql(), tax);
     sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
-    sql += QStringLiteral(" UNION ALL SELECT t.id, %1, t.date, t.payee, COALESCE(NULLIF(s.memo, ''), t.memo), s.amount, "
-                          "k.rowid, COALESCE(k.tax_category, ''), t.created_at FROM split_lines s CROSS JOIN categories k "
+    sql += QStringLiteral(" UNION ALL SELECT t.id, %1, t.date, t.payee, COALESCE(NULLIF(s.memo, ''), t.memo), "
+                          "s.amount, k.rowid, t.created_at FROM split_lines s CROSS JOIN categories k "
                           "ON k.id = s.category_id CROSS JOIN transactions t ON t.id = s.transaction_id "
                           "WHERE t.is_split = 1 AND %2")
                .arg(ctx.data.currencySql(), tax);
-    sql += ctx.data.transactionsWhere(ctx.filter.range, &binds)
-        + QStringLiteral(") i ORDER BY i.code, i.date, i.created, i.tid");
+    sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
-    // Each group's heading comes before its rows but carries their sum, so
-    // the rows of a group wait until the group is complete.
-    struct Group {
-        QString code;
-        QMap<Currency, QList<ReportRow>> rows;
-        QMap<Currency, qint64> totals;
-    };
-    Group group;
-    const auto flush = [&] {
-        for (auto it = group.rows.cbegin(); it != group.rows.cend(); ++it) {
-            ReportRow heading = makeRow({taxCategoryLabel(group.code), QVariant(), QVariant(), QVariant(), QVariant(),
-                                         group.totals.value(it.key())},
-                                        it.key(), 0, true);
-            heading.filterIndex = ctx.addFilter(it.key(), [&](ReportFilter &f) {
-                f.flow = ReportFilter::Flow::IncomeOrExpense;
-                f.categoryIds = codes.value(group.code);
-            });
-            ctx.add(heading);
-            for (const ReportRow &row : it.value())
-                ctx.add(row);
-        }
-        group.rows.clear();
-        group.totals.clear();
-    };
-    // Each category's name is made once, not once a row.
-    QHash<qint64, QString> categoryNames;
-    while (q.next()) {
-        const Currency currency = ctx.data.currencyAt(q.value(1).toInt());
-        const QString code = q.value(7).toString();
-        const qint64 categoryRow = q.value(6).toLongLong();
-        auto name = categoryNames.constFind(categoryRow);
-        if (name == categoryNames.constEnd())
-            name = categoryNames.insert(categoryRow, ctx.data.displayName(ctx.data.categoryAt(categoryRow)));
-        if (code != group.code)
-            flush();
-        group.code = code;
-        const qint64 amount = q.value(5).toLongLong();
-        ReportRow row = makeRow({QVariant(), SqlValue::parseDate(q.value(2).toString()), q.value(3).toString(),
-                                 *name, q.value(4).toString(), amount},
-                                currency, 1);
-        row.transactionId = q.value(0).toString();
-        group.rows[currency].append(row);
-        group.totals[currency] += amount;
+
+    // The rows are put in order here, by tax category, currency, date,
+    // entry time and id. SQLite's sorter would carry every column of each
+    // row through the sort, which costs more than reading the rows; here
+    // the tax category and the date are small numbers, and the texts are
+    // compared only between rows of one day.
+    const QStringList codeList = codes.keys();
+    QHash<QString, int> rankOf;  // category id -> index into codeList
+    for (int i = 0; i < codeList.size(); ++i) {
+        for (const QString &id : codes.value(codeList.at(i)))
+            rankOf.insert(id, i);
     }
-    flush();
+    struct Category {
+        QString name;
+        int rank = 0;
+    };
+    QHash<qint64, Category> categoryOf;  // by rowid, each made once
+    struct Item {
+        qint64 amount = 0;
+        QString created;
+        ReportRow row;
+    };
+    std::vector<Item> items;
+    // What the rows are sorted by, small enough to move about quickly.
+    struct Key {
+        int rank = 0;
+        int currency = 0;
+        qint64 day = 0;
+        size_t item = 0;
+    };
+    std::vector<Key> keys;
+    while (q.next()) {
+        const qint64 categoryRow = q.value(6).toLongLong();
+        auto category = categoryOf.constFind(categoryRow);
+        if (category == categoryOf.constEnd()) {
+            const QString id = ctx.data.categoryAt(categoryRow);
+            category = categoryOf.insert(categoryRow, {ctx.data.displayName(id), rankOf.value(id)});
+        }
+        Item item;
+        item.amount = q.value(5).toLongLong();
+        item.created = q.value(7).toString();
+        const QDate date = SqlValue::parseDate(q.value(2).toString());
+        const Currency currency = ctx.data.currencyAt(q.value(1).toInt());
+        item.row = makeRow({QVariant(), date, q.value(3).toString(), category->name, q.value(4).toString(), item.amount},
+                           currency, 1);
+        item.row.transactionId = q.value(0).toString();
+        keys.push_back({category->rank, int(currency), date.toJulianDay(), items.size()});
+        items.push_back(std::move(item));
+    }
+    std::sort(keys.begin(), keys.end(), [&items](const Key &a, const Key &b) {
+        if (a.rank != b.rank)
+            return a.rank < b.rank;
+        if (a.currency != b.currency)
+            return a.currency < b.currency;
+        if (a.day != b.day)
+            return a.day < b.day;
+        const Item &x = items[a.item];
+        const Item &y = items[b.item];
+        if (const int byTime = x.created.compare(y.created))
+            return byTime < 0;
+        return x.row.transactionId < y.row.transactionId;
+    });
+
+    // Each tax category's heading, one per currency, comes before its rows
+    // and carries their sum.
+    ctx.expect(qsizetype(keys.size()) + codeList.size() * ctx.data.currencies().size());
+    for (size_t first = 0; first < keys.size();) {
+        const Key &group = keys[first];
+        size_t end = first;
+        qint64 total = 0;
+        for (; end < keys.size() && keys[end].rank == group.rank && keys[end].currency == group.currency; ++end)
+            total += items[keys[end].item].amount;
+        const Currency currency = Currency(group.currency);
+        const QString &code = codeList.value(group.rank);
+        ReportRow heading =
+            makeRow({taxCategoryLabel(code), QVariant(), QVariant(), QVariant(), QVariant(), total}, currency, 0, true);
+        heading.filterIndex = ctx.addFilter(currency, [&](ReportFilter &f) {
+            f.flow = ReportFilter::Flow::IncomeOrExpense;
+            f.categoryIds = codes.value(code);
+        });
+        ctx.add(heading);
+        for (size_t i = first; i < end; ++i)
+            ctx.add(std::move(items[keys[i].item].row));
+        first = end;
+    }
 }
 
 } // namespace ReportParts

@@ -374,6 +374,67 @@ private Q_SLOTS:
         QVERIFY(checked >= 2);
     }
 
+    // Under each tax category's heading (one per currency, by the code),
+    // the rows run by date, then by entry time, then by id; a split
+    // transaction shows its tax line.
+    void taxRowsInOrder_data()
+    {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("all time") << QDate() << QDate()
+                                  << QStringList{"USD Charitable contributions -2500", "Red Cross",
+                                                 "USD Medical and dental expenses -3600", "Clinic", "Fresh Mart",
+                                                 "Pharmacy C", "Pharmacy A", "Pharmacy B",
+                                                 "JPY Medical and dental expenses -5000", "Tokyo Clinic"};
+        QTest::newRow("february") << QDate(2024, 2, 1) << QDate(2024, 2, 29)
+                                  << QStringList{"USD Medical and dental expenses -1600", "Fresh Mart", "Pharmacy C",
+                                                 "Pharmacy A", "Pharmacy B"};
+    }
+
+    void taxRowsInOrder()
+    {
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(QStringList, expected);
+        TestStore s;
+        const QString medical = s.addCategory(QStringLiteral("Medical")).id;
+        const QString charity = s.addCategory(QStringLiteral("Charity")).id;
+        const QString groceries = s.addCategory(QStringLiteral("Groceries")).id;
+        s.exec(QStringLiteral("UPDATE categories SET is_tax_relevant = 1, tax_category = 'medical_dental' WHERE id = '%1'").arg(medical));
+        s.exec(QStringLiteral("UPDATE categories SET is_tax_relevant = 1, tax_category = 'charitable_contributions' WHERE id = '%1'").arg(charity));
+        const QString usd = s.addAccount(QStringLiteral("Checking"), Currency::USD).id;
+        const QString yen = s.addAccount(QStringLiteral("Yen Wallet"), Currency::JPY).id;
+        // Same day, told apart by the time of entry and then by the id.
+        const auto add = [&](const QString &account, const QDate &date, const char *payee, qint64 amount,
+                             const QString &category, const char *id, const char *created) {
+            const QString added = s.addTransaction(account, date, QString::fromUtf8(payee), amount, category).id;
+            s.exec(QStringLiteral("UPDATE transactions SET id = '%2', created_at = '%3' WHERE id = '%1'")
+                       .arg(added, QString::fromUtf8(id), QString::fromUtf8(created)));
+            return QString::fromUtf8(id);
+        };
+        add(usd, QDate(2024, 2, 1), "Pharmacy B", -200, medical, "id-b", "2024-02-01T10:00:02Z");
+        add(usd, QDate(2024, 2, 1), "Pharmacy A", -100, medical, "id-z", "2024-02-01T10:00:01Z");
+        add(usd, QDate(2024, 2, 1), "Pharmacy C", -300, medical, "id-a", "2024-02-01T10:00:01Z");
+        add(usd, QDate(2024, 3, 1), "Red Cross", -2500, charity, "id-e", "2024-03-01T09:00:00Z");
+        add(usd, QDate(2024, 1, 15), "Clinic", -2000, medical, "id-d", "2024-03-01T09:00:00Z");
+        const QString split = add(usd, QDate(2024, 2, 1), "Fresh Mart", -5000, QString(), "id-f", "2024-02-01T10:00:00Z");
+        splitInto(s, split, {{groceries, -4000}, {medical, -1000}});
+        add(yen, QDate(2024, 1, 20), "Tokyo Clinic", -5000, medical, "id-y", "2024-01-20T08:00:00Z");
+
+        ReportService service(s.db);
+        const Report report = service.run(over(ReportKind::TaxReport, {from, to}));
+        QVERIFY2(report.error.isEmpty(), qPrintable(report.error));
+        QStringList rows;
+        for (const ReportRow &row : report.rows) {
+            const QString currency = row.currency == Currency::JPY ? QStringLiteral("JPY") : QStringLiteral("USD");
+            rows.append(row.total ? QStringLiteral("%1 %2 %3").arg(currency, row.cells.value(0).toString())
+                                        .arg(row.cells.value(5).toLongLong())
+                                  : row.cells.value(2).toString());
+        }
+        QCOMPARE(rows, expected);
+    }
+
     void periods_data()
     {
         QTest::addColumn<int>("period");
