@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -26,6 +27,21 @@ void startClock()
 double sinceStart()
 {
     return g_clock.nsecsElapsed() / 1e6;
+}
+
+// CPU time of the process so far. On a machine shared with other work it is
+// the steadier figure: wall time also counts waiting for a processor.
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+double median(QList<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.isEmpty() ? 0 : v.at(v.size() / 2);
 }
 
 struct Row {
@@ -127,22 +143,35 @@ void run(const BenchOptions &options, QTextStream &out)
         store = freshStore(dbPath, &account);
     };
     ImportResult qifResult;
+    QList<double> qifCpu;
     const double qif = medianMs(options.repeats, [&]() {
+        const double cpu = cpuMs();
         qifResult = store->services->import()->importQif({qifPath}, {{QStringLiteral("checking"), account}});
+        qifCpu.append(cpuMs() - cpu);
     }, fresh);
     ImportResult ofxResult;
     QList<double> ofxReads;
+    QList<double> ofxReadCpu;
+    QList<double> ofxCpu;
     const double ofx = medianMs(options.repeats, [&]() {
+        const double cpu = cpuMs();
         const ImportFile file = ImportService::readOfx(ofxPath);
         ofxReads.append(sinceStart());
+        ofxReadCpu.append(cpuMs() - cpu);
         const QString key = file.statements.isEmpty() ? QString() : ImportService::sourceKey(file.statements.first().key, ofxPath);
         ofxResult = store->services->import()->importFiles({file}, {{key, account}});
+        ofxCpu.append(cpuMs() - cpu);
     }, [&]() {
         fresh();
         startClock();
     });
+    QList<double> qifReadCpu;
     // Reading alone, for the split between the parse and the writes.
-    const double qifRead = medianMs(options.repeats, [&]() { ImportService::readQif(qifPath); });
+    const double qifRead = medianMs(options.repeats, [&]() {
+        const double cpu = cpuMs();
+        ImportService::readQif(qifPath);
+        qifReadCpu.append(cpuMs() - cpu);
+    });
     // The same download again: every row a duplicate by its FITID.
     double again = 0;
     {
@@ -163,11 +192,14 @@ void run(const BenchOptions &options, QTextStream &out)
         << qifResult.imported << ")\n";
     out << "  OFX file read through libofx and imported, FITIDs kept: " << qRound64(ofx) << " ms, ratio "
         << ratioText(ofx, qif) << " (at most 1.50x; imported " << ofxResult.imported << ")\n";
-    std::sort(ofxReads.begin(), ofxReads.end());
-    const double ofxRead = ofxReads.at(ofxReads.size() / 2);
+    const double ofxRead = median(ofxReads);
     out << "    of which reading: QIF " << qRound64(qifRead) << " ms, OFX " << qRound64(ofxRead)
         << " ms; importing the rows read: QIF " << qRound64(qif - qifRead) << " ms, OFX " << qRound64(ofx - ofxRead)
         << " ms, ratio " << ratioText(ofx - ofxRead, qif - qifRead) << "\n";
+    out << "    CPU time: QIF " << qRound64(median(qifCpu)) << " ms, OFX " << qRound64(median(ofxCpu)) << " ms, ratio "
+        << ratioText(median(ofxCpu), median(qifCpu)) << "; reading: QIF " << qRound64(median(qifReadCpu)) << " ms, OFX "
+        << qRound64(median(ofxReadCpu)) << " ms; importing the rows read: ratio "
+        << ratioText(median(ofxCpu) - median(ofxReadCpu), median(qifCpu) - median(qifReadCpu)) << "\n";
     out << "  the same OFX file again, every row a duplicate: " << qRound64(again) << " ms, ratio "
         << ratioText(again, qif) << "\n";
     if (!options.keep) {
