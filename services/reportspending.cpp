@@ -251,12 +251,14 @@ void taxReport(Context &ctx)
     const QString tax = QStringLiteral("k.is_tax_relevant = 1 AND k.category_type <> 'transfer' AND "
                                        "COALESCE(t.transfer_link_id, '') = ''");
     QVariantList binds;
-    QString sql = QStringLiteral("SELECT t.id, %1, t.date, t.payee, t.memo, t.amount, k.rowid, julianday(t.created_at) "
+    QString sql = QStringLiteral("SELECT CAST(t.id AS BLOB), %1, t.date, CAST(t.payee AS BLOB), CAST(t.memo AS BLOB), "
+                                 "t.amount, k.rowid, julianday(t.created_at) "
                                  "FROM categories k JOIN transactions t ON t.category_id = k.id "
                                  "WHERE t.is_split = 0 AND %2")
                       .arg(ctx.data.currencySql(), tax);
     sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
-    sql += QStringLiteral(" UNION ALL SELECT t.id, %1, t.date, t.payee, COALESCE(NULLIF(s.memo, ''), t.memo), "
+    sql += QStringLiteral(" UNION ALL SELECT CAST(t.id AS BLOB), %1, t.date, CAST(t.payee AS BLOB), "
+                          "CAST(COALESCE(NULLIF(s.memo, ''), t.memo) AS BLOB), "
                           "s.amount, k.rowid, julianday(t.created_at) FROM split_lines s CROSS JOIN categories k "
                           "ON k.id = s.category_id CROSS JOIN transactions t ON t.id = s.transaction_id "
                           "WHERE t.is_split = 1 AND %2")
@@ -289,6 +291,11 @@ void taxReport(Context &ctx)
         ReportRow row;
     };
     std::vector<Item> items;
+    // The texts come as their UTF-8 bytes: decoding them here is several
+    // times quicker than the driver's way through SQLite's UTF-16.
+    const auto text = [](const QVariant &bytes) {
+        return bytes.isNull() ? QString() : QString::fromUtf8(bytes.toByteArray());
+    };
     // What the rows are sorted by, small enough to move about quickly.
     struct Key {
         int rank = 0;
@@ -309,9 +316,8 @@ void taxReport(Context &ctx)
         item.created = q.value(7).toDouble();
         const QDate date = SqlValue::parseDate(q.value(2).toString());
         const Currency currency = ctx.data.currencyAt(int(q.value(1).toLongLong()));
-        item.row = makeRow({QVariant(), date, q.value(3).toString(), category->name, q.value(4).toString(), item.amount},
-                           currency, 1);
-        item.row.transactionId = q.value(0).toString();
+        item.row = makeRow({QVariant(), date, text(q.value(3)), category->name, text(q.value(4)), item.amount}, currency, 1);
+        item.row.transactionId = text(q.value(0));
         keys.push_back({category->rank, int(currency), date.toJulianDay(), items.size()});
         items.push_back(std::move(item));
     }
