@@ -144,12 +144,14 @@ void transactions(Context &ctx)
     // here, which costs far less than SQLite sorting each day's rows. The
     // reading goes on to the end of the day of the last row kept.
     // The category comes as the row names it, so that SQLite need not look
-    // it up, and a transfer's two columns as one.
+    // it up, and a transfer's two columns as one. Texts come as their bytes
+    // (see textOf), but the date as it is, for the index on dates.
     QVariantList binds;
     const auto select = [&](ReportData::Part part) {
-        return QStringLiteral("SELECT i.tid, i.account_id, i.date, i.payee, i.memo, i.amount, i.catid, "
+        return QStringLiteral("SELECT CAST(i.tid AS BLOB), CAST(i.account_id AS BLOB), i.date, CAST(i.payee AS BLOB), "
+                              "CAST(i.memo AS BLOB), i.amount, CAST(i.catid AS BLOB), "
                               "CASE WHEN COALESCE(i.transfer_link_id, '') <> '' THEN "
-                              "COALESCE(i.transfer_dest_account_id, '') END, i.created_at")
+                              "COALESCE(i.transfer_dest_account_id, '') END, CAST(i.created_at AS BLOB)")
             + from(part, &binds);
     };
     QString sql = limited ? select(ReportData::Part::Both) : ReportData::eachPart(select);
@@ -167,17 +169,17 @@ void transactions(Context &ctx)
         qint64 amount = 0;
     };
     const auto read = [&q, &ctx](Item &item) {
-        item.account = ctx.data.account(q.value(1).toString());
+        item.account = ctx.data.account(textOf(q.value(1)));
         if (!item.account)
             return false;
-        item.id = q.value(0).toString();
+        item.id = textOf(q.value(0));
         item.date = q.value(2).toString();
-        item.payee = q.value(3).toString();
-        item.memo = q.value(4).toString();
+        item.payee = textOf(q.value(3));
+        item.memo = textOf(q.value(4));
         item.amount = q.value(5).toLongLong();
-        item.categoryId = q.value(6).toString();
+        item.categoryId = textOf(q.value(6));
         item.transferAccount = q.value(7);
-        item.createdAt = q.value(8).toString();
+        item.createdAt = textOf(q.value(8));
         return true;
     };
     QList<Item> newest;
@@ -188,7 +190,7 @@ void transactions(Context &ctx)
                 continue;
             if (newest.size() > ctx.rowLimit && item.date != newest.at(ctx.rowLimit).date)
                 break;
-            newest.append(item);
+            newest.append(std::move(item));
         }
         // Stopped short (the report called off): no partial list.
         if (q.lastError().type() != QSqlError::NoError) {
@@ -233,7 +235,7 @@ void transactions(Context &ctx)
                                 item.account->currency);
         row.transactionId = item.id;
         totals[item.account->currency] += item.amount;
-        if (!ctx.add(row))
+        if (!ctx.add(std::move(row)))
             return;
     }
     r.matchingRows = count;

@@ -71,6 +71,11 @@ int Context::addFilter(Currency currency, const std::function<void(ReportFilter 
     return addFilter(f);
 }
 
+QString textOf(const QVariant &utf8)
+{
+    return utf8.isNull() ? QString() : QString::fromUtf8(utf8.toByteArray());
+}
+
 ReportRow makeRow(const QVariantList &cells, Currency currency, int level, bool total)
 {
     ReportRow row;

@@ -291,11 +291,6 @@ void taxReport(Context &ctx)
         ReportRow row;
     };
     std::vector<Item> items;
-    // The texts come as their UTF-8 bytes: decoding them here is several
-    // times quicker than the driver's way through SQLite's UTF-16.
-    const auto text = [](const QVariant &bytes) {
-        return bytes.isNull() ? QString() : QString::fromUtf8(bytes.toByteArray());
-    };
     // What the rows are sorted by, small enough to move about quickly.
     struct Key {
         int rank = 0;
@@ -316,8 +311,8 @@ void taxReport(Context &ctx)
         item.created = q.value(7).toDouble();
         const QDate date = SqlValue::parseDate(q.value(2).toString());
         const Currency currency = ctx.data.currencyAt(int(q.value(1).toLongLong()));
-        item.row = makeRow({QVariant(), date, text(q.value(3)), category->name, text(q.value(4)), item.amount}, currency, 1);
-        item.row.transactionId = text(q.value(0));
+        item.row = makeRow({QVariant(), date, textOf(q.value(3)), category->name, textOf(q.value(4)), item.amount}, currency, 1);
+        item.row.transactionId = textOf(q.value(0));
         keys.push_back({category->rank, int(currency), date.toJulianDay(), items.size()});
         items.push_back(std::move(item));
     }

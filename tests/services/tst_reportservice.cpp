@@ -73,7 +73,7 @@ Books fill(TestStore &s)
     add(b.checking, 2024, 3, 5, "Red Cross", -2500, charity);
     add(b.checking, 2024, 3, 11, "Fresh Mart", -7000, groceries);  // the day after the period
     add(b.checking, 2023, 2, 7, "Fresh Mart", -4000, groceries);   // a year before
-    add(b.yen, 2024, 2, 1, "Sushi Ya", -3000, dining);
+    add(b.yen, 2024, 2, 1, "Sushi Ya 寿司屋", -3000, dining);
     add(b.yen, 2024, 2, 2, "Bonus", 10000, salary);
 
     for (const QDate &statement : {QDate(2024, 2, 29), QDate(2024, 3, 31)}) {
@@ -339,6 +339,11 @@ private Q_SLOTS:
         fresh.payee = QStringLiteral("Fresh Mart");
         QCOMPARE(transactionsTotal(service, fresh, Currency::USD), qint64(-18000));
         QVERIFY(!books.yen.isEmpty());
+        // Texts beyond ASCII come through whole.
+        const auto yen = std::find_if(rows.rows.cbegin(), rows.rows.cend(),
+                                      [](const ReportRow &r) { return r.currency == Currency::JPY && !r.total; });
+        QVERIFY(yen != rows.rows.cend());
+        QCOMPARE(yen->cells.value(2).toString(), QString::fromUtf8("Sushi Ya 寿司屋"));
     }
 
     // The rows a double-click opens add up to the figure clicked.
@@ -385,10 +390,10 @@ private Q_SLOTS:
         QTest::newRow("all time") << QDate() << QDate()
                                   << QStringList{"USD Charitable contributions -2500", "Red Cross",
                                                  "USD Medical and dental expenses -3600", "Clinic", "Fresh Mart",
-                                                 "Pharmacy C", "Pharmacy A", "Pharmacy B",
+                                                 "Pharmacie Côté", "Pharmacy A", "Pharmacy B",
                                                  "JPY Medical and dental expenses -5000", "Tokyo Clinic"};
         QTest::newRow("february") << QDate(2024, 2, 1) << QDate(2024, 2, 29)
-                                  << QStringList{"USD Medical and dental expenses -1600", "Fresh Mart", "Pharmacy C",
+                                  << QStringList{"USD Medical and dental expenses -1600", "Fresh Mart", "Pharmacie Côté",
                                                  "Pharmacy A", "Pharmacy B"};
     }
 
@@ -415,7 +420,7 @@ private Q_SLOTS:
         };
         add(usd, QDate(2024, 2, 1), "Pharmacy B", -200, medical, "id-b", "2024-02-01T10:00:02Z");
         add(usd, QDate(2024, 2, 1), "Pharmacy A", -100, medical, "id-z", "2024-02-01T10:00:01Z");
-        add(usd, QDate(2024, 2, 1), "Pharmacy C", -300, medical, "id-a", "2024-02-01T10:00:01Z");
+        add(usd, QDate(2024, 2, 1), "Pharmacie Côté", -300, medical, "id-a", "2024-02-01T10:00:01Z");
         add(usd, QDate(2024, 3, 1), "Red Cross", -2500, charity, "id-e", "2024-03-01T09:00:00Z");
         add(usd, QDate(2024, 1, 15), "Clinic", -2000, medical, "id-d", "2024-03-01T09:00:00Z");
         const QString split = add(usd, QDate(2024, 2, 1), "Fresh Mart", -5000, QString(), "id-f", "2024-02-01T10:00:00Z");
