@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -283,10 +282,7 @@ void MainWindow::showWindow(QWidget *window, const QString &title, const QSize &
     if (!window->property("larkSized").toBool()) {
         // Larger text gets a larger window, grown to its content, as far as
         // the screen allows; never smaller than the size asked for.
-        QSize grown = (size * qMax(100, ThemeManager::fontScale()) / 100.0).expandedTo(window->sizeHint());
-        if (const QScreen *screen = this->screen())
-            grown = grown.boundedTo(screen->availableSize());
-        window->resize(size.expandedTo(grown));
+        window->resize(size.expandedTo(ThemeManager::openingSize(window, size, screen())));
         window->setProperty("larkSized", true);
     }
     // A window left minimized comes back as it was.

@@ -3,6 +3,7 @@
 #include "data/preferencesrepository.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 #include <qpa/qplatformtheme.h>
@@ -65,6 +66,14 @@ ThemeManager::ThemeManager(PreferencesRepository *preferences, QObject *parent)
 int ThemeManager::clampScale(int percent)
 {
     return std::clamp(percent, 70, 160);
+}
+
+QSize ThemeManager::openingSize(const QWidget *window, const QSize &size, const QScreen *screen)
+{
+    QSize grown = (size * qMax(100, fontScale()) / 100.0).expandedTo(window->sizeHint());
+    if (screen)
+        grown = grown.boundedTo(screen->availableSize());
+    return grown;
 }
 
 int ThemeManager::fontScale()

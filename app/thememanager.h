@@ -3,8 +3,10 @@
 #include <QFont>
 #include <QObject>
 #include <QPalette>
+#include <QSize>
 
 class PreferencesRepository;
+class QScreen;
 class QWidget;
 
 // One of two fixed palettes (or the platform's choice) and one global font
@@ -33,6 +35,9 @@ public:
     static int fontScale();
     static void setProcessFontScale(int percent);  // clamped, not stored
     static int clampScale(int percent);
+    // The size a window opens at: size grown with the text's scale (never
+    // below 100 %) and to the window's content, as far as the screen allows.
+    static QSize openingSize(const QWidget *window, const QSize &size, const QScreen *screen);
     static QFont baseFont();                         // captured on first use
     static void captureBaseFont();
     static QFont fontForRole(int role);

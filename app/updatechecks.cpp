@@ -10,7 +10,6 @@
 #include "ui/update/whatsnewwindow.h"
 
 #include <QCoreApplication>
-#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 #include <QWidget>
@@ -29,10 +28,7 @@ QString productTitle()
 // Opens w over its parent at a size that grows with the text, within the screen.
 void present(QWidget *w, const QSize &size)
 {
-    QSize wanted = (size * qMax(100, ThemeManager::fontScale()) / 100.0).expandedTo(w->sizeHint());
-    if (const QScreen *screen = w->screen())
-        wanted = wanted.boundedTo(screen->availableSize());
-    w->resize(wanted);
+    w->resize(ThemeManager::openingSize(w, size, w->screen()));
     w->show();
     w->raise();
     w->activateWindow();

@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <ctime>
 
 namespace {
 
@@ -207,8 +208,43 @@ double medianMs(int repeats, const std::function<void()> &work, const std::funct
             before();
         samples.append(timeMs(work));
     }
+    return median(samples);
+}
+
+double median(QList<double> samples)
+{
     std::sort(samples.begin(), samples.end());
-    return samples.at(samples.size() / 2);
+    return samples.isEmpty() ? 0 : samples.at(samples.size() / 2);
+}
+
+namespace {
+
+double cpuMs(clockid_t clock)
+{
+    timespec t{};
+    clock_gettime(clock, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+} // namespace
+
+double threadCpuMs()
+{
+    return cpuMs(CLOCK_THREAD_CPUTIME_ID);
+}
+
+double processCpuMs()
+{
+    return cpuMs(CLOCK_PROCESS_CPUTIME_ID);
+}
+
+QString amountText(qint64 cents)
+{
+    const qint64 magnitude = qAbs(cents);
+    return QStringLiteral("%1%2.%3")
+        .arg(cents < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 100)
+        .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
 
 QString ratioText(double ours, double baseline)

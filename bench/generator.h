@@ -67,8 +67,18 @@ qint64 peakRssKb(qint64 pid = 0);
 
 // Milliseconds of a callable, and the median of several runs.
 double timeMs(const std::function<void()> &work);
+double median(QList<double> samples);  // 0 when there are none
 double medianMs(int repeats, const std::function<void()> &work, const std::function<void()> &before = {});
 QString ratioText(double ours, double baseline);
+
+// CPU time so far of the calling thread, and of the whole process. On a
+// machine shared with other work these are the steadier figures: wall time
+// also counts the time spent waiting for a processor.
+double threadCpuMs();
+double processCpuMs();
+
+// An amount in cents as a QIF or OFX file writes it: "-12.34".
+QString amountText(qint64 cents);
 
 // Medians of our work and of the baseline, taken in alternation (baseline,
 // then `before`, then ours) so that both see the same machine load.

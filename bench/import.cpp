@@ -43,15 +43,6 @@ struct Counts {
     int splits = 0;
 };
 
-QString amountText(qint64 cents)
-{
-    const qint64 magnitude = qAbs(cents);
-    return QStringLiteral("%1%2.%3")
-        .arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(magnitude / 100)
-        .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
-}
-
 // A QIF export of five accounts as a finance program writes it: a category
 // list, then one section per account. About one record in ten is a side of
 // a transfer (its other side is in the other account's section) and one in

@@ -8,41 +8,14 @@
 #include "services/qifreader.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 
-#include <ctime>
 #include <memory>
 
 namespace {
 
 constexpr int kRows = 100000;
-
-QElapsedTimer g_clock;
-void startClock()
-{
-    g_clock.start();
-}
-double sinceStart()
-{
-    return g_clock.nsecsElapsed() / 1e6;
-}
-
-// CPU time of the process so far. On a machine shared with other work it is
-// the steadier figure: wall time also counts waiting for a processor.
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.isEmpty() ? 0 : v.at(v.size() / 2);
-}
 
 struct Row {
     QDate date;
@@ -69,14 +42,6 @@ QList<Row> makeRows(int count)
         rows.append(r);
     }
     return rows;
-}
-
-QString amountText(qint64 cents)
-{
-    return QStringLiteral("%1%2.%3")
-        .arg(cents < 0 ? QStringLiteral("-") : QString())
-        .arg(qAbs(cents) / 100)
-        .arg(qAbs(cents) % 100, 2, 10, QLatin1Char('0'));
 }
 
 void writeBoth(const QList<Row> &rows, const QString &qifPath, const QString &ofxPath)
@@ -142,42 +107,42 @@ void run(const BenchOptions &options, QTextStream &out)
         store.reset();  // one connection at a time
         store = freshStore(dbPath, &account);
     };
+    // The mapping key of the file's one statement; empty when it was not read.
+    const auto keyOf = [&ofxPath](const ImportFile &file) {
+        return file.statements.isEmpty() ? QString() : ImportService::sourceKey(file.statements.first().key, ofxPath);
+    };
     ImportResult qifResult;
     QList<double> qifCpu;
     const double qif = medianMs(options.repeats, [&]() {
-        const double cpu = cpuMs();
+        const double cpu = processCpuMs();
         qifResult = store->services->import()->importQif({qifPath}, {{QStringLiteral("checking"), account}});
-        qifCpu.append(cpuMs() - cpu);
+        qifCpu.append(processCpuMs() - cpu);
     }, fresh);
     ImportResult ofxResult;
     QList<double> ofxReads;
     QList<double> ofxReadCpu;
     QList<double> ofxCpu;
     const double ofx = medianMs(options.repeats, [&]() {
-        const double cpu = cpuMs();
-        const ImportFile file = ImportService::readOfx(ofxPath);
-        ofxReads.append(sinceStart());
-        ofxReadCpu.append(cpuMs() - cpu);
-        const QString key = file.statements.isEmpty() ? QString() : ImportService::sourceKey(file.statements.first().key, ofxPath);
-        ofxResult = store->services->import()->importFiles({file}, {{key, account}});
-        ofxCpu.append(cpuMs() - cpu);
-    }, [&]() {
-        fresh();
-        startClock();
-    });
+        const double cpu = processCpuMs();
+        ImportFile file;
+        ofxReads.append(timeMs([&]() { file = ImportService::readOfx(ofxPath); }));
+        ofxReadCpu.append(processCpuMs() - cpu);
+        ofxResult = store->services->import()->importFiles({file}, {{keyOf(file), account}});
+        ofxCpu.append(processCpuMs() - cpu);
+    }, fresh);
     QList<double> qifReadCpu;
     // Reading alone, for the split between the parse and the writes.
     const double qifRead = medianMs(options.repeats, [&]() {
-        const double cpu = cpuMs();
+        const double cpu = processCpuMs();
         ImportService::readQif(qifPath);
-        qifReadCpu.append(cpuMs() - cpu);
+        qifReadCpu.append(processCpuMs() - cpu);
     });
     // The same download again: every row a duplicate by its FITID.
     double again = 0;
     {
         fresh();
         const ImportFile file = ImportService::readOfx(ofxPath);
-        const QString key = ImportService::sourceKey(file.statements.first().key, ofxPath);
+        const QString key = keyOf(file);
         store->services->import()->importFiles({file}, {{key, account}});
         ImportResult second;
         again = medianMs(options.repeats, [&]() {

@@ -23,7 +23,6 @@
 #include <QSqlQuery>
 #include <QTimer>
 
-#include <ctime>
 
 namespace {
 
@@ -148,14 +147,6 @@ void bare(const QSqlDatabase &db, const QString &sql)
         q.value(0);
 }
 
-// CPU time of the calling thread so far.
-double threadCpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
 // Medians of wall time and of the calling thread's CPU time. On a machine
 // shared with other work the CPU times are the steadier figures: the wall
 // times also count the time the thread waited for a processor.
@@ -167,11 +158,6 @@ struct Timing {
     {
         wall.append(wallMs);
         cpu.append(cpuMs);
-    }
-    static double median(QList<double> v)
-    {
-        std::sort(v.begin(), v.end());
-        return v.isEmpty() ? 0 : v.at(v.size() / 2);
     }
     double wallMedian() const { return median(wall); }
     double cpuMedian() const { return median(cpu); }
@@ -358,9 +344,9 @@ void reports(const BenchOptions &o, QTextStream &out)
     }
     out << QStringLiteral("window, %1 chosen while %2 is made: shown after %3 ms, alone %4 ms: ratio %5\n")
                .arg(ReportCatalog::name(ReportKind(quick)), ReportCatalog::name(ReportKind(slow)))
-               .arg(Timing::median(after), 0, 'f', 1)
-               .arg(Timing::median(alone), 0, 'f', 1)
-               .arg(ratioText(Timing::median(after), Timing::median(alone)));
+               .arg(median(after), 0, 'f', 1)
+               .arg(median(alone), 0, 'f', 1)
+               .arg(ratioText(median(after), median(alone)));
     out << QStringLiteral("the scenario took %1 s\n").arg(run.elapsed() / 1000);
     out.flush();
 }

@@ -158,12 +158,6 @@ void printPaired(QTextStream &out, const QString &what, const Paired &p, double 
     out.flush();
 }
 
-double median(QList<double> samples)
-{
-    std::sort(samples.begin(), samples.end());
-    return samples.isEmpty() ? 0 : samples.at(samples.size() / 2);
-}
-
 double slowest(const QList<double> &samples)
 {
     return samples.isEmpty() ? 0 : *std::max_element(samples.begin(), samples.end());

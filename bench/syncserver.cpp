@@ -219,6 +219,34 @@ LoadResult loadTest(const QUrl &base, const QStringList &tokens, int requestsPer
     return result;
 }
 
+// Pulls every page as a device signed in with token would; the
+// transactions pulled.
+int pullAll(QNetworkAccessManager &nam, const QUrl &base, const QString &token)
+{
+    int pulled = 0;
+    QString cursor;
+    for (bool more = true; more;) {
+        QUrl url = base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/pull")));
+        url.setQuery(QStringLiteral("limit=200&cursor=") + cursor);
+        const QJsonObject page = QJsonDocument::fromJson(request(nam, url, "GET", {}, {}, token).body).object();
+        pulled += int(page.value(QStringLiteral("transactions")).toArray().size());
+        cursor = page.value(QStringLiteral("cursor")).toString();
+        more = page.value(QStringLiteral("has_more")).toBool();
+    }
+    return pulled;
+}
+
+// Pushes each body in turn; how many were not answered 200.
+int pushAll(QNetworkAccessManager &nam, const QUrl &pushUrl, const QList<QByteArray> &bodies, const QString &token)
+{
+    int errors = 0;
+    for (const QByteArray &body : bodies) {
+        if (request(nam, pushUrl, "POST", body, "application/json", token).status != 200)
+            ++errors;
+    }
+    return errors;
+}
+
 // Sharing the account the rows went into, on the same server: the share
 // enters every row in the member's own sequence, the member pulls them all,
 // and as an editor pushes new rows into it. Each is set against the owner's
@@ -273,17 +301,7 @@ void measureSharing(QNetworkAccessManager &nam, const QUrl &base, const QString 
                      .status;
     });
     int pulled = 0;
-    const double memberPullMs = timeMs([&] {
-        QString cursor;
-        for (bool more = true; more;) {
-            QUrl url = base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/pull")));
-            url.setQuery(QStringLiteral("limit=200&cursor=") + cursor);
-            const QJsonObject page = QJsonDocument::fromJson(request(nam, url, "GET", {}, {}, memberToken).body).object();
-            pulled += int(page.value(QStringLiteral("transactions")).toArray().size());
-            cursor = page.value(QStringLiteral("cursor")).toString();
-            more = page.value(QStringLiteral("has_more")).toBool();
-        }
-    });
+    const double memberPullMs = timeMs([&] { pulled = pullAll(nam, base, memberToken); });
     StoreGenerator gen(11);
     const int added = std::max(500, rows / 10);
     QList<QByteArray> bodies;
@@ -294,12 +312,7 @@ void measureSharing(QNetworkAccessManager &nam, const QUrl &base, const QString 
         bodies.append(pushBody(batch));
     }
     int errors = 0;
-    const double editorPushMs = timeMs([&] {
-        for (const QByteArray &body : std::as_const(bodies)) {
-            if (request(nam, pushUrl, "POST", body, "application/json", memberToken).status != 200)
-                ++errors;
-        }
-    });
+    const double editorPushMs = timeMs([&] { errors = pushAll(nam, pushUrl, bodies, memberToken); });
     out << QStringLiteral("share an account of %1 rows with a member: %2 ms (HTTP %3), ratio %4 to the owner's push "
                           "of those rows\n")
                .arg(rows)
@@ -325,11 +338,6 @@ double percentile(QList<double> values, double p)
 }
 
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
 
 void run(const BenchOptions &options, QTextStream &out)
 {
@@ -371,24 +379,8 @@ void run(const BenchOptions &options, QTextStream &out)
         const QString token = signUp(nam, server->base, QStringLiteral("bench@example.org")).access;
         lastToken = token;
         const QUrl pushUrl = server->base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/push")));
-        pushMs.append(timeMs([&] {
-            for (const QByteArray &body : std::as_const(bodies)) {
-                if (request(nam, pushUrl, "POST", body, "application/json", token).status != 200)
-                    ++pushErrors;
-            }
-        }));
-        pullMs.append(timeMs([&] {
-            QString cursor;
-            pulled = 0;
-            for (bool more = true; more;) {
-                QUrl url = server->base.resolved(QUrl(QStringLiteral("/quillet/v1/sync/pull")));
-                url.setQuery(QStringLiteral("limit=200&cursor=") + cursor);
-                const QJsonObject page = QJsonDocument::fromJson(request(nam, url, "GET", {}, {}, token).body).object();
-                pulled += int(page.value(QStringLiteral("transactions")).toArray().size());
-                cursor = page.value(QStringLiteral("cursor")).toString();
-                more = page.value(QStringLiteral("has_more")).toBool();
-            }
-        }));
+        pushMs.append(timeMs([&] { pushErrors += pushAll(nam, pushUrl, bodies, token); }));
+        pullMs.append(timeMs([&] { pulled = pullAll(nam, server->base, token); }));
     }
     if (!options.keep)
         removeStore(barePath);

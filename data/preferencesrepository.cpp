@@ -2,6 +2,7 @@
 
 #include "data/database.h"
 
+#include <QJsonDocument>
 #include <QSqlQuery>
 
 PreferencesRepository::PreferencesRepository(Database *database, QObject *parent)
@@ -50,6 +51,16 @@ bool PreferencesRepository::set(const QString &key, const QString &value)
 bool PreferencesRepository::setBool(const QString &key, bool value)
 {
     return set(key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QJsonObject PreferencesRepository::getObject(const QString &key)
+{
+    return QJsonDocument::fromJson(get(key, QString()).toUtf8()).object();
+}
+
+bool PreferencesRepository::setObject(const QString &key, const QJsonObject &value)
+{
+    return set(key, QString::fromUtf8(QJsonDocument(value).toJson(QJsonDocument::Compact)));
 }
 
 bool PreferencesRepository::remove(const QString &key)

@@ -2,6 +2,7 @@
 
 #include "data/statementcache.h"
 
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 
@@ -21,6 +22,10 @@ public:
     bool getBool(const QString &key, bool defaultValue);
     bool set(const QString &key, const QString &value);
     bool setBool(const QString &key, bool value);
+    // A preference that holds a JSON object; an empty one when it is unset
+    // or holds anything else.
+    QJsonObject getObject(const QString &key);
+    bool setObject(const QString &key, const QJsonObject &value);
     bool remove(const QString &key);
 
 Q_SIGNALS:

@@ -2,7 +2,6 @@
 
 #include "data/preferencesrepository.h"
 
-#include <QJsonDocument>
 #include <QJsonObject>
 
 const QString SharedAccess::kPreferenceKey = QStringLiteral("sharedAccounts");
@@ -21,8 +20,7 @@ SharedAccess::SharedAccess(PreferencesRepository *preferences)
 QHash<QString, SharedAccess::Access> SharedAccess::all() const
 {
     QHash<QString, Access> out;
-    const QJsonObject stored =
-        QJsonDocument::fromJson(m_preferences->get(kPreferenceKey, QString()).toUtf8()).object();
+    const QJsonObject stored = m_preferences->getObject(kPreferenceKey);
     for (auto it = stored.begin(); it != stored.end(); ++it) {
         const QJsonObject entry = it.value().toObject();
         out.insert(it.key(), {entry.value(kRole).toString(), entry.value(kOwnerName).toString(),
@@ -61,5 +59,5 @@ bool SharedAccess::set(const QString &accountId, const std::optional<Access> &ac
         stored.insert(a.key(), QJsonObject{{kRole, a->role}, {kOwnerName, a->ownerName}, {kOwnerEmail, a->ownerEmail}});
     if (stored.isEmpty())
         return m_preferences->remove(kPreferenceKey);
-    return m_preferences->set(kPreferenceKey, QString::fromUtf8(QJsonDocument(stored).toJson(QJsonDocument::Compact)));
+    return m_preferences->setObject(kPreferenceKey, stored);
 }

@@ -20,7 +20,7 @@ HttpResponse familyPage(Backend &backend, const PortalVisit &visit, int status =
                 || !backend.family.invitationsSent(view.group.id, &view.sent, &error)))
         || !backend.family.invitationsFor(visit.caller.userId, &view.received, &error))
         return storeFailed(backend, "showing the family group", error);
-    return html(PortalPages::family(backend.context.config, visit.view, view), status);
+    return HttpResponse::html(PortalPages::family(backend.context.config, visit.view, view), status);
 }
 
 struct Action {
@@ -65,7 +65,7 @@ HttpResponse familyPost(Backend &backend, PortalVisit visit, const QString &acti
         visit.view.error = result.message;
         return familyPage(backend, visit, statusOf(result.outcome));
     }
-    return html(Pages::notice(backend.context.config, QStringLiteral("No such page"),
+    return HttpResponse::html(Pages::notice(backend.context.config, QStringLiteral("No such page"),
                               QStringLiteral("There is nothing to do at this address.")),
                 404);
 }

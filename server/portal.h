@@ -28,7 +28,6 @@ Router::Handler post(Backend &backend, Handler handler);
 
 // After a change: 303 to the page, which then shows the notice named by done.
 HttpResponse done(const QString &page, const QString &done);
-HttpResponse html(const QString &page, int status = 200);
 HttpResponse storeFailed(const Backend &backend, const char *what, const QString &error);
 int statusOf(FamilyGroups::Outcome outcome);
 

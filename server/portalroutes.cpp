@@ -53,7 +53,7 @@ Router::Handler wrap(Backend &backend, Handler handler, bool isPost)
         QString problem;
         request.fields(&visit.fields, &problem);
         if (!Secrets::equalConstantTime(visit.fields.value(QStringLiteral("csrf")).toUtf8(), visit.view.formToken.toUtf8())) {
-            return html(Pages::notice(config, QStringLiteral("This form cannot be used"),
+            return HttpResponse::html(Pages::notice(config, QStringLiteral("This form cannot be used"),
                                       QStringLiteral("Nothing was changed. The form did not come from your open account "
                                                      "page; open the page again and repeat the change.")),
                         403);
@@ -79,15 +79,10 @@ HttpResponse done(const QString &page, const QString &doneName)
     return HttpResponse::seeOther("/account/" + page.toLatin1() + "?done=" + doneName.toLatin1());
 }
 
-HttpResponse html(const QString &page, int status)
-{
-    return HttpResponse::html(page, status);
-}
-
 HttpResponse storeFailed(const Backend &backend, const char *what, const QString &error)
 {
     qWarning("account pages: %s failed: %s", what, qPrintable(error));
-    return html(Pages::notice(backend.context.config, QStringLiteral("Something went wrong"),
+    return HttpResponse::html(Pages::notice(backend.context.config, QStringLiteral("Something went wrong"),
                               QStringLiteral("The server could not complete this. Nothing was changed; try again later.")),
                 500);
 }
@@ -115,15 +110,13 @@ int statusOf(FamilyGroups::Outcome outcome)
 
 namespace {
 
-using Portal::html;
-
 HttpResponse startPage(Backend &backend, const HttpRequest &request)
 {
     Caller caller;
     if (BrowserSignIn::caller(backend, request, &caller))
         return HttpResponse::seeOther("/account/profile");
     const QString nonce = BrowserSignIn::nonceOf(request);
-    HttpResponse response = html(PortalPages::signIn(backend.context.config, nonce, {}, {}));
+    HttpResponse response = HttpResponse::html(PortalPages::signIn(backend.context.config, nonce, {}, {}));
     BrowserSignIn::keepNonce(backend.context.config, nonce, &response);
     return response;
 }
@@ -140,7 +133,7 @@ HttpResponse signInPost(Backend &backend, const HttpRequest &request)
     // signed in to an account they did not choose.
     if (!BrowserSignIn::nonceMatches(request, nonce)) {
         const QString fresh = BrowserSignIn::nonceOf(request);
-        HttpResponse response = html(PortalPages::signIn(config, fresh, email,
+        HttpResponse response = HttpResponse::html(PortalPages::signIn(config, fresh, email,
                                                          QStringLiteral("This sign-in form has expired. Sign in again.")),
                                      403);
         BrowserSignIn::keepNonce(config, fresh, &response);
@@ -150,17 +143,17 @@ HttpResponse signInPost(Backend &backend, const HttpRequest &request)
     qint64 retryAfter = 0;
     switch (backend.checkCredentials(request, email, f.value(QStringLiteral("password")), &user, &retryAfter)) {
     case Backend::Checked::Throttled:
-        return HttpResponse::withRetryAfter(html(PortalPages::signIn(config, nonce, email, Pages::throttledText(retryAfter)), 429),
+        return HttpResponse::withRetryAfter(HttpResponse::html(PortalPages::signIn(config, nonce, email, Pages::throttledText(retryAfter)), 429),
                                             retryAfter);
     case Backend::Checked::Wrong:
-        return html(PortalPages::signIn(config, nonce, email, QStringLiteral("The email address or the password is not right.")),
+        return HttpResponse::html(PortalPages::signIn(config, nonce, email, QStringLiteral("The email address or the password is not right.")),
                     401);
     case Backend::Checked::Ok:
         break;
     }
     HttpResponse response = HttpResponse::seeOther("/account/profile");
     if (!BrowserSignIn::start(backend, user.id, &response))
-        return html(PortalPages::signIn(config, nonce, email, QStringLiteral("The server could not sign you in. Try again.")), 500);
+        return HttpResponse::html(PortalPages::signIn(config, nonce, email, QStringLiteral("The server could not sign you in. Try again.")), 500);
     return response;
 }
 
@@ -183,7 +176,7 @@ HttpResponse profilePost(Backend &backend, PortalVisit visit, const HttpRequest 
         visit.view.error = why;
         visit.view.user.displayName = name;
         visit.view.user.email = email;
-        return html(PortalPages::profile(config, visit.view), status);
+        return HttpResponse::html(PortalPages::profile(config, visit.view), status);
     };
     // A new address is a new way into the account: it takes the password.
     if (Users::normaliseEmail(email) != visit.view.user.email) {
@@ -219,7 +212,7 @@ HttpResponse passwordPost(Backend &backend, PortalVisit visit, const HttpRequest
     const ServerConfig &config = backend.context.config;
     const auto refuse = [&](const QString &why, int status) {
         visit.view.error = why;
-        return html(PortalPages::password(config, visit.view), status);
+        return HttpResponse::html(PortalPages::password(config, visit.view), status);
     };
     User checked;
     qint64 retryAfter = 0;
@@ -253,7 +246,7 @@ HttpResponse sessionsPage(Backend &backend, PortalVisit visit, int status = 200)
     QString error;
     if (!backend.sessions.list(visit.caller.userId, &list, &error))
         return Portal::storeFailed(backend, "listing sessions", error);
-    return html(PortalPages::sessions(backend.context.config, visit.view, list, visit.caller.sessionId), status);
+    return HttpResponse::html(PortalPages::sessions(backend.context.config, visit.view, list, visit.caller.sessionId), status);
 }
 
 HttpResponse sessionSignOutPost(Backend &backend, PortalVisit visit)
@@ -276,7 +269,7 @@ HttpResponse devicesPage(Backend &backend, PortalVisit visit, int status = 200)
     QString error;
     if (!backend.devices.list(visit.caller.userId, &list, &error))
         return Portal::storeFailed(backend, "listing devices", error);
-    return html(PortalPages::devices(backend.context.config, visit.view, list), status);
+    return HttpResponse::html(PortalPages::devices(backend.context.config, visit.view, list), status);
 }
 
 HttpResponse deviceRemovePost(Backend &backend, PortalVisit visit)
@@ -301,14 +294,14 @@ void addPortalRoutes(Router &router, Backend &backend)
     router.add("POST", QStringLiteral("/account/signout"),
                Portal::post(backend, [&backend](const PortalVisit &visit, const HttpRequest &) { return signOutPost(backend, visit); }));
     router.add("GET", QStringLiteral("/account/profile"), Portal::page(backend, [&config](const PortalVisit &visit, const HttpRequest &) {
-                   return html(PortalPages::profile(config, visit.view));
+                   return HttpResponse::html(PortalPages::profile(config, visit.view));
                }));
     router.add("POST", QStringLiteral("/account/profile"),
                Portal::post(backend, [&backend](const PortalVisit &visit, const HttpRequest &request) {
                    return profilePost(backend, visit, request);
                }));
     router.add("GET", QStringLiteral("/account/password"), Portal::page(backend, [&config](const PortalVisit &visit, const HttpRequest &) {
-                   return html(PortalPages::password(config, visit.view));
+                   return HttpResponse::html(PortalPages::password(config, visit.view));
                }));
     router.add("POST", QStringLiteral("/account/password"),
                Portal::post(backend, [&backend](const PortalVisit &visit, const HttpRequest &request) {

@@ -54,10 +54,8 @@ bool PushRouter::load(const QString &pusherId, QString *error)
         return false;
     // Someone whose shares ended still has entries, revoked: their devices
     // may yet send changes of those records.
-    if (!SharedFeed::receivesAny(m_store, pusherId, &m_receives, error))
-        return false;
-    m_receives = m_receives || !m_shared.isEmpty();
-    return true;
+    m_receives = !m_shared.isEmpty();
+    return m_receives || SharedFeed::receivesAny(m_store, pusherId, &m_receives, error);
 }
 
 QString PushRouter::refusalFor(const QString &ownerId, const QString &accountClientId) const

@@ -14,7 +14,6 @@
 #include "services/money.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
 #include <QSignalBlocker>
@@ -512,7 +511,7 @@ void ImportService::Run::finishStatements()
     QJsonObject remembered;
     PreferencesRepository *preferences = m_service->m_preferences;
     if (preferences)
-        remembered = QJsonDocument::fromJson(preferences->get(ImportService::statementMapKey(), QString()).toUtf8()).object();
+        remembered = preferences->getObject(ImportService::statementMapKey());
     const QJsonObject before = remembered;
     QHash<QString, int> balanceOf;  // account id -> index in m_result.balances
     for (const ImportFile &file : m_files) {
@@ -550,8 +549,7 @@ void ImportService::Run::finishStatements()
         balance.cleared = starting + m_service->m_transactions->clearedTotal(balance.accountId, balance.date);
     }
     if (preferences && remembered != before
-        && !written(preferences->set(ImportService::statementMapKey(),
-                                     QString::fromUtf8(QJsonDocument(remembered).toJson(QJsonDocument::Compact))))) {
+        && !written(preferences->setObject(ImportService::statementMapKey(), remembered))) {
         qWarning() << "OFX import: cannot remember the statement accounts";
     }
 }

@@ -11,7 +11,6 @@
 #include "services/qifreader.h"
 #include "services/safetycopies.h"
 
-#include <QJsonDocument>
 #include <QJsonObject>
 
 ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,
@@ -202,8 +201,7 @@ QString ImportService::suggestedAccount(const StatementAccount &statement, const
     // The user's own choice last time comes first: two accounts may well
     // end in the same four digits.
     if (m_preferences) {
-        const QJsonObject map =
-            QJsonDocument::fromJson(m_preferences->get(statementMapKey(), QString()).toUtf8()).object();
+        const QJsonObject map = m_preferences->getObject(statementMapKey());
         const QString last = map.value(statement.key).toString();
         for (const Account &a : accounts) {
             if (!last.isEmpty() && a.id == last && fits(a))

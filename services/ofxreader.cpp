@@ -365,7 +365,10 @@ OfxParseResult OfxReader::parse(const QByteArray &bytes)
         libofx_proc_file(context, QFile::encodeName(path).constData(), OFX);
         libofx_free_context(context);
     }
-    collector.finish(OfxText::isTruncated(bytes), OfxText::endsInsideRow(bytes));
+    // Where a cut file stops matters only when it is cut: that looks through
+    // the whole file.
+    const bool truncated = OfxText::isTruncated(bytes);
+    collector.finish(truncated, truncated && OfxText::endsInsideRow(bytes));
 #else
     result.readable = false;
 #endif

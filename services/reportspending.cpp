@@ -250,19 +250,20 @@ void taxReport(Context &ctx)
     // income nor expense, and do not count.
     const QString tax = QStringLiteral("k.is_tax_relevant = 1 AND k.category_type <> 'transfer' AND "
                                        "COALESCE(t.transfer_link_id, '') = ''");
+    const QString currencyIndex = ctx.data.currencySql();
     QVariantList binds;
     QString sql = QStringLiteral("SELECT CAST(t.id AS BLOB), %1, t.date, CAST(t.payee AS BLOB), CAST(t.memo AS BLOB), "
                                  "t.amount, k.rowid, julianday(t.created_at) "
                                  "FROM categories k JOIN transactions t ON t.category_id = k.id "
                                  "WHERE t.is_split = 0 AND %2")
-                      .arg(ctx.data.currencySql(), tax);
+                      .arg(currencyIndex, tax);
     sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
     sql += QStringLiteral(" UNION ALL SELECT CAST(t.id AS BLOB), %1, t.date, CAST(t.payee AS BLOB), "
                           "CAST(COALESCE(NULLIF(s.memo, ''), t.memo) AS BLOB), "
                           "s.amount, k.rowid, julianday(t.created_at) FROM split_lines s CROSS JOIN categories k "
                           "ON k.id = s.category_id CROSS JOIN transactions t ON t.id = s.transaction_id "
                           "WHERE t.is_split = 1 AND %2")
-               .arg(ctx.data.currencySql(), tax);
+               .arg(currencyIndex, tax);
     sql += ctx.data.transactionsWhere(ctx.filter.range, &binds);
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))

@@ -53,7 +53,6 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
-#include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 #include <QTreeWidget>
@@ -79,10 +78,7 @@ void save(QWidget *w, const QString &path)
 // the text's scale and to its content, within the screen.
 void showAsOpened(QWidget *window, const QSize &size)
 {
-    QSize grown = (size * qMax(100, ThemeManager::fontScale()) / 100.0).expandedTo(window->sizeHint());
-    if (const QScreen *screen = window->screen())
-        grown = grown.boundedTo(screen->availableSize());
-    window->resize(size.expandedTo(grown));
+    window->resize(size.expandedTo(ThemeManager::openingSize(window, size, window->screen())));
     window->show();
 }
 
@@ -302,12 +298,9 @@ void saveSharing(MainWindow &main, AppState &state, const QString &dir, const QS
     std::optional<Account> savings = state.accounts()->findById(savingsId);
     if (!checking || !savings)
         return;
-    const QSize size = (QSize(560, 420) * ThemeManager::fontScale() / 100.0);
     auto take = [&](const QString &name, const std::function<void(ShareAccountDialog &)> &stage) {
         ShareAccountDialog dialog(state.accountSharingService(), checkingId, checking->name, &main);
-        dialog.setWindowTitle(QStringLiteral("Share \"%1\"").arg(checking->name));
-        dialog.resize(size.expandedTo(dialog.sizeHint()));
-        dialog.show();
+        showAsOpened(&dialog, QSize(560, 420));
         QEventLoop wait;
         QTimer::singleShot(5000, &wait, &QEventLoop::quit);
         QObject::connect(&dialog, &ShareAccountDialog::answered, &wait, &QEventLoop::quit);
@@ -416,8 +409,7 @@ void saveUpdateWindows(MainWindow &main, const QString &dir, const QString &them
     release.size = 48213504;
     release.sha256 = QStringLiteral("9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08");
     UpdateWindow offer(release, UpdateChecks::runningVersion(), QStringLiteral("Larkspire Quillet"), &main);
-    offer.resize((QSize(560, 520) * ThemeManager::fontScale() / 100.0).expandedTo(offer.sizeHint()));
-    offer.show();
+    showAsOpened(&offer, QSize(560, 520));
     save(&offer, QStringLiteral("%1/update-%2.png").arg(dir, themeSuffix));
 }
 

@@ -344,25 +344,27 @@ void ReportsScreen::showReport(quint64 ticket, const Report &report)
     else
         m_chart->setChart(report.charts.first());
 
-    QString status;
-    if (!report.error.isEmpty()) {
-        status = report.error;
-    } else {
-        status = ReportCatalog::rangeText(report.range);
-        if (report.totalsPending)
-            status += QStringLiteral("  \u2022  ")
-                + tr("Showing the newest %1 rows; counting the rest\u2026").arg(QLocale().toString(kShownRows));
-        else if (report.truncated)
-            status += QStringLiteral("  \u2022  ")
-                + tr("Showing the newest %1 of %2 rows; Export CSV writes them all.")
-                      .arg(QLocale().toString(kShownRows), QLocale().toString(report.matchingRows));
-        else if (report.rows.isEmpty())
-            status += QStringLiteral("  \u2022  ") + tr("Nothing in this period.");
-    }
-    m_status->setText(status);
+    m_status->setText(statusText(report));
     Q_EMIT reportShown();
     if (!report.totalsPending)
         Q_EMIT reportCompleted();
+}
+
+QString ReportsScreen::statusText(const Report &report)
+{
+    if (!report.error.isEmpty())
+        return report.error;
+    QString status = ReportCatalog::rangeText(report.range);
+    if (report.totalsPending)
+        status += QStringLiteral("  \u2022  ")
+            + tr("Showing the newest %1 rows; counting the rest\u2026").arg(QLocale().toString(kShownRows));
+    else if (report.truncated)
+        status += QStringLiteral("  \u2022  ")
+            + tr("Showing the newest %1 of %2 rows; Export CSV writes them all.")
+                  .arg(QLocale().toString(kShownRows), QLocale().toString(report.matchingRows));
+    else if (report.rows.isEmpty())
+        status += QStringLiteral("  \u2022  ") + tr("Nothing in this period.");
+    return status;
 }
 
 void ReportsScreen::showTotals(quint64 ticket, const Report &report)
@@ -370,14 +372,9 @@ void ReportsScreen::showTotals(quint64 ticket, const Report &report)
     if (ticket != m_ticket)
         return;
     m_ticket = 0;
-    if (!report.error.isEmpty()) {
-        m_status->setText(report.error);
-    } else {
+    if (report.error.isEmpty())
         m_model->completeReport(report, m_table);
-        m_status->setText(ReportCatalog::rangeText(report.range) + QStringLiteral("  \u2022  ")
-                          + tr("Showing the newest %1 of %2 rows; Export CSV writes them all.")
-                                .arg(QLocale().toString(kShownRows), QLocale().toString(report.matchingRows)));
-    }
+    m_status->setText(statusText(report));
     Q_EMIT reportCompleted();
 }
 

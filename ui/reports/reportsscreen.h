@@ -79,6 +79,8 @@ private:
     void updateFilters();
     void showReport(quint64 ticket, const Report &report);
     void showTotals(quint64 ticket, const Report &report);
+    // The line under the table: the period, and how much of it is shown.
+    static QString statusText(const Report &report);
     void showChartFor(int row);
     void openRow(const QModelIndex &index);
     void exported(quint64 ticket, bool ok, const QString &error);
