@@ -122,6 +122,11 @@ bool SharedFeed::membersOfAccount(const RecordRef &record, QStringList *members,
     }
     if (record.entity != kTransactionKind && record.entity != kReconciliationKind)
         return true;
+    const QString key = record.ownerId + QLatin1Char('\n') + record.accountId;
+    if (const auto known = m_rowMembers.constFind(key); known != m_rowMembers.constEnd()) {
+        *members = *known;
+        return true;
+    }
     Query q(m_store, QStringLiteral("SELECT s.member_user_id FROM account_shares s "
                                     "JOIN records a ON a.server_id = s.account_server_id "
                                     "WHERE a.user_id = ? AND a.entity_type = 'account' AND a.client_id = ?"));
@@ -130,6 +135,7 @@ bool SharedFeed::membersOfAccount(const RecordRef &record, QStringList *members,
         return false;
     while (q.next())
         members->append(q.value(0).toString());
+    m_rowMembers.insert(key, *members);
     return true;
 }
 

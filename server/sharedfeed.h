@@ -83,6 +83,10 @@ private:
     // "member\ncategory id" of the categories a member is known to have.
     // A failed write ends the whole push, so nothing here outlives a rollback.
     QSet<QString> m_delivered;
+    // "owner\naccount id" -> the members of that shared account, for its
+    // rows. A push never changes who shares what, so a push's feed asks once
+    // per account, not once per row.
+    QHash<QString, QStringList> m_rowMembers;
 };
 
 // The local ids of the categories a transaction's payload names, its split

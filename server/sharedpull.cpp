@@ -11,17 +11,23 @@ SharedPull::SharedPull(Store &store, const QString &userId)
 {
 }
 
+QString SharedPull::ownCopyAbsent()
+{
+    return QStringLiteral("NOT EXISTS (SELECT 1 FROM records o WHERE o.user_id = d.user_id "
+                          "AND o.entity_type = d.entity_type AND o.client_id = d.client_id)");
+}
+
 QString SharedPull::pageSql()
 {
-    return QStringLiteral(
-        "SELECT client_id, server_id, version, payload, seq, 0, user_id, '' FROM records "
-        "WHERE user_id = ? AND entity_type = ? AND seq > ? "
-        "UNION ALL "
-        "SELECT r.client_id, r.server_id, r.version, r.payload, d.seq, d.revoked, r.user_id, d.changed_at "
-        "FROM shared_records d JOIN records r ON r.server_id = d.server_id "
-        "WHERE d.user_id = ? AND d.entity_type = ? AND d.seq > ? AND NOT EXISTS (SELECT 1 FROM records o "
-        "WHERE o.user_id = d.user_id AND o.entity_type = d.entity_type AND o.client_id = d.client_id) "
-        "ORDER BY 5 LIMIT ?");
+    static const QString sql =
+        QStringLiteral("SELECT client_id, server_id, version, payload, seq, 0, user_id, '' FROM records "
+                       "WHERE user_id = ? AND entity_type = ? AND seq > ? "
+                       "UNION ALL "
+                       "SELECT r.client_id, r.server_id, r.version, r.payload, d.seq, d.revoked, r.user_id, "
+                       "d.changed_at FROM shared_records d JOIN records r ON r.server_id = d.server_id "
+                       "WHERE d.user_id = ? AND d.entity_type = ? AND d.seq > ? AND ")
+        + ownCopyAbsent() + QStringLiteral(" ORDER BY 5 LIMIT ?");
+    return sql;
 }
 
 void SharedPull::note(QJsonObject &record, bool revoked, const QString &ownerId, const QString &changedAt)

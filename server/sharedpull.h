@@ -25,6 +25,9 @@ public:
     // cursor, user, type, cursor, limit. Columns: client_id, server_id,
     // version, payload, seq, revoked, owner, changed_at.
     static QString pageSql();
+    // The condition that leaves out a shared entry (alias d) when the member
+    // holds a record of that type and local id of their own: theirs wins.
+    static QString ownCopyAbsent();
 
     // A record read by pageSql().
     void note(QJsonObject &record, bool revoked, const QString &ownerId, const QString &changedAt);

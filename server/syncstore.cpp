@@ -297,9 +297,8 @@ bool SyncStore::integrity(const QString &userId, bool receives, QJsonObject *out
     if (receives) {
         sources.append(QStringLiteral("FROM shared_records d JOIN records r ON r.server_id = d.server_id "
                                       "WHERE d.user_id = ? AND d.entity_type = '%1' AND d.revoked = 0 "
-                                      "AND r.deleted = 0 AND NOT EXISTS (SELECT 1 FROM records o WHERE "
-                                      "o.user_id = d.user_id AND o.entity_type = d.entity_type "
-                                      "AND o.client_id = d.client_id)"));
+                                      "AND r.deleted = 0 AND ")
+                       + SharedPull::ownCopyAbsent());
     }
     qint64 categories = 0;
     QJsonObject accounts;

@@ -26,7 +26,6 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSqlQuery>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -54,14 +53,6 @@ class TestAccountSharing : public QObject
             if (list->topLevelItem(i)->text(0).contains(email))
                 list->setCurrentItem(list->topLevelItem(i));
         }
-    }
-
-    QString userId(const QString &email)
-    {
-        QSqlQuery q(m_server.server().context().store->db());
-        q.prepare(QStringLiteral("SELECT id FROM users WHERE email = ?"));
-        q.addBindValue(email);
-        return q.exec() && q.next() ? q.value(0).toString() : QString();
     }
 
     static QString roleOf(ShareAccountDialog &dialog, const QString &email)
@@ -95,8 +86,8 @@ private Q_SLOTS:
         QVERIFY(TestSync::signIn(ann.state(), m_server.client(), QStringLiteral("ann@example.org")));
         QVERIFY(TestSync::signIn(ben.state(), m_server.client(), QStringLiteral("ben@example.org")));
         QuilletServer::FamilyGroups &family = m_server.server().backend().family;
-        const QString annId = userId(QStringLiteral("ann@example.org"));
-        const QString benId = userId(QStringLiteral("ben@example.org"));
+        const QString annId = m_server.userId(QStringLiteral("ann@example.org"));
+        const QString benId = m_server.userId(QStringLiteral("ben@example.org"));
         QVERIFY(family.create(annId).ok());
         QuilletServer::FamilyInvitation invitation;
         QVERIFY(family.invite(annId, QStringLiteral("ben@example.org"), &invitation).ok());

@@ -73,14 +73,6 @@ private:
 
     Backend &backend() { return m_server.server().backend(); }
 
-    QString userId(const QString &email)
-    {
-        QSqlQuery q(m_server.server().context().store->db());
-        q.prepare(QStringLiteral("SELECT id FROM users WHERE email = ?"));
-        q.addBindValue(email);
-        return q.exec() && q.next() ? q.value(0).toString() : QString();
-    }
-
     // Everything a form can change, as one text.
     QString fingerprint()
     {
@@ -228,7 +220,7 @@ private Q_SLOTS:
         QCOMPARE(client().postJson(QStringLiteral("/account/v1/devices/register"), {{QStringLiteral("device_id"), QStringLiteral("kitchen")}},
                                    app.access).status,
                  200);
-        const QString ada = userId(QStringLiteral("ada@example.org")), ben = userId(QStringLiteral("ben@example.org"));
+        const QString ada = m_server.userId(QStringLiteral("ada@example.org")), ben = m_server.userId(QStringLiteral("ben@example.org"));
         FamilyInvitation invitation;
         QVERIFY(backend().family.create(ada, QStringLiteral("Lovelace")).ok());
         QVERIFY(backend().family.invite(ada, QStringLiteral("ben@example.org"), &invitation).ok());
@@ -329,7 +321,7 @@ private Q_SLOTS:
         SignIn::signUp(client(), QStringLiteral("ben@example.org"));
         User ada;
         QString error;
-        QCOMPARE(backend().users.updateProfile(userId(QStringLiteral("ada@example.org")), QStringLiteral("Ada"),
+        QCOMPARE(backend().users.updateProfile(m_server.userId(QStringLiteral("ada@example.org")), QStringLiteral("Ada"),
                                                QStringLiteral("ada@example.org"), &ada, &error),
                  Users::Created::Ok);
         auto b = signedIn(QStringLiteral("ada@example.org"));
@@ -404,13 +396,13 @@ private Q_SLOTS:
         page = ben->get(family);
         QVERIFY(page.body.contains("Family group: &lt;b&gt;Lovelace"));
         QVERIFY(!page.body.contains("action=\"/account/family/remove\""));
-        QCOMPARE(submit(*ben, QStringLiteral("/account/family/remove"), {{QStringLiteral("user_id"), userId(QStringLiteral("ada@example.org"))}}).status,
+        QCOMPARE(submit(*ben, QStringLiteral("/account/family/remove"), {{QStringLiteral("user_id"), m_server.userId(QStringLiteral("ada@example.org"))}}).status,
                  403);
 
-        QCOMPARE(submit(*ada, QStringLiteral("/account/family/remove"), {{QStringLiteral("user_id"), userId(QStringLiteral("ben@example.org"))}}).status,
+        QCOMPARE(submit(*ada, QStringLiteral("/account/family/remove"), {{QStringLiteral("user_id"), m_server.userId(QStringLiteral("ben@example.org"))}}).status,
                  303);
         QVERIFY(ben->get(family).body.contains("Start a group"));
-        QVERIFY(!backend().family.sameGroup(userId(QStringLiteral("ada@example.org")), userId(QStringLiteral("ben@example.org"))));
+        QVERIFY(!backend().family.sameGroup(m_server.userId(QStringLiteral("ada@example.org")), m_server.userId(QStringLiteral("ben@example.org"))));
     }
 };
 

@@ -64,6 +64,14 @@ int TestServer::rowCount(const QString &table)
     return q.value(0).toInt();
 }
 
+QString TestServer::userId(const QString &email)
+{
+    QSqlQuery q(m_server->context().store->db());
+    q.prepare(QStringLiteral("SELECT id FROM users WHERE email = ?"));
+    q.addBindValue(email);
+    return q.exec() && q.next() ? q.value(0).toString() : QString();
+}
+
 void TestServer::exportEnvironment() const
 {
     const QStringList lines = Server::environmentLines(m_base.toString(), m_server->context().config);

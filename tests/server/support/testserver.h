@@ -34,6 +34,8 @@ public:
     QUrl baseUrl() const { return m_base; }
     // Rows in a table of the store, for checking that nothing was written.
     int rowCount(const QString &table);
+    // The id of the user with that email; empty when there is none.
+    QString userId(const QString &email);
     // Points the app's endpoint variables (AUTH_BASE_URL and the rest) at
     // this server, as the lines it prints at start say.
     void exportEnvironment() const;
