@@ -145,13 +145,14 @@ void transactions(Context &ctx)
     // reading goes on to the end of the day of the last row kept.
     // The category comes as the row names it, so that SQLite need not look
     // it up, and a transfer's two columns as one. Texts come as their bytes
-    // (see textOf), but the date as it is, for the index on dates.
+    // (see Item), but the date as it is, for the index on dates, and the
+    // entry time as a number, which compares quicker than its text.
     QVariantList binds;
     const auto select = [&](ReportData::Part part) {
         return QStringLiteral("SELECT CAST(i.tid AS BLOB), CAST(i.account_id AS BLOB), i.date, CAST(i.payee AS BLOB), "
                               "CAST(i.memo AS BLOB), i.amount, CAST(i.catid AS BLOB), "
                               "CASE WHEN COALESCE(i.transfer_link_id, '') <> '' THEN "
-                              "COALESCE(i.transfer_dest_account_id, '') END, CAST(i.created_at AS BLOB)")
+                              "COALESCE(i.transfer_dest_account_id, '') END, julianday(i.created_at)")
             + from(part, &binds);
     };
     QString sql = limited ? select(ReportData::Part::Both) : ReportData::eachPart(select);
@@ -159,30 +160,40 @@ void transactions(Context &ctx)
     QSqlQuery q(ctx.db);
     if (!ctx.exec(q, sql, binds))
         return;
+    // A row as read. Texts stay as their UTF-8 bytes until the row is
+    // made: the account and the category are looked up by them, and only
+    // the rows shown are decoded.
     struct Item {
         const ReportData::AccountInfo *account = nullptr;
-        QString id, date, payee, memo, createdAt;
+        QByteArray id, payee, memo, categoryId;
+        QString date;
         // The account at the other end of a transfer, empty when it has
-        // none; NULL when the row is no transfer.
+        // none; null when the row is no transfer.
         QVariant transferAccount;
-        QString categoryId;
+        double createdAt = 0;
         qint64 amount = 0;
     };
-    const auto read = [&q, &ctx](Item &item) {
-        item.account = ctx.data.account(textOf(q.value(1)));
+    QHash<QByteArray, const ReportData::AccountInfo *> accounts;
+    const auto read = [&q, &ctx, &accounts](Item &item) {
+        const QByteArray accountId = q.value(1).toByteArray();
+        auto it = accounts.constFind(accountId);
+        if (it == accounts.cend())
+            it = accounts.insert(accountId, ctx.data.account(QString::fromUtf8(accountId)));
+        item.account = *it;
         if (!item.account)
             return false;
-        item.id = textOf(q.value(0));
+        item.id = q.value(0).toByteArray();
         item.date = q.value(2).toString();
-        item.payee = textOf(q.value(3));
-        item.memo = textOf(q.value(4));
+        item.payee = q.value(3).toByteArray();
+        item.memo = q.value(4).toByteArray();
         item.amount = q.value(5).toLongLong();
-        item.categoryId = textOf(q.value(6));
+        item.categoryId = q.value(6).toByteArray();
         item.transferAccount = q.value(7);
-        item.createdAt = textOf(q.value(8));
+        item.createdAt = q.value(8).toDouble();
         return true;
     };
     QList<Item> newest;
+    QList<qsizetype> order;  // the newest rows' positions, oldest first
     if (limited) {
         Item item;
         while (q.next()) {
@@ -197,43 +208,56 @@ void transactions(Context &ctx)
             ctx.error = q.lastError().text();
             return;
         }
-        // Oldest first; the lines of one split transaction, alike in all
+        // Oldest first. The rows came newest day first, so the days are
+        // taken from the end, and each day's rows put in order of entry
+        // time and id. The lines of one split transaction, alike in all
         // three, stay in the order they were read, as in the whole list.
-        std::stable_sort(newest.begin(), newest.end(), [](const Item &a, const Item &b) {
-            if (a.date != b.date)
-                return a.date < b.date;
-            if (a.createdAt != b.createdAt)
-                return a.createdAt < b.createdAt;
-            return a.id < b.id;
-        });
-        if (newest.size() > ctx.rowLimit) {
+        // Only positions move, not the rows.
+        order.reserve(newest.size());
+        for (qsizetype end = newest.size(); end > 0;) {
+            qsizetype begin = end - 1;
+            while (begin > 0 && newest.at(begin - 1).date == newest.at(end - 1).date)
+                --begin;
+            const qsizetype day = order.size();
+            for (qsizetype i = begin; i < end; ++i)
+                order.append(i);
+            std::stable_sort(order.begin() + day, order.end(), [&newest](qsizetype a, qsizetype b) {
+                const Item &x = newest.at(a);
+                const Item &y = newest.at(b);
+                if (x.createdAt != y.createdAt)
+                    return x.createdAt < y.createdAt;
+                return x.id < y.id;
+            });
+            end = begin;
+        }
+        if (order.size() > ctx.rowLimit) {
             r.truncated = true;
-            newest.remove(0, newest.size() - ctx.rowLimit);
+            order.remove(0, order.size() - ctx.rowLimit);
         }
     }
     QMap<Currency, qint64> totals;
-    QHash<QString, QString> categoryNames;
+    QHash<QByteArray, QString> categoryNames;
     qint64 count = 0;
     qsizetype next = 0;
     Item streamed;
-    while (limited ? next < newest.size() : q.next()) {
+    while (limited ? next < order.size() : q.next()) {
         if (!limited && !read(streamed))
             continue;
-        const Item &item = limited ? newest.at(next++) : streamed;
+        const Item &item = limited ? newest.at(order.at(next++)) : streamed;
         ++count;
         QString category;
         if (!item.transferAccount.isNull()) {
             category = tr("Transfer: %1").arg(ctx.data.accountName(item.transferAccount.toString()));
         } else if (!item.categoryId.isEmpty()) {
-            auto it = categoryNames.find(item.categoryId);
-            if (it == categoryNames.end())
-                it = categoryNames.insert(item.categoryId, ctx.data.displayName(item.categoryId));
+            auto it = categoryNames.constFind(item.categoryId);
+            if (it == categoryNames.cend())
+                it = categoryNames.insert(item.categoryId, ctx.data.displayName(QString::fromUtf8(item.categoryId)));
             category = *it;
         }
-        ReportRow row = makeRow({SqlValue::parseDate(item.date), item.account->name, item.payee, category, item.memo,
-                                 item.amount},
+        ReportRow row = makeRow({SqlValue::parseDate(item.date), item.account->name, QString::fromUtf8(item.payee),
+                                 category, QString::fromUtf8(item.memo), item.amount},
                                 item.account->currency);
-        row.transactionId = item.id;
+        row.transactionId = QString::fromUtf8(item.id);
         totals[item.account->currency] += item.amount;
         if (!ctx.add(std::move(row)))
             return;

@@ -581,12 +581,24 @@ private Q_SLOTS:
     // A list cut short ends as the whole list does, row for row, wherever
     // the cut falls: between two rows of one day and entry time, or between
     // the lines of a split transaction.
+    void cutListEndsAsTheWholeList_data()
+    {
+        QTest::addColumn<QString>("createdAt");
+        // Rows entered at one time, as an import enters them: their ids order them.
+        QTest::newRow("one entry time") << QStringLiteral("'2024-03-01T00:00:00Z'");
+        // Each row entered a second before the one stored before it, some
+        // with milliseconds: the times order them, not the order of storing.
+        QTest::newRow("entry times against the stored order")
+            << QStringLiteral("strftime(CASE WHEN rowid % 2 = 0 THEN '%Y-%m-%dT%H:%M:%fZ' ELSE '%Y-%m-%dT%H:%M:%SZ' END, "
+                              "'2024-03-01', '-' || rowid || ' seconds')");
+    }
+
     void cutListEndsAsTheWholeList()
     {
+        QFETCH(QString, createdAt);
         TestStore s;
         fill(s);
-        // Rows entered at one time, as an import enters them: their ids order them.
-        s.exec(QStringLiteral("UPDATE transactions SET created_at = '2024-03-01T00:00:00Z'"));
+        s.exec(QStringLiteral("UPDATE transactions SET created_at = ") + createdAt);
         ReportService service(s.db);
         const ReportRequest request = over(ReportKind::Transactions, kPeriod);
         const auto withoutTotals = [](const Report &report) {
