@@ -110,8 +110,8 @@ AccountShares::Outcome AccountShares::share(const QString &callerId, const QStri
     const Outcome owned = ownedBy(callerId, accountServerId, &record, error);
     if (owned != Outcome::Ok)
         return owned;
-    if (!m_family.sameGroup(callerId, memberId))
-        return Outcome::NotInGroup;
+    if (!m_family.sameGroup(callerId, memberId, error))
+        return error->isEmpty() ? Outcome::NotInGroup : Outcome::Failed;
     ChangeSequences sequences(*m_context.store);
     SharedFeed feed(*m_context.store, sequences, m_context.nowIso());
     QString current;

@@ -120,14 +120,14 @@ bool FamilyGroups::invitationsFor(const QString &userId, QList<FamilyInvitation>
     return invitations(QStringLiteral("i.email = (SELECT email FROM users WHERE id = ?)"), userId, out, error);
 }
 
-bool FamilyGroups::sameGroup(const QString &userA, const QString &userB)
+bool FamilyGroups::sameGroup(const QString &userA, const QString &userB, QString *error)
 {
     Query q(*m_context.store, QStringLiteral("SELECT 1 FROM family_members a JOIN family_members b "
                                              "ON b.group_id = a.group_id WHERE a.user_id = ? AND b.user_id = ?"));
     q.bind(userA).bind(userB);
-    QString error;
-    if (!q.exec(&error)) {
-        qWarning("FamilyGroups::sameGroup failed: %s", qPrintable(error));
+    error->clear();
+    if (!q.exec(error)) {
+        qWarning("FamilyGroups::sameGroup failed: %s", qPrintable(*error));
         return false;
     }
     return q.next();
@@ -183,7 +183,10 @@ FamilyGroups::Result FamilyGroups::invite(const QString &userId, const QString &
         return error.isEmpty() ? notInAGroup() : storeFailed("inviting", error);
     if (group.ownerUserId != userId)
         return refuse(Outcome::Forbidden, QStringLiteral("Only the group's owner can invite people."));
-    if (email == emailOf(*m_context.store, userId, &error))
+    const QString own = emailOf(*m_context.store, userId, &error);
+    if (!error.isEmpty())
+        return storeFailed("inviting", error);
+    if (email == own)
         return refuse(Outcome::Invalid, QStringLiteral("That is your own address."));
     {
         Query member(*m_context.store, QStringLiteral("SELECT 1 FROM family_members m JOIN users u ON u.id = m.user_id "

@@ -73,8 +73,9 @@ public:
     bool invitationsSent(const QString &groupId, QList<FamilyInvitation> *out, QString *error);
     // Pending invitations addressed to the user's email, oldest first.
     bool invitationsFor(const QString &userId, QList<FamilyInvitation> *out, QString *error);
-    // True only when both users are members of one group.
-    bool sameGroup(const QString &userA, const QString &userB);
+    // True only when both users are members of one group; false with an
+    // error when the store could not tell.
+    bool sameGroup(const QString &userA, const QString &userB, QString *error);
 
     // A new group with the user as owner; an empty name becomes "<name>'s family".
     Result create(const QString &userId, const QString &name = {}, FamilyGroup *out = nullptr);

@@ -208,7 +208,8 @@ private Q_SLOTS:
                 QString error;
                 const bool together = family().groupOf(user(x), &gx, &error) && family().groupOf(user(y), &gy, &error)
                     && gx.id == gy.id;
-                QVERIFY2(family().sameGroup(user(x), user(y)) == together, qPrintable(x + QLatin1Char(' ') + y));
+                QVERIFY2(family().sameGroup(user(x), user(y), &error) == together, qPrintable(x + QLatin1Char(' ') + y));
+                QVERIFY(error.isEmpty());
             }
         }
     }

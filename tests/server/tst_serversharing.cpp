@@ -432,6 +432,26 @@ private Q_SLOTS:
                  QStringLiteral("viewer"));
     }
 
+    // A store that cannot answer is the server's failure, never a refusal
+    // of the caller's request, and nothing is shared.
+    void aStoreFailureIsNoRefusal_data()
+    {
+        QTest::addColumn<QString>("brokenTable");
+        QTest::newRow("the group's members cannot be read") << QStringLiteral("family_members");
+        QTest::newRow("the shares cannot be read") << QStringLiteral("account_shares");
+    }
+
+    void aStoreFailureIsNoRefusal()
+    {
+        QFETCH(QString, brokenTable);
+        QVERIFY(m_server.exec(QStringLiteral("ALTER TABLE %1 RENAME TO %1_gone").arg(brokenTable)));
+        const HttpReply reply = shareWith(m_member, QStringLiteral("editor"));
+        QCOMPARE(reply.status, 503);
+        QCOMPARE(reply.json().value(QStringLiteral("error")).toString(), QStringLiteral("store_unavailable"));
+        QVERIFY(m_server.exec(QStringLiteral("ALTER TABLE %1_gone RENAME TO %1").arg(brokenTable)));
+        QCOMPARE(m_server.rowCount(QStringLiteral("account_shares")), 0);
+    }
+
     void leavingTheGroupEndsTheShares_data()
     {
         QTest::addColumn<bool>("removedByOwner");

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QLoggingCategory>
+#include <QSqlError>
 #include <QSqlQuery>
 
 using namespace QuilletServer;
@@ -62,6 +63,15 @@ int TestServer::rowCount(const QString &table)
     if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table)) || !q.next())
         return -1;
     return q.value(0).toInt();
+}
+
+bool TestServer::exec(const QString &sql)
+{
+    QSqlQuery q(m_server->context().store->db());
+    if (q.exec(sql))
+        return true;
+    qWarning().noquote() << "TestServer::exec:" << q.lastError().text();
+    return false;
 }
 
 QString TestServer::userId(const QString &email)

@@ -34,6 +34,8 @@ public:
     QUrl baseUrl() const { return m_base; }
     // Rows in a table of the store, for checking that nothing was written.
     int rowCount(const QString &table);
+    // Runs one statement on the store, for breaking it in a test.
+    bool exec(const QString &sql);
     // The id of the user with that email; empty when there is none.
     QString userId(const QString &email);
     // Points the app's endpoint variables (AUTH_BASE_URL and the rest) at
