@@ -653,7 +653,7 @@ qint64 TransactionRepository::clearedTotal(const QString &accountId, const QDate
 {
     QSqlQuery *q = m_statements.prepare(
         QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
-                       "AND cleared = 1 AND date <= ?"),
+                       "AND (cleared = 1 OR reconciled = 1) AND date <= ?"),
         {accountId, SqlValue::date(asOf)}, "TransactionRepository::clearedTotal failed:");
     if (!Sql::exec(q, "TransactionRepository::clearedTotal failed:") || !q->next())
         return 0;

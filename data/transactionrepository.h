@@ -54,8 +54,9 @@ public:
     // The sum of the account's live reconciled amounts and, in latestDate,
     // the newest date among them (invalid when there is none).
     qint64 reconciledTotal(const QString &accountId, QDate *latestDate = nullptr);
-    // The sum of the account's live cleared amounts dated on or before asOf
-    // (the starting balance not included).
+    // The sum of the account's live cleared amounts dated on or before asOf,
+    // a reconciled row counting as cleared (the starting balance not
+    // included).
     qint64 clearedTotal(const QString &accountId, const QDate &asOf);
 
     bool insert(const Transaction &t);

@@ -655,24 +655,29 @@ void TestImportService::ofxOverlappingDownloadsBringOnlyNewRows()
     QCOMPARE(m_service->suggestedAccount(account, m_store->accounts->listLive()), target);
 
     m_store->addTransaction(target, QDate(2024, 2, 3), QStringLiteral("Shop 0203"), -203);
+    // Reconciled once and its cleared mark taken off since: the bank has it.
+    Transaction reconciled = m_store->addTransaction(target, QDate(2024, 2, 4), QStringLiteral("Fee"), -404);
+    reconciled.reconciled = true;
+    QVERIFY(m_store->transactions->update(reconciled));
 
     const ImportResult r2 = m_service->importFiles({ImportService::readOfx(february)}, {{key, target}});
     QVERIFY(!r2.rolledBack());
     // 1 to 20 February less the one typed in, both twins, the row without an id.
     QCOMPARE(r2.imported, 19 + 2 + 1);
     QCOMPARE(r2.duplicates, 10 + 1);
-    QCOMPARE(m_store->transactions->listByAccount(target).size(), 31 + 1 + 22);
+    QCOMPARE(m_store->transactions->listByAccount(target).size(), 31 + 2 + 22);
     QCOMPARE(scalar(m_store->connection(), QStringLiteral("SELECT COUNT(*) FROM import_ids")), 31 + 20 + 1);
     QCOMPARE(r2.balances.size(), 1);
     const StatementBalance balance = r2.balances.first();
     QCOMPARE(balance.accountId, target);
     QCOMPARE(balance.date, QDate(2024, 2, 20));
     QCOMPARE(balance.bank, qint64(-123456));
-    // Every row up to 20 February, cleared; the typed one was not.
+    // Every row up to 20 February, cleared, and the reconciled one; the
+    // typed one was not cleared.
     qint64 cleared = 0;
     for (QDate d(2024, 1, 1); d <= QDate(2024, 2, 20); d = d.addDays(1))
         cleared -= d.toString(QStringLiteral("MMdd")).toInt();
-    QCOMPARE(balance.cleared, cleared + 203);
+    QCOMPARE(balance.cleared, cleared + 203 - 404);
     QVERIFY(ImportService::resultLines(r2).last().contains(QStringLiteral("They differ by")));
 
     // The same download once more brings nothing.
