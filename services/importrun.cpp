@@ -240,15 +240,20 @@ QString ImportService::Run::targetFor(const QString &key) const
     return target;
 }
 
-QHash<QString, int> &ImportService::Run::heldKeys(const QString &accountId)
+QHash<QString, int> &ImportService::Run::heldKeys(const QString &accountId, const QHash<QString, int> &insertedInFile)
 {
     auto it = m_held.find(accountId);
     if (it != m_held.end())
         return *it;
+    // Read when first needed, which may be half-way through a file: the rows
+    // this file has brought in so far are in the store already, but they are
+    // not rows held before the file.
     QHash<QString, int> &keys = m_held[accountId];
     const QList<Transaction> existing = m_service->m_transactions->listByAccount(accountId);
     for (const Transaction &t : existing)
         ++keys[duplicateKey(t.date, t.amount, t.payee)];
+    for (auto inserted = insertedInFile.cbegin(); inserted != insertedInFile.cend(); ++inserted)
+        keys[inserted.key()] -= inserted.value();
     return keys;
 }
 
@@ -287,10 +292,14 @@ bool ImportService::Run::importFile(const ImportFile &file)
         if (!importRecord(file, record, seenInFile, insertedInFile) || (m_writeFailed && !storeStillWritable()))
             return false;
     }
+    // An account not read yet is read from the store when first needed,
+    // with this file's rows in it.
     for (auto account = insertedInFile.cbegin(); account != insertedInFile.cend(); ++account) {
-        QHash<QString, int> &held = m_held[account.key()];
+        const auto held = m_held.find(account.key());
+        if (held == m_held.end())
+            continue;
         for (auto key = account->cbegin(); key != account->cend(); ++key)
-            held[key.key()] += key.value();
+            (*held)[key.key()] += key.value();
     }
     return true;
 }
@@ -321,7 +330,7 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
         return !m_result.rolledBack();
     if (fitid.isEmpty()) {
         const int nth = ++seenInFile[target][key];
-        if (nth <= heldKeys(target).value(key)) {
+        if (nth <= heldKeys(target, insertedInFile.value(target)).value(key)) {
             ++m_result.duplicates;
             return true;
         }

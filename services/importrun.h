@@ -69,7 +69,9 @@ private:
     QString targetFor(const QString &key) const;
     QString categoryId(const QString &name, CategoryType type = CategoryType::Expense);
     QString splitCategoryId(const ParsedSplit &split);
-    QHash<QString, int> &heldKeys(const QString &accountId);
+    // The duplicate keys of the rows the account held before the file being
+    // imported; insertedInFile, what the file has brought into it so far.
+    QHash<QString, int> &heldKeys(const QString &accountId, const QHash<QString, int> &insertedInFile);
     int currencyOf(const QString &accountId);
     // A QIF amount (cents) in the minor units of the target account.
     qint64 inUnitsOf(const QString &accountId, qint64 cents);

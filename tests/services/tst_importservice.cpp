@@ -180,6 +180,8 @@ private Q_SLOTS:
     void announcesWhileItRuns();
     void ofxOverlappingDownloadsBringOnlyNewRows();
     void ofxDeletedRowIsNotBroughtBack();
+    void ofxRowsWithoutAnIdMeetTheAccountsRows_data();
+    void ofxRowsWithoutAnIdMeetTheAccountsRows();
     void ofxAbortLeavesTheStoreAsItWas();
     void safetyCopyComesFirst_data();
     void safetyCopyComesFirst();
@@ -708,6 +710,52 @@ void TestImportService::ofxDeletedRowIsNotBroughtBack()
     QCOMPARE(again.imported, 0);
     QCOMPARE(again.duplicates, 10);
     QCOMPARE(m_store->transactions->listByAccount(m_checking.id).size(), 9);
+}
+
+// A row without a FITID goes by the QIF rule against what the account held
+// before its file, however many rows with ids came before it.
+void TestImportService::ofxRowsWithoutAnIdMeetTheAccountsRows_data()
+{
+    QTest::addColumn<QList<QByteArray>>("files");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<int>("duplicates");
+    // Typed in before the import: 10 January, "Typed", -5.00.
+    const QByteArray typed = ofxRow("20240110", "-5.00", "", "Typed");
+    QTest::newRow("second file of one import, row typed in before")
+        << QList<QByteArray>{statement(QDate(2024, 1, 1), QDate(2024, 1, 5)),
+                             statement(QDate(2024, 1, 6), QDate(2024, 1, 6), typed)}
+        << 5 + 1 << 1;
+    QTest::newRow("twin of a row with an id earlier in the file")
+        << QList<QByteArray>{statement(QDate(2024, 1, 1), QDate(2024, 1, 2), ofxRow("20240102", "-1.02", "", "Shop 0102"))}
+        << 3 << 0;
+    QTest::newRow("twin in the second file of a row with an id in the first")
+        << QList<QByteArray>{statement(QDate(2024, 1, 1), QDate(2024, 1, 2)),
+                             statement(QDate(2024, 1, 3), QDate(2024, 1, 3), ofxRow("20240102", "-1.02", "", "Shop 0102"))}
+        << 3 << 1;
+}
+
+void TestImportService::ofxRowsWithoutAnIdMeetTheAccountsRows()
+{
+    if (!OfxReader::isAvailable())
+        QSKIP("built without libofx");
+    QFETCH(QList<QByteArray>, files);
+    QFETCH(int, imported);
+    QFETCH(int, duplicates);
+    m_store->addTransaction(m_checking.id, QDate(2024, 1, 10), QStringLiteral("Typed"), -500);
+    QTemporaryDir dir;
+    QList<ImportFile> read;
+    QHash<QString, QString> mapping;
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = writeFile(dir, QStringLiteral("%1.ofx").arg(i), files.at(i));
+        read.append(ImportService::readOfx(path));
+        QCOMPARE(read.last().statements.size(), 1);
+        mapping.insert(ImportService::sourceKey(read.last().statements.first().key, path), m_checking.id);
+    }
+    const ImportResult result = m_service->importFiles(read, mapping);
+    QVERIFY(!result.rolledBack());
+    QCOMPARE(result.imported, imported);
+    QCOMPARE(result.duplicates, duplicates);
+    QCOMPARE(m_store->transactions->listByAccount(m_checking.id).size(), 1 + imported);
 }
 
 void TestImportService::ofxAbortLeavesTheStoreAsItWas()
