@@ -56,8 +56,13 @@ struct Kind {
     std::function<bool(const Row &local, const Row &pulled)> same = [](const Row &local, const Row &pulled) {
         return jsonOf(local) == jsonOf(pulled);
     };
-    // Runs after the row was written.
-    std::function<void(const Row &, const std::optional<Row> &)> written = [](const Row &, const std::optional<Row> &) {};
+    // Whether the row is written in more than one statement (see written).
+    std::function<bool(const Row &pulled, const std::optional<Row> &local)> together =
+        [](const Row &, const std::optional<Row> &) { return false; };
+    // Runs after the row was written; false when what it writes failed.
+    std::function<bool(const Row &, const std::optional<Row> &)> written = [](const Row &, const std::optional<Row> &) {
+        return true;
+    };
 };
 
 } // namespace
@@ -100,12 +105,9 @@ void SyncApplier::apply(const QJsonArray &records, K &kind)
         ids.append(SyncRecord::clientId(value.toObject()));
     QSet<QString> held;
     const bool known = SyncWrites::existingIds(db, kind.table, ids, &held);
-    for (const QJsonValue &value : records) {
-        // A write that failed may have ended the caller's transaction (a full
-        // disk, an I/O error): the rest would be written outside of it.
-        if (!DbTransaction::inTransaction(db))
-            return;
-        Row pulled = kind.read(value.toObject());
+    enum class Outcome { Done, Failed };
+    const auto applyOne = [&](const QJsonObject &object) {
+        Row pulled = kind.read(object);
         std::optional<Row> local;
         if (!pulled.id.isEmpty() && (!known || held.contains(pulled.id)))
             local = kind.find(pulled.id);
@@ -116,13 +118,13 @@ void SyncApplier::apply(const QJsonArray &records, K &kind)
         }
         // A row of an account no longer shared with the user leaves, whatever
         // its version and whatever was typed into it here: it is not theirs.
-        if (value.toObject().value(QStringLiteral("access_revoked")).toBool()) {
+        if (object.value(QStringLiteral("access_revoked")).toBool()) {
             if (local && revoke(*local, pulled.deletedAt, kind))
                 ++m_applied;
-            continue;
+            return Outcome::Done;
         }
         if (kind.broken(pulled))
-            continue;
+            return Outcome::Done;
         if (local)
             pulled.id = local->id;
         else if (pulled.id.isEmpty())
@@ -131,32 +133,63 @@ void SyncApplier::apply(const QJsonArray &records, K &kind)
 
         if (local) {
             if (pulled.version < local->version)
-                continue;
+                return Outcome::Done;
             // An edit made here after the push went out has the same version:
             // it goes out in the next cycle instead of being overwritten.
             if (local->syncStatus == SyncStatus::Pending && pulled.version == local->version)
-                continue;
+                return Outcome::Done;
             // Mostly the service handing back what this device just pushed.
             if (local->syncStatus == SyncStatus::Synced && kind.same(*local, pulled))
-                continue;
+                return Outcome::Done;
+        } else if (pulled.isDeleted()) {
+            return Outcome::Done;
+        }
+        // A row written in more than one statement is written whole or not
+        // at all.
+        std::optional<DbTransaction> together;
+        if (kind.together(pulled, local))
+            together.emplace(db);
+        if (local) {
             if (!kind.update(pulled))
-                continue;
+                return Outcome::Failed;
             // The update leaves both stamps alone: a deletion, a restore or
             // the creation time from another device arrive as they are there.
             if (local->createdAt != pulled.createdAt || local->deletedAt != pulled.deletedAt)
                 SyncWrites::setStamps(db, kind.table, pulled.id, pulled.createdAt, pulled.deletedAt);
-        } else {
-            if (pulled.isDeleted())
-                continue;
-            if (!kind.insert(pulled))
-                continue;
+        } else if (!kind.insert(pulled)) {
+            return Outcome::Failed;
+        }
+        if (!kind.written(pulled, local) || (together && !together->commit()))
+            return Outcome::Failed;
+        if (!local) {
             held.insert(pulled.id);
             const auto map = m_serverIds.find(kind.table);
             if (map != m_serverIds.end() && !pulled.serverId.isEmpty())
                 map->insert(pulled.serverId, pulled.id);
         }
-        kind.written(pulled, local);
         ++m_applied;
+        return Outcome::Done;
+    };
+    // A record can refer to one of its kind that comes after it: a category
+    // to its parent, changed since and so sent later. What could not be
+    // written is tried again after the rest, as long as that brings rows in.
+    QList<QJsonObject> pending;
+    pending.reserve(records.size());
+    for (const QJsonValue &value : records)
+        pending.append(value.toObject());
+    while (!pending.isEmpty()) {
+        QList<QJsonObject> failed;
+        for (const QJsonObject &object : std::as_const(pending)) {
+            // A write that failed may have ended the caller's transaction (a
+            // full disk, an I/O error): the rest would be written outside it.
+            if (!DbTransaction::inTransaction(db))
+                return;
+            if (applyOne(object) == Outcome::Failed)
+                failed.append(object);
+        }
+        if (failed.size() == pending.size())
+            break;
+        pending = std::move(failed);
     }
 }
 
@@ -257,11 +290,14 @@ void SyncApplier::applyTransactions(const QJsonArray &records)
         const QList<SplitLine> localLines = local.isSplit ? lines->linesOf(local.id) : QList<SplitLine>();
         return SyncChange::of(local, localLines).toJson() == SyncChange::of(pulled, pulledLines).toJson();
     };
+    // A split row and its lines change together or not at all.
+    kind.together = [](const Transaction &t, const std::optional<Transaction> &local) {
+        return t.isSplit || (local && local->isSplit);
+    };
     kind.written = [&pulledLines, lines](const Transaction &t, const std::optional<Transaction> &local) {
-        // Inside the page's database transaction: the row and its lines
-        // change together or not at all.
         if (t.isSplit || (local && local->isSplit))
-            lines->replaceLines(t.id, t.isSplit ? pulledLines : QList<SplitLine>());
+            return lines->replaceLines(t.id, t.isSplit ? pulledLines : QList<SplitLine>());
+        return true;
     };
     apply<Transaction>(records, kind);
 }

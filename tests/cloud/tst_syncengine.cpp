@@ -571,6 +571,66 @@ private Q_SLOTS:
         QCOMPARE(searchOutcome(*b, {QStringLiteral("vendor")}, {checking}).first().count(QLatin1Char(',')), 149);
     }
 
+    // A category changed after its subcategories is sent after them; a new
+    // device still gets the whole tree, and every row filed under it. A
+    // split row whose line names a category that never comes is not
+    // written at all, rather than without its lines.
+    void aRecordBeforeOneItRefersToStillArrives_data()
+    {
+        QTest::addColumn<QStringList>("pushes");  // category "name<parent" or "name<parent:version", in push order
+        QTest::addColumn<QString>("filedUnder");
+        QTest::addColumn<int>("transactions");
+        QTest::newRow("parent changed after its child") << QStringList{"P<", "C<P", "P<:2"} << "C" << 2;
+        QTest::newRow("grandparent and parent changed after the child")
+            << QStringList{"G<", "P<G", "C<P", "P<G:2", "G<:2"} << "C" << 2;
+        QTest::newRow("line in a category that never comes") << QStringList{"P<"} << "X" << 1;
+    }
+
+    void aRecordBeforeOneItRefersToStillArrives()
+    {
+        QFETCH(QStringList, pushes);
+        QFETCH(QString, filedUnder);
+        QFETCH(int, transactions);
+        const auto id = [](const QString &name) { return name.isEmpty() ? QString() : uuid(0x3c, name.at(0).unicode()); };
+        const QString checking = uuid(0x3a, 1);
+        QJsonArray changes{account(checking, QStringLiteral("Checking"))};
+        QHash<QString, QString> parentOf;
+        for (const QString &push : pushes) {
+            const QString name = push.section(QLatin1Char('<'), 0, 0);
+            const QString parent = push.section(QLatin1Char('<'), 1).section(QLatin1Char(':'), 0, 0);
+            const int version = push.contains(QLatin1Char(':')) ? push.section(QLatin1Char(':'), 1).toInt() : 1;
+            changes.append(change("category", id(name),
+                                  {{QStringLiteral("name"), name},
+                                   {QStringLiteral("category_type"), QStringLiteral("expense")},
+                                   {QStringLiteral("parent_id"), id(parent)}},
+                                  version));
+            parentOf.insert(name, parent);
+        }
+        QJsonObject plain = transactionPayload(checking, QStringLiteral("2024-03-01"), QStringLiteral("Plain"), -100);
+        plain.insert(QStringLiteral("category_id"), filedUnder == QLatin1String("X") ? id(QStringLiteral("P")) : id(filedUnder));
+        QJsonObject split = transactionPayload(checking, QStringLiteral("2024-03-02"), QStringLiteral("Split"), -300);
+        split.insert(QStringLiteral("is_split"), 1);
+        split.insert(QStringLiteral("split_lines"),
+                     QJsonArray{QJsonObject{{"category_id", id(filedUnder)}, {"amount", -300}, {"memo", "line"}}});
+        changes.append(change("transaction", uuid(0x3b, 1), plain));
+        changes.append(change("transaction", uuid(0x3b, 2), split));
+        for (const QJsonValue &result : rawPush(changes))
+            QCOMPARE(result.toObject().value(QStringLiteral("status")).toString(), QStringLiteral("ok"));
+
+        auto b = device();
+        QVERIFY(b);
+        QVERIFY(sync(*b->engine));
+        for (auto it = parentOf.cbegin(); it != parentOf.cend(); ++it) {
+            const std::optional<Category> c = b->store.categories->findById(id(it.key()));
+            QVERIFY2(c, qPrintable(it.key()));
+            QCOMPARE(c->parentId, id(it.value()));
+        }
+        QCOMPARE(b->count(QStringLiteral("transactions")), transactions);
+        const bool splitArrived = transactions == 2;
+        QCOMPARE(b->store.transactions->getById(uuid(0x3b, 2)).has_value(), splitArrived);
+        QCOMPARE(b->count(QStringLiteral("split_lines")), splitArrived ? 1 : 0);
+    }
+
     void requestsDuringACycleGiveOneMoreAndTheDebounceOne()
     {
         auto a = device();
