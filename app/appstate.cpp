@@ -19,6 +19,7 @@
 #include "data/transactionrepository.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
+#include "services/recurringservice.h"
 #include "services/services.h"
 #include "services/transactionservice.h"
 
@@ -98,7 +99,9 @@ bool AppState::initialize()
     m_sharing = new AccountSharingService(m_accountClient, accounts(), this);
     // A new share, role or end of one shows after the sync that brings it.
     connect(m_sharing, &AccountSharingService::sharingChanged, m_syncEngine, &SyncEngine::syncNow);
-    transactionService()->setViewOnlyCheck([this](const QString &accountId) { return isViewOnly(accountId); });
+    const auto viewOnly = [this](const QString &accountId) { return isViewOnly(accountId); };
+    transactionService()->setViewOnlyCheck(viewOnly);
+    recurringService()->setViewOnlyCheck(viewOnly);
 
     ThemeManager::captureBaseFont();
     bool ok = false;

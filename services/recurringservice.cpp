@@ -292,6 +292,11 @@ RecurringService::Posting RecurringService::postOccurrence(RecurringTransaction 
     // Checked before anything is written: a transfer between currencies would
     // leave one half posted and the occurrence blocked for good.
     const bool transfer = !schedule.transferDestAccountId.isEmpty();
+    if (m_viewOnly && (m_viewOnly(schedule.accountId) || (transfer && m_viewOnly(schedule.transferDestAccountId)))) {
+        qWarning().noquote() << "RecurringService: not posting" << schedule.id
+                             << "— an account of it is shared with you to view only";
+        return Posting::Refused;
+    }
     if (transfer) {
         const QString refusal = transferRefusal(schedule);
         if (!refusal.isEmpty()) {

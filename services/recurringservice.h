@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QUuid>
 
+#include <functional>
+
 class AccountRepository;
 class ChangeBatch;
 class Database;
@@ -32,6 +34,10 @@ public:
 
     RecurringService(Database *database, RecurringRepository *recurring, TransactionRepository *transactions,
                      AccountRepository *accounts, QObject *parent = nullptr);
+
+    // Tells which accounts are shared with the user to view only: nothing is
+    // posted into them, since the service would refuse every such row.
+    void setViewOnlyCheck(std::function<bool(const QString &accountId)> viewOnly) { m_viewOnly = std::move(viewOnly); }
 
     // Stores a schedule made by the user: a fresh id when it has none, created
     // and updated now, version 1, pending. storedId receives the id.
@@ -95,4 +101,5 @@ private:
     TransactionRepository *m_transactions;
     AccountRepository *m_accounts;
     ChangeBatch *m_batch = nullptr;  // the running call's batch
+    std::function<bool(const QString &)> m_viewOnly;
 };

@@ -422,6 +422,45 @@ private Q_SLOTS:
         QCOMPARE(f.reload(r.id).nextDueDate, kToday);
     }
 
+    // Nothing is posted into an account shared with the user to view only:
+    // the service would refuse every such row. The schedule waits.
+    void nothingIsPostedIntoAViewOnlyAccount_data()
+    {
+        QTest::addColumn<bool>("transfer");
+        QTest::addColumn<QString>("viewOnly");
+        QTest::addColumn<int>("posted");
+        QTest::newRow("own account") << false << QString() << 1;
+        QTest::newRow("its account view only") << false << QStringLiteral("Checking") << 0;
+        QTest::newRow("transfer out of a view-only account") << true << QStringLiteral("Checking") << 0;
+        QTest::newRow("transfer into a view-only account") << true << QStringLiteral("Joint") << 0;
+        QTest::newRow("transfer, another account view only") << true << QStringLiteral("Other") << 1;
+    }
+
+    void nothingIsPostedIntoAViewOnlyAccount()
+    {
+        QFETCH(bool, transfer);
+        QFETCH(QString, viewOnly);
+        QFETCH(int, posted);
+        Fixture f;
+        const Account joint = f.store.addAccount(QStringLiteral("Joint"));
+        const Account other = f.store.addAccount(QStringLiteral("Other"));
+        const QHash<QString, QString> ids{{QStringLiteral("Checking"), f.checking.id},
+                                          {QStringLiteral("Joint"), joint.id},
+                                          {QStringLiteral("Other"), other.id}};
+        const QString shared = ids.value(viewOnly);
+        f.service.setViewOnlyCheck([shared](const QString &accountId) { return accountId == shared; });
+        const RecurringTransaction r = f.add(kToday, Frequency::Monthly, [&](RecurringTransaction &s) {
+            s.autoPost = true;
+            if (transfer)
+                s.transferDestAccountId = joint.id;
+        });
+        QCOMPARE(f.service.processDue(), posted);
+        if (!posted)
+            QVERIFY(!f.service.confirm(r.id));
+        QCOMPARE(f.transactionCount(), posted * (transfer ? 2 : 1));
+        QCOMPARE(f.reload(r.id).nextDueDate, posted ? kToday.addMonths(1) : kToday);
+    }
+
     // The import lets the event loop run between its rows; a posting pass
     // that ran then would be committed or rolled back with the import.
     void nothingIsPostedInsideAnotherWrite()
