@@ -22,7 +22,9 @@
 #include <QTimer>
 #include <QUrlQuery>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -45,6 +47,16 @@ const char *const kPageArrays[] = {"accounts", "categories", "recurring_transact
                                    "reconciliations"};
 
 const QString kCursorKey = QStringLiteral("syncCursor");
+
+// Whether a 2xx answer is the service's pull page at all, and not, say, a
+// proxy's or a captive portal's page (which reads as an empty object).
+bool isPullPage(const QJsonObject &body)
+{
+    if (body.contains(QStringLiteral("cursor")) || body.contains(QStringLiteral("has_more")))
+        return true;
+    return std::any_of(std::begin(kPageArrays), std::end(kPageArrays),
+                       [&body](const char *key) { return body.contains(QLatin1String(key)); });
+}
 const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
 
 } // namespace
@@ -218,7 +230,8 @@ void SyncEngine::pushNextBatch()
 
 void SyncEngine::onPushReply(bool ok, int httpStatus, const QJsonObject &body)
 {
-    if (!ok) {
+    // Without its results, a 2xx answer is not the service's (see isPullPage).
+    if (!ok || !body.value(QStringLiteral("results")).isArray()) {
         fail(tr("Push failed (HTTP %1)").arg(httpStatus));
         return;
     }
@@ -350,7 +363,7 @@ void SyncEngine::pullChanges(const QString &cursor)
 
 void SyncEngine::onPullReply(bool ok, int httpStatus, const QJsonObject &body)
 {
-    if (!ok) {
+    if (!ok || !isPullPage(body)) {
         m_pages.clear();
         fail(tr("Pull failed (HTTP %1)").arg(httpStatus));
         return;

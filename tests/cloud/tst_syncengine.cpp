@@ -19,6 +19,8 @@
 #include <QNetworkReply>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 #include <limits>
@@ -629,6 +631,39 @@ private Q_SLOTS:
         const bool splitArrived = transactions == 2;
         QCOMPARE(b->store.transactions->getById(uuid(0x3b, 2)).has_value(), splitArrived);
         QCOMPARE(b->count(QStringLiteral("split_lines")), splitArrived ? 1 : 0);
+    }
+
+    // Something other than the sync service answering 200 (a proxy's or a
+    // captive portal's page) is a failed sync, never "Synced".
+    void aPageThatIsNoSyncReplyFailsTheCycle_data()
+    {
+        QTest::addColumn<bool>("pending");
+        QTest::newRow("the pull") << false;
+        QTest::newRow("the push") << true;
+    }
+
+    void aPageThatIsNoSyncReplyFailsTheCycle()
+    {
+        QFETCH(bool, pending);
+        auto d = device();
+        QVERIFY(d);
+        if (pending)
+            d->store.addAccount(QStringLiteral("Checking"));
+        QTcpServer portal;
+        QVERIFY(portal.listen(QHostAddress::LocalHost, 0));
+        connect(&portal, &QTcpServer::newConnection, this, [&portal] {
+            QTcpSocket *socket = portal.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                const QByteArray page = "<html><body>Sign in to the hotel network</body></html>";
+                socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: "
+                              + QByteArray::number(page.size()) + "\r\n\r\n" + page);
+            });
+        });
+        d->client->api()->setBaseUrl(QStringLiteral("http://127.0.0.1:%1").arg(portal.serverPort()));
+        QVERIFY(!sync(*d->engine));
+        QCOMPARE(d->engine->state(), SyncEngine::Error);
+        QVERIFY(d->store.preferences->get(QStringLiteral("lastSyncTimestamp"), QString()).isEmpty());
+        QCOMPARE(d->pendingCount(QStringLiteral("accounts")), pending ? 1 : 0);
     }
 
     void requestsDuringACycleGiveOneMoreAndTheDebounceOne()
