@@ -7,6 +7,7 @@
 #include "data/dbtransaction.h"
 #include "data/ids.h"
 #include "data/preferencesrepository.h"
+#include "data/sharedaccess.h"
 #include "data/splitlinerepository.h"
 #include "data/sqlvalue.h"
 #include "data/transactionrepository.h"
@@ -257,6 +258,18 @@ QHash<QString, int> &ImportService::Run::heldKeys(const QString &accountId, cons
     return keys;
 }
 
+bool ImportService::Run::viewOnly(const QString &accountId)
+{
+    // An account shared with the user to view only takes no rows: the
+    // service would refuse every one of them.
+    if (accountId.isEmpty() || !m_service->m_preferences)
+        return false;
+    auto known = m_viewOnly.constFind(accountId);
+    if (known == m_viewOnly.cend())
+        known = m_viewOnly.insert(accountId, SharedAccess(m_service->m_preferences).isViewOnly(accountId));
+    return *known;
+}
+
 int ImportService::Run::currencyOf(const QString &accountId)
 {
     const auto known = m_currencies.constFind(accountId);
@@ -313,8 +326,11 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
 
     auto cached = m_targetCache.constFind(record.sourceAccount);
     if (cached == m_targetCache.cend()) {
-        cached = m_targetCache.insert(record.sourceAccount, file.isOfx ? statementTarget(file, record.sourceAccount)
-                                                                       : targetFor(sourceKey(record.sourceAccount, file.path)));
+        QString resolved = file.isOfx ? statementTarget(file, record.sourceAccount)
+                                      : targetFor(sourceKey(record.sourceAccount, file.path));
+        if (viewOnly(resolved))
+            resolved.clear();
+        cached = m_targetCache.insert(record.sourceAccount, resolved);
     }
     const QString target = *cached;
     if (target.isEmpty()) {

@@ -72,6 +72,7 @@ private:
     // The duplicate keys of the rows the account held before the file being
     // imported; insertedInFile, what the file has brought into it so far.
     QHash<QString, int> &heldKeys(const QString &accountId, const QHash<QString, int> &insertedInFile);
+    bool viewOnly(const QString &accountId);
     int currencyOf(const QString &accountId);
     // A QIF amount (cents) in the minor units of the target account.
     qint64 inUnitsOf(const QString &accountId, qint64 cents);
@@ -94,6 +95,7 @@ private:
     QHash<QString, QHash<QString, int>> m_held;  // account -> duplicate key -> rows held
     QHash<QString, QList<Candidate>> m_candidates;
     QHash<QString, int> m_currencies;  // account id -> currency
+    QHash<QString, bool> m_viewOnly;  // account id -> shared with the user to view only
     ImportIdRepository m_importIds;
     QHash<QString, QHash<QString, QString>> m_fitids;
     QHash<QString, QHash<QString, QStringList>> m_unclaimed;

@@ -5,6 +5,7 @@
 #include "data/preferencesrepository.h"
 #include "data/transactionrepository.h"
 #include "services/csvmapping.h"
+#include "data/sharedaccess.h"
 #include "services/importservice.h"
 #include "services/ofxreader.h"
 #include "services/qifreader.h"
@@ -180,6 +181,8 @@ private Q_SLOTS:
     void announcesWhileItRuns();
     void ofxOverlappingDownloadsBringOnlyNewRows();
     void ofxDeletedRowIsNotBroughtBack();
+    void aViewOnlyAccountTakesNoRows_data();
+    void aViewOnlyAccountTakesNoRows();
     void ofxRowsWithoutAnIdMeetTheAccountsRows_data();
     void ofxRowsWithoutAnIdMeetTheAccountsRows();
     void ofxAbortLeavesTheStoreAsItWas();
@@ -342,6 +345,37 @@ void TestImportService::headerlessFileMapsByPath()
     const ImportResult r = m_service->importQif({path}, {{path.toLower(), m_checking.id}});
     QCOMPARE(r.imported, 2);
     QCOMPARE(m_store->transactions->balance(m_checking.id), qint64(-1000 - 123456));
+}
+
+// An account shared with the user to view only takes no rows, whatever the
+// mapping says: the service would refuse every one of them.
+void TestImportService::aViewOnlyAccountTakesNoRows_data()
+{
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<int>("imported");
+    QTest::newRow("viewer") << QStringLiteral("viewer") << 3;
+    QTest::newRow("editor") << QStringLiteral("editor") << 5;
+}
+
+void TestImportService::aViewOnlyAccountTakesNoRows()
+{
+    QFETCH(QString, role);
+    QFETCH(int, imported);
+    QVERIFY(SharedAccess(m_store->preferences).set(m_savings.id, SharedAccess::Access{role, QString(), QString()}));
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("t.qif"),
+                                   "!Account\nNEveryday Checking\n^\n!Type:Bank\n"
+                                   "D3/1/2024\nT-10\nL[Holiday Savings]\nPOut\n^\n"
+                                   "D3/2/2024\nT-20\nPShop\n^\n"
+                                   "D3/3/2024\nT-30\nPFuel\n^\n"
+                                   "!Account\nNHoliday Savings\n^\n!Type:Bank\n"
+                                   "D3/1/2024\nT10\nL[Everyday Checking]\nPIn\n^\n"
+                                   "D3/4/2024\nT5\nPInterest\n^\n");
+    const ImportResult r = m_service->importQif({path}, m_mapping);
+    QCOMPARE(r.imported, imported);
+    QCOMPARE(r.unmapped, 5 - imported);
+    QCOMPARE(m_store->transactions->listByAccount(m_savings.id).size(), imported - 3);
+    QCOMPARE(r.transfersLinked, imported == 5 ? 1 : 0);
 }
 
 void TestImportService::transferPartnerRules()

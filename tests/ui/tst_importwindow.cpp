@@ -1,3 +1,4 @@
+#include "data/sharedaccess.h"
 #include "data/accountrepository.h"
 #include "data/database.h"
 #include "data/transactionrepository.h"
@@ -109,6 +110,9 @@ void TestImportWindow::qifSourcesAreMappedAndImported()
 {
     const Account checking = addAccount(m_app->state(), QStringLiteral("Everyday checking"));
     addAccount(m_app->state(), QStringLiteral("Brokerage"));
+    // Shared with the user to view only: not offered, though its name matches.
+    const Account shared = addAccount(m_app->state(), QStringLiteral("Holiday Savings"));
+    QVERIFY(SharedAccess(m_app->state()->preferences()).set(shared.id, SharedAccess::Access{QStringLiteral("viewer"), {}, {}}));
     ImportWindow window(*m_app->state());
     window.show();
     choose(window, TestData::file("multi_account.qif") + QLatin1Char('\n') + TestData::file("investment.qif"));
@@ -119,6 +123,7 @@ void TestImportWindow::qifSourcesAreMappedAndImported()
     QCOMPARE(panel->choiceFor(QStringLiteral("everyday checking"))->currentData().toString(), checking.id);
     QCOMPARE(panel->choiceFor(QStringLiteral("holiday savings"))->currentData().toString(),
              ImportService::createMarker());
+    QCOMPARE(panel->choiceFor(QStringLiteral("holiday savings"))->findData(shared.id), -1);
     QCOMPARE(panel->choiceFor(QStringLiteral("visa card"))->currentText(), QStringLiteral("New account (Credit Card)"));
     screenshot(&window, QStringLiteral("import_qif"));
 
@@ -143,10 +148,11 @@ void TestImportWindow::qifSourcesAreMappedAndImported()
     for (const Account &a : accounts)
         names.append(a.name);
     names.sort();
-    QCOMPARE(names, (QStringList{"Amex", "Brokerage", "Everyday checking", "Holiday Savings"}));
+    QCOMPARE(names, (QStringList{"Amex", "Brokerage", "Everyday checking", "Holiday Savings", "Holiday Savings"}));
     screenshot(&window, QStringLiteral("import_qif_done"));
     // The created account is offered now; the skipped source stays skipped.
     QCOMPARE(panel->choiceFor(QStringLiteral("holiday savings"))->currentText(), QStringLiteral("Holiday Savings"));
+    QCOMPARE(panel->choiceFor(QStringLiteral("holiday savings"))->findData(shared.id), -1);
     QCOMPARE(panel->choiceFor(QStringLiteral("visa card"))->currentData().toString(), ImportService::skipMarker());
 }
 

@@ -1,4 +1,5 @@
 #include "data/accountrepository.h"
+#include "data/sharedaccess.h"
 #include "services/csvmapping.h"
 #include "services/importservice.h"
 #include "services/ofxreader.h"
@@ -114,7 +115,10 @@ bool ImportRequest::parse(const QStringList &args)
         if (m_ofx)
             return fail(QStringLiteral("--date-order is for QIF files; OFX files say their dates in one way"));
     }
+    // An account shared with the user to view only takes no rows.
+    const SharedAccess access(m_store.preferences());
     m_accounts = m_store.accounts()->listLive();
+    m_accounts.removeIf([&access](const Account &a) { return access.isViewOnly(a.id); });
     return true;
 }
 

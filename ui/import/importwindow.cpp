@@ -213,7 +213,7 @@ void ImportWindow::loadFiles()
         updateImportButton();
         return;
     }
-    const QList<Account> accounts = m_state.accounts()->listLive();
+    const QList<Account> accounts = targetAccounts();
     const QString current = m_state.currentAccountId();
     QStringList unreadable;
     if (format() == Qif) {
@@ -265,7 +265,7 @@ void ImportWindow::refreshAccounts(const QHash<QString, QString> &preferred, con
     m_accountsRefreshScheduled = false;
     if (m_importing || m_paths.isEmpty())
         return;
-    const QList<Account> accounts = m_state.accounts()->listLive();
+    const QList<Account> accounts = targetAccounts();
     if (format() == Qif)
         m_qifPanel->setFiles(m_qifFiles, accounts, m_state.currentAccountId(), preferred);
     else if (format() == Ofx)
@@ -292,6 +292,15 @@ void ImportWindow::updateImportButton()
         }
     }
     m_importButton->setEnabled(ready);
+}
+
+QList<Account> ImportWindow::targetAccounts() const
+{
+    // An account shared with the user to view only takes no rows: the
+    // service would refuse every one of them.
+    QList<Account> accounts = m_state.accounts()->listLive();
+    accounts.removeIf([this](const Account &a) { return m_state.isViewOnly(a.id); });
+    return accounts;
 }
 
 int ImportWindow::nextSortOrder() const

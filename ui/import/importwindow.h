@@ -75,6 +75,8 @@ private:
     // createdId: the id of the account made for "New account", if any.
     ImportResult runCsvImport(QString *createdId);
     void showResult(const ImportResult &result);
+    // The accounts rows can be imported into.
+    QList<Account> targetAccounts() const;
     int nextSortOrder() const;
 
     AppState &m_state;
