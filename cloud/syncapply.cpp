@@ -56,11 +56,12 @@ struct Kind {
     std::function<bool(const Row &local, const Row &pulled)> same = [](const Row &local, const Row &pulled) {
         return jsonOf(local) == jsonOf(pulled);
     };
-    // Whether the row is written in more than one statement (see written).
+    // Whether more is written with the row (see rest).
     std::function<bool(const Row &pulled, const std::optional<Row> &local)> together =
         [](const Row &, const std::optional<Row> &) { return false; };
-    // Runs after the row was written; false when what it writes failed.
-    std::function<bool(const Row &, const std::optional<Row> &)> written = [](const Row &, const std::optional<Row> &) {
+    // Writes, when together says so, what goes with the row once it is
+    // written (a split row's lines); false when that failed.
+    std::function<bool(const Row &, const std::optional<Row> &)> rest = [](const Row &, const std::optional<Row> &) {
         return true;
     };
 };
@@ -146,9 +147,10 @@ void SyncApplier::apply(const QJsonArray &records, K &kind)
         }
         // A row written in more than one statement is written whole or not
         // at all.
-        std::optional<DbTransaction> together;
-        if (kind.together(pulled, local))
-            together.emplace(db);
+        const bool more = kind.together(pulled, local);
+        std::optional<DbTransaction> whole;
+        if (more)
+            whole.emplace(db);
         if (local) {
             if (!kind.update(pulled))
                 return Outcome::Failed;
@@ -159,7 +161,7 @@ void SyncApplier::apply(const QJsonArray &records, K &kind)
         } else if (!kind.insert(pulled)) {
             return Outcome::Failed;
         }
-        if (!kind.written(pulled, local) || (together && !together->commit()))
+        if (more && (!kind.rest(pulled, local) || !whole->commit()))
             return Outcome::Failed;
         if (!local) {
             held.insert(pulled.id);
@@ -294,10 +296,8 @@ void SyncApplier::applyTransactions(const QJsonArray &records)
     kind.together = [](const Transaction &t, const std::optional<Transaction> &local) {
         return t.isSplit || (local && local->isSplit);
     };
-    kind.written = [&pulledLines, lines](const Transaction &t, const std::optional<Transaction> &local) {
-        if (t.isSplit || (local && local->isSplit))
-            return lines->replaceLines(t.id, t.isSplit ? pulledLines : QList<SplitLine>());
-        return true;
+    kind.rest = [&pulledLines, lines](const Transaction &t, const std::optional<Transaction> &) {
+        return lines->replaceLines(t.id, t.isSplit ? pulledLines : QList<SplitLine>());
     };
     apply<Transaction>(records, kind);
 }

@@ -48,6 +48,8 @@ const char *const kPageArrays[] = {"accounts", "categories", "recurring_transact
 
 const QString kCursorKey = QStringLiteral("syncCursor");
 
+const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
+
 // Whether a 2xx answer is the service's pull page at all, and not, say, a
 // proxy's or a captive portal's page (which reads as an empty object).
 bool isPullPage(const QJsonObject &body)
@@ -57,7 +59,6 @@ bool isPullPage(const QJsonObject &body)
     return std::any_of(std::begin(kPageArrays), std::end(kPageArrays),
                        [&body](const char *key) { return body.contains(QLatin1String(key)); });
 }
-const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
 
 } // namespace
 

@@ -44,6 +44,16 @@ bool SharedAccess::isViewOnly(const QString &accountId) const
     return access && access->viewOnly();
 }
 
+QList<Account> SharedAccess::writable(QList<Account> accounts) const
+{
+    const QHash<QString, Access> shared = all();
+    accounts.removeIf([&shared](const Account &a) {
+        const auto it = shared.constFind(a.id);
+        return it != shared.constEnd() && it->viewOnly();
+    });
+    return accounts;
+}
+
 bool SharedAccess::set(const QString &accountId, const std::optional<Access> &access)
 {
     QHash<QString, Access> accounts = all();

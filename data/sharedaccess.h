@@ -1,6 +1,9 @@
 #pragma once
 
+#include "data/records.h"
+
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -34,6 +37,9 @@ public:
 
     std::optional<Access> of(const QString &accountId) const;
     bool isViewOnly(const QString &accountId) const;
+    // The accounts the user may write into: all but those shared with them
+    // to view only.
+    QList<Account> writable(QList<Account> accounts) const;
     // Records or (with no access) forgets what the user may do in the
     // account; true when that changed anything.
     bool set(const QString &accountId, const std::optional<Access> &access);

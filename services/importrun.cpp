@@ -241,7 +241,8 @@ QString ImportService::Run::targetFor(const QString &key) const
     return target;
 }
 
-QHash<QString, int> &ImportService::Run::heldKeys(const QString &accountId, const QHash<QString, int> &insertedInFile)
+QHash<QString, int> &ImportService::Run::heldKeys(const QString &accountId,
+                                                  const QHash<QString, QHash<QString, int>> &insertedInFile)
 {
     auto it = m_held.find(accountId);
     if (it != m_held.end())
@@ -253,8 +254,9 @@ QHash<QString, int> &ImportService::Run::heldKeys(const QString &accountId, cons
     const QList<Transaction> existing = m_service->m_transactions->listByAccount(accountId);
     for (const Transaction &t : existing)
         ++keys[duplicateKey(t.date, t.amount, t.payee)];
-    for (auto inserted = insertedInFile.cbegin(); inserted != insertedInFile.cend(); ++inserted)
-        keys[inserted.key()] -= inserted.value();
+    const QHash<QString, int> inserted = insertedInFile.value(accountId);
+    for (auto row = inserted.cbegin(); row != inserted.cend(); ++row)
+        keys[row.key()] -= row.value();
     return keys;
 }
 
@@ -346,7 +348,7 @@ bool ImportService::Run::importRecord(const ImportFile &file, const ParsedTransa
         return !m_result.rolledBack();
     if (fitid.isEmpty()) {
         const int nth = ++seenInFile[target][key];
-        if (nth <= heldKeys(target, insertedInFile.value(target)).value(key)) {
+        if (nth <= heldKeys(target, insertedInFile).value(key)) {
             ++m_result.duplicates;
             return true;
         }

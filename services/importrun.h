@@ -70,8 +70,9 @@ private:
     QString categoryId(const QString &name, CategoryType type = CategoryType::Expense);
     QString splitCategoryId(const ParsedSplit &split);
     // The duplicate keys of the rows the account held before the file being
-    // imported; insertedInFile, what the file has brought into it so far.
-    QHash<QString, int> &heldKeys(const QString &accountId, const QHash<QString, int> &insertedInFile);
+    // imported; insertedInFile, what the file has brought in so far, per
+    // account.
+    QHash<QString, int> &heldKeys(const QString &accountId, const QHash<QString, QHash<QString, int>> &insertedInFile);
     bool viewOnly(const QString &accountId);
     int currencyOf(const QString &accountId);
     // A QIF amount (cents) in the minor units of the target account.

@@ -116,9 +116,7 @@ bool ImportRequest::parse(const QStringList &args)
             return fail(QStringLiteral("--date-order is for QIF files; OFX files say their dates in one way"));
     }
     // An account shared with the user to view only takes no rows.
-    const SharedAccess access(m_store.preferences());
-    m_accounts = m_store.accounts()->listLive();
-    m_accounts.removeIf([&access](const Account &a) { return access.isViewOnly(a.id); });
+    m_accounts = SharedAccess(m_store.preferences()).writable(m_store.accounts()->listLive());
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "data/accountrepository.h"
+#include "data/sharedaccess.h"
 #include "services/ofxreader.h"
 #include "services/qifreader.h"
 #include "ui/import/csvmappingpanel.h"
@@ -298,9 +299,7 @@ QList<Account> ImportWindow::targetAccounts() const
 {
     // An account shared with the user to view only takes no rows: the
     // service would refuse every one of them.
-    QList<Account> accounts = m_state.accounts()->listLive();
-    accounts.removeIf([this](const Account &a) { return m_state.isViewOnly(a.id); });
-    return accounts;
+    return SharedAccess(m_state.preferences()).writable(m_state.accounts()->listLive());
 }
 
 int ImportWindow::nextSortOrder() const
