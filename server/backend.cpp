@@ -37,8 +37,15 @@ bool Backend::authorize(const HttpRequest &request, Caller *caller, HttpResponse
 Backend::Checked Backend::checkCredentials(const HttpRequest &request, const QString &email, const QString &password,
                                            User *user, qint64 *retryAfter)
 {
-    const QString accountKey = QStringLiteral("account:") + Users::normaliseEmail(email);
-    const QStringList keys = {accountKey, QStringLiteral("address:") + request.peer.toString()};
+    const QString normalised = Users::normaliseEmail(email);
+    QStringList keys = {QStringLiteral("address:") + request.peer.toString()};
+    // No account has an address that is none, however long: its failures
+    // count against the caller's address alone, and nothing keeps its text.
+    QString accountKey;
+    if (Users::emailProblem(normalised).isEmpty()) {
+        accountKey = QStringLiteral("account:") + normalised;
+        keys.append(accountKey);
+    }
     const qint64 now = context.nowSecs();
     *retryAfter = throttle.retryAfter(keys, now);
     if (*retryAfter > 0)

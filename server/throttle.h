@@ -21,6 +21,8 @@ public:
     void forget(const QString &key);
     // Drops keys whose failures have all left the window.
     void purge(qint64 nowSecs);
+    // How many keys are held now.
+    qsizetype keyCount() const { return m_failures.size(); }
 
 private:
     void prune(QList<qint64> &times, qint64 nowSecs) const;

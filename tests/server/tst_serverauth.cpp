@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QUrlQuery>
 
+#include "server/backend.h"
 #include "server/store.h"
 
 using namespace SignIn;
@@ -287,6 +288,29 @@ private slots:
                  429);
         m_server.advanceClock(retryAfter);
         QCOMPARE(client().postForm(path, credentials(requestFields(), QStringLiteral("ann@example.org"))).status, 303);
+    }
+
+    void failuresKeepNoTextOfAnAddressNoAccountCanHave_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<int>("keys");
+        QTest::newRow("an address nobody has") << QStringLiteral("nobody@example.org") << 2;
+        QTest::newRow("no address at all") << QStringLiteral("not an address") << 1;
+        QTest::newRow("megabytes of it") << QString(4 * 1024 * 1024, QLatin1Char('a')) + QStringLiteral("@example.org") << 1;
+    }
+
+    void failuresKeepNoTextOfAnAddressNoAccountCanHave()
+    {
+        QFETCH(QString, email);
+        QFETCH(int, keys);
+        const QuilletServer::Throttle &throttle = m_server.server().backend().throttle;
+        const qsizetype before = throttle.keyCount();
+        QCOMPARE(client().postForm(QStringLiteral("/larkspire/device"),
+                                   credentials({{QStringLiteral("user_code"), QStringLiteral("BCDF-GHJK")}}, email,
+                                               QStringLiteral("wrong password")))
+                     .status,
+                 401);
+        QCOMPARE(throttle.keyCount() - before, keys);
     }
 
     void deviceGrantFollowsRfc8628()
