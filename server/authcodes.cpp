@@ -107,6 +107,13 @@ AuthCodes::Redeemed AuthCodes::redeem(const QString &code, const QString &verifi
     return Redeemed::Ok;
 }
 
+bool AuthCodes::spendUnused(const QString &userId, QString *error)
+{
+    Query q(*m_context.store, QStringLiteral("UPDATE auth_codes SET used = 1 WHERE user_id = ? AND used = 0"));
+    q.bind(userId);
+    return q.exec(error);
+}
+
 void AuthCodes::attachSession(const QString &code, const QString &sessionId)
 {
     Query q(*m_context.store, QStringLiteral("UPDATE auth_codes SET session_id = ? WHERE code_hash = ?"));

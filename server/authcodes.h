@@ -26,6 +26,9 @@ public:
     Redeemed redeem(const QString &code, const QString &verifier, const QString &redirectUri,
                     const QString &clientId, QString *userId, QString *problem);
     void attachSession(const QString &code, const QString &sessionId);
+    // Spends the user's codes not redeemed yet, for the same reason as
+    // DeviceGrants::withdrawApproved.
+    bool spendUnused(const QString &userId, QString *error);
     void purgeExpired();
 
     // RFC 7636: 43 to 128 characters of [A-Za-z0-9-._~].

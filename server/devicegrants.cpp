@@ -42,6 +42,14 @@ bool DeviceGrants::start(const QString &clientId, Started *out, QString *error)
     return false;
 }
 
+bool DeviceGrants::withdrawApproved(const QString &userId, QString *error)
+{
+    Query q(*m_context.store, QStringLiteral("UPDATE device_grants SET status = 'denied' "
+                                             "WHERE user_id = ? AND status = 'approved'"));
+    q.bind(userId);
+    return q.exec(error);
+}
+
 DeviceGrants::Decided DeviceGrants::decide(const QString &userCode, const QString &userId, bool approve)
 {
     Query q(*m_context.store, QStringLiteral("UPDATE device_grants SET status = ?, user_id = ? "

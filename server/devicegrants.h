@@ -31,6 +31,10 @@ public:
     enum class Polled { Approved, Pending, SlowDown, Denied, Expired, Invalid, Failed };
     // On Approved, *userId is the user who approved; the grant is spent.
     Polled poll(const QString &deviceCode, const QString &clientId, QString *userId);
+    // Grants the user approved that no program has collected yet are denied
+    // instead: after a new password, a sign-in begun with the old one does
+    // not end in a session.
+    bool withdrawApproved(const QString &userId, QString *error);
     void purgeExpired();
 
     // "bcdf ghjk", "BCDFGHJK" and "BCDF-GHJK" all name the same code.

@@ -231,11 +231,14 @@ HttpResponse passwordPost(Backend &backend, PortalVisit visit, const HttpRequest
     const QString problem = Users::passwordProblem(fresh);
     if (!problem.isEmpty())
         return refuse(problem, 400);
-    // The new password and the end of every other session land together.
+    // The new password and the end of every other session land together,
+    // with the sign-ins already approved but not yet turned into a session.
     QString error;
     StoreTransaction tx(*backend.context.store, StoreTransaction::Kind::Write, &error);
     if (!tx.isActive() || !backend.users.setPassword(visit.caller.userId, fresh, &error)
-        || !backend.sessions.revokeAllBut(visit.caller.userId, visit.caller.sessionId, &error) || !tx.commit(&error))
+        || !backend.sessions.revokeAllBut(visit.caller.userId, visit.caller.sessionId, &error)
+        || !backend.deviceGrants.withdrawApproved(visit.caller.userId, &error)
+        || !backend.codes.spendUnused(visit.caller.userId, &error) || !tx.commit(&error))
         return Portal::storeFailed(backend, "changing a password", error);
     return Portal::done(QStringLiteral("password"), QStringLiteral("password"));
 }

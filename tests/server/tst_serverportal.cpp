@@ -275,6 +275,22 @@ private Q_SLOTS:
         const Tokens app = SignIn::signUp(client(), QStringLiteral("ada@example.org"));
         auto b = signedIn(QStringLiteral("ada@example.org"));
         auto other = signedIn(QStringLiteral("ada@example.org"));
+        // Two sign-ins with the old password, approved but not collected yet.
+        const FormFields oldPassword = {{QStringLiteral("email"), QStringLiteral("ada@example.org")},
+                                        {QStringLiteral("password"), kPassword}};
+        const QString code = SignIn::codeOf(
+            client().postForm(QStringLiteral("/larkspire/account/login"), SignIn::requestFields() + oldPassword));
+        QVERIFY(!code.isEmpty());
+        const QJsonObject grant =
+            client().postForm(QStringLiteral("/auth/device"), {{QStringLiteral("client_id"), SignIn::kClientId}}).json();
+        const QString deviceCode = grant.value(QStringLiteral("device_code")).toString();
+        QCOMPARE(client()
+                     .postForm(QStringLiteral("/larkspire/device"),
+                               FormFields{{QStringLiteral("user_code"), grant.value(QStringLiteral("user_code")).toString()},
+                                          {QStringLiteral("action"), QStringLiteral("approve")}}
+                                   + oldPassword)
+                     .status,
+                 200);
         QCOMPARE(submit(*b, QStringLiteral("/account/password"), fields).status, status);
 
         const bool changed = status == 303;
@@ -283,6 +299,13 @@ private Q_SLOTS:
                  changed ? 400 : 200);
         QCOMPARE(other->get(QStringLiteral("/account/profile")).status, changed ? 303 : 200);
         QCOMPARE(b->get(QStringLiteral("/account/profile")).status, 200);
+        QCOMPARE(SignIn::exchange(client(), code).status, changed ? 400 : 200);
+        const HttpReply polled =
+            client().postForm(QStringLiteral("/auth/token"),
+                              {{QStringLiteral("grant_type"), QStringLiteral("urn:ietf:params:oauth:grant-type:device_code")},
+                               {QStringLiteral("device_code"), deviceCode},
+                               {QStringLiteral("client_id"), SignIn::kClientId}});
+        QCOMPARE(polled.status, changed ? 400 : 200);
         const QString fresh = fields.value(1).second;
         QCOMPARE(signIn(*browser(), QStringLiteral("ada@example.org"), fresh).status, changed ? 303 : 401);
         QCOMPARE(signIn(*browser(), QStringLiteral("ada@example.org"), kPassword).status, changed ? 401 : 303);
