@@ -176,9 +176,13 @@ bool SharedFeed::recordChanged(const RecordRef &record, QString *error)
             entered.emplace_back(q.value(0).toString(), q.value(1).toInt() != 0);
     }
     const QStringList used = record.entity == kTransactionKind ? categoriesUsed(record.payload) : QStringList();
+    // An editor may file a row under a category of their own: the owner
+    // needs it as much as the other members do.
+    if (!entitled.isEmpty() && !deliverCategories(record.ownerId, record, used, error))
+        return false;
     for (const QString &member : std::as_const(entitled)) {
         // A category before the row that uses it: the member's store needs it first.
-        if (!deliverCategories(member, record.ownerId, used, error) || !enter(member, record, false, error))
+        if (!deliverCategories(member, record, used, error) || !enter(member, record, false, error))
             return false;
     }
     for (const auto &[member, revoked] : entered) {
@@ -192,18 +196,49 @@ bool SharedFeed::recordChanged(const RecordRef &record, QString *error)
     return true;
 }
 
-bool SharedFeed::deliverCategories(const QString &memberId, const QString &ownerId, const QStringList &categoryIds,
+bool SharedFeed::deliverCategories(const QString &memberId, const RecordRef &row, const QStringList &categoryIds,
                                    QString *error)
 {
     for (const QString &id : categoryIds) {
-        if (!deliverCategory(memberId, ownerId, id, 0, error))
+        if (!deliverCategory(memberId, row, id, 0, error))
             return false;
     }
     return true;
 }
 
-bool SharedFeed::deliverCategory(const QString &memberId, const QString &ownerId, const QString &categoryId,
-                                 int depth, QString *error)
+bool SharedFeed::findCategory(const RecordRef &row, const QString &categoryId, RecordRef *out, bool *found,
+                              QString *error)
+{
+    auto read = [&](Query &q) {
+        if (!q.exec(error))
+            return false;
+        *found = q.next();
+        if (*found)
+            *out = {q.value(0).toString(), kCategoryKind, categoryId, q.value(1).toString(), QString(),
+                    payloadOf(q.value(2))};
+        return true;
+    };
+    Query own(m_store, QStringLiteral("SELECT user_id, server_id, payload FROM records WHERE user_id = ? "
+                                      "AND entity_type = 'category' AND client_id = ?"));
+    own.bind(row.ownerId).bind(categoryId);
+    if (!read(own))
+        return false;
+    if (*found)
+        return true;
+    // Not the owner's: then one of whoever shares or shared the account, an
+    // editor's own category they filed a row under.
+    Query members(m_store, QStringLiteral("SELECT c.user_id, c.server_id, c.payload FROM records a "
+                                          "JOIN shared_records d ON d.server_id = a.server_id "
+                                          "JOIN records c ON c.user_id = d.user_id AND c.entity_type = 'category' "
+                                          "AND c.client_id = ? "
+                                          "WHERE a.user_id = ? AND a.entity_type = 'account' AND a.client_id = ? "
+                                          "ORDER BY c.user_id LIMIT 1"));
+    members.bind(categoryId).bind(row.ownerId).bind(row.accountId);
+    return read(members);
+}
+
+bool SharedFeed::deliverCategory(const QString &memberId, const RecordRef &row, const QString &categoryId, int depth,
+                                 QString *error)
 {
     if (depth > kMaxCategoryDepth)
         return true;
@@ -225,18 +260,12 @@ bool SharedFeed::deliverCategory(const QString &memberId, const QString &ownerId
             return true;
         }
     }
-    RecordRef category{ownerId, kCategoryKind, categoryId, QString(), QString(), {}};
-    {
-        Query q(m_store, QStringLiteral("SELECT server_id, payload FROM records WHERE user_id = ? "
-                                        "AND entity_type = 'category' AND client_id = ?"));
-        q.bind(ownerId).bind(categoryId);
-        if (!q.exec(error))
-            return false;
-        if (!q.next())
-            return true;
-        category.serverId = q.value(0).toString();
-        category.payload = payloadOf(q.value(1));
-    }
+    RecordRef category;
+    bool found = false;
+    if (!findCategory(row, categoryId, &category, &found, error))
+        return false;
+    if (!found)
+        return true;
     {
         Query q(m_store, QStringLiteral("SELECT revoked FROM shared_records WHERE user_id = ? AND server_id = ?"));
         q.bind(memberId).bind(category.serverId);
@@ -249,7 +278,7 @@ bool SharedFeed::deliverCategory(const QString &memberId, const QString &ownerId
     }
     // A parent before its child, for the same reason.
     const QString parent = category.payload.value(QStringLiteral("parent_id")).toString();
-    if (!parent.isEmpty() && parent != categoryId && !deliverCategory(memberId, ownerId, parent, depth + 1, error))
+    if (!parent.isEmpty() && parent != categoryId && !deliverCategory(memberId, row, parent, depth + 1, error))
         return false;
     if (!enter(memberId, category, false, error))
         return false;
@@ -280,7 +309,8 @@ bool SharedFeed::accountShared(const RecordRef &account, const QString &memberId
             rows.push_back(std::move(row));
         }
     }
-    if (!enter(memberId, account, false, error) || !deliverCategories(memberId, account.ownerId, used, error))
+    const RecordRef anyRow{account.ownerId, kTransactionKind, QString(), QString(), account.clientId, {}};
+    if (!enter(memberId, account, false, error) || !deliverCategories(memberId, anyRow, used, error))
         return false;
     for (const RecordRef &row : rows) {
         if (!enter(memberId, row, false, error))

@@ -378,6 +378,86 @@ private Q_SLOTS:
             QCOMPARE(ids(pull(m_member).value(QStringLiteral("transactions")).toArray()), QStringList{newRow});
     }
 
+    // An editor files a row of the shared account under a category of their
+    // own: the owner and every other member get the category (its parent
+    // first) with the row, and its later name; someone with a category of
+    // that id keeps theirs.
+    void aMembersOwnCategoryReachesEveryone_data()
+    {
+        QTest::addColumn<bool>("subcategory");      // the member's category has a parent of theirs
+        QTest::addColumn<bool>("inSplitLine");      // used by a split line, not by the row
+        QTest::addColumn<bool>("ownerHasId");       // the owner has a category of the same id
+        QTest::addColumn<bool>("cousinJoinsLater"); // the other member is given the account afterwards
+        QTest::newRow("own category") << false << false << false << false;
+        QTest::newRow("own subcategory in a split line") << true << true << false << false;
+        QTest::newRow("the owner has one of that id") << false << false << true << false;
+        QTest::newRow("another member joins afterwards") << true << false << false << true;
+    }
+
+    void aMembersOwnCategoryReachesEveryone()
+    {
+        QFETCH(bool, subcategory);
+        QFETCH(bool, inSplitLine);
+        QFETCH(bool, ownerHasId);
+        QFETCH(bool, cousinJoinsLater);
+        User cousin = signUp(QStringLiteral("cousin@example.org"));
+        putInOneGroup(m_owner, cousin);
+        const QString parent = uuid(), mine = uuid(), row = uuid();
+        if (ownerHasId)
+            push(m_owner, {category(mine, QStringLiteral("Owner's name for it"))});
+        QCOMPARE(shareWith(m_member, QStringLiteral("editor")).status, 200);
+        if (!cousinJoinsLater)
+            QCOMPARE(shareWith(cousin, QStringLiteral("viewer")).status, 200);
+        pull(m_owner);
+        pull(m_member);
+        pull(cousin);
+
+        QJsonArray changes;
+        if (subcategory)
+            changes.append(category(parent, QStringLiteral("Hobbies")));
+        changes.append(category(mine, QStringLiteral("Model trains"), subcategory ? parent : QString()));
+        QJsonObject filed = transactionChange(row, 1, -2500, m_joint);
+        filed = inSplitLine ? with(with(filed, QStringLiteral("is_split"), 1), QStringLiteral("split_lines"),
+                                   QJsonArray{QJsonObject{{QStringLiteral("category_id"), mine},
+                                                          {QStringLiteral("amount"), -2500}}})
+                            : with(filed, QStringLiteral("category_id"), mine);
+        changes.append(filed);
+        for (const QJsonValue &result : push(m_member, changes))
+            QCOMPARE(result.toObject().value(QStringLiteral("status")).toString(), QStringLiteral("ok"));
+        if (cousinJoinsLater)
+            QCOMPARE(shareWith(cousin, QStringLiteral("viewer")).status, 200);
+
+        const QStringList members = subcategory ? QStringList{parent, mine} : QStringList{mine};
+        for (User *user : {&m_owner, &cousin}) {
+            const bool owner = user == &m_owner;
+            const QJsonObject got = pull(*user);
+            QVERIFY(ids(got.value(QStringLiteral("transactions")).toArray()).contains(row));
+            const QJsonArray categories = got.value(QStringLiteral("categories")).toArray();
+            // The owner's own category of that id is the one the owner keeps
+            // and the one the other member is given.
+            if (ownerHasId && owner) {
+                QCOMPARE(categories.size(), 0);
+            } else {
+                QCOMPARE(ids(categories), ownerHasId ? QStringList{mine} : members);
+                QCOMPARE(byClientId(categories, mine).value(QStringLiteral("name")).toString(),
+                         ownerHasId ? QStringLiteral("Owner's name for it") : QStringLiteral("Model trains"));
+            }
+            QCOMPARE(got.value(QStringLiteral("integrity")).toObject().value(QStringLiteral("category_count")).toInt(),
+                     ownerHasId ? 1 : int(members.size()));
+        }
+
+        // The member renames it: whoever was given it learns the new name.
+        QJsonObject renamed = category(mine, QStringLiteral("Trains"), subcategory ? parent : QString());
+        renamed.insert(QStringLiteral("version"), 2);
+        QCOMPARE(pushStatus(m_member, renamed), QStringLiteral("ok"));
+        for (User *user : {&m_owner, &cousin}) {
+            const QJsonArray categories = pull(*user).value(QStringLiteral("categories")).toArray();
+            QCOMPARE(ids(categories), ownerHasId ? QStringList() : QStringList{mine});
+            if (!ownerHasId)
+                QCOMPARE(byClientId(categories, mine).value(QStringLiteral("name")).toString(), QStringLiteral("Trains"));
+        }
+    }
+
     void endingAShareDeliversDeletions()
     {
         const QString reconciliation = uuid(), added = uuid();
