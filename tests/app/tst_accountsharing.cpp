@@ -8,12 +8,14 @@
 #include "app/statusbar.h"
 #include "cloud/syncengine.h"
 #include "data/accountrepository.h"
+#include "data/categoryrepository.h"
 #include "data/sharedaccess.h"
 #include "data/transactionrepository.h"
 #include "server/backend.h"
 #include "server/familygroups.h"
 #include "server/store.h"
 #include "services/accountservice.h"
+#include "services/categoryservice.h"
 #include "services/transactionservice.h"
 #include "support/gui/testapp.h"
 #include "support/gui/testsync.h"
@@ -131,17 +133,27 @@ private Q_SLOTS:
         const std::optional<SharedAccess::Access> access = SharedAccess(ben.state()->preferences()).of(jointId);
         QVERIFY(access && !access->viewOnly());
         QCOMPARE(access->ownerEmail, QStringLiteral("ann@example.org"));
+        // He files it under a category of his own: Ann is given it with the row.
+        Category bensOwn;
+        bensOwn.name = QStringLiteral("Ben's groceries");
+        QString bensOwnId;
+        QVERIFY(ben.state()->categoryService()->addCategory(bensOwn, &bensOwnId));
         Transaction payment;
         payment.accountId = jointId;
         payment.date = QDate(2024, 2, 3);
         payment.payee = QStringLiteral("Grocer");
         payment.amount = -4500;
+        payment.categoryId = bensOwnId;
         QString paymentId;
         QVERIFY(ben.state()->transactionService()->add(payment, {}, &paymentId));
         QVERIFY(TestSync::sync(ben.state(), &allowBen));
         QCOMPARE(ben.state()->transactions()->getById(paymentId)->syncStatus, SyncStatus::Synced);
         QVERIFY(TestSync::sync(ann.state(), &allowAnn));
         QCOMPARE(ann.state()->transactions()->getById(paymentId)->payee, QStringLiteral("Grocer"));
+        QCOMPARE(ann.state()->transactions()->getById(paymentId)->categoryId, bensOwnId);
+        const std::optional<Category> given = ann.state()->categories()->findById(bensOwnId);
+        QVERIFY(given);
+        QCOMPARE(given->name, QStringLiteral("Ben's groceries"));
         QCOMPARE(ann.state()->transactions()->balance(jointId), 245500);
 
         // Ann makes Ben a viewer; his next edit, typed before he learns it, is refused.
