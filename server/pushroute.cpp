@@ -53,9 +53,10 @@ bool PushRouter::load(const QString &pusherId, QString *error)
     if (!SharedFeed::sharedWith(m_store, pusherId, &m_shared, error))
         return false;
     // Someone whose shares ended still has entries, revoked: their devices
-    // may yet send changes of those records.
+    // may yet send changes of those records. An owner given a member's
+    // category has nothing to route: categories always stay with the pusher.
     m_receives = !m_shared.isEmpty();
-    return m_receives || SharedFeed::receivesAny(m_store, pusherId, &m_receives, error);
+    return m_receives || SharedFeed::receivesAny(m_store, pusherId, &m_receives, error, true);
 }
 
 QString PushRouter::refusalFor(const QString &ownerId, const QString &accountClientId) const

@@ -43,9 +43,11 @@ SharedFeed::SharedFeed(Store &store, ChangeSequences &sequences, const QString &
 {
 }
 
-bool SharedFeed::receivesAny(Store &store, const QString &userId, bool *out, QString *error)
+bool SharedFeed::receivesAny(Store &store, const QString &userId, bool *out, QString *error, bool rowsOnly)
 {
-    Query q(store, QStringLiteral("SELECT 1 FROM shared_records WHERE user_id = ? LIMIT 1"));
+    Query q(store, rowsOnly ? QStringLiteral("SELECT 1 FROM shared_records WHERE user_id = ? "
+                                             "AND entity_type <> 'category' LIMIT 1")
+                            : QStringLiteral("SELECT 1 FROM shared_records WHERE user_id = ? LIMIT 1"));
     q.bind(userId);
     if (!q.exec(error))
         return false;

@@ -46,8 +46,9 @@ public:
     static bool sharedWith(Store &store, const QString &memberId, QHash<QString, SharedAccount> *out,
                            QString *error);
     // Whether any record of another user ever reached this one, its share
-    // ended or not.
-    static bool receivesAny(Store &store, const QString &userId, bool *out, QString *error);
+    // ended or not; with rowsOnly, a category (which an owner may be given
+    // too) does not count.
+    static bool receivesAny(Store &store, const QString &userId, bool *out, QString *error, bool rowsOnly = false);
 
     // After an accepted change to a record: every member who may see it
     // learns of it; one who no longer may sees it go.
