@@ -322,8 +322,13 @@ bool SyncStore::integrity(const QString &userId, bool receives, QJsonObject *out
         q.bind(userId);
         if (!q.exec(error))
             return false;
-        while (q.next())
-            accounts.insert(q.value(0).toString(), QJsonObject{{QStringLiteral("count"), q.value(1).toLongLong()}});
+        // The user's own rows and the shared ones can name one account id
+        // (two people's accounts may carry the same local id): both count.
+        while (q.next()) {
+            const QString account = q.value(0).toString();
+            const qint64 before = accounts.value(account).toObject().value(QStringLiteral("count")).toInteger();
+            accounts.insert(account, QJsonObject{{QStringLiteral("count"), before + q.value(1).toLongLong()}});
+        }
     }
     *out = {{QStringLiteral("category_count"), categories}, {QStringLiteral("accounts"), accounts}};
     return true;

@@ -304,6 +304,24 @@ private Q_SLOTS:
         QVERIFY(!byClientId(txns, jointRows.at(2)).value(QStringLiteral("deleted_at")).toString().isEmpty());
     }
 
+    // Two people's accounts can carry the same local id (both loaded the
+    // sample data, or restored one backup): the member's device then holds
+    // its own rows and the shared ones in one account, and the figure the
+    // pull reports for it counts both.
+    void integrityCountsOwnAndSharedRowsOfOneAccountId()
+    {
+        push(m_member, {accountChange(m_joint, 1, QStringLiteral("Member's own")), transactionChange(uuid(), 1, -1, m_joint),
+                        transactionChange(uuid(), 1, -2, m_joint)});
+        QCOMPARE(shareWith(m_member, QStringLiteral("viewer")).status, 200);
+        User fresh = m_member;
+        fresh.cursor.clear();
+        const QJsonObject got = pull(fresh);
+        QCOMPARE(got.value(QStringLiteral("transactions")).toArray().size(), 3);
+        QCOMPARE(got.value(QStringLiteral("integrity")).toObject().value(QStringLiteral("accounts")).toObject().value(m_joint)
+                     .toObject().value(QStringLiteral("count")).toInt(),
+                 3);
+    }
+
     void whatAMemberMayPush_data()
     {
         QTest::addColumn<QString>("role");
