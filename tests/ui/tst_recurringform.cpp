@@ -3,15 +3,18 @@
 #include "data/clock.h"
 #include "data/ids.h"
 #include "data/recurringrepository.h"
+#include "data/sharedaccess.h"
 #include "services/recurringservice.h"
 #include "support/core/logcapture.h"
 #include "support/gui/dialogdriver.h"
+#include "ui/prompt.h"
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/editors/datefield.h"
 #include "ui/editors/smartamountfield.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -146,6 +149,86 @@ private Q_SLOTS:
         QCOMPARE(r.transferDestAccountId, yen.id);
         QCOMPARE(r.startDate, QDate(2024, 3, 5));
         QCOMPARE(r.nextDueDate, QDate(2024, 3, 5));
+    }
+
+    // A schedule posts into its account and a transfer's other one: an
+    // account shared with the user to view only is never offered, and a
+    // schedule that still uses one shows it and is not saved.
+    void viewOnlyAccounts_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("saved");
+        const QStringList writable = {QStringLiteral("Checking"), QStringLiteral("Family")};
+        QTest::newRow("new schedule") << int(RecurringFormDialog::Create) << QString() << QString() << writable
+                                      << QStringLiteral("Checking") << true;
+        QTest::newRow("memorized transfer into a view-only account")
+            << int(RecurringFormDialog::Memorize) << QStringLiteral("Checking") << QStringLiteral("Joint") << writable
+            << QStringLiteral("Checking") << false;
+        QTest::newRow("existing schedule on a view-only account")
+            << int(RecurringFormDialog::Edit) << QStringLiteral("Joint") << QString()
+            << (writable + QStringList{QStringLiteral("Joint (view only)")}) << QStringLiteral("Joint (view only)") << false;
+        QTest::newRow("existing schedule on an account shared to edit")
+            << int(RecurringFormDialog::Edit) << QStringLiteral("Family") << QString() << writable
+            << QStringLiteral("Family") << true;
+    }
+
+    void viewOnlyAccounts()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, account);
+        QFETCH(QString, destination);
+        QFETCH(QStringList, offered);
+        QFETCH(QString, shown);
+        QFETCH(bool, saved);
+        QHash<QString, Account> accounts;
+        for (const char *name : {"Checking", "Family", "Joint"})
+            accounts.insert(QLatin1String(name), addAccount(QLatin1String(name)));
+        SharedAccess shared(state()->preferences());
+        QVERIFY(shared.set(accounts.value(QStringLiteral("Joint")).id,
+                           SharedAccess::Access{QStringLiteral("viewer"), QStringLiteral("Dana"), {}}));
+        QVERIFY(shared.set(accounts.value(QStringLiteral("Family")).id,
+                           SharedAccess::Access{QStringLiteral("editor"), QStringLiteral("Dana"), {}}));
+        state()->setCurrentAccountId(accounts.value(QStringLiteral("Joint")).id);
+
+        RecurringFormDialog form(state(), RecurringFormDialog::Mode(mode));
+        std::optional<RecurringTransaction> original;
+        if (!account.isEmpty()) {
+            original = stored(accounts.value(account));
+            original->transferDestAccountId = accounts.value(destination).id;
+            if (mode == RecurringFormDialog::Edit)
+                QVERIFY(state()->recurring()->insert(*original));
+            form.setRecurring(*original);
+        }
+        auto *combo = child<QComboBox>(&form, "accountCombo");
+        QStringList texts;
+        for (int i = 0; i < combo->count(); ++i)
+            texts.append(combo->itemText(i));
+        QCOMPARE(texts, offered);
+        QCOMPARE(combo->currentText(), shown);
+        auto *note = child<QLabel>(&form, "viewOnlyNote");
+        QCOMPARE(note->isVisibleTo(&form), !saved);
+        if (!saved)
+            QVERIFY(note->text().startsWith(QStringLiteral("Dana shares ")));
+
+        typeInto(child<QLineEdit>(&form, "payeeEdit"), QStringLiteral("Rent"));
+        form.setSave([&] {
+            return mode == RecurringFormDialog::Edit ? state()->recurringService()->updateSchedule(form.recurring())
+                                                     : state()->recurringService()->addSchedule(form.recurring());
+        });
+        Prompt::clear();
+        form.accept();
+        QCOMPARE(form.result() == QDialog::Accepted, saved);
+        QCOMPARE(Prompt::records().size(), saved ? 0 : 1);
+        if (!saved)
+            QCOMPARE(Prompt::records().at(0).text, note->text());
+        const QList<RecurringTransaction> schedules = state()->recurring()->listAll();
+        QCOMPARE(schedules.size(), saved || mode == RecurringFormDialog::Edit ? 1 : 0);
+        if (!schedules.isEmpty())
+            QCOMPARE(schedules.at(0).payee, saved ? QStringLiteral("Rent") : original->payee);
     }
 
     void startBefore2000FallsBackToToday()

@@ -32,6 +32,7 @@
 #include "ui/account/accountwindow.h"
 #include "ui/appstyle.h"
 #include "ui/dialogs/accountformdialog.h"
+#include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/shareaccountdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
@@ -338,6 +339,27 @@ void saveSharing(MainWindow &main, AppState &state, const QString &dir, const QS
                                                QStringLiteral("ben.lee@example.org")});
     main.selectAccount(savingsId);
     save(&main, QStringLiteral("%1/register-view-only-%2.png").arg(dir, themeSuffix));
+    // The recurring form over a schedule of that account, and over a
+    // transfer into it being memorized.
+    RecurringTransaction schedule;
+    schedule.accountId = savingsId;
+    schedule.payee = QStringLiteral("Interest");
+    schedule.amount = 125;
+    schedule.startDate = schedule.nextDueDate = Clock::today();
+    for (const auto &[mode, name] : {std::pair{RecurringFormDialog::Edit, QStringLiteral("recurring-form-view-only")},
+                                     std::pair{RecurringFormDialog::Memorize,
+                                               QStringLiteral("recurring-form-transfer-view-only")}}) {
+        if (mode == RecurringFormDialog::Memorize) {
+            schedule.accountId = checkingId;
+            schedule.transferDestAccountId = savingsId;
+            schedule.payee = QStringLiteral("Transfer to Savings");
+            schedule.amount = -20000;
+        }
+        RecurringFormDialog form(&state, mode, &main);
+        form.setRecurring(schedule);
+        form.show();
+        save(&form, QStringLiteral("%1/%2-%3.png").arg(dir, name, themeSuffix));
+    }
 
     access.set(savingsId, std::nullopt);
     state.accounts()->update(plainSavings);

@@ -3,11 +3,13 @@
 #include "app/appstate.h"
 #include "data/accountrepository.h"
 #include "data/clock.h"
+#include "data/sharedaccess.h"
 #include "data/transactionrepository.h"
 #include "ui/dialogs/categorychoices.h"
 #include "ui/dialogs/paymenttypechoice.h"
 #include "ui/editors/datefield.h"
 #include "ui/editors/smartamountfield.h"
+#include "ui/prompt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,7 +49,9 @@ void RecurringFormDialog::buildForm()
 {
     m_account = new QComboBox(this);
     m_account->setObjectName(QStringLiteral("accountCombo"));
-    const QList<Account> accounts = m_state->accounts()->listLive();
+    // A schedule posts into its account (and a transfer's other one): one
+    // shared with the user to view only would refuse every occurrence.
+    const QList<Account> accounts = SharedAccess(m_state->preferences()).writable(m_state->accounts()->listLive());
     for (const Account &a : accounts) {
         m_account->addItem(a.name, a.id);
         m_currencies.insert(a.id, a.currency);
@@ -69,6 +73,12 @@ void RecurringFormDialog::buildForm()
     m_amount->setObjectName(QStringLiteral("amountField"));
     followAccountCurrency();
     connect(m_account, &QComboBox::currentIndexChanged, this, &RecurringFormDialog::followAccountCurrency);
+
+    m_viewOnlyNote = new QLabel(this);
+    m_viewOnlyNote->setObjectName(QStringLiteral("viewOnlyNote"));
+    m_viewOnlyNote->setWordWrap(true);
+    m_viewOnlyNote->hide();
+    connect(m_account, &QComboBox::currentIndexChanged, this, &RecurringFormDialog::showViewOnlyNote);
 
     m_category = new QComboBox(this);
     m_category->setObjectName(QStringLiteral("categoryCombo"));
@@ -116,6 +126,7 @@ void RecurringFormDialog::buildForm()
 
     auto *form = new QFormLayout;
     form->addRow(tr("Account:"), m_account);
+    form->addRow(QString(), m_viewOnlyNote);
     form->addRow(tr("Type:"), m_type);
     form->addRow(tr("Payee:"), m_payee);
     form->addRow(tr("Amount:"), m_amount);
@@ -145,6 +156,53 @@ void RecurringFormDialog::followAccountCurrency()
     m_amount->setCurrency(m_currencies.value(m_account->currentData().toString(), Currency::USD));
 }
 
+bool RecurringFormDialog::isViewOnly(const QString &accountId, QString *owner) const
+{
+    if (accountId.isEmpty())
+        return false;
+    const std::optional<SharedAccess::Access> access = SharedAccess(m_state->preferences()).of(accountId);
+    if (!access || !access->viewOnly())
+        return false;
+    if (owner)
+        *owner = access->owner();
+    return true;
+}
+
+QString RecurringFormDialog::viewOnlyNoteText() const
+{
+    // An edited schedule stays in its stored account whichever one is picked
+    // now, so an account that became view-only holds it all the same.
+    QStringList ids = {m_account->currentData().toString(), m_original.transferDestAccountId};
+    if (m_mode == Edit)
+        ids.append(m_original.accountId);
+    for (const QString &id : std::as_const(ids)) {
+        QString owner;
+        if (!isViewOnly(id, &owner))
+            continue;
+        const std::optional<Account> account = m_state->accounts()->findById(id);
+        return tr("%1 shares %2 with you to view only.").arg(owner, account ? account->name : id) + QLatin1Char(' ')
+            + tr("A schedule that uses it is never posted, so this one can't be saved.");
+    }
+    return QString();
+}
+
+void RecurringFormDialog::showViewOnlyNote()
+{
+    const QString note = viewOnlyNoteText();
+    m_viewOnlyNote->setText(note);
+    m_viewOnlyNote->setVisible(!note.isEmpty());
+    m_account->setAccessibleDescription(note);
+}
+
+bool RecurringFormDialog::validate()
+{
+    const QString note = viewOnlyNoteText();
+    if (note.isEmpty())
+        return true;
+    Prompt::warning(this, windowTitle(), note);
+    return false;
+}
+
 void RecurringFormDialog::setRecurring(const RecurringTransaction &r)
 {
     m_original = r;
@@ -154,10 +212,18 @@ void RecurringFormDialog::setRecurring(const RecurringTransaction &r)
         // rather than silently becoming the first one.
         const std::optional<Account> owner = m_state->accounts()->findById(r.accountId);
         m_currencies.insert(r.accountId, owner ? owner->currency : Currency::USD);
-        m_account->addItem(owner ? owner->name : r.accountId, r.accountId);
+        // One shared with the user to view only is shown as such.
+        const QString name = owner ? owner->name : r.accountId;
+        QString sharer;
+        const bool viewOnly = isViewOnly(r.accountId, &sharer);
+        m_account->addItem(viewOnly ? tr("%1 (view only)").arg(name) : name, r.accountId);
         account = m_account->count() - 1;
+        if (viewOnly)
+            m_account->setItemData(account, tr("%1 shares this account with you to view only.").arg(sharer),
+                                   Qt::ToolTipRole);
     }
     m_account->setCurrentIndex(account);
+    showViewOnlyNote();
     m_type->setFromAmount(r.amount);
     m_payee->setText(r.payee);
     m_amount->setMinorUnits(qAbs(r.amount));

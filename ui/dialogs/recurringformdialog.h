@@ -10,6 +10,7 @@ class DateField;
 class PaymentTypeChoice;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 class SmartAmountField;
@@ -30,9 +31,17 @@ public:
 
     Mode mode() const { return m_mode; }
 
+protected:
+    bool validate() override;
+
 private:
     void buildForm();
     void followAccountCurrency();
+    // Whether the account is shared with the user to view only, and by whom.
+    bool isViewOnly(const QString &accountId, QString *owner = nullptr) const;
+    // Why the schedule can't be saved into the accounts it uses, else empty.
+    QString viewOnlyNoteText() const;
+    void showViewOnlyNote();
 
     AppState *m_state;
     Mode m_mode;
@@ -40,6 +49,7 @@ private:
     QHash<QString, Currency> m_currencies;
 
     QComboBox *m_account = nullptr;
+    QLabel *m_viewOnlyNote = nullptr;
     PaymentTypeChoice *m_type = nullptr;
     QLineEdit *m_payee = nullptr;
     SmartAmountField *m_amount = nullptr;
