@@ -2463,6 +2463,22 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
         <source>Enter in advance:</source>
         <translation>Vorab buchen:</translation>
     </message>
+    <message>
+        <source>%1 shares %2 with you to view only.</source>
+        <translation>%1 teilt %2 mit Ihnen nur zum Ansehen.</translation>
+    </message>
+    <message>
+        <source>A schedule that uses it is never posted, so this one can&apos;t be saved.</source>
+        <translation>Eine wiederkehrende Buchung, die es verwendet, wird nie gebucht; diese kann daher nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 (view only)</source>
+        <translation>%1 (nur ansehen)</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only.</source>
+        <translation>%1 teilt dieses Konto mit Ihnen nur zum Ansehen.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>

@@ -2463,6 +2463,22 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <source>Enter in advance:</source>
         <translation>Registrar con antelación:</translation>
     </message>
+    <message>
+        <source>%1 shares %2 with you to view only.</source>
+        <translation>%1 comparte %2 con usted solo para consulta.</translation>
+    </message>
+    <message>
+        <source>A schedule that uses it is never posted, so this one can&apos;t be saved.</source>
+        <translation>Una transacción recurrente que la usa nunca se registra, así que esta no se puede guardar.</translation>
+    </message>
+    <message>
+        <source>%1 (view only)</source>
+        <translation>%1 (solo consulta)</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only.</source>
+        <translation>%1 comparte esta cuenta con usted solo para consulta.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>

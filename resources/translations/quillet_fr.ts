@@ -2463,6 +2463,22 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <source>Enter in advance:</source>
         <translation>Saisir à l&apos;avance&#xa0;:</translation>
     </message>
+    <message>
+        <source>%1 shares %2 with you to view only.</source>
+        <translation>%1 partage %2 avec vous en lecture seule.</translation>
+    </message>
+    <message>
+        <source>A schedule that uses it is never posted, so this one can&apos;t be saved.</source>
+        <translation>Une opération récurrente qui l&apos;utilise n&apos;est jamais passée : celle-ci ne peut donc pas être enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1 (view only)</source>
+        <translation>%1 (lecture seule)</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only.</source>
+        <translation>%1 partage ce compte avec vous en lecture seule.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>

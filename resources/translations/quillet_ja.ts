@@ -2435,6 +2435,22 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Enter in advance:</source>
         <translation>事前に記帳:</translation>
     </message>
+    <message>
+        <source>%1 shares %2 with you to view only.</source>
+        <translation>%2 は %1 さんから閲覧のみで共有されています。</translation>
+    </message>
+    <message>
+        <source>A schedule that uses it is never posted, so this one can&apos;t be saved.</source>
+        <translation>この口座を使う定期取引は記帳されないため、保存できません。</translation>
+    </message>
+    <message>
+        <source>%1 (view only)</source>
+        <translation>%1（閲覧のみ）</translation>
+    </message>
+    <message>
+        <source>%1 shares this account with you to view only.</source>
+        <translation>この口座は %1 さんから閲覧のみで共有されています。</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
