@@ -209,6 +209,7 @@ private Q_SLOTS:
             texts.append(combo->itemText(i));
         QCOMPARE(texts, offered);
         QCOMPARE(combo->currentText(), shown);
+        QCOMPARE(combo->isEnabled(), mode != RecurringFormDialog::Edit);
         auto *note = child<QLabel>(&form, "viewOnlyNote");
         QCOMPARE(note->isVisibleTo(&form), !saved);
         if (!saved)

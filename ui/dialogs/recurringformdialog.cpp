@@ -223,6 +223,13 @@ void RecurringFormDialog::setRecurring(const RecurringTransaction &r)
                                    Qt::ToolTipRole);
     }
     m_account->setCurrentIndex(account);
+    if (m_mode == Edit) {
+        // The store keeps a schedule in the account it was made for (and
+        // the amount is read in that account's currency): another one picked
+        // here would look saved and not be.
+        m_account->setEnabled(false);
+        m_account->setToolTip(tr("A schedule stays in its account. To use another account, make a new schedule."));
+    }
     showViewOnlyNote();
     m_type->setFromAmount(r.amount);
     m_payee->setText(r.payee);
