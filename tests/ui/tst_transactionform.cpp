@@ -219,6 +219,111 @@ private Q_SLOTS:
         QCOMPARE(form.splitLines().at(0).memo, QStringLiteral("food"));
     }
 
+    // A split whose lines go both ways (tax withheld from a paycheck, a refund
+    // inside a purchase) keeps each line's own sign through both editors: a
+    // line against the transaction's way shows negative, and saving what was
+    // opened gives back exactly what was stored.
+    void splitLinesKeepTheirSignsThroughBothEditors_data()
+    {
+        QTest::addColumn<qint64>("amount");
+        QTest::addColumn<QList<qint64>>("stored");
+        QTest::addColumn<QList<qint64>>("shown");
+        QTest::addColumn<int>("changedLine");  // -1: saved untouched
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<qint64>("savedAmount");
+        QTest::addColumn<QList<qint64>>("saved");
+        using L = QList<qint64>;
+        QTest::newRow("paycheck with tax, untouched")
+            << qint64(80000) << L{100000, -20000} << L{100000, -20000} << -1 << QString() << qint64(80000)
+            << L{100000, -20000};
+        QTest::newRow("paycheck with tax, tax changed")
+            << qint64(80000) << L{100000, -20000} << L{100000, -20000} << 1 << "-250" << qint64(75000)
+            << L{100000, -25000};
+        QTest::newRow("purchase with refund, untouched")
+            << qint64(-5000) << L{-6000, 1000} << L{6000, -1000} << -1 << QString() << qint64(-5000) << L{-6000, 1000};
+        QTest::newRow("purchase with refund, refund changed")
+            << qint64(-5000) << L{-6000, 1000} << L{6000, -1000} << 1 << "-15" << qint64(-4500) << L{-6000, 1500};
+        QTest::newRow("refund outweighing the purchase")
+            << qint64(-5000) << L{-6000, 1000} << L{6000, -1000} << 1 << "-70" << qint64(1000) << L{-6000, 7000};
+        QTest::newRow("ordinary split, untouched")
+            << qint64(-4210) << L{-4000, -210} << L{4000, 210} << -1 << QString() << qint64(-4210) << L{-4000, -210};
+        QTest::newRow("ordinary split, line changed")
+            << qint64(-4210) << L{-4000, -210} << L{4000, 210} << 0 << "30" << qint64(-3210) << L{-3000, -210};
+        QTest::newRow("ordinary deposit split, untouched")
+            << qint64(1500) << L{1000, 500} << L{1000, 500} << -1 << QString() << qint64(1500) << L{1000, 500};
+    }
+
+    void splitLinesKeepTheirSignsThroughBothEditors()
+    {
+        QFETCH(qint64, amount);
+        QFETCH(QList<qint64>, stored);
+        QFETCH(QList<qint64>, shown);
+        QFETCH(int, changedLine);
+        QFETCH(QString, typed);
+        QFETCH(qint64, savedAmount);
+        QFETCH(QList<qint64>, saved);
+        const Account checking = addAccount(QStringLiteral("Checking"));
+        const QStringList categories = {categoryId(QStringLiteral("Groceries")), categoryId(QStringLiteral("Household"))};
+        const auto write = [&] {
+            Transaction t = Fixtures::newTransaction(checking.id, QDate(2024, 3, 1), QStringLiteral("Payee"), amount);
+            t.isSplit = true;
+            QList<SplitLine> lines;
+            for (int i = 0; i < stored.size(); ++i)
+                lines.append({Ids::newId(), t.id, categories.at(i), stored.at(i), QString(), {}, {}});
+            return state()->transactionService()->add(t, lines) ? t : Transaction();
+        };
+        const auto check = [&](const QString &id, const QList<SplitLine> &before, const char *editor) {
+            QCOMPARE(state()->transactions()->getById(id)->amount, savedAmount);
+            const QList<SplitLine> after = state()->splitLines()->linesOf(id);
+            QCOMPARE(after.size(), saved.size());
+            for (int i = 0; i < saved.size(); ++i) {
+                QVERIFY2(after.at(i).amount == saved.at(i), editor);
+                QCOMPARE(after.at(i).id, before.at(i).id);
+                QCOMPARE(after.at(i).categoryId, before.at(i).categoryId);
+            }
+        };
+
+        // "Edit in Dialog": only the memo changes unless the row says otherwise.
+        Transaction t = write();
+        QVERIFY(!t.id.isEmpty());
+        const QList<SplitLine> before = state()->splitLines()->linesOf(t.id);
+        {
+            TransactionFormDialog form(state(), checking.id);
+            form.setTransaction(t);
+            auto *lines = child<SplitLinesWidget>(&form, "splitLines");
+            for (int i = 0; i < shown.size(); ++i)
+                QCOMPARE(lineAmount(lines, i)->minorUnits(), shown.at(i));
+            typeInto(child<QLineEdit>(&form, "memoEdit"), QStringLiteral("checked"));
+            if (changedLine >= 0)
+                typeAmount(lineAmount(lines, changedLine), typed);
+            // The amount box shows the lines' total in the transaction's direction.
+            QCOMPARE(child<SmartAmountField>(&form, "amountField")->minorUnits(), amount < 0 ? -savedAmount : savedAmount);
+            form.accept();
+            QCOMPARE(form.result(), int(QDialog::Accepted));
+            QVERIFY(state()->transactionService()->update(form.transaction(), form.splitLines()));
+            check(t.id, before, "form");
+        }
+
+        // "Edit Splits...": the lines add up, so OK asks nothing.
+        t = write();
+        const QList<SplitLine> again = state()->splitLines()->linesOf(t.id);
+        SplitEditorDialog editor(state(), t.amount, again, Currency::USD);
+        auto *lines = editor.findChild<SplitLinesWidget *>();
+        for (int i = 0; i < shown.size(); ++i)
+            QCOMPARE(lineAmount(lines, i)->minorUnits(), shown.at(i));
+        Prompt::clear();
+        if (changedLine >= 0) {
+            typeAmount(lineAmount(lines, changedLine), typed);
+            Prompt::queueAnswer(QMessageBox::Yes);  // adjust the amount to the lines
+        }
+        editor.accept();
+        QCOMPARE(editor.result(), int(QDialog::Accepted));
+        QCOMPARE(Prompt::records().size(), changedLine >= 0 ? 1 : 0);
+        t.amount = editor.amount();
+        QVERIFY(state()->transactionService()->update(t, editor.lines()));
+        check(t.id, again, "split editor");
+    }
+
     void seedAndPayeeFillTheForm()
     {
         const Account checking = addAccount(QStringLiteral("Checking"));

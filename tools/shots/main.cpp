@@ -35,6 +35,7 @@
 #include "ui/dialogs/recurringformdialog.h"
 #include "ui/dialogs/shareaccountdialog.h"
 #include "ui/dialogs/spliteditordialog.h"
+#include "ui/dialogs/splitlineswidget.h"
 #include "ui/dialogs/transactiondetailsdialog.h"
 #include "ui/dialogs/transactionformdialog.h"
 #include "ui/import/importwindow.h"
@@ -51,6 +52,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -153,6 +155,34 @@ void saveScreens(MainWindow &main, AppState &state, const QString &dir, const QS
     TransactionDetailsDialog details(&state, *split, &main);
     details.show();
     save(&details, QStringLiteral("%1/transaction-details-%2.png").arg(dir, themeSuffix));
+    details.close();
+
+    // A paycheck whose tax withheld goes against it: a minus line in both
+    // editors, nothing written to the store.
+    const std::optional<Category> salary = state.categories()->findByName(QStringLiteral("Salary / Wages"));
+    const std::optional<Category> taxes = state.categories()->findByName(QStringLiteral("State & Local Taxes"));
+    if (!salary || !taxes)
+        return;
+    TransactionFormDialog paycheck(&state, accountId, &main);
+    Transaction seed;
+    seed.payee = QStringLiteral("Larkspire Design Co.");
+    seed.amount = 215000;
+    paycheck.prefill(seed);
+    if (auto *splitButton = paycheck.findChild<QPushButton *>(QStringLiteral("splitButton")))
+        splitButton->click();
+    if (auto *lines = paycheck.findChild<SplitLinesWidget *>()) {
+        lines->clearLines();
+        lines->addLine(salary->id, 250000, QStringLiteral("Gross pay"));
+        lines->addLine(taxes->id, -35000, QStringLiteral("Withheld"));
+    }
+    paycheck.show();
+    save(&paycheck, QStringLiteral("%1/transaction-form-minus-line-%2.png").arg(dir, themeSuffix));
+    paycheck.close();
+    const QList<SplitLine> lines = {{QString(), QString(), salary->id, 250000, QStringLiteral("Gross pay"), {}, {}},
+                                    {QString(), QString(), taxes->id, -35000, QStringLiteral("Withheld"), {}, {}}};
+    SplitEditorDialog paycheckSplits(&state, 215000, lines, account ? account->currency : Currency::USD, &main);
+    paycheckSplits.show();
+    save(&paycheckSplits, QStringLiteral("%1/split-editor-minus-line-%2.png").arg(dir, themeSuffix));
 }
 
 // Each report over the last twelve months, with its chart; and the first as PDF.

@@ -15,6 +15,7 @@ SplitEditorDialog::SplitEditorDialog(AppState *state, qint64 transactionAmount, 
                                      Currency currency, QWidget *parent)
     : FormDialog(parent)
     , m_amount(transactionAmount)
+    , m_negative(transactionAmount < 0)
     , m_currency(currency)
 {
     setWindowTitle(tr("Split Transaction"));
@@ -24,7 +25,7 @@ SplitEditorDialog::SplitEditorDialog(AppState *state, qint64 transactionAmount, 
     ThemeManager::setRole(total, ThemeManager::BodyMedium, QFont::Bold);
 
     m_lines = new SplitLinesWidget(CategoryChoices::load(state->categories()), currency, this);
-    m_lines->setLines(lines);
+    m_lines->setLines(lines, m_negative);
 
     m_remaining = new QLabel(this);
     m_remaining->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -45,12 +46,12 @@ SplitEditorDialog::SplitEditorDialog(AppState *state, qint64 transactionAmount, 
 
 QList<SplitLine> SplitEditorDialog::lines() const
 {
-    return m_lines->lines(m_amount < 0);
+    return m_lines->lines(m_negative);
 }
 
 void SplitEditorDialog::updateRemaining()
 {
-    const qint64 remaining = qAbs(m_amount) - m_lines->total();
+    const qint64 remaining = shownAmount() - m_lines->total();
     m_remaining->setText(tr("Remaining: %1").arg(Money::formatMoney(remaining, m_currency)));
     // Green when the lines add up, red when they exceed the amount; the dark
     // palette takes the lighter shades that stay readable on it.
@@ -76,17 +77,17 @@ bool SplitEditorDialog::validate()
         return false;
     const qint64 total = m_lines->total();
     // No lines at all means "not split"; there is nothing to add up.
-    if (total == 0 || total == qAbs(m_amount))
+    if (lines().isEmpty() || total == shownAmount())
         return true;
     const QString lines = Money::formatMoney(total, m_currency);
     const QMessageBox::StandardButton answer = Prompt::choice(
         this, windowTitle(),
         tr("The split lines add up to %1, not %2. Adjust the total to %1?")
-            .arg(lines, Money::formatMoney(qAbs(m_amount), m_currency)),
+            .arg(lines, Money::formatMoney(shownAmount(), m_currency)),
         {{QMessageBox::Yes, tr("&Adjust")}, {QMessageBox::No, tr("&Go Back")}, {QMessageBox::Ignore, tr("&Keep")}},
         QMessageBox::Yes, QMessageBox::No);
     if (answer == QMessageBox::Yes) {
-        m_amount = m_amount < 0 ? -total : total;
+        m_amount = m_negative ? -total : total;
         return true;
     }
     return answer == QMessageBox::Ignore;

@@ -20,10 +20,11 @@ public:
     SplitEditorDialog(AppState *state, qint64 transactionAmount, const QList<SplitLine> &lines, Currency currency,
                       QWidget *parent = nullptr);
 
-    // The lines with an amount, signed like the transaction amount.
+    // The lines with an amount, stored signs: a line shown positive goes the
+    // way of the amount given, one shown negative against it.
     QList<SplitLine> lines() const;
-    // The transaction's amount: as given, or the lines' total (with the
-    // amount's sign) once the user chose to adjust it.
+    // The transaction's amount: as given, or the lines' total (in the given
+    // amount's direction) once the user chose to adjust it.
     qint64 amount() const { return m_amount; }
 
 public Q_SLOTS:
@@ -34,7 +35,13 @@ protected:
     bool validate() override;
 
 private:
+    // The given amount as the lines show it: its magnitude.
+    qint64 shownAmount() const { return m_negative ? -m_amount : m_amount; }
+
     qint64 m_amount;
+    // Whether the amount given is a payment: the lines' direction, which an
+    // adjusted amount does not change.
+    bool m_negative;
     Currency m_currency;
     SplitLinesWidget *m_lines = nullptr;
     QLabel *m_remaining = nullptr;

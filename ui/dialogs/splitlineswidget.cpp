@@ -35,7 +35,8 @@ SplitLinesWidget::SplitLinesWidget(const QList<CategoryChoice> &choices, Currenc
 
     SmartAmountField probe;
     probe.setCurrency(currency);
-    probe.setValue(probe.maximum());
+    probe.setMinimum(-probe.maximum());  // room for a minus too
+    probe.setValue(probe.minimum());
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(CategoryColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(AmountColumn, QHeaderView::Fixed);
@@ -79,18 +80,18 @@ SplitLinesWidget::SplitLinesWidget(const QList<CategoryChoice> &choices, Currenc
     layout->addLayout(buttons);
 }
 
-void SplitLinesWidget::setLines(const QList<SplitLine> &lines)
+void SplitLinesWidget::setLines(const QList<SplitLine> &lines, bool negative)
 {
     m_table->setRowCount(0);
     for (const SplitLine &line : lines)
-        addRow(line.categoryId, qAbs(line.amount), line.memo, line.id);
+        addRow(line.categoryId, negative ? -line.amount : line.amount, line.memo, line.id);
     renumberRows();
     Q_EMIT changed();
 }
 
 void SplitLinesWidget::addLine(const QString &categoryId, qint64 amount, const QString &memo)
 {
-    addRow(categoryId, qAbs(amount), memo);
+    addRow(categoryId, amount, memo);
     renumberRows();
     Q_EMIT changed();
 }
@@ -131,6 +132,7 @@ void SplitLinesWidget::addRow(const QString &categoryId, qint64 amount, const QS
     auto *value = new SmartAmountField;
     value->setFrame(false);
     value->setCurrency(m_currency);
+    value->setMinimum(-value->maximum());  // a line against the transaction's way
     value->setMinorUnits(amount);
 
     auto *note = new QLineEdit(memo);

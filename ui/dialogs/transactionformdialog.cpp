@@ -143,7 +143,7 @@ void TransactionFormDialog::setTransaction(const Transaction &t)
     m_checkNumber->setText(t.checkNumber);
     m_cleared->setChecked(t.cleared);
     if (t.isSplit) {
-        m_lines->setLines(m_state->splitLines()->linesOf(t.id));
+        m_lines->setLines(m_state->splitLines()->linesOf(t.id), t.amount < 0);
         setSplitMode(true);
     }
 }
@@ -203,6 +203,9 @@ void TransactionFormDialog::setSplitMode(bool on)
     m_singleButton->setVisible(on);
     m_lines->setVisible(on);
     m_amount->setEnabled(!on);
+    // Lines against the transaction's way can outweigh the others: the box
+    // then shows the negative total that will be stored.
+    m_amount->setMinimum(on ? -m_amount->maximum() : 0.0);
     if (on)
         showLinesTotal();
     adjustSize();
