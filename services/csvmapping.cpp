@@ -222,6 +222,11 @@ bool CsvConverter::parseAmount(const QString &input, int currency, qint64 *amoun
         t.remove(QLatin1Char('.'));
         t.replace(QLatin1Char(','), QLatin1Char('.'));
     }
+    // A lone comma with four or more digits after it is neither a thousands
+    // group nor cents: most likely a mistyped amount, not 12,345 from "1,2345".
+    static const QRegularExpression strayComma(QStringLiteral("^[^\\d,.]*\\d+,\\d{4,}[^\\d,.]*$"));
+    if (strayComma.match(t).hasMatch())
+        return false;
 
     const qint64 value = Money::parseMoney(t, currency);
     if (value == 0) {

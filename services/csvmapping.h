@@ -50,7 +50,8 @@ public:
     // A date in one of dateFormats(); a two-digit year as DateText::fullYear() reads it.
     static QDate parseDate(const QString &text, const QString &format);
     // An amount cell through the money parser; also accepts "(12.00)", "12.00-"
-    // and a decimal comma ("1.234,56"). False when the cell is not a number.
+    // and a decimal comma ("1.234,56"). False when the cell is not a number,
+    // or has a lone comma with four or more digits after it ("1,2345").
     static bool parseAmount(const QString &text, int currency, qint64 *amount);
 
     // Guesses a mapping from header names, or else from the shape of the

@@ -170,6 +170,7 @@ void TestCsvReader::amounts_data()
     QTest::newRow("decimal comma") << "-12,50" << 1 << true << qint64(-1250);
     QTest::newRow("grouped decimal comma") << "2.500,00" << 1 << true << qint64(250000);
     QTest::newRow("comma groups stay groups") << "1,234" << 0 << true << qint64(123400);
+    QTest::newRow("comma with four digits") << "1,2345" << 0 << false << qint64(0);
     QTest::newRow("zero") << "0.00" << 0 << true << qint64(0);
     QTest::newRow("yen") << "\u00a51,500" << 5 << true << qint64(1500);
     QTest::newRow("yen fraction") << "15.5" << 5 << false << qint64(0);
