@@ -296,6 +296,57 @@ private Q_SLOTS:
         QCOMPARE(model()->rowCount(), 1);
     }
 
+    // A stored row is not turned into a transfer, nor a transfer's other side
+    // moved, by picking "[Transfer] X" as its payee: that is refused with a
+    // message and the row stays as stored. Picking the account it already
+    // goes to changes nothing about the link.
+    void aStoredRowKeepsItsTransferLink_data()
+    {
+        QTest::addColumn<bool>("transfer");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("plain row") << false << "[Transfer] Savings" << false;
+        QTest::newRow("transfer to another account") << true << "[Transfer] Brokerage" << false;
+        QTest::newRow("transfer to the same account") << true << "[Transfer] Savings" << true;
+    }
+
+    void aStoredRowKeepsItsTransferLink()
+    {
+        QFETCH(bool, transfer);
+        QFETCH(QString, typed);
+        QFETCH(bool, saved);
+        const Account checking = addAccount(QStringLiteral("Checking"));
+        const Account savings = addAccount(QStringLiteral("Savings"));
+        const Account brokerage = addAccount(QStringLiteral("Brokerage"));
+        Transaction t = Fixtures::newTransaction(checking.id, QDate(2024, 5, 3),
+                                                 transfer ? QStringLiteral("Transfer to Savings") : QStringLiteral("Cafe"), -5000);
+        QString id;
+        QVERIFY(transfer ? state()->transactionService()->addTransfer(t, checking, savings, &id)
+                         : state()->transactionService()->add(t, {}, &id));
+        const Transaction before = *state()->transactions()->getById(id);
+
+        open(checking);
+        QSignalSpy errors(m_screen.get(), &RegisterScreen::errorMessage);
+        table()->setCurrentIndex(model()->index(model()->rowOfTransaction(id), RegisterModel::Payee));
+        QTest::keyClick(table(), Qt::Key_Return);
+        QVERIFY(line());
+        line()->selectAll();
+        type(typed);
+        model()->setBufferText(RegisterModel::Payment, QStringLiteral("45.00"));
+        m_screen->commitCurrentRow();
+
+        const Transaction after = *state()->transactions()->getById(id);
+        QCOMPARE(errors.count(), saved ? 0 : 1);
+        QCOMPARE(after.payee, before.payee);
+        QCOMPARE(after.transferLinkId, before.transferLinkId);
+        QCOMPARE(after.transferDestAccountId, before.transferDestAccountId);
+        QCOMPARE(after.amount, saved ? qint64(-4500) : before.amount);
+        QCOMPARE(stored(savings).size(), transfer ? 1 : 0);
+        QVERIFY(stored(brokerage).isEmpty());
+        if (transfer)
+            QCOMPARE(stored(savings).first().amount, -after.amount);
+    }
+
     // Typed over in place, either side of a transfer takes the other with it.
     void editingATransferInPlaceMovesTheOtherSide()
     {
@@ -710,6 +761,41 @@ private Q_SLOTS:
             if (t.payee == QLatin1String("Tea"))
                 QCOMPARE(t.amount, 0);
         }
+    }
+
+    // The grid reads a comma as bank files do: a decimal comma unless it
+    // groups thousands; what fits neither is refused, not stored 100 times over.
+    void gridAmountsReadCommasAsBankFilesDo_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<qint64>("amount");
+        QTest::newRow("decimal comma") << "12,50" << true << qint64(-1250);
+        QTest::newRow("one decimal after a comma") << "1,5" << true << qint64(-150);
+        QTest::newRow("thousands group") << "1,250" << true << qint64(-125000);
+        QTest::newRow("grouped with a decimal point") << "1,234.56" << true << qint64(-123456);
+        QTest::newRow("dot groups and a decimal comma") << "1.234,56" << true << qint64(-123456);
+        QTest::newRow("comma with four digits") << "1,2345" << false << qint64(0);
+        QTest::newRow("zero") << "0,00" << true << qint64(0);
+        QTest::newRow("words") << "twelve" << false << qint64(0);
+    }
+
+    void gridAmountsReadCommasAsBankFilesDo()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, ok);
+        QFETCH(qint64, amount);
+        const Account a = addAccount(QStringLiteral("Checking"));
+        open(a);
+        startOnBlankRow();
+        model()->setBufferText(RegisterModel::Payee, QStringLiteral("Cafe"));
+        model()->setBufferText(RegisterModel::Payment, typed);
+        m_screen->commitCurrentRow();
+        QCOMPARE(stored(a).size(), ok ? 1 : 0);
+        if (ok)
+            QCOMPARE(stored(a).first().amount, amount);
+        else
+            QVERIFY(m_screen->messageText().contains(typed));
     }
 
     void copyFromAboveAndClearing()

@@ -5,6 +5,7 @@
 #include "data/categoryrepository.h"
 #include "data/clock.h"
 #include "data/ids.h"
+#include "services/csvmapping.h"
 #include "services/datetext.h"
 #include "services/money.h"
 #include "services/storefailure.h"
@@ -13,8 +14,6 @@
 #include "ui/prompt.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
-
-#include <QRegularExpression>
 
 struct RegisterRowWriter::RowInput {
     QDate date;
@@ -31,22 +30,6 @@ struct RegisterRowWriter::RowInput {
 namespace {
 
 const QString kTransferPrefix = QStringLiteral("[Transfer] ");
-
-// A typed amount that reads as 0 is only taken as 0 when it says 0; anything
-// else that does not read ("12.5" for yen, "abc") is refused rather than
-// silently saved as nothing.
-bool readAmount(const QString &text, Currency currency, qint64 *amount)
-{
-    *amount = Money::parseMoney(text, currency);
-    if (*amount != 0)
-        return true;
-    static const QRegularExpression zero(QStringLiteral("^-?\\s*0*\\.?0*$"));
-    QString bare = text;
-    bare.remove(Money::currencySymbol(int(currency)));
-    bare.remove(QLatin1Char(','));
-    bare = bare.trimmed();
-    return bare.contains(QLatin1Char('0')) && zero.match(bare).hasMatch();
-}
 
 } // namespace
 
@@ -90,7 +73,10 @@ bool RegisterRowWriter::readRow(const Account &account, RowInput *in, bool split
         return false;
     }
     const QString &typed = payment.isEmpty() ? deposit : payment;
-    if (!readAmount(typed, account.currency, &in->amount)) {
+    // Amounts read as bank files are read: "12,50" has a decimal comma, "1,250"
+    // a thousands group; what does not read ("12.5" for yen, "abc", "1,2345")
+    // is refused rather than saved as something else.
+    if (!CsvConverter::parseAmount(typed, int(account.currency), &in->amount)) {
         m_screen->showMessage(RegisterScreen::tr("\"%1\" is not an amount; type it like %2")
                                   .arg(typed, Money::formatAmount(123456, account.currency)),
                               5000);
@@ -176,6 +162,23 @@ RegisterRowWriter::Result RegisterRowWriter::saveRow(const Account &account, con
     }
 
     Transaction t = entry->transaction;
+    if (in.transferTo) {
+        // A stored row cannot be turned into a transfer, nor its other side
+        // moved to another account, by an edit: the row is left as it is.
+        if (!t.isTransfer() || t.transferDestAccountId != in.transferTo->id) {
+            const QString text = t.isTransfer()
+                ? RegisterScreen::tr("A transfer's other account cannot be changed. Delete the transfer and enter "
+                                     "it again towards %1.")
+                      .arg(in.transferTo->name)
+                : RegisterScreen::tr("An existing transaction cannot become a transfer. Delete it and enter the "
+                                     "transfer to %1 as a new transaction.")
+                      .arg(in.transferTo->name);
+            reportFailure(text);
+            return Result::Refused;
+        }
+        // Already a transfer with that account: its own label stays.
+        in.payee = t.payee;
+    }
     t.date = in.date;
     t.payee = in.payee;
     t.checkNumber = in.checkNumber;
@@ -201,13 +204,17 @@ bool RegisterRowWriter::saveOrKeep(const std::function<bool()> &save)
     const auto attempt = [&] {
         if (save())
             return true;
-        const QString text = RegisterScreen::tr("The transaction was not saved: %1").arg(StoreFailure::text());
-        m_screen->showMessage(text, 10000);
-        Q_EMIT m_screen->errorMessage(text);
+        reportFailure(RegisterScreen::tr("The transaction was not saved: %1").arg(StoreFailure::text()));
         return false;
     };
     return FormDialog::saveWithRetry(m_screen, RegisterScreen::tr("Transaction Not Saved"), attempt,
                                      RegisterScreen::tr("Everything you typed is still in the row."));
+}
+
+void RegisterRowWriter::reportFailure(const QString &text)
+{
+    m_screen->showMessage(text, 10000);
+    Q_EMIT m_screen->errorMessage(text);
 }
 
 std::optional<RegisterWrite> RegisterRowWriter::deleteTransaction(const Transaction &t, Currency currency)
@@ -221,6 +228,8 @@ std::optional<RegisterWrite> RegisterRowWriter::deleteTransaction(const Transact
         return std::nullopt;
     const bool wasPending = m_reloadPending();
     const bool ok = m_state->transactionService()->deleteWithPartner(t.id);
+    if (!ok)
+        reportFailure(RegisterScreen::tr("The transaction was not deleted: %1").arg(StoreFailure::text()));
     return RegisterWrite{wasPending || !ok, {}, {t.id, t.transferLinkId}};
 }
 
@@ -228,5 +237,7 @@ RegisterWrite RegisterRowWriter::setCleared(const Transaction &t, bool cleared)
 {
     const bool wasPending = m_reloadPending();
     const bool ok = m_state->transactionService()->setCleared(t.id, cleared);
+    if (!ok)
+        reportFailure(RegisterScreen::tr("The cleared mark was not changed: %1").arg(StoreFailure::text()));
     return RegisterWrite{wasPending || !ok, {t.id}, {}};
 }

@@ -46,6 +46,8 @@ private:
     struct RowInput;
     bool readRow(const Account &account, RowInput *input, bool splitEntry);
     bool saveOrKeep(const std::function<bool()> &save);
+    // In the hint line and in the main window's error box.
+    void reportFailure(const QString &text);
 
     AppState *m_state;
     RegisterScreen *m_screen;
