@@ -206,12 +206,14 @@ void CategoriesScreen::onDeleteCategory()
     const QModelIndex index = m_tree->currentIndex().siblingAtColumn(0);
     if (!index.isValid())
         return;
+    // Read before asking: the tree may be rebuilt while the question is open.
     const QString name = index.data().toString();
+    const QString id = index.data(CategoryTreeModel::IdRole).toString();
     if (Prompt::question(this, tr("Delete Category"),
                          tr("Delete \"%1\"? Transactions using this category will become uncategorized.").arg(name))
         != QMessageBox::Yes)
         return;
-    if (!m_state->categoryService()->deleteCategory(index.data(CategoryTreeModel::IdRole).toString())) {
+    if (!m_state->categoryService()->deleteCategory(id)) {
         Prompt::warning(this, tr("Delete Category"), tr("The category could not be deleted."));
         return;
     }

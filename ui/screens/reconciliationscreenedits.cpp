@@ -43,7 +43,8 @@ void ReconciliationScreen::deleteSelectedTransaction()
     const int row = currentRow();
     if (m_account.id.isEmpty() || row < 0)
         return;
-    const Transaction &t = m_model->transactions().at(row);
+    // A copy: a refresh while the question is open replaces the model's rows.
+    const Transaction t = m_model->transactions().at(row);
     if (Prompt::question(this, tr("Delete Transaction"), tr("Delete the transaction for %1?").arg(t.payee),
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)

@@ -210,7 +210,9 @@ void RecurringScreen::skipSelected()
     const RecurringTransaction *r = selected();
     if (!r)
         return;
-    m_state->recurringService()->skip(r->id);
+    if (!m_state->recurringService()->skip(r->id))
+        Prompt::warning(this, tr("Skip"),
+                        tr("The occurrence could not be skipped.\n\n%1").arg(StoreFailure::text()));
     reload();
 }
 
