@@ -2617,6 +2617,18 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
         <translation>Alle in den nächsten 7 Tagen fälligen wiederkehrenden Buchungen buchen? Sie erhalten ihr jeweiliges Fälligkeitsdatum, und Sie können sie später bearbeiten oder löschen.</translation>
     </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>The occurrence could not be skipped.
+
+%1</source>
+        <translation>Der Termin konnte nicht übersprungen werden.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RegisterColumns</name>
@@ -2844,6 +2856,22 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>%1 shares this account with you to view only</source>
         <translation>%1 teilt dieses Konto mit Ihnen nur zum Ansehen</translation>
+    </message>
+    <message>
+        <source>A transfer&apos;s other account cannot be changed. Delete the transfer and enter it again towards %1.</source>
+        <translation>Das Gegenkonto einer Umbuchung kann nicht geändert werden. Löschen Sie die Umbuchung und erfassen Sie sie erneut auf %1.</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer. Delete it and enter the transfer to %1 as a new transaction.</source>
+        <translation>Eine vorhandene Buchung kann nicht zur Umbuchung werden. Löschen Sie sie und erfassen Sie die Umbuchung auf %1 als neue Buchung.</translation>
+    </message>
+    <message>
+        <source>The transaction was not deleted: %1</source>
+        <translation>Die Buchung wurde nicht gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>The cleared mark was not changed: %1</source>
+        <translation>Die Markierung „bestätigt“ wurde nicht geändert: %1</translation>
     </message>
 </context>
 <context>

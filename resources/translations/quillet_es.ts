@@ -2617,6 +2617,18 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
         <translation>¿Registrar todas las transacciones recurrentes que vencen en los próximos 7 días? Llevan sus fechas de vencimiento y puede editarlas o eliminarlas más tarde.</translation>
     </message>
+    <message>
+        <source>Skip</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>The occurrence could not be skipped.
+
+%1</source>
+        <translation>No se pudo omitir la repetición.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RegisterColumns</name>
@@ -2844,6 +2856,22 @@ Se eliminarán ambos lados de la transferencia.</translation>
     <message>
         <source>%1 shares this account with you to view only</source>
         <translation>%1 comparte esta cuenta con usted solo para consulta</translation>
+    </message>
+    <message>
+        <source>A transfer&apos;s other account cannot be changed. Delete the transfer and enter it again towards %1.</source>
+        <translation>No se puede cambiar la otra cuenta de una transferencia. Elimine la transferencia e introdúzcala de nuevo hacia %1.</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer. Delete it and enter the transfer to %1 as a new transaction.</source>
+        <translation>Una transacción existente no puede convertirse en transferencia. Elimínela e introduzca la transferencia a %1 como una transacción nueva.</translation>
+    </message>
+    <message>
+        <source>The transaction was not deleted: %1</source>
+        <translation>No se eliminó la transacción: %1</translation>
+    </message>
+    <message>
+        <source>The cleared mark was not changed: %1</source>
+        <translation>No se cambió la marca de compensada: %1</translation>
     </message>
 </context>
 <context>

@@ -2617,6 +2617,18 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
         <translation>Saisir toutes les opérations récurrentes à échéance dans les 7 prochains jours&#xa0;? Elles sont datées de leur échéance et vous pourrez les modifier ou les supprimer plus tard.</translation>
     </message>
+    <message>
+        <source>Skip</source>
+        <translation>Passer</translation>
+    </message>
+    <message>
+        <source>The occurrence could not be skipped.
+
+%1</source>
+        <translation>Impossible de passer l&apos;échéance.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RegisterColumns</name>
@@ -2844,6 +2856,22 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>%1 shares this account with you to view only</source>
         <translation>%1 partage ce compte avec vous en lecture seule</translation>
+    </message>
+    <message>
+        <source>A transfer&apos;s other account cannot be changed. Delete the transfer and enter it again towards %1.</source>
+        <translation>L&apos;autre compte d&apos;un virement ne peut pas être changé. Supprimez le virement et saisissez-le de nouveau vers %1.</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer. Delete it and enter the transfer to %1 as a new transaction.</source>
+        <translation>Une opération existante ne peut pas devenir un virement. Supprimez-la et saisissez le virement vers %1 comme une nouvelle opération.</translation>
+    </message>
+    <message>
+        <source>The transaction was not deleted: %1</source>
+        <translation>L&apos;opération n&apos;a pas été supprimée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The cleared mark was not changed: %1</source>
+        <translation>Le pointage n&apos;a pas été modifié&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -2589,6 +2589,18 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Enter all recurring transactions due in the next 7 days? They are dated their due dates and you can edit or delete them later.</source>
         <translation>今後 7 日間に期日を迎えるすべての定期取引を記帳しますか？取引の日付はそれぞれの期日になり、後で編集や削除ができます。</translation>
     </message>
+    <message>
+        <source>Skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>The occurrence could not be skipped.
+
+%1</source>
+        <translation>この回をスキップできませんでした。
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>RegisterColumns</name>
@@ -2816,6 +2828,22 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>%1 shares this account with you to view only</source>
         <translation>この口座は %1 さんから閲覧のみで共有されています</translation>
+    </message>
+    <message>
+        <source>A transfer&apos;s other account cannot be changed. Delete the transfer and enter it again towards %1.</source>
+        <translation>振替の相手口座は変更できません。振替を削除し、%1 への振替として入力し直してください。</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer. Delete it and enter the transfer to %1 as a new transaction.</source>
+        <translation>既存の取引を振替に変えることはできません。削除してから、%1 への振替を新しい取引として入力してください。</translation>
+    </message>
+    <message>
+        <source>The transaction was not deleted: %1</source>
+        <translation>取引は削除されませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The cleared mark was not changed: %1</source>
+        <translation>消込済みの印は変更されませんでした: %1</translation>
     </message>
 </context>
 <context>
