@@ -2479,6 +2479,10 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
         <source>%1 shares this account with you to view only.</source>
         <translation>%1 teilt dieses Konto mit Ihnen nur zum Ansehen.</translation>
     </message>
+    <message>
+        <source>A schedule stays in its account. To use another account, make a new schedule.</source>
+        <translation>Eine wiederkehrende Buchung bleibt in ihrem Konto. Um ein anderes Konto zu verwenden, legen Sie eine neue an.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>

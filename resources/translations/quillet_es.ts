@@ -2479,6 +2479,10 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
         <source>%1 shares this account with you to view only.</source>
         <translation>%1 comparte esta cuenta con usted solo para consulta.</translation>
     </message>
+    <message>
+        <source>A schedule stays in its account. To use another account, make a new schedule.</source>
+        <translation>Una transacción recurrente se queda en su cuenta. Para usar otra cuenta, cree una nueva.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>

@@ -2479,6 +2479,10 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
         <source>%1 shares this account with you to view only.</source>
         <translation>%1 partage ce compte avec vous en lecture seule.</translation>
     </message>
+    <message>
+        <source>A schedule stays in its account. To use another account, make a new schedule.</source>
+        <translation>Une opération récurrente reste dans son compte. Pour utiliser un autre compte, créez-en une nouvelle.</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>

@@ -2451,6 +2451,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>%1 shares this account with you to view only.</source>
         <translation>この口座は %1 さんから閲覧のみで共有されています。</translation>
     </message>
+    <message>
+        <source>A schedule stays in its account. To use another account, make a new schedule.</source>
+        <translation>定期取引の口座は変更できません。別の口座を使うには、新しい定期取引を作成してください。</translation>
+    </message>
 </context>
 <context>
     <name>RecurringModel</name>
