@@ -80,8 +80,9 @@ std::optional<RecurringTransaction> RecurringRepository::findById(const QString 
 
 QList<RecurringTransaction> RecurringRepository::dueOn(const QDate &date)
 {
+    // A schedule whose next date is past its end is over, not due.
     return select(QStringLiteral("SELECT %1 FROM recurring_transactions WHERE deleted_at IS NULL AND is_active = 1 AND "
-                                 "next_due_date <= ?")
+                                 "next_due_date <= ? AND (end_date IS NULL OR end_date = '' OR next_due_date <= end_date)")
                       .arg(kColumns),
                   {SqlValue::date(date)});
 }

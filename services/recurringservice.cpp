@@ -103,8 +103,16 @@ auto RecurringService::inBatch(Work work) -> decltype(work())
     return result;
 }
 
+// A schedule whose next date is past its end has ended.
+void RecurringService::endIfOver(RecurringTransaction &schedule)
+{
+    if (schedule.hasEndDate() && schedule.nextDueDate > schedule.endDate)
+        schedule.isActive = false;
+}
+
 bool RecurringService::addSchedule(RecurringTransaction schedule, QString *storedId)
 {
+    endIfOver(schedule);
     Stamps::asNew(schedule, Clock::nowUtc());
     if (!m_recurring->insert(schedule))
         return false;
@@ -120,6 +128,7 @@ bool RecurringService::updateSchedule(const RecurringTransaction &edited)
     if (!stored || stored->isDeleted())
         return false;
     RecurringTransaction schedule = edited;
+    endIfOver(schedule);
     Stamps::asEdit(schedule, *stored, Clock::nowUtc());
     if (!m_recurring->update(schedule))
         return false;
@@ -288,6 +297,13 @@ RecurringService::Posting RecurringService::postOccurrence(RecurringTransaction 
             m_batch->touchRecurring();
         return Posting::Refused;
     }
+    // An end date moved before the next date (or set so from the start) ends
+    // the schedule there: nothing is posted past it.
+    if (schedule.hasEndDate() && schedule.nextDueDate > schedule.endDate) {
+        quarantine(schedule, QStringLiteral("next date after its end date"));
+        schedule.isActive = false;
+        return Posting::Refused;
+    }
 
     // Checked before anything is written: a transfer between currencies would
     // leave one half posted and the occurrence blocked for good.
@@ -363,8 +379,7 @@ bool RecurringService::advance(RecurringTransaction &schedule)
     schedule.nextDueDate = nextDate(schedule.nextDueDate, schedule.frequency);
     schedule.updatedAt = Clock::nowUtc();
     schedule.syncStatus = SyncStatus::Pending;
-    if (schedule.hasEndDate() && schedule.nextDueDate > schedule.endDate)
-        schedule.isActive = false;
+    endIfOver(schedule);
     return m_recurring->update(schedule);
 }
 

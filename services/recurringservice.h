@@ -90,6 +90,7 @@ private:
         Refused,       // nothing written, the schedule stays where it is
     };
     Posting postOccurrence(RecurringTransaction &schedule);
+    static void endIfOver(RecurringTransaction &schedule);
     bool advance(RecurringTransaction &schedule);
     // Why a transfer occurrence cannot be posted (empty when it can).
     QString transferRefusal(const RecurringTransaction &schedule);

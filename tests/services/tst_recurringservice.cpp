@@ -60,6 +60,9 @@ struct Fixture {
     int transactionCount() { return store.scalar(QStringLiteral("SELECT COUNT(*) FROM transactions")).toInt(); }
 };
 
+// How a schedule meets its end date in a test.
+enum class Through { Confirm, WhenDue, Saved };
+
 QList<QDate> datesOf(const QList<Transaction> &rows)
 {
     QList<QDate> dates;
@@ -304,24 +307,50 @@ private Q_SLOTS:
     void endDate_data()
     {
         QTest::addColumn<QDate>("endDate");
+        QTest::addColumn<Through>("through");
+        QTest::addColumn<int>("posted");
+        QTest::addColumn<QDate>("nextDue");
         QTest::addColumn<bool>("activeAfter");
-        QTest::newRow("next due after the end") << QDate(2025, 3, 31) << false;
-        QTest::newRow("end equals the new next due") << QDate(2025, 4, 30) << true;
-        QTest::newRow("no end date") << QDate() << true;
+        const QDate first(2025, 3, 31);
+        const QDate second(2025, 4, 30);
+        QTest::newRow("next due after the end") << first << Through::Confirm << 1 << second << false;
+        QTest::newRow("end equals the new next due") << second << Through::Confirm << 1 << second << true;
+        QTest::newRow("no end date") << QDate() << Through::Confirm << 1 << second << true;
+        // The end moved before a date not posted yet: the schedule is over.
+        QTest::newRow("end before the next due, confirmed") << first.addDays(-1) << Through::Confirm << 0 << first << false;
+        QTest::newRow("end before the next due, when due") << first.addDays(-1) << Through::WhenDue << 0 << first << false;
+        QTest::newRow("end before the next due, saved") << first.addDays(-1) << Through::Saved << 0 << first << false;
     }
 
     void endDate()
     {
         QFETCH(QDate, endDate);
+        QFETCH(Through, through);
+        QFETCH(int, posted);
+        QFETCH(QDate, nextDue);
         QFETCH(bool, activeAfter);
         Fixture f;
-        const RecurringTransaction r =
-            f.add(QDate(2025, 3, 31), Frequency::Monthly, [&](RecurringTransaction &s) { s.endDate = endDate; });
-        QVERIFY(f.service.confirm(r.id));
+        RecurringTransaction r = f.add(QDate(2025, 3, 31), Frequency::Monthly, [&](RecurringTransaction &s) {
+            s.autoPost = true;
+            s.endDate = through == Through::Saved ? QDate() : endDate;
+        });
+        switch (through) {
+        case Through::Confirm:
+            QCOMPARE(f.service.confirm(r.id), posted > 0);
+            break;
+        case Through::WhenDue:
+            QCOMPARE(f.service.processDue(), posted);
+            break;
+        case Through::Saved:
+            r.endDate = endDate;
+            QVERIFY(f.service.updateSchedule(r));
+            QCOMPARE(f.service.processDue(), posted);
+            break;
+        }
         const RecurringTransaction after = f.reload(r.id);
-        QCOMPARE(after.nextDueDate, QDate(2025, 4, 30));
+        QCOMPARE(after.nextDueDate, nextDue);
         QCOMPARE(after.isActive, activeAfter);
-        QCOMPARE(f.posted(r.id).size(), 1);
+        QCOMPARE(f.posted(r.id).size(), posted);
     }
 
     void transferPostsALinkedPair()
