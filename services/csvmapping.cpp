@@ -262,7 +262,9 @@ CsvMapping CsvConverter::guessMapping(const CsvTable &table)
     for (int c = 0; c < first.size(); ++c) {
         const QString &h = first.at(c);
         int *slot = nullptr;
-        if (headerMatches(h, {"date", "posted", "posting date", "transaction date", "trans date", "booking date"}))
+        // "Value Date" is a date: named here, before "value" can take it for the amount.
+        if (headerMatches(h, {"date", "posted", "posting date", "transaction date", "trans date", "booking date",
+                              "value date"}))
             slot = &m.date;
         else if (headerMatches(h, {"payee", "description", "name", "merchant", "counterparty"}))
             slot = &m.payee;

@@ -284,6 +284,17 @@ void TestCsvReader::mappingIsGuessedFromHeaders()
         CsvReader::parse(QStringLiteral("2024-01-02,Pay,100.00,1100.00\n2024-01-03,Shop,-5.00,1095.00\n")));
     QVERIFY(!balance.usesDebitCredit());
     QCOMPARE(balance.amount, 2);
+
+    // A value date is a date, however much "value" sounds like the amount.
+    const CsvMapping valueDate = CsvConverter::guessMapping(CsvReader::parse(
+        QStringLiteral("Booking Date,Value Date,Description,Amount\n2024-01-05,2024-01-06,Shop,-5.00\n")));
+    QCOMPARE(valueDate.date, 0);
+    QCOMPARE(valueDate.amount, 3);
+    const CsvMapping valueDateFirst = CsvConverter::guessMapping(
+        CsvReader::parse(QStringLiteral("Value Date,Description,Debit,Credit\n2024-01-06,Shop,5.00,\n")));
+    QCOMPARE(valueDateFirst.date, 0);
+    QVERIFY(valueDateFirst.usesDebitCredit());
+    QCOMPARE(valueDateFirst.debit, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCsvReader)
