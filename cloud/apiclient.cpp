@@ -53,7 +53,7 @@ void ApiClient::deleteResource(const QString &path, Done done)
 void ApiClient::send(const QByteArray &verb, const QString &path, const QUrlQuery &query, const QByteArray &body,
                      Done done)
 {
-    whenTokenReady({verb, path, query, body, std::move(done)});
+    whenTokenReady({verb, path, query, body, std::move(done), m_signIn->session()});
 }
 
 void ApiClient::refuse(const Call &call, int status, const QJsonObject &body)
@@ -84,6 +84,12 @@ void ApiClient::whenTokenReady(Call call)
 
 void ApiClient::dispatch(Call call)
 {
+    if (call.session != m_signIn->session()) {
+        // Signed out, or in as someone else, since the request was made: it
+        // ends as refused, without troubling the session now current.
+        call.done(false, 401, {});
+        return;
+    }
     QUrl url(m_baseUrl + call.path);
     if (!call.query.isEmpty())
         url.setQuery(call.query);
@@ -105,7 +111,8 @@ void ApiClient::dispatch(Call call)
         }
         Call again = call;
         again.retried = true;
-        // Another request may have refreshed the token meanwhile.
+        // Another request may have refreshed the token meanwhile (dispatch
+        // drops it when that token is another session's).
         if (m_signIn->isAuthenticated() && m_signIn->accessToken() != token && !m_signIn->isRefreshing()) {
             dispatch(again);
             return;

@@ -17,7 +17,8 @@ class SignInClient;
 
 // JSON requests to one of the service's APIs on behalf of the signed-in
 // user. The access token is refreshed first when it ends within a minute,
-// and once more when the service refuses it. Every request completes exactly
+// and once more when the service refuses it, but never under the token of a
+// later sign-in than the one the request was made under. Every request completes exactly
 // once, from the event loop, with (ok, HTTP status, JSON object); status 0
 // means no answer (time-out after 30 s, no connection).
 class ApiClient : public QObject
@@ -50,6 +51,9 @@ private:
         QUrlQuery query;
         QByteArray body;
         Done done;
+        // The sign-in session the request was made under; it is refused
+        // rather than sent under a later session's token.
+        int session = 0;
         bool retried = false;
     };
     void whenTokenReady(Call call);

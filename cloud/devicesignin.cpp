@@ -52,9 +52,9 @@ void DeviceSignIn::poll()
 void DeviceSignIn::onPollAnswer(const HttpResult &result)
 {
     if (result.ok) {
-        m_client->signIn()->acceptTokens(result.body, [this](bool ok) {
+        m_client->signIn()->acceptTokens(result.body, [this](bool ok, const QString &why) {
             if (!ok) {
-                fail(tr("the service sent no tokens"));
+                fail(why);
                 return;
             }
             m_client->registerDevice([this](bool) { Q_EMIT finished(true, {}); });

@@ -131,7 +131,12 @@ void SignInClient::refresh(std::function<void(bool)> done)
                                               result.body.value(QStringLiteral("refresh_token")).toString()};
                            if (result.ok && !fresh.access.isEmpty() && !fresh.isEmpty()) {
                                setTokens(fresh, result.body.value(QStringLiteral("expires_in")).toInt());
-                               m_store->save(fresh, [](bool) {});
+                               m_store->save(fresh, [](bool saved) {
+                                   // The old refresh token is spent: the next run will have to sign in again.
+                                   if (!saved)
+                                       qWarning("Could not keep the refreshed sign-in; it lasts until the "
+                                                "program closes");
+                               });
                                ok = true;
                            } else if (result.status == 400 || result.status == 401) {
                                // The service no longer knows this session.
@@ -247,9 +252,9 @@ void SignInClient::onCallback(const QUrlQuery &query)
                            failSignIn(result.errorText());
                            return;
                        }
-                       acceptTokens(result.body, [this](bool ok) {
+                       acceptTokens(result.body, [this](bool ok, const QString &why) {
                            if (!ok) {
-                               failSignIn(tr("the service sent no tokens"));
+                               failSignIn(why);
                                return;
                            }
                            if (m_attempt)
@@ -260,19 +265,26 @@ void SignInClient::onCallback(const QUrlQuery &query)
                    });
 }
 
-void SignInClient::acceptTokens(const QJsonObject &reply, std::function<void(bool)> done)
+void SignInClient::acceptTokens(const QJsonObject &reply, std::function<void(bool, const QString &)> done)
 {
     const Tokens tokens{reply.value(QStringLiteral("access_token")).toString(),
                         reply.value(QStringLiteral("refresh_token")).toString()};
     if (tokens.access.isEmpty() || tokens.isEmpty()) {
-        done(false);
+        done(false, tr("the service sent no tokens"));
         return;
     }
-    ++m_session;
+    const int session = ++m_session;
     setTokens(tokens, reply.value(QStringLiteral("expires_in")).toInt());
-    m_store->save(tokens, [this, done = std::move(done)](bool) {
+    m_store->save(tokens, [this, session, done = std::move(done)](bool saved) {
+        if (!saved) {
+            // A sign-in that the next run would not know is not reported as done.
+            if (session == m_session)
+                setTokens({}, 0);
+            done(false, tr("the sign-in could not be kept on this computer"));
+            return;
+        }
         setState(State::Authenticated);
-        done(true);
+        done(true, {});
     });
 }
 

@@ -44,6 +44,9 @@ public:
     // True when the access token's end is unknown or less than a minute away.
     bool accessTokenExpiring() const;
     bool isRefreshing() const { return !m_refreshWaiters.isEmpty(); }
+    // Changes at each sign-in and sign-out: a request made under one session
+    // is never sent again under another's token.
+    int session() const { return m_session; }
 
     // Exchanges the refresh token for a new pair. done(false) when there is
     // none or the service did not give one; a refused refresh ends the session.
@@ -60,8 +63,9 @@ public:
     void signOut(std::function<void()> done = {});
 
     // Takes a token pair from the service (the code or the device grant),
-    // stores it and signs in; done(false) when the reply holds no tokens.
-    void acceptTokens(const QJsonObject &reply, std::function<void(bool ok)> done);
+    // stores it and signs in. done(false, why) when the reply holds no tokens
+    // or they could not be kept; the sign-in then does not happen.
+    void acceptTokens(const QJsonObject &reply, std::function<void(bool ok, const QString &why)> done);
 
     // The sign-in page for these values (without sign-up), for tests and the log.
     QUrl loginUrl(const QString &redirectUri, const QString &state, const QString &challenge) const;

@@ -8,6 +8,7 @@
 #include "signin.h"
 #include "testserver.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QSettings>
@@ -57,6 +58,16 @@ class TestAccountClient : public QObject
         m_browserUrl.clear();
         m_client->signIn()->signIn();
         return SignIn::playBrowser(m_server.client(), m_browserUrl, email, tamper);
+    }
+
+    // Signs the stored session out on the service, as another device would.
+    int endStoredSessionOnService()
+    {
+        return m_server.client()
+            .postForm(QStringLiteral("/auth/logout"),
+                      {{QStringLiteral("refresh_token"),
+                        storedTokens().value(QStringLiteral("larkspire_refresh_token")).toString()}})
+            .status;
     }
 
     // The result of one API request, waited for.
@@ -134,6 +145,7 @@ private Q_SLOTS:
         QTest::newRow("error answer") << QStringLiteral("error");
         QTest::newRow("time-out") << QStringLiteral("timeout");
         QTest::newRow("cancelled") << QStringLiteral("cancel");
+        QTest::newRow("tokens not kept") << QStringLiteral("unkept");
     }
     void refusedSignIns()
     {
@@ -147,6 +159,15 @@ private Q_SLOTS:
             if (how == QLatin1String("cancel"))
                 m_client->signIn()->cancelSignIn();
             QTRY_COMPARE(failed.size(), 1);
+        } else if (how == QLatin1String("unkept")) {
+            // The token file cannot be written: a directory stands in its way.
+            QVERIFY(QDir().mkpath(tokenFile()));
+            const HttpReply page = signInThroughBrowser();
+            QVERIFY(QDir(tokenFile()).removeRecursively());
+            QCOMPARE(page.status, 400);
+            QCOMPARE(failed.size(), 1);
+            QCOMPARE(failed.at(0).at(0).toString(), QStringLiteral("the sign-in could not be kept on this computer"));
+            QVERIFY(m_client->signIn()->accessToken().isEmpty());
         } else {
             const HttpReply page = signInThroughBrowser(QStringLiteral("ann@example.org"), [how](const QUrl &callback) {
                 QUrl changed = callback;
@@ -220,12 +241,7 @@ private Q_SLOTS:
     {
         QCOMPARE(signInThroughBrowser().status, 200);
         // The session ends on the service (signed out elsewhere).
-        QCOMPARE(m_server.client()
-                     .postForm(QStringLiteral("/auth/logout"),
-                               {{QStringLiteral("refresh_token"),
-                                 storedTokens().value(QStringLiteral("larkspire_refresh_token")).toString()}})
-                     .status,
-                 200);
+        QCOMPARE(endStoredSessionOnService(), 200);
         QSignalSpy required(m_client->api(), &ApiClient::authenticationRequired);
         QSignalSpy ended(m_client->signIn(), &SignInClient::logoutCompleted);
         auto pull = std::make_shared<Answer>();
@@ -239,6 +255,31 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(tokenFile()));
         QTest::qWait(50);
         QCOMPARE(pull->calls, 1);
+    }
+
+    // A request refused under one user's session is not sent again with the
+    // token of whoever signed in since.
+    void aRefusedRequestIsNotRetriedForTheNextUser()
+    {
+        QCOMPARE(signInThroughBrowser().status, 200);
+        const Tokens bea = SignIn::signUp(m_server.client(), QStringLiteral("bea@example.org"));
+        QCOMPARE(endStoredSessionOnService(), 200);
+        auto me = std::make_shared<Answer>();
+        m_client->accountApi()->get(QStringLiteral("/me"), recorder(me));
+        bool accepted = false;
+        m_client->signIn()->acceptTokens({{QStringLiteral("access_token"), bea.access},
+                                          {QStringLiteral("refresh_token"), bea.refresh},
+                                          {QStringLiteral("expires_in"), 900}},
+                                         [&accepted](bool ok, const QString &) { accepted = ok; });
+        QVERIFY(accepted);
+        QTRY_COMPARE(me->calls, 1);
+        QCOMPARE(me->ok, false);
+        QCOMPARE(me->status, 401);
+        QVERIFY(!me->body.contains(QStringLiteral("email")));
+        QTest::qWait(50);
+        QCOMPARE(me->calls, 1);
+        QVERIFY(m_client->isAuthenticated());
+        QCOMPARE(m_client->signIn()->accessToken(), bea.access);
     }
 
     void signOutClearsTheTokens()

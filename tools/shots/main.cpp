@@ -241,7 +241,7 @@ void stageSignIn(LarkAccount::Client *client)
     client->signIn()->acceptTokens({{QStringLiteral("access_token"), QStringLiteral("shots")},
                                     {QStringLiteral("refresh_token"), QStringLiteral("shots")},
                                     {QStringLiteral("expires_in"), 900}},
-                                   [](bool) {});
+                                   [](bool, const QString &) {});
     client->applyProfile({{QStringLiteral("email"), QStringLiteral("ann.lee@example.org")},
                           {QStringLiteral("display_name"), QStringLiteral("Ann Lee")}});
 }
