@@ -79,10 +79,10 @@ void KeychainTokenStore::save(const Tokens &tokens, Saved done)
 
 void KeychainTokenStore::clear(Saved done)
 {
-    // A file left from a run without a secret service goes too.
+    // A file left from a run without a secret service goes too, and so do
+    // secrets left from a run with one: a later run that finds the service
+    // answering again must not sign the old user back in.
     m_file->clear([](bool) {});
-    if (m_useFile)
-        return done(true);
     remove(QLatin1String(kRefreshKey), [this, done] { remove(QLatin1String(kAccessKey), [done] { done(true); }); });
 }
 
