@@ -6,6 +6,7 @@
 #include "cloud/apiclient.h"
 #include "cloud/signinclient.h"
 #include "cloud/syncengine.h"
+#include "cloud/syncuser.h"
 #include "data/accountrepository.h"
 #include "data/categoryrepository.h"
 #include "data/datadirectory.h"
@@ -125,8 +126,7 @@ bool AppState::initialize()
     // event loop from a secret service) and is refreshed before first use.
     connect(m_accountClient->signIn(), &LarkAccount::SignInClient::sessionRestored, this, &AppState::onSessionRestored);
     connect(m_accountClient->signIn(), &LarkAccount::SignInClient::loginSucceeded, this, &AppState::onLoginSucceeded);
-    connect(m_accountClient->signIn(), &LarkAccount::SignInClient::logoutCompleted, m_syncEngine,
-            &SyncEngine::stopAutoSync);
+    connect(m_accountClient->signIn(), &LarkAccount::SignInClient::logoutCompleted, this, &AppState::onSignedOut);
     m_accountClient->start();
 
     // Local edits are sent a moment after they stop coming.
@@ -158,6 +158,7 @@ void AppState::createSyncEngine()
 {
     m_syncEngine = new SyncEngine(m_accountClient->api(), m_store->repositories(), this);
     m_syncEngine->setMaySync([this] { return isSignedIn(); });
+    m_syncEngine->setGate([this](const SyncEngine::Answer &answer) { checkSyncUser(answer); });
     // The sync wrote behind the repositories' signals: every open view
     // reloads once, when the cycle changed anything.
     connect(m_syncEngine, &SyncEngine::dataChanged, this, [this] {
@@ -204,6 +205,67 @@ void AppState::onLoginSucceeded()
     m_accountClient->registerDevice();
     qInfo("loginSucceeded: starting auto-sync + immediate sync");
     startAutoSync();
+}
+
+void AppState::checkSyncUser(const std::function<void(bool, const QString &)> &answer)
+{
+    LarkAccount::SignInClient *signIn = m_accountClient->signIn();
+    const int session = signIn->session();
+    if (session == m_syncUserSession)
+        return answer(true, {});
+    // The question is still open.
+    if (session == m_askedSession)
+        return answer(false, {});
+    SyncUser::check(m_accountClient, preferences(),
+                    [this, session, answer](bool ok, int status, SyncUser::Match match, const SyncUser::Who &who) {
+                        if (session != m_accountClient->signIn()->session() || !isSignedIn())
+                            return answer(false, {});
+                        if (!ok)
+                            return answer(false, tr("Could not tell which account is signed in (HTTP %1)").arg(status));
+                        if (match != SyncUser::Match::Other) {
+                            m_syncUserSession = session;
+                            return answer(true, {});
+                        }
+                        answer(false, {});
+                        if (session == m_askedSession)
+                            return;
+                        m_askedSession = session;
+                        m_askedUserId = who.id;
+                        m_askedEmail = who.email;
+                        qInfo("Sync held: another user signed in than the one this data last synced with");
+                        Q_EMIT newSyncUser(SyncUser(preferences()).remembered().email, who.email);
+                    });
+}
+
+void AppState::continueWithNewSyncUser()
+{
+    const int session = m_accountClient->signIn()->session();
+    if (m_askedSession != session || !isSignedIn())
+        return;
+    const SyncUser::Who who{m_askedUserId, m_askedEmail};
+    m_askedSession = -1;
+    m_syncUserSession = session;
+    // Everything here goes up to the new user and all of theirs comes down.
+    // The new user is remembered only once the old cursor is gone, so that
+    // an interruption asks again rather than skip their records.
+    m_syncEngine->forceFullSync();
+    SyncUser(preferences()).remember(who);
+}
+
+void AppState::declineNewSyncUser()
+{
+    if (m_askedSession != m_accountClient->signIn()->session())
+        return;
+    m_askedSession = -1;
+    m_accountClient->signIn()->signOut();
+}
+
+void AppState::onSignedOut()
+{
+    // A cycle still running for the user who left sends nothing more.
+    m_syncEngine->stop();
+    m_syncUserSession = -1;
+    m_askedSession = -1;
 }
 
 void AppState::announceEverything()

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class AccountRepository;
@@ -69,6 +70,11 @@ public:
     bool isSignedIn() const;
     // Two-way sync with the online service while signed in.
     SyncEngine *syncEngine() const { return m_syncEngine; }
+    // After someone else signed in than the user this store last synced with,
+    // nothing syncs until the user chose: continue adds everything here to
+    // the new user's account (a full sync), decline signs out again.
+    void continueWithNewSyncUser();
+    void declineNewSyncUser();
     // Sharing accounts with the family group, through the online service.
     AccountSharingService *accountSharingService() const { return m_sharing; }
     // Whether the user may only look at the account (shared with them to view).
@@ -94,6 +100,9 @@ public:
 Q_SIGNALS:
     void currentAccountChanged(const QString &accountId);
     void databaseReady();
+    // Someone else signed in than the user this store last synced with (by
+    // their addresses); continueWithNewSyncUser or declineNewSyncUser answers.
+    void newSyncUser(const QString &previousEmail, const QString &email);
 
 private:
     void createAccountClient();
@@ -101,6 +110,8 @@ private:
     void onLoginSucceeded();
     void createSyncEngine();
     void startAutoSync();
+    void checkSyncUser(const std::function<void(bool go, const QString &why)> &answer);
+    void onSignedOut();
 
     QString m_dataDirectory;
     // The store outlives the services built on it.
@@ -114,5 +125,11 @@ private:
     // Set while a completed sync is announced: its own change signals must
     // not ask for another sync.
     bool m_announcingSync = false;
+    // The sign-in session whose user may sync with this store, -1 before
+    // that is known; and the other user waiting for the question's answer.
+    int m_syncUserSession = -1;
+    int m_askedSession = -1;
+    QString m_askedUserId;
+    QString m_askedEmail;
     QString m_currentAccountId;
 };

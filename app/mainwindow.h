@@ -104,6 +104,7 @@ private:
     void rebuildAccountShortcuts(const QStringList &accountIds);
     void fitSidebar();
     void connectAuthSignals();
+    void askNewSyncUser(const QString &previousEmail, const QString &email);
     void updateAuthUI();
     void showStartPage();
     void restyle();

@@ -9,10 +9,12 @@
 #include "cloud/signinclient.h"
 #include "cloud/syncengine.h"
 #include "ui/account/accountwindow.h"
+#include "ui/prompt.h"
 
 #include <QAction>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QTimer>
 
 bool MainWindow::isSignedIn() const
 {
@@ -52,6 +54,25 @@ void MainWindow::connectAuthSignals()
     });
     connect(sync, &SyncEngine::syncFailed, this,
             [this](const QString &error) { showStatusMessage(tr("Sync failed: %1").arg(error), 5000); });
+    // Asked once the network answer that raised it is done with.
+    connect(m_state, &AppState::newSyncUser, this, [this](const QString &previousEmail, const QString &email) {
+        QTimer::singleShot(0, this, [this, previousEmail, email] { askNewSyncUser(previousEmail, email); });
+    });
+}
+
+void MainWindow::askNewSyncUser(const QString &previousEmail, const QString &email)
+{
+    const QMessageBox::StandardButton answer = Prompt::choice(
+        this, tr("Sync With a Different Account"),
+        tr("The data on this computer was last synced with %1.\n\nContinuing adds all of it to the account of %2 "
+           "and brings that account's data here. Cancel signs you out again, and nothing is sent.")
+            .arg(previousEmail, email),
+        {{QMessageBox::Yes, tr("Continue")}, {QMessageBox::Cancel, tr("Cancel")}}, QMessageBox::Cancel,
+        QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        m_state->continueWithNewSyncUser();
+    else
+        m_state->declineNewSyncUser();
 }
 
 void MainWindow::showAccountWindow()

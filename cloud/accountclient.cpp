@@ -84,18 +84,25 @@ void Client::registerDevice(std::function<void(bool)> done)
 
 void Client::refreshAccount()
 {
-    m_accountApi->get(QStringLiteral("/me"), [this](bool ok, int, const QJsonObject &me) {
-        if (ok)
-            applyProfile(me);
-    });
+    fetchProfile([](bool, int) {});
     m_accountApi->get(QStringLiteral("/devices"), [this](bool ok, int, const QJsonObject &reply) {
         if (ok)
             applyDevices(reply.value(QStringLiteral("devices")).toArray());
     });
 }
 
+void Client::fetchProfile(std::function<void(bool, int)> done)
+{
+    m_accountApi->get(QStringLiteral("/me"), [this, done = std::move(done)](bool ok, int status, const QJsonObject &me) {
+        if (ok)
+            applyProfile(me);
+        done(ok && !m_userId.isEmpty(), status);
+    });
+}
+
 void Client::applyProfile(const QJsonObject &me)
 {
+    m_userId = me.value(QStringLiteral("id")).toString();
     m_email = me.value(QStringLiteral("email")).toString();
     m_displayName = me.value(QStringLiteral("display_name")).toString();
     QSettings settings;
@@ -112,6 +119,7 @@ void Client::applyDevices(const QJsonArray &devices)
 
 void Client::forgetAccount()
 {
+    m_userId.clear();
     m_email.clear();
     m_displayName.clear();
     m_devices = {};

@@ -46,11 +46,16 @@ public:
     void registerDevice(std::function<void(bool ok)> done = {});
     // Asks for the profile and the device list; the signals follow.
     void refreshAccount();
+    // Asks for the profile alone; done follows its answer, after
+    // profileChanged when it came.
+    void fetchProfile(std::function<void(bool ok, int httpStatus)> done);
 
     // Takes the service's answers to "/me" and "/devices".
     void applyProfile(const QJsonObject &me);
     void applyDevices(const QJsonArray &devices);
 
+    // The service's id of the signed-in user, once the profile came this run.
+    QString userId() const { return m_userId; }
     QString email() const { return m_email; }
     QString displayName() const { return m_displayName; }
     QJsonArray devices() const { return m_devices; }
@@ -69,6 +74,7 @@ private:
     SignInClient *m_signIn;
     ApiClient *m_api;
     ApiClient *m_accountApi;
+    QString m_userId;
     QString m_email;
     QString m_displayName;
     QJsonArray m_devices;

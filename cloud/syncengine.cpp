@@ -143,6 +143,18 @@ bool SyncEngine::isAutoSyncActive() const
     return m_periodic->isActive();
 }
 
+void SyncEngine::stop()
+{
+    stopAutoSync();
+    ++m_cycle;
+    m_resyncRequested = false;
+    m_queue.clear();
+    m_batch.clear();
+    m_pages.clear();
+    if (m_state == Syncing)
+        setState(Idle);
+}
+
 void SyncEngine::forceFullSync()
 {
     int accounts = 0, categories = 0, transactions = 0, recurrings = 0, reconciliations = 0;
@@ -166,6 +178,27 @@ void SyncEngine::forceFullSync()
 void SyncEngine::startCycle()
 {
     m_counts = {};
+    if (!m_gate) {
+        sendChanges();
+        return;
+    }
+    QPointer<SyncEngine> self(this);
+    m_gate([self, cycle = m_cycle](bool go, const QString &why) {
+        if (!self || cycle != self->m_cycle || self->m_state != Syncing)
+            return;
+        if (go) {
+            self->sendChanges();
+        } else if (!why.isEmpty()) {
+            self->fail(why);
+        } else {
+            self->m_resyncRequested = false;
+            self->setState(Idle);
+        }
+    });
+}
+
+void SyncEngine::sendChanges()
+{
     collect();
     if (m_queue.isEmpty()) {
         startPull();
@@ -223,10 +256,11 @@ void SyncEngine::pushNextBatch()
     }
     body += "]}";
     QPointer<SyncEngine> self(this);
-    m_api->send("POST", QStringLiteral("/sync/push"), {}, body, [self](bool ok, int status, const QJsonObject &reply) {
-        if (self)
-            self->onPushReply(ok, status, reply);
-    });
+    m_api->send("POST", QStringLiteral("/sync/push"), {}, body,
+                [self, cycle = m_cycle](bool ok, int status, const QJsonObject &reply) {
+                    if (self && cycle == self->m_cycle)
+                        self->onPushReply(ok, status, reply);
+                });
 }
 
 void SyncEngine::onPushReply(bool ok, int httpStatus, const QJsonObject &body)
@@ -355,8 +389,8 @@ void SyncEngine::pullChanges(const QString &cursor)
     QPointer<SyncEngine> self(this);
     m_api->get(
         QStringLiteral("/sync/pull"),
-        [self](bool ok, int status, const QJsonObject &reply) {
-            if (self)
+        [self, cycle = m_cycle](bool ok, int status, const QJsonObject &reply) {
+            if (self && cycle == self->m_cycle)
                 self->onPullReply(ok, status, reply);
         },
         query);

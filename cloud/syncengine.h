@@ -63,6 +63,11 @@ public:
 
     // Asked before every cycle; without one, sync is always allowed.
     void setMaySync(std::function<bool()> check) { m_maySync = std::move(check); }
+    // Asked at the start of every cycle, before anything is sent, and may
+    // answer later: answer(true) lets the cycle go on, answer(false) ends it
+    // quietly, answer(false, why) ends it as failed.
+    using Answer = std::function<void(bool go, const QString &why)>;
+    void setGate(std::function<void(Answer answer)> gate) { m_gate = std::move(gate); }
 
     // Starts a cycle now, or notes that another is wanted after the running one.
     void syncNow();
@@ -71,6 +76,9 @@ public:
     void startAutoSync(int intervalMs);
     void stopAutoSync();
     bool isAutoSyncActive() const;
+    // Stops the timers and drops the running cycle: the answers still on
+    // their way are not acted on, and nothing more of it is sent.
+    void stop();
 
     // Marks every live row pending, forgets the cursor and the last sync time,
     // and syncs, so that everything goes up and comes down again.
@@ -104,6 +112,7 @@ private:
 
     void setState(SyncState state);
     void startCycle();
+    void sendChanges();
     void collect();
     void onPushReply(bool ok, int httpStatus, const QJsonObject &body);
     void markAccepted(const QJsonArray &results);
@@ -130,6 +139,9 @@ private:
     QString m_pullCursor;  // where the next pull starts
     bool m_resyncRequested = false;
     std::function<bool()> m_maySync;
+    std::function<void(Answer)> m_gate;
+    // Bumped by stop(): an answer for an older cycle is dropped.
+    int m_cycle = 0;
     QList<Queued> m_queue;
     QList<Queued> m_batch;  // the batch in flight
     SyncWrites::WriteMark m_mark;  // the store as the queue was read from it

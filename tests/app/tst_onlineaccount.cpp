@@ -9,9 +9,12 @@
 #include "cloud/signinclient.h"
 #include "cloud/syncengine.h"
 #include "services/accountservice.h"
+#include "data/accountrepository.h"
 #include "signin.h"
 #include "support/gui/testapp.h"
+#include "syncwire.h"
 #include "testserver.h"
+#include "ui/prompt.h"
 #include "ui/account/accountwindow.h"
 #include "ui/register/registerscreen.h"
 
@@ -64,6 +67,33 @@ class TestOnlineAccount : public QObject
             .json()
             .value(QStringLiteral("devices"))
             .toArray();
+    }
+
+    // The names of the accounts the service holds for the owner of token.
+    QStringList serverAccountNames(const QString &token)
+    {
+        QStringList names;
+        QString cursor;
+        for (int page = 0; page < 20; ++page) {
+            const QJsonObject reply =
+                m_server.client()
+                    .get(QStringLiteral("/quillet/v1/sync/pull?limit=200&cursor=") + cursor, token)
+                    .json();
+            for (const QJsonValue &account : reply.value(QStringLiteral("accounts")).toArray())
+                names.append(account.toObject().value(QStringLiteral("name")).toString());
+            cursor = reply.value(QStringLiteral("cursor")).toString();
+            if (!reply.value(QStringLiteral("has_more")).toBool())
+                break;
+        }
+        names.sort();
+        return names;
+    }
+
+    static void addAccount(AppState *state, const QString &name)
+    {
+        Account draft;
+        draft.name = name;
+        QVERIFY(state->accountService()->createAccount(draft, QDate(2024, 1, 1)));
     }
 
 private Q_SLOTS:
@@ -162,6 +192,86 @@ private Q_SLOTS:
         app.state()->accountClient()->signIn()->signIn();
         app.state()->accountClient()->signIn()->cancelSignIn();
         QVERIFY(messages.contains({QStringLiteral("Sign-in failed: cancelled")}));
+    }
+
+    // The service counts each user's changes on their own: a store that
+    // synced with Ann must not go on with Bea's sign-in as if nothing changed.
+    // Her older records would be skipped, and Ann's rows sent into her account.
+    void anotherUserSigningInIsAskedFirst_data()
+    {
+        QTest::addColumn<bool>("proceed");
+        QTest::newRow("continue") << true;
+        QTest::newRow("cancel") << false;
+    }
+    void anotherUserSigningInIsAskedFirst()
+    {
+        QFETCH(bool, proceed);
+        const QString ann = QStringLiteral("ann@example.org");
+        const QString bea = QStringLiteral("bea@example.org");
+        // Bea's account holds more changes than Ann's cursor will count.
+        const QString beaToken = SignIn::signUp(m_server.client(), bea).access;
+        QJsonArray changes;
+        QStringList beaNames;
+        for (int i = 0; i < 40; ++i) {
+            beaNames.append(QStringLiteral("Bea %1").arg(i, 2, 10, QLatin1Char('0')));
+            changes.append(SyncWire::accountChange(SyncWire::uuid(), 1, beaNames.last()));
+        }
+        QCOMPARE(m_server.client().postJson(QStringLiteral("/quillet/v1/sync/push"), SyncWire::body(changes), beaToken).status,
+                 200);
+
+        TestApp app;
+        MainWindow w(app.state());
+        AppState *state = app.state();
+        SyncEngine *engine = state->syncEngine();
+        auto localNames = [state] {
+            QStringList names;
+            for (const Account &account : state->accounts()->listLive())
+                names.append(account.name);
+            names.sort();
+            return names;
+        };
+        auto settled = [state, engine] {
+            return engine->state() == SyncEngine::Idle && state->accounts()->pending().isEmpty();
+        };
+        QVERIFY(signIn(state, ann));
+        addAccount(state, QStringLiteral("Ann synced"));
+        engine->syncNow();
+        QTRY_VERIFY_WITH_TIMEOUT(settled(), 20000);
+        QCOMPARE(serverAccountNames(state->accountClient()->signIn()->accessToken()),
+                 QStringList{QStringLiteral("Ann synced")});
+        addAccount(state, QStringLiteral("Ann pending"));
+        state->accountClient()->signIn()->signOut();
+
+        QSignalSpy completed(engine, &SyncEngine::syncCompleted);
+        Prompt::clear();
+        Prompt::queueAnswer(proceed ? QMessageBox::Yes : QMessageBox::Cancel);
+        QVERIFY(signIn(state, bea));
+        QTRY_COMPARE(Prompt::records().size(), 1);
+        QCOMPARE(Prompt::records().at(0).title, QStringLiteral("Sync With a Different Account"));
+        QVERIFY(Prompt::records().at(0).text.contains(ann));
+        QVERIFY(Prompt::records().at(0).text.contains(bea));
+
+        if (proceed) {
+            // Everything here goes to Bea's account, and all of hers comes here.
+            QStringList expected = beaNames + QStringList{QStringLiteral("Ann pending"), QStringLiteral("Ann synced")};
+            expected.sort();
+            QTRY_COMPARE_WITH_TIMEOUT(localNames(), expected, 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(settled(), 20000);
+            QCOMPARE(serverAccountNames(beaToken), expected);
+            // Bea is now the store's user: her next sign-in asks nothing.
+            state->accountClient()->signIn()->signOut();
+            completed.clear();
+            QVERIFY(signIn(state, bea));
+            QTRY_VERIFY(!completed.isEmpty());
+            QCOMPARE(Prompt::records().size(), 1);
+        } else {
+            QTRY_VERIFY(!state->isSignedIn());
+            QTest::qWait(300);
+            QVERIFY(completed.isEmpty());
+            QCOMPARE(serverAccountNames(beaToken), beaNames);
+            QCOMPARE(localNames(), (QStringList{QStringLiteral("Ann pending"), QStringLiteral("Ann synced")}));
+        }
+        Prompt::clear();
     }
 
     void welcomePageModes_data()

@@ -6,6 +6,7 @@
 #include "testserver.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -49,6 +50,31 @@ class TestCliLogin : public QObject
         result.code = process.exitCode();
         result.out = QString::fromUtf8(process.readAllStandardOutput());
         result.err = QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+
+    // login, the test approving the device code as email would in a browser.
+    Run login(const QString &email)
+    {
+        QProcess login;
+        QSignalSpy finished(&login, &QProcess::finished);
+        start(login, {QStringLiteral("login")});
+        Run result;
+        const QRegularExpression codeLine(QStringLiteral("enter the code ([A-Z]{4}-[A-Z]{4})"));
+        if (!QTest::qWaitFor([&] { return (result.out += QString::fromUtf8(login.readAllStandardOutput()),
+                                           codeLine.match(result.out).hasMatch()); },
+                             20000))
+            return result;
+        const HttpReply approved = m_server.client().postForm(
+            QStringLiteral("/larkspire/device"), {{QStringLiteral("user_code"), codeLine.match(result.out).captured(1)},
+                                                 {QStringLiteral("email"), email},
+                                                 {QStringLiteral("password"), QStringLiteral("correct horse")},
+                                                 {QStringLiteral("action"), QStringLiteral("approve")}});
+        if (approved.status != 200 || !finished.wait(20000))
+            return result;
+        result.code = login.exitCode();
+        result.out += QString::fromUtf8(login.readAllStandardOutput());
+        result.err = QString::fromUtf8(login.readAllStandardError());
         return result;
     }
 
@@ -121,6 +147,50 @@ private Q_SLOTS:
         QCOMPARE(after.code, 1);
         QCOMPARE(after.out, QStringLiteral("Not signed in.\n"));
         QCOMPARE(run({QStringLiteral("sync")}).code, 1);
+    }
+
+    // A sign-in that could not be kept is not reported as done.
+    void loginThatCannotBeKeptFails()
+    {
+        const QString tokens = m_home.filePath(QStringLiteral("data/signin-tokens.json"));
+        QVERIFY(QDir().mkpath(tokens));
+        const Run failed = login(QStringLiteral("cli@example.org"));
+        QVERIFY(QDir(tokens).removeRecursively());
+        QCOMPARE(failed.code, 1);
+        QVERIFY2(failed.err.contains(QStringLiteral("sign-in failed: the sign-in could not be kept on this computer")),
+                 qPrintable(failed.err));
+        QVERIFY(!failed.out.contains(QStringLiteral("Signed in")));
+        QCOMPARE(run({QStringLiteral("account")}).out, QStringLiteral("Not signed in.\n"));
+    }
+
+    // The store synced with cli@example.org above: another user's sign-in
+    // does not sync into their account until the flag says so.
+    void syncIntoAnotherUsersAccountNeedsTheFlag()
+    {
+        const QString other = QStringLiteral("other@example.org");
+        SignIn::signUp(m_server.client(), other);
+        const Run signedIn = login(other);
+        QVERIFY2(signedIn.code == 0, qPrintable(signedIn.out + signedIn.err));
+        const int serverRecords = m_server.rowCount(QStringLiteral("records"));
+
+        const Run refused = run({QStringLiteral("sync")});
+        QCOMPARE(refused.code, 1);
+        QCOMPARE(refused.out, QString());
+        QVERIFY2(refused.err.contains(QStringLiteral("this data was last synced with cli@example.org, not with "
+                                                     "other@example.org")),
+                 qPrintable(refused.err));
+        QVERIFY(refused.err.contains(QStringLiteral("quillet-cli sync --add-to-account")));
+        QCOMPARE(m_server.rowCount(QStringLiteral("records")), serverRecords);
+        QCOMPARE(run({QStringLiteral("sync"), QStringLiteral("--add")}).code, 2);
+
+        const Run added = run({QStringLiteral("sync"), QStringLiteral("--add-to-account")});
+        QVERIFY2(added.code == 0, qPrintable(added.out + added.err));
+        QVERIFY(m_server.rowCount(QStringLiteral("records")) > serverRecords);
+        // The store now syncs with the new user, flag or not.
+        const Run again = run({QStringLiteral("sync")});
+        QVERIFY2(again.code == 0, qPrintable(again.out + again.err));
+        QVERIFY2(again.out.startsWith(QStringLiteral("Pushed 0 change(s)")), qPrintable(again.out));
+        QCOMPARE(run({QStringLiteral("logout")}).code, 0);
     }
 };
 
