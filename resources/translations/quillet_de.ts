@@ -281,6 +281,13 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Could not tell which account is signed in (HTTP %1)</source>
+        <translation>Es konnte nicht festgestellt werden, welches Konto angemeldet ist (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>BackupPanel</name>
     <message>
         <source>Export Backup</source>
@@ -1205,10 +1212,6 @@ Sie können eine davon unter Bearbeiten › Einstellungen › Daten &amp; Sync �
 <context>
     <name>DeviceSignIn</name>
     <message>
-        <source>the service sent no tokens</source>
-        <translation>der Dienst hat keine Tokens gesendet</translation>
-    </message>
-    <message>
         <source>the request was denied</source>
         <translation>die Anfrage wurde abgelehnt</translation>
     </message>
@@ -1900,6 +1903,26 @@ Alle Buchungen, wiederkehrenden Einträge und der Abgleichverlauf dieses Kontos 
     <message>
         <source>Share &quot;%1&quot;</source>
         <translation>„%1“ teilen</translation>
+    </message>
+    <message>
+        <source>Sync With a Different Account</source>
+        <translation>Mit einem anderen Konto synchronisieren</translation>
+    </message>
+    <message>
+        <source>The data on this computer was last synced with %1.
+
+Continuing adds all of it to the account of %2 and brings that account&apos;s data here. Cancel signs you out again, and nothing is sent.</source>
+        <translation>Die Daten auf diesem Computer wurden zuletzt mit %1 synchronisiert.
+
+Wenn Sie fortfahren, werden sie alle dem Konto von %2 hinzugefügt, und die Daten dieses Kontos werden hierher geladen. Mit Abbrechen werden Sie wieder abgemeldet, und nichts wird gesendet.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -3967,6 +3990,10 @@ Das Konto und seine Buchungen werden bei der nächsten Synchronisierung von den 
     <message>
         <source>the service sent no tokens</source>
         <translation>der Dienst hat keine Tokens gesendet</translation>
+    </message>
+    <message>
+        <source>the sign-in could not be kept on this computer</source>
+        <translation>die Anmeldung konnte auf diesem Computer nicht gespeichert werden</translation>
     </message>
 </context>
 <context>

@@ -281,6 +281,13 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Could not tell which account is signed in (HTTP %1)</source>
+        <translation>No se pudo saber qué cuenta tiene la sesión iniciada (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>BackupPanel</name>
     <message>
         <source>Export Backup</source>
@@ -1205,10 +1212,6 @@ Puede restaurar una en Editar › Preferencias › Datos y sincronización › C
 <context>
     <name>DeviceSignIn</name>
     <message>
-        <source>the service sent no tokens</source>
-        <translation>el servicio no envió ningún token</translation>
-    </message>
-    <message>
         <source>the request was denied</source>
         <translation>se denegó la solicitud</translation>
     </message>
@@ -1900,6 +1903,26 @@ Se quitarán todas las transacciones, entradas recurrentes e historial de concil
     <message>
         <source>Share &quot;%1&quot;</source>
         <translation>Compartir &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Sync With a Different Account</source>
+        <translation>Sincronizar con otra cuenta</translation>
+    </message>
+    <message>
+        <source>The data on this computer was last synced with %1.
+
+Continuing adds all of it to the account of %2 and brings that account&apos;s data here. Cancel signs you out again, and nothing is sent.</source>
+        <translation>Los datos de este equipo se sincronizaron por última vez con %1.
+
+Si continúa, se añadirán todos a la cuenta de %2 y los datos de esa cuenta se traerán aquí. Cancelar vuelve a cerrar la sesión y no se envía nada.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -3967,6 +3990,10 @@ La cuenta y sus transacciones se quitarán de sus equipos en su próxima sincron
     <message>
         <source>the service sent no tokens</source>
         <translation>el servicio no envió ningún token</translation>
+    </message>
+    <message>
+        <source>the sign-in could not be kept on this computer</source>
+        <translation>no se pudo guardar el inicio de sesión en este equipo</translation>
     </message>
 </context>
 <context>

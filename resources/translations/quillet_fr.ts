@@ -281,6 +281,13 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Could not tell which account is signed in (HTTP %1)</source>
+        <translation>Impossible de savoir quel compte est connecté (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>BackupPanel</name>
     <message>
         <source>Export Backup</source>
@@ -1205,10 +1212,6 @@ Vous pouvez en restaurer une sous Édition › Préférences › Données et syn
 <context>
     <name>DeviceSignIn</name>
     <message>
-        <source>the service sent no tokens</source>
-        <translation>le service n&apos;a envoyé aucun jeton</translation>
-    </message>
-    <message>
         <source>the request was denied</source>
         <translation>la demande a été refusée</translation>
     </message>
@@ -1900,6 +1903,26 @@ Toutes les opérations, opérations récurrentes et l&apos;historique des rappro
     <message>
         <source>Share &quot;%1&quot;</source>
         <translation>Partager «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Sync With a Different Account</source>
+        <translation>Synchroniser avec un autre compte</translation>
+    </message>
+    <message>
+        <source>The data on this computer was last synced with %1.
+
+Continuing adds all of it to the account of %2 and brings that account&apos;s data here. Cancel signs you out again, and nothing is sent.</source>
+        <translation>Les données de cet ordinateur ont été synchronisées pour la dernière fois avec %1.
+
+Si vous continuez, elles seront toutes ajoutées au compte de %2 et les données de ce compte seront téléchargées ici. Annuler vous déconnecte de nouveau, et rien n&apos;est envoyé.</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -3967,6 +3990,10 @@ Le compte et ses opérations disparaîtront de ses ordinateurs à sa prochaine s
     <message>
         <source>the service sent no tokens</source>
         <translation>le service n&apos;a envoyé aucun jeton</translation>
+    </message>
+    <message>
+        <source>the sign-in could not be kept on this computer</source>
+        <translation>la connexion n&apos;a pas pu être conservée sur cet ordinateur</translation>
     </message>
 </context>
 <context>

@@ -281,6 +281,13 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Could not tell which account is signed in (HTTP %1)</source>
+        <translation>サインインしているアカウントを確認できませんでした (HTTP %1)</translation>
+    </message>
+</context>
+<context>
     <name>BackupPanel</name>
     <message>
         <source>Export Backup</source>
@@ -1201,10 +1208,6 @@ You can restore one under Edit › Preferences › Data &amp; Sync › Safety Co
 <context>
     <name>DeviceSignIn</name>
     <message>
-        <source>the service sent no tokens</source>
-        <translation>サービスからトークンが送られませんでした</translation>
-    </message>
-    <message>
         <source>the request was denied</source>
         <translation>リクエストが拒否されました</translation>
     </message>
@@ -1881,6 +1884,26 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Share &quot;%1&quot;</source>
         <translation>「%1」を共有</translation>
+    </message>
+    <message>
+        <source>Sync With a Different Account</source>
+        <translation>別のアカウントと同期</translation>
+    </message>
+    <message>
+        <source>The data on this computer was last synced with %1.
+
+Continuing adds all of it to the account of %2 and brings that account&apos;s data here. Cancel signs you out again, and nothing is sent.</source>
+        <translation>このコンピューターのデータは前回 %1 と同期されました。
+
+続行すると、すべてのデータが %2 のアカウントに追加され、そのアカウントのデータがここに取り込まれます。キャンセルすると再びサインアウトし、何も送信されません。</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -3938,6 +3961,10 @@ The account and its transactions leave their computers at their next sync.</sour
     <message>
         <source>the service sent no tokens</source>
         <translation>サービスからトークンが送られませんでした</translation>
+    </message>
+    <message>
+        <source>the sign-in could not be kept on this computer</source>
+        <translation>サインイン情報をこのコンピューターに保存できませんでした</translation>
     </message>
 </context>
 <context>
