@@ -46,12 +46,14 @@
 #include "ui/update/updatewindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStackedWidget>
@@ -270,6 +272,25 @@ void saveAccountWindow(MainWindow &main, AppState &state, const QString &dir, co
     save(&window, QStringLiteral("%1/account-signed-in-%2.png").arg(dir, themeSuffix));
     save(&main, QStringLiteral("%1/main-signed-in-%2.png").arg(dir, themeSuffix));
     client->signIn()->signOut();
+}
+
+// The question the window asks when someone else signs in than the user this
+// data last synced with. It is taken while open and closed unanswered (that
+// is, cancelled; nobody is waiting for the answer here).
+void saveSyncUserQuestion(MainWindow &main, AppState &state, const QString &dir, const QString &themeSuffix)
+{
+    QEventLoop loop;
+    QTimer::singleShot(300, &main, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(w); box && box->isVisible()) {
+                save(box, QStringLiteral("%1/sync-different-account-%2.png").arg(dir, themeSuffix));
+                box->close();
+            }
+        }
+        loop.quit();
+    });
+    Q_EMIT state.newSyncUser(QStringLiteral("ann.lee@example.org"), QStringLiteral("sam.ortiz@example.org"));
+    loop.exec();
 }
 
 // The data page signed in, a few minutes after a completed sync. No service
@@ -541,6 +562,7 @@ int main(int argc, char *argv[])
             saveScreens(window, state, out, theme + suffix);
             saveReports(window, out, theme + suffix);
             saveAccountWindow(window, state, out, theme + suffix);
+            saveSyncUserQuestion(window, state, out, theme + suffix);
             saveSharing(window, state, out, theme + suffix);
             saveImportWindow(window, state, out, theme + suffix);
             saveOfxImportWindow(window, state, out, theme + suffix);
