@@ -78,6 +78,7 @@ void SignInClient::start(std::function<void()> done)
         if (session == m_session && !tokens.isEmpty()) {
             // How long the access token has left is not kept; it is refreshed first.
             m_tokens = tokens;
+            m_storedRefresh = tokens.refresh;
             m_accessExpiry = QDateTime();
             setState(State::Authenticated);
             Q_EMIT sessionRestored();
@@ -121,17 +122,49 @@ void SignInClient::refresh(std::function<void(bool)> done)
     if (m_refreshWaiters.size() > 1)
         return;
     const int session = m_session;
+    // Another program on this computer sharing the stored sign-in may have
+    // refreshed it since: its refresh token is the live one, and using ours,
+    // already spent, would end the session for both. Its tokens may be
+    // another user's, so they start a session of their own here.
+    m_store->load([this, session](const Tokens &stored) {
+        if (session != m_session) {
+            // Signed out or in again meanwhile.
+            finishRefresh(false);
+            return;
+        }
+        if (!stored.isEmpty() && stored.refresh != m_storedRefresh) {
+            qInfo("Another program refreshed the stored sign-in; taking its tokens");
+            ++m_session;
+            m_tokens = stored;
+            m_storedRefresh = stored.refresh;
+            m_accessExpiry = QDateTime();
+        }
+        postRefresh();
+    });
+}
+
+void SignInClient::finishRefresh(bool ok)
+{
+    const QList<std::function<void(bool)>> waiters = std::exchange(m_refreshWaiters, {});
+    for (const auto &waiter : waiters)
+        waiter(ok);
+}
+
+void SignInClient::postRefresh()
+{
+    const int session = m_session;
     Http::postForm(m_network, QUrl(m_config.authBaseUrl + QStringLiteral("/auth/token/refresh")),
                    {{QStringLiteral("refresh_token"), m_tokens.refresh}, {QStringLiteral("client_id"), m_config.clientId}},
                    m_requestTimeoutMs, this, [this, session](const HttpResult &result) {
-                       const QList<std::function<void(bool)>> waiters = std::exchange(m_refreshWaiters, {});
                        bool ok = false;
                        if (session == m_session) {
                            const Tokens fresh{result.body.value(QStringLiteral("access_token")).toString(),
                                               result.body.value(QStringLiteral("refresh_token")).toString()};
                            if (result.ok && !fresh.access.isEmpty() && !fresh.isEmpty()) {
                                setTokens(fresh, result.body.value(QStringLiteral("expires_in")).toInt());
-                               m_store->save(fresh, [](bool saved) {
+                               m_store->save(fresh, [this, session, refresh = fresh.refresh](bool saved) {
+                                   if (saved && session == m_session)
+                                       m_storedRefresh = refresh;
                                    // The old refresh token is spent: the next run will have to sign in again.
                                    if (!saved)
                                        qWarning("Could not keep the refreshed sign-in; it lasts until the "
@@ -146,8 +179,7 @@ void SignInClient::refresh(std::function<void(bool)> done)
                                qWarning().noquote() << "Token refresh failed:" << result.errorText();
                            }
                        }
-                       for (const auto &waiter : waiters)
-                           waiter(ok);
+                       finishRefresh(ok);
                    });
 }
 
@@ -283,6 +315,8 @@ void SignInClient::acceptTokens(const QJsonObject &reply, std::function<void(boo
             done(false, tr("the sign-in could not be kept on this computer"));
             return;
         }
+        if (session == m_session)
+            m_storedRefresh = m_tokens.refresh;
         setState(State::Authenticated);
         done(true, {});
     });
@@ -314,6 +348,7 @@ void SignInClient::endSession()
     ++m_session;
     const bool wasSignedIn = isAuthenticated() || !m_tokens.isEmpty();
     m_tokens = {};
+    m_storedRefresh.clear();
     m_accessExpiry = QDateTime();
     m_store->clear([](bool) {});
     setState(State::SignedOut);

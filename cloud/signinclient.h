@@ -50,6 +50,8 @@ public:
 
     // Exchanges the refresh token for a new pair. done(false) when there is
     // none or the service did not give one; a refused refresh ends the session.
+    // A newer sign-in that another program kept in the token store meanwhile
+    // is taken first, as a new session.
     // Calls made while a refresh runs wait for it.
     void refresh(std::function<void(bool ok)> done);
 
@@ -90,12 +92,16 @@ private:
     void setTokens(const Tokens &tokens, int expiresIn);
     void setState(State state);
     void endSession();
+    void postRefresh();
+    void finishRefresh(bool ok);
 
     Config m_config;
     TokenStore *m_store;
     QNetworkAccessManager *m_network;
     State m_state = State::SignedOut;
     Tokens m_tokens;
+    // The refresh token last read from or written to the token store.
+    QString m_storedRefresh;
     QDateTime m_accessExpiry;
     // Bumped at each sign-in and sign-out, so that a late answer to an older
     // session's refresh is not taken for the current one.

@@ -237,6 +237,36 @@ private Q_SLOTS:
         QVERIFY(m_client->isAuthenticated());
     }
 
+    // The app and quillet-cli keep one stored sign-in. Each refreshes with
+    // the newest refresh token kept, not the spent one it loaded at start: a
+    // token used twice ends the session on the service for both. Taking the
+    // other's tokens starts a session of its own (they might be another
+    // user's), so the requests waiting for that refresh are refused once.
+    void programsSharingTheStoredSignInKeepIt()
+    {
+        QCOMPARE(signInThroughBrowser().status, 200);
+        Client other(LarkAccount::Config::fromEnvironment(), m_data->path());
+        other.start();
+        QVERIFY(other.isAuthenticated());
+        auto ask = [](Client *client) {
+            auto me = std::make_shared<Answer>();
+            client->accountApi()->get(QStringLiteral("/me"), recorder(me));
+            return QTest::qWaitFor([me] { return me->calls == 1; }, 10000) ? me->status : -1;
+        };
+        const QDateTime start = QDateTime::currentDateTimeUtc();
+        Clock::setFixedNow(start.addSecs(15 * 60 - 30));
+        QCOMPARE(ask(m_client.get()), 200);
+        QCOMPARE(ask(&other), 401);
+        QVERIFY(other.isAuthenticated());
+        QCOMPARE(ask(&other), 200);
+        Clock::setFixedNow(start.addSecs(2 * 15 * 60));
+        QCOMPARE(ask(m_client.get()), 401);
+        QCOMPARE(ask(m_client.get()), 200);
+        QCOMPARE(ask(&other), 401);
+        QCOMPARE(ask(&other), 200);
+        QVERIFY(m_client->isAuthenticated() && other.isAuthenticated());
+    }
+
     void refusedTokensAskForSignIn()
     {
         QCOMPARE(signInThroughBrowser().status, 200);
