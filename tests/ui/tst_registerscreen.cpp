@@ -796,6 +796,18 @@ private Q_SLOTS:
             QCOMPARE(stored(a).first().amount, amount);
         else
             QVERIFY(m_screen->messageText().contains(typed));
+
+        // The dialog opened from the blank row starts from the same amount.
+        startOnBlankRow();
+        model()->setBufferText(RegisterModel::Payee, QStringLiteral("Cafe"));
+        model()->setBufferText(RegisterModel::Payment, typed);
+        qint64 seeded = -1;
+        whenDialogOpens<TransactionFormDialog>([&](TransactionFormDialog *d) {
+            seeded = d->transaction().amount;
+            d->reject();
+        });
+        m_screen->editNewRowInDialog();
+        QCOMPARE(seeded, amount);
     }
 
     void copyFromAboveAndClearing()

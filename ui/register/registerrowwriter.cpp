@@ -40,6 +40,11 @@ RegisterRowWriter::RegisterRowWriter(AppState *state, RegisterScreen *screen, st
 {
 }
 
+bool RegisterRowWriter::readTypedAmount(const QString &typed, Currency currency, qint64 *amount)
+{
+    return CsvConverter::parseAmount(typed, int(currency), amount);
+}
+
 QString RegisterRowWriter::categoryIdFromBuffer() const
 {
     // The item picked in the category box, else the typed text by name, else
@@ -73,10 +78,8 @@ bool RegisterRowWriter::readRow(const Account &account, RowInput *in, bool split
         return false;
     }
     const QString &typed = payment.isEmpty() ? deposit : payment;
-    // Amounts read as bank files are read: "12,50" has a decimal comma, "1,250"
-    // a thousands group; what does not read ("12.5" for yen, "abc", "1,2345")
-    // is refused rather than saved as something else.
-    if (!CsvConverter::parseAmount(typed, int(account.currency), &in->amount)) {
+    // What does not read is refused rather than saved as something else.
+    if (!readTypedAmount(typed, account.currency, &in->amount)) {
         m_screen->showMessage(RegisterScreen::tr("\"%1\" is not an amount; type it like %2")
                                   .arg(typed, Money::formatAmount(123456, account.currency)),
                               5000);

@@ -41,6 +41,10 @@ public:
 
     // The category the buffer names: the item picked, else the typed name.
     QString categoryIdFromBuffer() const;
+    // The amount typed into the Payment or Deposit cell, read as bank files
+    // are read: "12,50" has a decimal comma, "1,250" a thousands group; false
+    // for what does not read ("12.5" for yen, "abc", "1,2345").
+    static bool readTypedAmount(const QString &typed, Currency currency, qint64 *amount);
 
 private:
     struct RowInput;

@@ -62,8 +62,11 @@ void RegisterScreen::editNewRowInDialog()
     seed.memo = m_model->bufferText(RegisterModel::Memo).trimmed();
     const QString payment = m_model->bufferText(RegisterModel::Payment).trimmed();
     const QString deposit = m_model->bufferText(RegisterModel::Deposit).trimmed();
-    seed.amount = payment.isEmpty() ? Money::parseMoney(deposit, m_account.currency)
-                                    : -Money::parseMoney(payment, m_account.currency);
+    // Read as saving the row would read it; what does not read leaves the
+    // dialog's amount empty.
+    qint64 amount = 0;
+    if (RegisterRowWriter::readTypedAmount(payment.isEmpty() ? deposit : payment, m_account.currency, &amount))
+        seed.amount = payment.isEmpty() ? amount : -amount;
     seed.categoryId = m_writer->categoryIdFromBuffer();
     presentNewTransactionDialog(seed);
 }
