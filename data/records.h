@@ -116,6 +116,8 @@ struct RecurringTransaction {
 
     bool isDeleted() const { return deletedAt.isValid(); }
     bool hasEndDate() const { return endDate.isValid(); }
+    // Its next date is past its end date: nothing more is posted.
+    bool isOver() const { return hasEndDate() && nextDueDate > endDate; }
 };
 
 struct Reconciliation {

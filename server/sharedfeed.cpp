@@ -180,11 +180,11 @@ bool SharedFeed::recordChanged(const RecordRef &record, QString *error)
     const QStringList used = record.entity == kTransactionKind ? categoriesUsed(record.payload) : QStringList();
     // An editor may file a row under a category of their own: the owner
     // needs it as much as the other members do.
-    if (!entitled.isEmpty() && !deliverCategories(record.ownerId, record, used, error))
+    if (!entitled.isEmpty() && !deliverCategories(record.ownerId, record.ownerId, record.accountId, used, error))
         return false;
     for (const QString &member : std::as_const(entitled)) {
         // A category before the row that uses it: the member's store needs it first.
-        if (!deliverCategories(member, record, used, error) || !enter(member, record, false, error))
+        if (!deliverCategories(member, record.ownerId, record.accountId, used, error) || !enter(member, record, false, error))
             return false;
     }
     for (const auto &[member, revoked] : entered) {
@@ -198,18 +198,18 @@ bool SharedFeed::recordChanged(const RecordRef &record, QString *error)
     return true;
 }
 
-bool SharedFeed::deliverCategories(const QString &memberId, const RecordRef &row, const QStringList &categoryIds,
-                                   QString *error)
+bool SharedFeed::deliverCategories(const QString &memberId, const QString &ownerId, const QString &accountId,
+                                   const QStringList &categoryIds, QString *error)
 {
     for (const QString &id : categoryIds) {
-        if (!deliverCategory(memberId, row, id, 0, error))
+        if (!deliverCategory(memberId, ownerId, accountId, id, 0, error))
             return false;
     }
     return true;
 }
 
-bool SharedFeed::findCategory(const RecordRef &row, const QString &categoryId, RecordRef *out, bool *found,
-                              QString *error)
+bool SharedFeed::findCategory(const QString &ownerId, const QString &accountId, const QString &categoryId,
+                              RecordRef *out, bool *found, QString *error)
 {
     auto read = [&](Query &q) {
         if (!q.exec(error))
@@ -222,7 +222,7 @@ bool SharedFeed::findCategory(const RecordRef &row, const QString &categoryId, R
     };
     Query own(m_store, QStringLiteral("SELECT user_id, server_id, payload FROM records WHERE user_id = ? "
                                       "AND entity_type = 'category' AND client_id = ?"));
-    own.bind(row.ownerId).bind(categoryId);
+    own.bind(ownerId).bind(categoryId);
     if (!read(own))
         return false;
     if (*found)
@@ -235,12 +235,12 @@ bool SharedFeed::findCategory(const RecordRef &row, const QString &categoryId, R
                                           "AND c.client_id = ? "
                                           "WHERE a.user_id = ? AND a.entity_type = 'account' AND a.client_id = ? "
                                           "ORDER BY c.user_id LIMIT 1"));
-    members.bind(categoryId).bind(row.ownerId).bind(row.accountId);
+    members.bind(categoryId).bind(ownerId).bind(accountId);
     return read(members);
 }
 
-bool SharedFeed::deliverCategory(const QString &memberId, const RecordRef &row, const QString &categoryId, int depth,
-                                 QString *error)
+bool SharedFeed::deliverCategory(const QString &memberId, const QString &ownerId, const QString &accountId,
+                                 const QString &categoryId, int depth, QString *error)
 {
     if (depth > kMaxCategoryDepth)
         return true;
@@ -264,7 +264,7 @@ bool SharedFeed::deliverCategory(const QString &memberId, const RecordRef &row, 
     }
     RecordRef category;
     bool found = false;
-    if (!findCategory(row, categoryId, &category, &found, error))
+    if (!findCategory(ownerId, accountId, categoryId, &category, &found, error))
         return false;
     if (!found)
         return true;
@@ -280,7 +280,7 @@ bool SharedFeed::deliverCategory(const QString &memberId, const RecordRef &row, 
     }
     // A parent before its child, for the same reason.
     const QString parent = category.payload.value(QStringLiteral("parent_id")).toString();
-    if (!parent.isEmpty() && parent != categoryId && !deliverCategory(memberId, row, parent, depth + 1, error))
+    if (!parent.isEmpty() && parent != categoryId && !deliverCategory(memberId, ownerId, accountId, parent, depth + 1, error))
         return false;
     if (!enter(memberId, category, false, error))
         return false;
@@ -311,8 +311,8 @@ bool SharedFeed::accountShared(const RecordRef &account, const QString &memberId
             rows.push_back(std::move(row));
         }
     }
-    const RecordRef anyRow{account.ownerId, kTransactionKind, QString(), QString(), account.clientId, {}};
-    if (!enter(memberId, account, false, error) || !deliverCategories(memberId, anyRow, used, error))
+    if (!enter(memberId, account, false, error)
+        || !deliverCategories(memberId, account.ownerId, account.clientId, used, error))
         return false;
     for (const RecordRef &row : rows) {
         if (!enter(memberId, row, false, error))

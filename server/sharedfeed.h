@@ -73,13 +73,14 @@ private:
     bool enter(const QString &memberId, const RecordRef &record, bool revoked, QString *error);
     // The categories a row uses, with their parents, for a member (or the
     // account's owner) who lacks them.
-    bool deliverCategories(const QString &memberId, const RecordRef &row, const QStringList &categoryIds,
-                           QString *error);
-    bool deliverCategory(const QString &memberId, const RecordRef &row, const QString &categoryId, int depth,
-                         QString *error);
+    bool deliverCategories(const QString &memberId, const QString &ownerId, const QString &accountId,
+                           const QStringList &categoryIds, QString *error);
+    bool deliverCategory(const QString &memberId, const QString &ownerId, const QString &accountId,
+                         const QString &categoryId, int depth, QString *error);
     // The category of that id a row of the account may use: the owner's,
     // else one of a member's, present or past, who may have filed the row.
-    bool findCategory(const RecordRef &row, const QString &categoryId, RecordRef *out, bool *found, QString *error);
+    bool findCategory(const QString &ownerId, const QString &accountId, const QString &categoryId, RecordRef *out,
+                      bool *found, QString *error);
 
     Store &m_store;
     ChangeSequences &m_sequences;

@@ -106,7 +106,7 @@ auto RecurringService::inBatch(Work work) -> decltype(work())
 // A schedule whose next date is past its end has ended.
 void RecurringService::endIfOver(RecurringTransaction &schedule)
 {
-    if (schedule.hasEndDate() && schedule.nextDueDate > schedule.endDate)
+    if (schedule.isOver())
         schedule.isActive = false;
 }
 
@@ -299,7 +299,7 @@ RecurringService::Posting RecurringService::postOccurrence(RecurringTransaction 
     }
     // An end date moved before the next date (or set so from the start) ends
     // the schedule there: nothing is posted past it.
-    if (schedule.hasEndDate() && schedule.nextDueDate > schedule.endDate) {
+    if (schedule.isOver()) {
         quarantine(schedule, QStringLiteral("next date after its end date"));
         schedule.isActive = false;
         return Posting::Refused;
