@@ -245,11 +245,7 @@ void AppState::continueWithNewSyncUser()
     const SyncUser::Who who{m_askedUserId, m_askedEmail};
     m_askedSession = -1;
     m_syncUserSession = session;
-    // Everything here goes up to the new user and all of theirs comes down.
-    // The new user is remembered only once the old cursor is gone, so that
-    // an interruption asks again rather than skip their records.
-    m_syncEngine->forceFullSync();
-    SyncUser(preferences()).remember(who);
+    SyncUser(preferences()).adopt(*m_syncEngine, who);
 }
 
 void AppState::declineNewSyncUser()

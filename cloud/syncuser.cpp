@@ -1,6 +1,7 @@
 #include "cloud/syncuser.h"
 
 #include "cloud/accountclient.h"
+#include "cloud/syncengine.h"
 #include "data/preferencesrepository.h"
 
 namespace {
@@ -32,6 +33,12 @@ bool SyncUser::remember(const Who &who)
     if (known.id == who.id && known.email == who.email)
         return true;
     return m_preferences->set(kUserIdKey, who.id) && m_preferences->set(kUserEmailKey, who.email);
+}
+
+bool SyncUser::adopt(SyncEngine &engine, const Who &who)
+{
+    engine.forceFullSync();
+    return remember(who);
 }
 
 void SyncUser::check(LarkAccount::Client *client, PreferencesRepository *preferences,

@@ -5,6 +5,7 @@
 #include <functional>
 
 class PreferencesRepository;
+class SyncEngine;
 
 namespace LarkAccount {
 class Client;
@@ -30,6 +31,11 @@ public:
     Who remembered() const;
     Match match(const QString &userId) const;
     bool remember(const Who &who);
+    // Takes another user on: everything here goes up to them and all of
+    // theirs comes down (a full sync), and they are remembered only once the
+    // old cursor is gone, so that an interruption asks again rather than
+    // skip their records.
+    bool adopt(SyncEngine &engine, const Who &who);
 
     // Asks the service who is signed in and compares. The first user is
     // remembered at once, and a changed address of the same user too; another

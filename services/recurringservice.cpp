@@ -290,18 +290,15 @@ RecurringService::Posting RecurringService::postOccurrence(RecurringTransaction 
         qWarning().noquote() << "RecurringService::confirm refusing record with broken date:" << schedule.id
                              << schedule.payee << SqlValue::date(schedule.nextDueDate)
                              << "— quarantining (deactivating)";
-        schedule.isActive = false;
-        schedule.updatedAt = Clock::nowUtc();
-        schedule.syncStatus = SyncStatus::Pending;
-        if (m_recurring->update(schedule))
-            m_batch->touchRecurring();
+        deactivate(schedule);
         return Posting::Refused;
     }
     // An end date moved before the next date (or set so from the start) ends
     // the schedule there: nothing is posted past it.
     if (schedule.isOver()) {
-        quarantine(schedule, QStringLiteral("next date after its end date"));
-        schedule.isActive = false;
+        qWarning().noquote() << "RecurringService: ending" << schedule.id << schedule.payee
+                             << "— its next date" << SqlValue::date(schedule.nextDueDate) << "is after its end date";
+        deactivate(schedule);
         return Posting::Refused;
     }
 
@@ -389,11 +386,15 @@ void RecurringService::quarantine(const RecurringTransaction &schedule, const QS
                          << "— auto-deactivating. Reason:" << reason
                          << "nextDueDate=" << SqlValue::date(schedule.nextDueDate);
     std::optional<RecurringTransaction> stored = m_recurring->findById(schedule.id);
-    if (!stored)
-        return;
-    stored->isActive = false;
-    stored->updatedAt = Clock::nowUtc();
-    stored->syncStatus = SyncStatus::Pending;
-    if (m_recurring->update(*stored))
+    if (stored)
+        deactivate(*stored);
+}
+
+void RecurringService::deactivate(RecurringTransaction &schedule)
+{
+    schedule.isActive = false;
+    schedule.updatedAt = Clock::nowUtc();
+    schedule.syncStatus = SyncStatus::Pending;
+    if (m_recurring->update(schedule))
         m_batch->touchRecurring();
 }

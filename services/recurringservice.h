@@ -96,6 +96,8 @@ private:
     QString transferRefusal(const RecurringTransaction &schedule);
     int catchUp(const QString &scheduleId, const QDate &cutoff, CatchUp mode);
     void quarantine(const RecurringTransaction &schedule, const QString &reason);
+    // Switched off, as stored and in schedule.
+    void deactivate(RecurringTransaction &schedule);
 
     Database *m_database;
     RecurringRepository *m_recurring;

@@ -11,6 +11,7 @@
 #include "services/accountservice.h"
 #include "data/accountrepository.h"
 #include "signin.h"
+#include "syncwire.h"
 #include "support/gui/testapp.h"
 #include "syncwire.h"
 #include "testserver.h"
@@ -74,17 +75,9 @@ class TestOnlineAccount : public QObject
     {
         QStringList names;
         QString cursor;
-        for (int page = 0; page < 20; ++page) {
-            const QJsonObject reply =
-                m_server.client()
-                    .get(QStringLiteral("/quillet/v1/sync/pull?limit=200&cursor=") + cursor, token)
-                    .json();
-            for (const QJsonValue &account : reply.value(QStringLiteral("accounts")).toArray())
-                names.append(account.toObject().value(QStringLiteral("name")).toString());
-            cursor = reply.value(QStringLiteral("cursor")).toString();
-            if (!reply.value(QStringLiteral("has_more")).toBool())
-                break;
-        }
+        const QJsonObject all = SyncWire::pullAll(m_server.client(), token, &cursor);
+        for (const QJsonValue &account : all.value(QStringLiteral("accounts")).toArray())
+            names.append(account.toObject().value(QStringLiteral("name")).toString());
         names.sort();
         return names;
     }

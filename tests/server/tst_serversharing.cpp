@@ -95,20 +95,7 @@ private:
     // Every page after the user's cursor, merged, the cursor moved on.
     QJsonObject pull(User &user, int limit = 200)
     {
-        QJsonObject merged;
-        for (int page = 0; page < 100; ++page) {
-            const QJsonObject reply =
-                client()
-                    .get(QStringLiteral("/quillet/v1/sync/pull?limit=%1&cursor=%2")
-                             .arg(QString::number(limit), QString::fromLatin1(QUrl::toPercentEncoding(user.cursor))),
-                         user.token)
-                    .json();
-            appendPage(&merged, reply);
-            user.cursor = reply.value(QStringLiteral("cursor")).toString();
-            if (!reply.value(QStringLiteral("has_more")).toBool())
-                break;
-        }
-        return merged;
+        return SyncWire::pullAll(client(), user.token, &user.cursor, limit);
     }
     HttpReply shareWith(const User &member, const QString &role)
     {

@@ -19,7 +19,6 @@
 namespace {
 
 using SyncWire::accountChange;
-using SyncWire::appendPage;
 using SyncWire::body;
 using SyncWire::change;
 using SyncWire::uuid;
@@ -73,16 +72,8 @@ private:
     // Every page after the cursor, merged; the last page's cursor and integrity kept.
     QJsonObject pullAll(const QString &cursor = {}, const QString &token = {})
     {
-        QJsonObject merged;
         QString at = cursor;
-        for (int page = 0; page < 100; ++page) {
-            const QJsonObject reply = pull(at, 200, token);
-            appendPage(&merged, reply);
-            at = reply.value(QStringLiteral("cursor")).toString();
-            if (!reply.value(QStringLiteral("has_more")).toBool())
-                break;
-        }
-        return merged;
+        return SyncWire::pullAll(client(), token.isEmpty() ? m_token : token, &at);
     }
 
 private slots:

@@ -91,25 +91,10 @@ private Q_SLOTS:
     {
         QCOMPARE(run({QStringLiteral("account")}).out, QStringLiteral("Not signed in.\n"));
 
-        QProcess login;
-        QSignalSpy finished(&login, &QProcess::finished);
-        start(login, {QStringLiteral("login")});
-        QString out;
-        const QRegularExpression codeLine(QStringLiteral("enter the code ([A-Z]{4}-[A-Z]{4})"));
-        QTRY_VERIFY_WITH_TIMEOUT((out += QString::fromUtf8(login.readAllStandardOutput()), codeLine.match(out).hasMatch()),
-                                 20000);
-        QVERIFY(out.contains(m_server.baseUrl().toString() + QStringLiteral("/larkspire/device")));
-        const QString userCode = codeLine.match(out).captured(1);
-        const HttpReply approved = m_server.client().postForm(
-            QStringLiteral("/larkspire/device"), {{QStringLiteral("user_code"), userCode},
-                                                 {QStringLiteral("email"), QStringLiteral("cli@example.org")},
-                                                 {QStringLiteral("password"), QStringLiteral("correct horse")},
-                                                 {QStringLiteral("action"), QStringLiteral("approve")}});
-        QCOMPARE(approved.status, 200);
-        QVERIFY(finished.wait(20000));
-        out += QString::fromUtf8(login.readAllStandardOutput());
-        QCOMPARE(login.exitCode(), 0);
-        QVERIFY2(out.endsWith(QStringLiteral("Signed in as cli@example.org.\n")), qPrintable(out));
+        const Run signedIn = login(QStringLiteral("cli@example.org"));
+        QVERIFY(signedIn.out.contains(m_server.baseUrl().toString() + QStringLiteral("/larkspire/device")));
+        QCOMPARE(signedIn.code, 0);
+        QVERIFY2(signedIn.out.endsWith(QStringLiteral("Signed in as cli@example.org.\n")), qPrintable(signedIn.out));
         const QString tokens = m_home.filePath(QStringLiteral("data/signin-tokens.json"));
         QCOMPARE(QFile::permissions(tokens) & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
 

@@ -67,10 +67,7 @@ int runSync(CliStore &store, const QStringList &args, QTextStream &out, QTextStr
         loop.quit();
     });
     if (otherUser) {
-        // Everything goes up to the new user and all of theirs comes down;
-        // the user is remembered once the old cursor is gone.
-        engine.forceFullSync();
-        SyncUser(preferences).remember(signedIn);
+        SyncUser(preferences).adopt(engine, signedIn);
     } else {
         engine.syncNow();
     }

@@ -1,5 +1,9 @@
 #include "syncwire.h"
 
+#include "httpclient.h"
+
+#include <QUrl>
+
 #include <QUuid>
 
 namespace SyncWire {
@@ -80,6 +84,24 @@ void appendPage(QJsonObject *merged, const QJsonObject &page)
             merged->insert(it.key(), it.value());
         }
     }
+}
+
+QJsonObject pullAll(HttpClient &client, const QString &token, QString *cursor, int limit)
+{
+    QJsonObject merged;
+    for (int page = 0; page < 100; ++page) {
+        const QJsonObject reply =
+            client
+                .get(QStringLiteral("/quillet/v1/sync/pull?limit=%1&cursor=%2")
+                         .arg(QString::number(limit), QString::fromLatin1(QUrl::toPercentEncoding(*cursor))),
+                     token)
+                .json();
+        appendPage(&merged, reply);
+        *cursor = reply.value(QStringLiteral("cursor")).toString();
+        if (!reply.value(QStringLiteral("has_more")).toBool())
+            break;
+    }
+    return merged;
 }
 
 } // namespace SyncWire

@@ -4,6 +4,8 @@
 #include <QJsonObject>
 #include <QString>
 
+class HttpClient;
+
 // Push changes as the app writes them, for the server's tests.
 namespace SyncWire {
 
@@ -20,5 +22,7 @@ QJsonObject with(QJsonObject change, const QString &key, const QJsonValue &value
 QJsonObject body(const QJsonArray &changes);
 // Adds a pull page to the pages before it: arrays joined, the rest replaced.
 void appendPage(QJsonObject *merged, const QJsonObject &page);
+// Every pull page after *cursor, merged as above; *cursor moves past them.
+QJsonObject pullAll(HttpClient &client, const QString &token, QString *cursor, int limit = 200);
 
 } // namespace SyncWire
